@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Every message box, question, input box and file dialog of the program goes
+// through this interface, so that tests can answer them.
+class Dialogs
+{
+public:
+    static inline const QString Title = QStringLiteral("ZAV TCP/IP V2.2");
+
+    virtual ~Dialogs() = default;
+
+    // Modal message, OK only, no icon.
+    virtual void message(const QString &text) = 0;
+    // Modal Yes/No question; true for Yes.
+    virtual bool question(const QString &text) = 0;
+    // Input box with OK and Cancel and an empty default; Cancel gives empty text.
+    virtual QString input(const QString &prompt, const QString &title) = 0;
+
+    struct FileRequest {
+        QString defaultExtension;   // "bin"
+        QString proposedName;       // "zavtcp.bin"
+        QStringList filters;        // "Binary Files (*.bin)", "All Files (*.*)"
+        bool mustExist = true;
+    };
+    // File-open dialog; false when cancelled, else the full path in 'path'.
+    virtual bool openFile(const FileRequest &request, QString &path) = 0;
+};

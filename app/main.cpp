@@ -1,0 +1,18 @@
+#include "qtdialogs.h"
+#include "tcp21main.h"
+#include "uikit.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zav-utility"));
+    QApplication::setApplicationDisplayName(QStringLiteral("ZAV TCP/IP Utility"));
+    ui::installFontSubstitutes();
+    QtDialogs dialogs;
+    Tcp21Main *mainWindow = Main(dialogs);
+    const int result = app.exec();
+    delete mainWindow;
+    return result;
+}

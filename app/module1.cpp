@@ -1,0 +1,147 @@
+#include "module1.h"
+
+#include "socketcontrol.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+int g_tickMs = 100;
+
+// The numeric value of a group as the classic Val() reads it: leading blanks
+// skipped, digits until the first character that cannot continue the number.
+int leadingNumber(const QString &group)
+{
+    int i = 0;
+    while (i < group.size() && group.at(i) == QLatin1Char(' '))
+        ++i;
+    int value = 0;
+    while (i < group.size() && group.at(i) >= QLatin1Char('0') && group.at(i) <= QLatin1Char('9')) {
+        value = value * 10 + (group.at(i).unicode() - '0');
+        ++i;
+    }
+    return value;
+}
+
+template <typename Text>
+Text nextfieldOf(const Text &text, int &position)
+{
+    Text field;
+    if (position < 1)
+        position = 1;
+    while (position <= text.size()) {
+        const auto c = text.at(position - 1);
+        ++position;
+        if (c == ':')
+            break;
+        field.append(c);
+    }
+    return field;
+}
+} // namespace
+
+QString trimBlanks(const QString &text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && text.at(start) == QLatin1Char(' '))
+        ++start;
+    while (end > start && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.mid(start, end - start);
+}
+
+bool isvalidip(const QString &text)
+{
+    if (trimBlanks(text).isEmpty())
+        return false;
+    if (text.count(QLatin1Char('.')) != 3)
+        return false;
+    int groupLength = 0;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) != QLatin1Char('.')) {
+            ++groupLength;
+            if (groupLength > 3)
+                return false;
+            if (leadingNumber(text.mid(i - groupLength + 1, groupLength)) > 255)
+                return false;
+        } else {
+            groupLength = 0;
+            if (i == text.size() - 1)
+                return false;
+        }
+    }
+    return true;
+}
+
+bool isnotblank(const QString &text)
+{
+    return !trimBlanks(text).isEmpty();
+}
+
+bool isfivechars(const QString &text)
+{
+    return trimBlanks(text).size() == 5;
+}
+
+QByteArray nextfield(const QByteArray &text, int &position)
+{
+    return nextfieldOf(text, position);
+}
+
+QString nextfield(const QString &text, int &position)
+{
+    return nextfieldOf(text, position);
+}
+
+void sleepWithEvents(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool waitconnect(SocketControl &socket, const QObject *owner)
+{
+    QPointer<const QObject> guard(owner);
+    QPointer<SocketControl> control(&socket);
+    if (!socket.Connect())
+        return false;
+    for (int counter = 1;; ++counter) {
+        sleepWithEvents(g_tickMs);
+        if (counter == waits::Limit)
+            return false;
+        QCoreApplication::processEvents();
+        if ((owner && !guard) || !control)
+            return false;
+        if (control->State() == SocketControl::Connected)
+            return true;
+    }
+}
+
+bool waitok(const QByteArray &replyBuffer, const QObject *owner)
+{
+    QPointer<const QObject> guard(owner);
+    for (int counter = 1;; ++counter) {
+        sleepWithEvents(g_tickMs);
+        if (counter == waits::Limit)
+            return false;
+        QCoreApplication::processEvents();
+        if (owner && !guard)
+            return false;
+        if (replyBuffer == QByteArrayLiteral("OK\r"))
+            return true;
+    }
+}
+
+int waits::tickMs()
+{
+    return g_tickMs;
+}
+
+void waits::setTickMs(int milliseconds)
+{
+    g_tickMs = qMax(1, milliseconds);
+}

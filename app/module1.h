@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QObject;
+class SocketControl;
+
+// The shared checks, the field splitter and the bounded waits that every
+// window uses.
+
+// The text without blanks (spaces) at either end; tabs and other characters stay.
+QString trimBlanks(const QString &text);
+// A dotted address in the product's loose sense: exactly three dots, groups of
+// at most three characters whose leading number is at most 255, no empty group
+// after the last dot. "a.b.c.d" and ".1.2.3" pass.
+bool isvalidip(const QString &text);
+// The text holds something besides blanks.
+bool isnotblank(const QString &text);
+// The text, without blanks at either end, is exactly five characters.
+bool isfivechars(const QString &text);
+// The field that starts at position (counted from 1) up to the next ':'; the
+// position moves past the ':'. Past the end it returns empty text.
+QByteArray nextfield(const QByteArray &text, int &position);
+QString nextfield(const QString &text, int &position);
+
+// Starts socket.Connect() and looks every 100 ms whether it is connected;
+// false at the 30th count (about 3 s). A connect that cannot even start (a bad
+// port) gives false at once. Events keep running while it waits.
+bool waitconnect(SocketControl &socket, const QObject *owner = nullptr);
+// Looks every 100 ms whether the buffer is exactly "OK" CR; false at the 30th
+// count. Returns false at once when owner (if given) is destroyed meanwhile.
+bool waitok(const QByteArray &replyBuffer, const QObject *owner = nullptr);
+
+// Lets events run for the given time without freezing the windows.
+void sleepWithEvents(int milliseconds);
+
+namespace waits {
+// The length of one look of the waits (100 ms). Tests may shorten it; every
+// wait keeps a test at its real timing.
+int tickMs();
+void setTickMs(int milliseconds);
+constexpr int Limit = 30;
+} // namespace waits

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "dialogs.h"
+
+// The dialogs a technician sees: Qt's message box, input box and file dialog
+// with the program's title, no icon.
+class QtDialogs : public Dialogs
+{
+public:
+    void message(const QString &text) override;
+    bool question(const QString &text) override;
+    QString input(const QString &prompt, const QString &title) override;
+    bool openFile(const FileRequest &request, QString &path) override;
+};

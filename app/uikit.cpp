@@ -1,0 +1,169 @@
+#include "uikit.h"
+
+#include "twips.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+void place(QWidget *widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(twipsRect(left, top, width, height));
+}
+
+QFont ui::font(const QString &family, qreal pointSize, bool bold)
+{
+    QFont f(family);
+    f.setPointSizeF(pointSize);
+    f.setBold(bold);
+    return f;
+}
+
+void ui::installFontSubstitutes()
+{
+    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+    QFont::insertSubstitutions(QStringLiteral("Courier"), {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+}
+
+void ui::setColours(QWidget *widget, const QColor &background, const QColor &text)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::ButtonText, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(background.alpha() == 255);
+}
+
+QLabel *ui::label(QWidget *parent, const QString &name, const QString &text, const QFont &font,
+                  int left, int top, int width, int height, Qt::Alignment align)
+{
+    auto *l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setTextFormat(Qt::PlainText);
+    l->setText(text);
+    l->setFont(font);
+    l->setAlignment(align);
+    l->setAccessibleName(text);
+    place(l, left, top, width, height);
+    return l;
+}
+
+ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+ClickLabel::ClickLabel(const QString &name, const QString &text, QWidget *parent) : ClickLabel(parent)
+{
+    setObjectName(name);
+    setText(text);
+    setAccessibleName(text);
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+    QLabel::mouseDoubleClickEvent(event);
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent *event)
+{
+    if (focusPolicy() != Qt::NoFocus && event->modifiers() == Qt::NoModifier
+        && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::focusInEvent(QFocusEvent *event)
+{
+    QFont f = font();
+    f.setUnderline(true);
+    setFont(f);
+    QLabel::focusInEvent(event);
+}
+
+void ClickLabel::focusOutEvent(QFocusEvent *event)
+{
+    QFont f = font();
+    f.setUnderline(false);
+    setFont(f);
+    QLabel::focusOutEvent(event);
+}
+
+ShapeWidget::ShapeWidget(const QString &name, Kind kind, const QColor &colour, QWidget *parent)
+    : QWidget(parent), m_kind(kind), m_colour(colour)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ShapeWidget::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (m_kind == FilledRounded) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(m_colour);
+        const qreal radius = qMin(width(), height()) / 4.0;
+        p.drawRoundedRect(QRectF(rect()), radius, radius);
+    } else {
+        p.setPen(QPen(m_colour, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+}
+
+FilteredLineEdit::FilteredLineEdit(const QString &name, int maxLength, QWidget *parent) : QLineEdit(parent)
+{
+    setObjectName(name);
+    if (maxLength > 0)
+        setMaxLength(maxLength);
+}
+
+void FilteredLineEdit::keyPressEvent(QKeyEvent *event)
+{
+    const QString text = event->text();
+    if (m_filter && !text.isEmpty() && event->key() != Qt::Key_Backspace) {
+        const QChar c = text.at(0);
+        // Editing and navigation keys carry no printable text; only typed
+        // characters are filtered.
+        if (c.isPrint() && !m_filter(c)) {
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+ClickLabel *actionButton(QWidget *parent, const QString &labelName, const QString &text,
+                         const QString &shapeName, const QRect &shapeTwips, const QRect &labelTwips,
+                         const QFont &font)
+{
+    if (!shapeName.isEmpty()) {
+        auto *shape = new ShapeWidget(shapeName, ShapeWidget::FilledRounded, ui::ButtonGrey, parent);
+        place(shape, shapeTwips.x(), shapeTwips.y(), shapeTwips.width(), shapeTwips.height());
+    }
+    auto *button = new ClickLabel(labelName, text, parent);
+    button->setFont(font);
+    button->setAlignment(Qt::AlignCenter);
+    ui::setColours(button, Qt::transparent, Qt::white);
+    button->setAutoFillBackground(false);
+    place(button, labelTwips.x(), labelTwips.y(), labelTwips.width(), labelTwips.height());
+    button->raise();
+    return button;
+}

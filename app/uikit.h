@@ -1,0 +1,99 @@
+#pragma once
+
+#include "twips.h"
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <functional>
+
+// Small controls shared by every window: labels that work as buttons, the
+// grey rounded rectangles drawn under them, outline panels and entry fields
+// with a per-character filter.
+
+namespace ui {
+inline const QColor Grey(192, 192, 192);
+inline const QColor ButtonGrey(128, 128, 128);
+inline const QColor DarkRed(192, 0, 0);
+inline const QColor Teal(0, 128, 128);
+
+QFont font(const QString &family, qreal pointSize, bool bold);
+inline QFont arialBold(qreal pt = 9) { return font(QStringLiteral("Arial"), pt, true); }
+inline QFont sansSerifBold(qreal pt = 9.75) { return font(QStringLiteral("MS Sans Serif"), pt, true); }
+
+// Maps the product's font families to metric-compatible ones that exist here.
+void installFontSubstitutes();
+
+// Sets a widget's background (and optionally its text) colour.
+void setColours(QWidget *widget, const QColor &background, const QColor &text = Qt::black);
+
+// Creates a label with the name, text, font and position (twips) given.
+QLabel *label(QWidget *parent, const QString &name, const QString &text, const QFont &font,
+              int left, int top, int width, int height, Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop);
+} // namespace ui
+
+// A label that reacts to the mouse like a button. Text is always plain.
+// It takes keyboard focus and Space/Enter press it, unless that is turned off.
+class ClickLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit ClickLabel(QWidget *parent = nullptr);
+    ClickLabel(const QString &name, const QString &text, QWidget *parent);
+
+signals:
+    void clicked();
+    void doubleClicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+};
+
+// A shape control: a filled rounded rectangle (behind an action label) or an
+// outline rectangle (around a panel).
+class ShapeWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    enum Kind { FilledRounded, Outline };
+    ShapeWidget(const QString &name, Kind kind, const QColor &colour, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Kind m_kind;
+    QColor m_colour;
+};
+
+// An entry field with a maximum length and a filter on typed characters.
+// Backspace always passes; text set by the program is never filtered.
+class FilteredLineEdit : public QLineEdit
+{
+    Q_OBJECT
+public:
+    using Filter = std::function<bool(QChar)>;
+    FilteredLineEdit(const QString &name, int maxLength, QWidget *parent);
+    void setFilter(Filter filter) { m_filter = std::move(filter); }
+
+    static bool digits(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+    static bool address(QChar c) { return digits(c) || c == QLatin1Char('.'); }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    Filter m_filter;
+};
+
+// Adds an action label over its grey rounded rectangle: white centred text.
+ClickLabel *actionButton(QWidget *parent, const QString &labelName, const QString &text,
+                         const QString &shapeName, const QRect &shapeTwips, const QRect &labelTwips,
+                         const QFont &font);

@@ -1,0 +1,110 @@
+#include "module1.h"
+
+#include <QTest>
+
+class TestChecks : public QObject
+{
+    Q_OBJECT
+private slots:
+    void isvalidip_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("default address") << "192.168.1.55" << true;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("three blanks") << "   " << false;
+        QTest::newRow("two dots") << "1.2.3" << false;
+        QTest::newRow("four dots") << "1.2.3.4.5" << false;
+        QTest::newRow("256") << "1.2.3.256" << false;
+        QTest::newRow("255") << "1.2.3.255" << true;
+        QTest::newRow("four characters in a group") << "1.2.3.1234" << false;
+        QTest::newRow("trailing dot") << "1.2.3." << false;
+        QTest::newRow("leading dot") << ".1.2.3" << true;
+        QTest::newRow("empty middle group") << "1..2.3" << true;
+        QTest::newRow("letters count as 0") << "a.b.c.d" << true;
+        QTest::newRow("leading blank") << " 1.2.3.4" << true;
+        QTest::newRow("blanks in last group count") << "1.2.3.44  " << false;
+        QTest::newRow("trailing blanks within three") << "1.2.3.4  " << true;
+        QTest::newRow("999 in first group") << "999.1.1.1" << false;
+        QTest::newRow("digits after a letter ignored") << "1.2.3.a99" << true;
+        QTest::newRow("blank then 300") << "1.2.3. 30" << true;
+        QTest::newRow("dots only") << "..." << false;
+    }
+    void isvalidip()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QCOMPARE(::isvalidip(text), valid);
+    }
+
+    void isnotblank_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("result");
+        QTest::newRow("letter between blanks") << " a " << true;
+        QTest::newRow("three blanks") << "   " << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("tab is not a blank") << "\t" << true;
+    }
+    void isnotblank()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, result);
+        QCOMPARE(::isnotblank(text), result);
+    }
+
+    void isfivechars_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("result");
+        QTest::newRow("five digits") << "58203" << true;
+        QTest::newRow("blanks around five digits") << " 58203 " << true;
+        QTest::newRow("four digits") << "5820" << false;
+        QTest::newRow("six digits") << "582031" << false;
+        QTest::newRow("inner blank counts") << "12 45" << true;
+        QTest::newRow("leading blank and four") << " 1234" << false;
+        QTest::newRow("tab is kept") << "\t1234" << true;
+    }
+    void isfivechars()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, result);
+        QCOMPARE(::isfivechars(text), result);
+    }
+
+    void nextfieldWalk()
+    {
+        const QByteArray text("A:BC::D");
+        int position = 1;
+        QCOMPARE(nextfield(text, position), QByteArray("A"));
+        QCOMPARE(nextfield(text, position), QByteArray("BC"));
+        QCOMPARE(nextfield(text, position), QByteArray(""));
+        QCOMPARE(nextfield(text, position), QByteArray("D"));
+        QCOMPARE(position, 8);
+        QCOMPARE(nextfield(text, position), QByteArray(""));
+        QCOMPARE(position, 8);
+    }
+
+    void nextfieldKeepsCarriageReturn()
+    {
+        const QByteArray text("x:1\r");
+        int position = 1;
+        nextfield(text, position);
+        QCOMPARE(nextfield(text, position), QByteArray("1\r"));
+    }
+
+    void nextfieldAllBytes()
+    {
+        QByteArray text;
+        for (int b = 0; b < 256; ++b)
+            if (b != ':')
+                text.append(char(b));
+        text.append(':');
+        int position = 1;
+        QCOMPARE(nextfield(text, position), text.left(text.size() - 1));
+        QCOMPARE(position, text.size() + 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestChecks)
+#include "tst_checks.moc"

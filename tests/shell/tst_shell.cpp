@@ -1,0 +1,174 @@
+#include "menuform.h"
+#include "scripteddialogs.h"
+#include "taskwindow.h"
+#include "tcp21main.h"
+#include "twips.h"
+#include "uikit.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+const QColor Yellow(255, 255, 0);
+const QColor White(255, 255, 255);
+
+QColor entryColour(Tcp21Main *main, int index)
+{
+    return main->menuform()->entry(index)->palette().color(QPalette::WindowText);
+}
+
+int yellowCount(Tcp21Main *main)
+{
+    int count = 0;
+    for (int i = 0; i < MenuForm::EntryCount; ++i)
+        count += entryColour(main, i) == Yellow ? 1 : 0;
+    return count;
+}
+
+// The task window drawn on top: the last visible sibling.
+QWidget *topTaskWindow(Tcp21Main *main)
+{
+    QWidget *top = nullptr;
+    for (QObject *child : main->children()) {
+        auto *task = qobject_cast<TaskWindow *>(child);
+        if (task && task->isVisible())
+            top = task;
+    }
+    return top;
+}
+} // namespace
+
+class TestShell : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_dialogs = new ScriptedDialogs;
+        m_main = Main(*m_dialogs);
+        QVERIFY(QTest::qWaitForWindowExposed(m_main));
+    }
+    void cleanup()
+    {
+        delete m_main;
+        delete m_dialogs;
+    }
+
+    void startUpState()
+    {
+        QCOMPARE(m_main->windowTitle(), QStringLiteral("ZAV   Tcp/ip Utility V2.2"));
+        QCOMPARE(m_main->frameGeometry().size(), QSize(twips(12500), twips(9000)));
+        QCOMPARE(m_main->palette().color(QPalette::Window), QColor(192, 192, 192));
+        MenuForm *menu = m_main->menuform();
+        QVERIFY(menu->isVisible());
+        QCOMPARE(menu->geometry(), QRect(0, 0, twips(2500), m_main->frameGeometry().height()));
+        QCOMPARE(menu->palette().color(QPalette::Window), QColor(0, 128, 128));
+        const QStringList captions{"Local Network Search", "Wide Network Search", "Program Reader", "Server Connect",
+                                   "Client Connect", "Udp Connect", "Flash Reader"};
+        for (int i = 0; i < MenuForm::EntryCount; ++i) {
+            QLabel *entry = menu->entry(i);
+            QCOMPARE(entry->objectName(), QStringLiteral("Label1(%1)").arg(i));
+            QCOMPARE(entry->text(), captions.at(i));
+            QCOMPARE(entry->geometry(), twipsRect(180, 360 + 480 * i, 2115, 375));
+            QCOMPARE(entry->font().bold(), true);
+            QCOMPARE(entry->font().pointSizeF(), 9.75);
+        }
+        QCOMPARE(entryColour(m_main, MenuForm::ServerConnect), Yellow);
+        QCOMPARE(yellowCount(m_main), 1);
+        QWidget *server = topTaskWindow(m_main);
+        QVERIFY(server);
+        QCOMPARE(server->objectName(), QStringLiteral("servertest"));
+        QCOMPARE(server->pos(), QPoint(twips(2501), 0));
+
+        TaskWindow *program = m_main->existingTaskWindow(MenuForm::ProgramReader);
+        QVERIFY(program);
+        QVERIFY(!program->isVisible());
+        QCOMPARE(program->findChild<QLineEdit *>("Text1")->text(), QStringLiteral("192.168.1.55"));
+        QCOMPARE(program->findChild<QLineEdit *>("Text2")->text(), QStringLiteral("87"));
+    }
+
+    void menuEntriesOpenTheirWindows_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("0") << 0 << "lansearch";
+        QTest::newRow("1") << 1 << "wansearch";
+        QTest::newRow("2") << 2 << "wideprogram";
+        QTest::newRow("3") << 3 << "servertest";
+        QTest::newRow("4") << 4 << "clienttest";
+        QTest::newRow("5") << 5 << "udpform";
+        QTest::newRow("6") << 6 << "Flashdl";
+    }
+    void menuEntriesOpenTheirWindows()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, window);
+        QTest::mouseClick(m_main->menuform()->entry(index), Qt::LeftButton);
+        QWidget *top = topTaskWindow(m_main);
+        QCOMPARE(top->objectName(), window);
+        QCOMPARE(top->pos(), QPoint(twips(2501), 0));
+        QCOMPARE(entryColour(m_main, index), Yellow);
+        QCOMPARE(yellowCount(m_main), 1);
+    }
+
+    void movedWindowIsPlacedBack()
+    {
+        QWidget *server = topTaskWindow(m_main);
+        server->move(300, 200);
+        QTest::mouseClick(m_main->menuform()->entry(MenuForm::ServerConnect), Qt::LeftButton);
+        QCOMPARE(server->pos(), QPoint(twips(2501), 0));
+        QCOMPARE(topTaskWindow(m_main), server);
+    }
+
+    void oneYellowAfterSeveralClicks()
+    {
+        for (int index : {0, 5, 2, 2, 6, 1}) {
+            QTest::mouseClick(m_main->menuform()->entry(index), Qt::LeftButton);
+            QCOMPARE(yellowCount(m_main), 1);
+        }
+        QCOMPARE(entryColour(m_main, 1), Yellow);
+        QCOMPARE(entryColour(m_main, 3), White);
+        // Windows stay open beneath the one on top, as they were.
+        QVERIFY(m_main->existingTaskWindow(0)->isVisible());
+        QCOMPARE(topTaskWindow(m_main)->objectName(), QStringLiteral("wansearch"));
+    }
+
+    void panelFollowsHeight()
+    {
+        m_main->resize(m_main->width(), 400);
+        QTRY_COMPARE(m_main->menuform()->height(), m_main->frameGeometry().height());
+        m_main->resize(m_main->width(), 700);
+        QTRY_COMPARE(m_main->menuform()->height(), m_main->frameGeometry().height());
+        QCOMPARE(m_main->menuform()->width(), twips(2500));
+    }
+
+    void doClick3HandsOverReader()
+    {
+        TaskWindow *program = m_main->taskWindow(MenuForm::ProgramReader);
+        auto *text3 = program->findChild<QLineEdit *>("Text3");
+        const QString passwordBefore = text3 ? text3->text() : QString();
+        m_main->menuform()->do_click3(QStringLiteral("127.0.0.42"), QStringLiteral("12345"));
+        QCOMPARE(topTaskWindow(m_main), program);
+        QCOMPARE(entryColour(m_main, MenuForm::ProgramReader), Yellow);
+        QCOMPARE(yellowCount(m_main), 1);
+        QCOMPARE(program->findChild<QLineEdit *>("Text1")->text(), QStringLiteral("127.0.0.42"));
+        QCOMPARE(program->findChild<QLineEdit *>("Text2")->text(), QStringLiteral("12345"));
+        if (text3)
+            QCOMPARE(text3->text(), passwordBefore);
+    }
+
+private:
+    ScriptedDialogs *m_dialogs = nullptr;
+    Tcp21Main *m_main = nullptr;
+};
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    ui::installFontSubstitutes();
+    TestShell test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_shell.moc"

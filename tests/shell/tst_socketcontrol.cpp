@@ -1,0 +1,203 @@
+#include "multicast.h"
+#include "privatenetwork.h"
+#include "socketcontrol.h"
+
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QUdpSocket>
+
+static QByteArray allBytes()
+{
+    QByteArray bytes;
+    for (int b = 0; b < 256; ++b)
+        bytes.append(char(b));
+    return bytes;
+}
+
+class TestSocketControl : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { ZAV_REQUIRE_PRIVATE_NETWORK(); }
+
+    void portFromText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("port");
+        QTest::newRow("87") << "87" << 87;
+        QTest::newRow("65535") << "65535" << 65535;
+        QTest::newRow("0") << "0" << 0;
+        QTest::newRow("65536") << "65536" << 0;
+        QTest::newRow("99999") << "99999" << 0;
+        QTest::newRow("letters") << "8a7" << 0;
+        QTest::newRow("blank") << " " << 0;
+        QTest::newRow("negative") << "-5" << 0;
+    }
+    void portFromText()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, port);
+        bool ok = false;
+        QCOMPARE(int(SocketControl::portFromText(text, &ok)), port);
+        QCOMPARE(ok, port != 0);
+    }
+
+    void tcpCarriesEveryByteValue()
+    {
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress(QStringLiteral("127.0.0.5"))));
+        SocketControl control(SocketControl::Tcp);
+        control.RemoteHost = QStringLiteral("127.0.0.5");
+        control.RemotePort = server.serverPort();
+        QVERIFY(control.Connect());
+        QVERIFY(server.waitForNewConnection(2000));
+        QTcpSocket *peer = server.nextPendingConnection();
+        QTRY_COMPARE(control.State(), int(SocketControl::Connected));
+        QVERIFY(control.SendData(allBytes()));
+        QByteArray atPeer;
+        QTRY_VERIFY((atPeer += peer->readAll()).size() == 256);
+        QCOMPARE(atPeer, allBytes());
+
+        QByteArray received;
+        connect(&control, &SocketControl::DataArrival, this, [&](qint64 total) {
+            QCOMPARE(total, control.BytesReceived());
+            received += control.GetData(total);
+        });
+        peer->write(allBytes());
+        QTRY_COMPARE(received.size(), 256);
+        QCOMPARE(received, allBytes());
+        control.Close();
+        QCOMPARE(control.State(), 0);
+        QVERIFY(!control.SendData("x"));
+    }
+
+    void getDataHonoursLength()
+    {
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        SocketControl control(SocketControl::Tcp);
+        control.RemoteHost = QStringLiteral("127.0.0.1");
+        control.RemotePort = server.serverPort();
+        QVERIFY(control.Connect());
+        QVERIFY(server.waitForNewConnection(2000));
+        server.nextPendingConnection()->write("abcdef");
+        QTRY_COMPARE(control.BytesReceived(), 6);
+        QCOMPARE(control.GetData(2), QByteArray("ab"));
+        QCOMPARE(control.GetData(), QByteArray("cdef"));
+    }
+
+    void secondConnectOnOpenSocketFails()
+    {
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        SocketControl control(SocketControl::Tcp);
+        control.RemoteHost = QStringLiteral("127.0.0.1");
+        control.RemotePort = server.serverPort();
+        QVERIFY(control.Connect());
+        QTRY_COMPARE(control.State(), int(SocketControl::Connected));
+        QVERIFY(!control.Connect());
+        QVERIFY(!control.lastError().isEmpty());
+    }
+
+    void listenAcceptTakesOneConnection()
+    {
+        SocketControl listener(SocketControl::Tcp);
+        listener.LocalPort = 0;
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost));
+        listener.LocalPort = probe.serverPort();
+        probe.close();
+        QVERIFY(listener.Listen());
+        QCOMPARE(listener.State(), int(SocketControl::Listening));
+        connect(&listener, &SocketControl::ConnectionRequest, this, [&](qintptr id) {
+            if (listener.State() != SocketControl::Closed)
+                listener.Close();
+            QVERIFY(listener.Accept(id));
+        });
+        QTcpSocket reader;
+        reader.bind(QHostAddress(QStringLiteral("127.0.0.7")));
+        reader.connectToHost(QHostAddress::LocalHost, quint16(listener.LocalPort));
+        QTRY_COMPARE(listener.State(), int(SocketControl::Connected));
+        QCOMPARE(listener.RemoteHostIP(), QStringLiteral("127.0.0.7"));
+        QVERIFY(listener.SendData("hi"));
+        QByteArray atReader;
+        QTRY_VERIFY((atReader += reader.readAll()) == "hi");
+        // No longer listening: a second reader is refused.
+        QTcpSocket second;
+        second.connectToHost(QHostAddress::LocalHost, quint16(listener.LocalPort));
+        QVERIFY(!second.waitForConnected(1000) || second.state() != QAbstractSocket::ConnectedState
+                || !second.waitForReadyRead(200));
+    }
+
+    void listenOnBusyPortFails()
+    {
+        QTcpServer other;
+        QVERIFY(other.listen(QHostAddress::AnyIPv4));
+        SocketControl listener(SocketControl::Tcp);
+        listener.LocalPort = other.serverPort();
+        QVERIFY(!listener.Listen());
+        QCOMPARE(listener.State(), 0);
+    }
+
+    void udpOneDatagramPerEvent()
+    {
+        SocketControl receiver(SocketControl::Udp);
+        QUdpSocket probe;
+        QVERIFY(probe.bind(QHostAddress::LocalHost, 0));
+        receiver.LocalPort = probe.localPort();
+        probe.close();
+        QVERIFY(receiver.Bind());
+        QStringList senders;
+        QList<QByteArray> datagrams;
+        connect(&receiver, &SocketControl::DataArrival, this, [&] {
+            datagrams.append(receiver.GetData());
+            senders.append(receiver.RemoteHostIP());
+        });
+        SocketControl sender(SocketControl::Udp);
+        sender.RemoteHost = QStringLiteral("127.0.0.1");
+        sender.RemotePort = receiver.LocalPort;
+        QVERIFY(sender.SendData(QByteArray(1, '\0')));
+        QVERIFY(sender.SendData("AB\r"));
+        QTRY_COMPARE(datagrams.size(), 2);
+        QCOMPARE(datagrams.at(0), QByteArray(1, '\0'));
+        QCOMPARE(datagrams.at(1), QByteArray("AB\r"));
+        QCOMPARE(senders.at(0), QStringLiteral("127.0.0.1"));
+        QVERIFY(!receiver.Bind()); // already bound
+        sender.RemotePort = 70000;
+        QVERIFY(!sender.SendData("x"));
+    }
+
+    void multicastJoinAndOwnGroupsOnly()
+    {
+        // A socket that joined 224.1.2.4 sees datagrams to that group and, with
+        // IP_MULTICAST_ALL off, not those to a group only another socket joined.
+        SocketControl search(SocketControl::Udp);
+        search.LocalPort = 53001;
+        QVERIFY(search.Bind());
+        QCOMPARE(SockADD_Membership(search.SocketHandle(), QStringLiteral("224.1.2.4"), 0), 0);
+        QCOMPARE(SockMulti_TTL(search.SocketHandle(), 5), 0);
+        QCOMPARE(setMulticastAll(search.SocketHandle(), false), 0);
+
+        QUdpSocket other;
+        QVERIFY(other.bind(QHostAddress::AnyIPv4, 53001, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint));
+        QVERIFY(other.joinMulticastGroup(QHostAddress(QStringLiteral("224.1.2.3"))));
+
+        QList<QByteArray> got;
+        connect(&search, &SocketControl::DataArrival, this, [&] { got.append(search.GetData()); });
+        QVERIFY(search.SendData("never") == false); // no remote port yet
+        search.RemoteHost = QStringLiteral("224.1.2.3");
+        search.RemotePort = 53001;
+        QVERIFY(search.SendData("ZAVIDENTIFY"));
+        QUdpSocket reply;
+        reply.writeDatagram("reply", QHostAddress(QStringLiteral("224.1.2.4")), 53001);
+        QTRY_COMPARE(got.size(), 1);
+        QCOMPARE(got.at(0), QByteArray("reply"));
+        QTest::qWait(100);
+        QCOMPARE(got.size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSocketControl)
+#include "tst_socketcontrol.moc"

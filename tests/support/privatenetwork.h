@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// True when this process runs in a network namespace whose only interface is
+// loopback, so that nothing a test sends can leave the machine. 'why' says
+// what was found otherwise.
+bool inPrivateNetwork(QString *why = nullptr);
+
+// For initTestCase() of every test that opens a socket.
+#define ZAV_REQUIRE_PRIVATE_NETWORK()                                                          \
+    do {                                                                                       \
+        QString zavWhy;                                                                        \
+        QVERIFY2(inPrivateNetwork(&zavWhy), qPrintable(QStringLiteral(                         \
+            "refusing to open sockets outside a private network namespace (%1); run the test " \
+            "through ./test, ctest or scripts/netns").arg(zavWhy)));                           \
+    } while (false)
