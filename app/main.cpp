@@ -3,12 +3,15 @@
 #include "uikit.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zav-utility"));
     QApplication::setApplicationDisplayName(QStringLiteral("ZAV TCP/IP Utility"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zav-utility.png")));
+    QApplication::setDesktopFileName(QStringLiteral("zav-utility"));
     ui::installFontSubstitutes();
     QtDialogs dialogs;
     Tcp21Main *mainWindow = Main(dialogs);

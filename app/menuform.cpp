@@ -5,6 +5,7 @@
 #include "twips.h"
 #include "uikit.h"
 
+#include <QApplication>
 #include <QMetaObject>
 
 namespace {
@@ -47,6 +48,17 @@ void MenuForm::label1Click(int index)
     window->move(twips(2501), 0);
     window->show();
     window->raise();
+    // The keyboard follows the window brought to the front.
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || !window->isAncestorOf(focus)) {
+        for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+            if (window->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window)
+                && w->isEnabled()) {
+                w->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+        }
+    }
 }
 
 void MenuForm::do_click3(const QString &address, const QString &port)
