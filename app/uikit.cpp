@@ -2,6 +2,8 @@
 
 #include "twips.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -52,8 +54,43 @@ QLabel *ui::label(QWidget *parent, const QString &name, const QString &text, con
     return l;
 }
 
+namespace {
+// Screen readers see a label that works as a button as a button, named by its
+// text, with a press action.
+class ClickLabelAccessible : public QAccessibleWidget
+{
+public:
+    explicit ClickLabelAccessible(QWidget *widget) : QAccessibleWidget(widget, QAccessible::Button) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<QLabel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            emit static_cast<ClickLabel *>(widget())->clicked();
+    }
+};
+
+QAccessibleInterface *clickLabelAccessibleFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("ClickLabel") && object && object->isWidgetType())
+        return new ClickLabelAccessible(static_cast<QWidget *>(object));
+    return nullptr;
+}
+} // namespace
+
 ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(clickLabelAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setTextFormat(Qt::PlainText);
     setFocusPolicy(Qt::TabFocus);
 }
