@@ -78,8 +78,29 @@ void TaskWindow::installKeyPreview()
     handle->installEventFilter(new KeyPreviewFilter(top, handle));
 }
 
+void TaskWindow::moveActionLabelsToEndOfTabChain()
+{
+    const QList<ClickLabel *> labels = findChildren<ClickLabel *>();
+    QWidget *last = nullptr;
+    for (QWidget *w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && !labels.contains(w))
+            last = w;
+    }
+    for (ClickLabel *label : labels) {
+        if (!(label->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (last)
+            setTabOrder(last, label);
+        last = label;
+    }
+}
+
 void TaskWindow::showEvent(QShowEvent *event)
 {
+    if (!m_tabChainArranged) {
+        m_tabChainArranged = true;
+        moveActionLabelsToEndOfTabChain();
+    }
     installKeyPreview();
     QWidget::showEvent(event);
 }

@@ -22,4 +22,10 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+
+private:
+    // Labels used as buttons can take the keyboard focus; they come after the
+    // window's fields and boxes, which keep their own order.
+    void moveActionLabelsToEndOfTabChain();
+    bool m_tabChainArranged = false;
 };
