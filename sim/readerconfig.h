@@ -108,8 +108,9 @@ struct Fault
     static Fault drip(int delayMs);
     static Fault allByteValues(); // replace with the 256 byte values
 
-    // Applies from the (n+1)th matching message on, to at most n of them.
+    // Answer the first n matching messages normally, then apply the fault.
     Fault &afterSkipping(int n) { skip = n; return *this; }
+    // Apply the fault to n messages only, then answer normally again.
     Fault &only(int n) { times = n; return *this; }
 
     // "noanswer", "okcrlf", "split:3:200", "replace:text" ... as the program's
