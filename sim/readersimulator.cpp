@@ -82,13 +82,16 @@ bool ReaderSimulator::start(QString *error)
         m_identifySocket->setSocketOption(QAbstractSocket::MulticastLoopbackOption, QVariant(1));
         connect(m_identifySocket, &QUdpSocket::readyRead, this, &ReaderSimulator::readMulticast);
     }
+    QStringList failures;
     for (SimulatedReader *reader : std::as_const(m_readers)) {
         if (reader->state() != SimulatedReader::Stopped)
             continue;
         QString why;
         if (!reader->start(&why))
-            return fail(why);
+            failures.append(why);
     }
+    if (!failures.isEmpty())
+        return fail(failures.join(QLatin1Char('\n')));
     return true;
 }
 
