@@ -155,7 +155,7 @@ void ReaderSimulator::readMulticast()
             }
             if (fault.kind == Fault::Delay && fault.delayMs > 0) {
                 ++m_pendingDelayed;
-                QTimer::singleShot(fault.delayMs, this, [this, reply] {
+                QTimer::singleShot(fault.delayMs, Qt::PreciseTimer, this, [this, reply] {
                     --m_pendingDelayed;
                     queueReply(reply);
                 });

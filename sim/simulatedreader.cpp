@@ -138,6 +138,7 @@ SimulatedReader::SimulatedReader(const ReaderConfig &config, QObject *parent)
 {
     m_restartTimer = new QTimer(this);
     m_restartTimer->setSingleShot(true);
+    m_restartTimer->setTimerType(Qt::PreciseTimer);
     connect(m_restartTimer, &QTimer::timeout, this, [this] {
         QString error;
         if (!start(&error))
@@ -148,6 +149,7 @@ SimulatedReader::SimulatedReader(const ReaderConfig &config, QObject *parent)
     connect(m_clientRetryTimer, &QTimer::timeout, this, &SimulatedReader::connectClient);
     m_streamTimer = new QTimer(this);
     m_streamTimer->setInterval(StreamTickMs);
+    m_streamTimer->setTimerType(Qt::PreciseTimer);
     connect(m_streamTimer, &QTimer::timeout, this, &SimulatedReader::streamTick);
 }
 
