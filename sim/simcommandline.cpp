@@ -188,7 +188,7 @@ bool parseSimulatorArguments(const QStringList &arguments, SimulatorSetup *setup
     base.mode = ReaderConfig::modeCode(parser.value(o.mode).toLatin1());
     if (base.mode == '\0')
         return fail(QStringLiteral("--mode: use server, client or udp"));
-    if (QHostAddress(parser.value(o.serverAddress)).protocol() != QAbstractSocket::IPv4Protocol)
+    if (!ReaderConfig::isDottedAddress(base.serverAddress))
         return fail(QStringLiteral("--server-address: not an IPv4 address"));
 
     struct PortOption { const QCommandLineOption *option; quint16 *port; };
@@ -235,7 +235,7 @@ bool parseSimulatorArguments(const QStringList &arguments, SimulatorSetup *setup
     if (!toInt(parser.value(o.readers), 1, MaxReaders, &count))
         return fail(QStringLiteral("--readers: 1 to %1").arg(MaxReaders));
     const QHostAddress first(parser.value(o.address));
-    if (first.protocol() != QAbstractSocket::IPv4Protocol)
+    if (!ReaderConfig::isDottedAddress(parser.value(o.address).toLatin1()) || first.isNull())
         return fail(QStringLiteral("--address: not an IPv4 address"));
     const QByteArray mac = parser.value(o.mac).toLatin1().toUpper();
     bool macOk = false;

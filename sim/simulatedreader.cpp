@@ -38,22 +38,9 @@ const QList<QByteArray> &keywords()
     return list;
 }
 
-// Dotted decimal IPv4: four groups of 1 to 3 digits, each at most 255.
 bool isDottedAddress(const QByteArray &text)
 {
-    const QList<QByteArray> groups = text.split('.');
-    if (groups.size() != 4)
-        return false;
-    for (const QByteArray &group : groups) {
-        if (group.isEmpty() || group.size() > 3)
-            return false;
-        for (char c : group)
-            if (c < '0' || c > '9')
-                return false;
-        if (group.toInt() > 255)
-            return false;
-    }
-    return true;
+    return ReaderConfig::isDottedAddress(text);
 }
 
 bool portValue(const QByteArray &text, quint16 *port)
