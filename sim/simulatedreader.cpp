@@ -405,6 +405,9 @@ void SimulatedReader::acceptControl()
 {
     while (m_controlServer && m_controlServer->hasPendingConnections()) {
         QTcpSocket *socket = m_controlServer->nextPendingConnection();
+        // Owned by the reader, not the listener: a restart closes the listener at
+        // once while an acknowledgement may still be on its way out.
+        socket->setParent(this);
         auto *session = new ControlSession;
         session->socket = socket;
         session->writer = new ReplyWriter(socket);
@@ -596,6 +599,7 @@ void SimulatedReader::acceptDownload()
 {
     while (m_downloadServer && m_downloadServer->hasPendingConnections()) {
         QTcpSocket *socket = m_downloadServer->nextPendingConnection();
+        socket->setParent(this);
         auto *session = new DownloadSession;
         session->socket = socket;
         session->writer = new ReplyWriter(socket);
@@ -682,6 +686,7 @@ void SimulatedReader::acceptData()
 {
     while (m_dataServer && m_dataServer->hasPendingConnections()) {
         QTcpSocket *socket = m_dataServer->nextPendingConnection();
+        socket->setParent(this);
         const int connection = nextConnection(Channel::Data);
         m_dataSockets.append(socket);
         connect(socket, &QTcpSocket::readyRead, this,
