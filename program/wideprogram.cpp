@@ -197,6 +197,7 @@ void WideProgram::buildControls()
         c->setObjectName(QString::fromLatin1(name));
         c->setFont(checkFont);
         ui::setColours(c, ui::Grey);
+        c->setBackgroundRole(QPalette::Window);
         if (tip)
             c->setToolTip(QString::fromLatin1(tip));
         place(c, left, top, width, 255);
