@@ -67,6 +67,7 @@ private slots:
     void getAtRealTiming();
     void getShortReply();
     void getUnknownCodesLeaveGroupsEmpty();
+    void getLongFieldShownWhole();
     void getFailures_data();
     void getFailures();
     void getWithoutStatReplyKeepsFirmware();
@@ -521,6 +522,24 @@ void TestWideProgram::getUnknownCodesLeaveGroupsEmpty()
     QCOMPARE(checks(), (QList<bool>{false, false, true, false, false, false, false, false, false, true, false, true,
                                     false, false}));
     QVERIFY(check(13)->isEnabled() && check(14)->isEnabled());
+}
+
+// A field longer than its box's typing limit is shown whole, not cut, so
+// that a later set does not write back a shortened value.
+void TestWideProgram::getLongFieldShownWhole()
+{
+    SimulatedReader *reader = addReader();
+    const QByteArray longIdentifier = "ABCDEFGHIJKLMNOPQRSTUVWXY";
+    reader->setFault("STAT", Fault::replace("ZAVTCP:MAC:" + longIdentifier + ":02.10:10.100.100.100x:57:87:"
+                                            "0.0.0.0:127.0.0.1:57:2:5:0:X:255.255.255.0:53002:Y:0:1:\r").only(1));
+    QVERIFY(startSimulator());
+    QVERIFY(getFrom(reader));
+    QCOMPARE(text(12)->text(), QString::fromLatin1(longIdentifier));
+    QCOMPARE(text(4)->text(), QStringLiteral("10.100.100.100x"));
+    click(Get);
+    QCOMPARE(text(12)->text(), QStringLiteral("READER"));
+    QCOMPARE(text(12)->maxLength(), 20);
+    QCOMPARE(text(4)->maxLength(), 15);
 }
 
 void TestWideProgram::getFailures_data()
