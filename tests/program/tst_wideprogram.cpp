@@ -112,7 +112,7 @@ private:
 
 void TestWideProgram::init()
 {
-    waits::setTickMs(10);
+    waits::setTickMs(20);
     m_simulator = new ReaderSimulator;
     m_simulator->setMulticastEnabled(false);
     m_dialogs = new ScriptedDialogs;
