@@ -335,6 +335,7 @@ private slots:
         config.serverPort = window.localPort();
         SimulatedReader *reader = simulator.addReader(config);
         QVERIFY(simulator.start());
+        QSignalSpy arrivals(reader, &SimulatedReader::bytesReceived);
         window.writeDatagram("Q", ip("127.0.0.33"), 53002);
         window.writeDatagram(QByteArray(1, '\0'), ip("127.0.0.33"), 53002);
         QList<QNetworkDatagram> got;
@@ -346,6 +347,10 @@ private slots:
         QCOMPARE(got.at(0).senderPort(), 53002);
         QCOMPARE(reader->received(Channel::Data).size(), 2);
         QCOMPARE(reader->received(Channel::Data).at(1).connection, 2);
+        QCOMPARE(arrivals.size(), 2);
+        QCOMPARE(arrivals.at(1).at(0).value<Channel>(), Channel::Data);
+        QCOMPARE(arrivals.at(1).at(1).toInt(), 2);
+        QCOMPARE(arrivals.at(1).at(2).toByteArray(), QByteArray(1, '\0'));
     }
 
     void download()
