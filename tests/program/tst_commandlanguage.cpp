@@ -66,23 +66,6 @@ private slots:
         QCOMPARE(control::commandLine(keyword, argument).toHex(), hex);
     }
 
-    void loginLine_data()
-    {
-        QTest::addColumn<QByteArray>("password");
-        QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("five digits") << QByteArray("58203") << QByteArray("PASS58203\r");
-        QTest::newRow("blanks kept") << QByteArray(" 1234") << QByteArray("PASS 1234\r");
-        QTest::newRow("short, unchecked callers") << QByteArray("ab") << QByteArray("PASSab\r");
-    }
-    void loginLine()
-    {
-        QFETCH(QByteArray, password);
-        QFETCH(QByteArray, expected);
-        QCOMPARE(control::loginLine(password), expected);
-        if (password.size() == 5)
-            QCOMPARE(control::loginLine(password).size(), 10);
-    }
-
     void acknowledgement_data()
     {
         QTest::addColumn<QByteArray>("buffer");
@@ -279,16 +262,6 @@ private slots:
         QFETCH(QByteArray, newPassword);
         QFETCH(QByteArrayList, expected);
         QCOMPARE(lines(::settingRun(typicalValues(firmware, newPassword))), expected);
-    }
-
-    void settingRunEmptyArguments()
-    {
-        SettingValues v = typicalValues("02.10", QByteArray());
-        v.identifier.clear();
-        v.cidcode.clear();
-        const QByteArrayList run = lines(::settingRun(v));
-        QVERIFY(run.contains("IDENT\r"));
-        QVERIFY(run.contains("CID\r"));
     }
 
     // At the real cadence: a reply arriving in two chunks is seen at the next
