@@ -1,0 +1,70 @@
+#include "commandlanguage.h"
+
+#include "module1.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+
+QByteArray control::commandLine(const QByteArray &keyword, const QByteArray &argument)
+{
+    QByteArray line;
+    line.reserve(keyword.size() + argument.size() + 1);
+    line.append(keyword).append(argument).append(CarriageReturn);
+    return line;
+}
+
+QByteArray control::loginLine(const QByteArray &password)
+{
+    return commandLine(QByteArrayLiteral("PASS"), password);
+}
+
+bool control::isAcknowledgement(const QByteArray &replyBuffer)
+{
+    return replyBuffer == QByteArrayLiteral("OK\r");
+}
+
+bool control::isCompleteStatReply(const QByteArray &replyBuffer)
+{
+    return !replyBuffer.isEmpty() && replyBuffer.endsWith(CarriageReturn);
+}
+
+bool control::waitstat(const QByteArray &replyBuffer, const QObject *owner)
+{
+    QPointer<const QObject> guard(owner);
+    for (int counter = 1;; ++counter) {
+        sleepWithEvents(waits::tickMs());
+        if (counter == waits::Limit)
+            return false;
+        QCoreApplication::processEvents();
+        if (owner && !guard)
+            return false;
+        if (isCompleteStatReply(replyBuffer))
+            return true;
+    }
+}
+
+bool control::hasClientSendId(const QByteArray &firmware)
+{
+    return firmware != FirmwareWithoutClientSendId;
+}
+
+QByteArray control::newPasswordArgument(const QByteArray &typed)
+{
+    return (typed + QByteArrayLiteral("    ")).left(5);
+}
+
+int codes::boxForCode(const QByteArray &field, const QByteArrayList &groupCodes)
+{
+    return int(groupCodes.indexOf(field));
+}
+
+QByteArray codes::codeFromChecks(const QList<bool> &checked, const QByteArrayList &groupCodes,
+                                 const QByteArray &previous)
+{
+    QByteArray code = previous;
+    for (int i = 0; i < checked.size() && i < groupCodes.size(); ++i) {
+        if (checked.at(i))
+            code = groupCodes.at(i);
+    }
+    return code;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayList>
+#include <QList>
+
+class QObject;
+
+// The reader's control-port command language: one command is one line of
+// keyword, argument and a single carriage return; the reader accepts a command
+// with exactly "OK" CR and answers "STAT" with one line of ':'-ended fields.
+
+namespace control {
+inline constexpr char CarriageReturn = '\r';
+// The firmware version whose readers have no client-send-id setting.
+inline const QByteArray FirmwareWithoutClientSendId = QByteArrayLiteral("02.00");
+
+// keyword + argument + CR, with nothing in between and no line feed.
+QByteArray commandLine(const QByteArray &keyword, const QByteArray &argument = QByteArray());
+// The login line: "PASS" + the password exactly as typed + CR.
+QByteArray loginLine(const QByteArray &password);
+
+// True only for the three bytes "OK" CR: "OK" alone, "OK" CR LF, or anything
+// before or after it is no acknowledgement.
+bool isAcknowledgement(const QByteArray &replyBuffer);
+// A STAT reply is complete once the buffer is not empty and its last byte is CR.
+bool isCompleteStatReply(const QByteArray &replyBuffer);
+
+// Looks every 100 ms (waits::tickMs) whether the STAT reply is complete while
+// events run; false at the 30th count (about 3 s), or at once when owner (if
+// given) is destroyed meanwhile. The buffer is never changed.
+bool waitstat(const QByteArray &replyBuffer, const QObject *owner = nullptr);
+
+// Readers reporting exactly "02.00" have no STAT field 19 and are never sent
+// "CID"; every other text (empty included) has and is.
+bool hasClientSendId(const QByteArray &firmware);
+
+// The argument of "NEWPASS": the first five characters of the text followed by
+// four blanks, so shorter passwords are padded on the right and nothing is trimmed.
+QByteArray newPasswordArgument(const QByteArray &typed);
+} // namespace control
+
+// The one-character codes of the option groups, in the order of their check
+// boxes: index i is the code of the i-th box of the group.
+namespace codes {
+inline const QByteArrayList Mode{"0", "1", "2"};                 // Check1 Server, Check2 Client, Check3 Udp
+inline const QByteArrayList Speed{"1", "2", "3", "4", "5"};      // Check4 10hd .. Check8 Auto
+inline const QByteArrayList Dhcp{"1", "0"};                      // Check9 On, Check10 Off
+inline const QByteArrayList DataPassword{"1", "0"};              // Check11 Yes, Check12 No
+inline const QByteArrayList ClientSendId{"0", "1"};              // Check13 Off, Check14 On
+
+// The box whose code the field is exactly (no trimming), or -1 when none is.
+int boxForCode(const QByteArray &field, const QByteArrayList &groupCodes);
+// The code of the last checked box (boxes tested in order, each checked box
+// assigns), or 'previous' when none is checked.
+QByteArray codeFromChecks(const QList<bool> &checked, const QByteArrayList &groupCodes,
+                          const QByteArray &previous);
+} // namespace codes

@@ -1,0 +1,288 @@
+#include "commandlanguage.h"
+#include "module1.h"
+#include "settingrun.h"
+#include "statreply.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+QByteArrayList lines(const QList<SettingCommand> &run)
+{
+    QByteArrayList result;
+    for (const SettingCommand &command : run)
+        result.append(command.line());
+    return result;
+}
+
+SettingValues typicalValues(const QByteArray &firmware, const QByteArray &newPassword)
+{
+    SettingValues v;
+    v.address = "10.0.0.9";
+    v.dataPort = "57";
+    v.udpPort = "53002";
+    v.controlPort = "87";
+    v.subnetMask = "255.255.0.0";
+    v.gateway = "10.0.0.1";
+    v.serverAddress = "10.0.0.2";
+    v.serverPort = "4000";
+    v.identifier = "DOCK 4";
+    v.newPassword = newPassword;
+    v.modecode = "1";
+    v.cidcode = "1";
+    v.speedcode = "5";
+    v.dhcpcode = "0";
+    v.dpasscode = "1";
+    v.firmware = firmware;
+    return v;
+}
+} // namespace
+
+class TestCommandLanguage : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup() { waits::setTickMs(100); }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QByteArray>("keyword");
+        QTest::addColumn<QByteArray>("argument");
+        QTest::addColumn<QByteArray>("hex");
+        QTest::newRow("STAT") << QByteArray("STAT") << QByteArray() << QByteArray("535441540d");
+        QTest::newRow("REBOOT") << QByteArray("REBOOT") << QByteArray() << QByteArray("5245424f4f540d");
+        QTest::newRow("MODE 0") << QByteArray("MODE") << QByteArray("0") << QByteArray("4d4f4445300d");
+        QTest::newRow("empty IDENT") << QByteArray("IDENT") << QByteArray("") << QByteArray("4944454e540d");
+        QTest::newRow("argument with blanks and colon")
+            << QByteArray("IDENT") << QByteArray(" a:b ") << QByteArray("4944454e5420613a62200d");
+        QTest::newRow("high byte") << QByteArray("IDENT") << QByteArray("\xe9") << QByteArray("4944454e54e90d");
+    }
+    void commandLine()
+    {
+        QFETCH(QByteArray, keyword);
+        QFETCH(QByteArray, argument);
+        QFETCH(QByteArray, hex);
+        QCOMPARE(control::commandLine(keyword, argument).toHex(), hex);
+    }
+
+    void acknowledgement_data()
+    {
+        QTest::addColumn<QByteArray>("buffer");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("OK CR") << QByteArray("OK\r") << true;
+        QTest::newRow("OK") << QByteArray("OK") << false;
+        QTest::newRow("OK CR LF") << QByteArray("OK\r\n") << false;
+        QTest::newRow("LF OK CR") << QByteArray("\nOK\r") << false;
+        QTest::newRow("lower case") << QByteArray("ok\r") << false;
+        QTest::newRow("twice") << QByteArray("OK\rOK\r") << false;
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("error text") << QByteArray("ERROR\r") << false;
+    }
+    void acknowledgement()
+    {
+        QFETCH(QByteArray, buffer);
+        QFETCH(bool, accepted);
+        QCOMPARE(control::isAcknowledgement(buffer), accepted);
+    }
+
+    void completeStatReply_data()
+    {
+        QTest::addColumn<QByteArray>("buffer");
+        QTest::addColumn<bool>("complete");
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("CR alone") << QByteArray("\r") << true;
+        QTest::newRow("ends in CR") << QByteArray("A:B:\r") << true;
+        QTest::newRow("first chunk") << QByteArray("A:B:") << false;
+        QTest::newRow("CR LF") << QByteArray("A:B:\r\n") << false;
+        QTest::newRow("CR inside") << QByteArray("A\r:B:") << false;
+    }
+    void completeStatReply()
+    {
+        QFETCH(QByteArray, buffer);
+        QFETCH(bool, complete);
+        QCOMPARE(control::isCompleteStatReply(buffer), complete);
+    }
+
+    void clientSendIdGate_data()
+    {
+        QTest::addColumn<QByteArray>("firmware");
+        QTest::addColumn<bool>("hasClientSendId");
+        QTest::newRow("02.00") << QByteArray("02.00") << false;
+        QTest::newRow("02.01") << QByteArray("02.01") << true;
+        QTest::newRow("01.99") << QByteArray("01.99") << true;
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("blank before") << QByteArray(" 02.00") << true;
+        QTest::newRow("2.00") << QByteArray("2.00") << true;
+    }
+    void clientSendIdGate()
+    {
+        QFETCH(QByteArray, firmware);
+        QFETCH(bool, hasClientSendId);
+        QCOMPARE(control::hasClientSendId(firmware), hasClientSendId);
+    }
+
+    void newPassword_data()
+    {
+        QTest::addColumn<QByteArray>("typed");
+        QTest::addColumn<QByteArray>("argument");
+        QTest::newRow("five") << QByteArray("12345") << QByteArray("12345");
+        QTest::newRow("two") << QByteArray("ab") << QByteArray("ab   ");
+        QTest::newRow("one") << QByteArray("x") << QByteArray("x    ");
+        QTest::newRow("leading blank kept") << QByteArray(" ab") << QByteArray(" ab  ");
+    }
+    void newPassword()
+    {
+        QFETCH(QByteArray, typed);
+        QFETCH(QByteArray, argument);
+        QCOMPARE(control::newPasswordArgument(typed), argument);
+    }
+
+    void boxForCode_data()
+    {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QByteArrayList>("group");
+        QTest::addColumn<int>("box");
+        QTest::newRow("mode 0 Server") << QByteArray("0") << codes::Mode << 0;
+        QTest::newRow("mode 2 Udp") << QByteArray("2") << codes::Mode << 2;
+        QTest::newRow("mode 3") << QByteArray("3") << codes::Mode << -1;
+        QTest::newRow("speed 1 10hd") << QByteArray("1") << codes::Speed << 0;
+        QTest::newRow("speed 5 Auto") << QByteArray("5") << codes::Speed << 4;
+        QTest::newRow("speed 6") << QByteArray("6") << codes::Speed << -1;
+        QTest::newRow("speed with CR") << QByteArray("5\r") << codes::Speed << -1;
+        QTest::newRow("speed with blank") << QByteArray(" 5") << codes::Speed << -1;
+        QTest::newRow("dhcp 1 On") << QByteArray("1") << codes::Dhcp << 0;
+        QTest::newRow("dhcp 0 Off") << QByteArray("0") << codes::Dhcp << 1;
+        QTest::newRow("dpass 0 No") << QByteArray("0") << codes::DataPassword << 1;
+        QTest::newRow("cid 0 Off (Check13)") << QByteArray("0") << codes::ClientSendId << 0;
+        QTest::newRow("cid 1 On (Check14)") << QByteArray("1") << codes::ClientSendId << 1;
+        QTest::newRow("empty") << QByteArray() << codes::Mode << -1;
+    }
+    void boxForCode()
+    {
+        QFETCH(QByteArray, field);
+        QFETCH(QByteArrayList, group);
+        QFETCH(int, box);
+        QCOMPARE(codes::boxForCode(field, group), box);
+    }
+
+    void codeFromChecks_data()
+    {
+        QTest::addColumn<QList<bool>>("checked");
+        QTest::addColumn<QByteArrayList>("group");
+        QTest::addColumn<QByteArray>("previous");
+        QTest::addColumn<QByteArray>("code");
+        QTest::newRow("Client") << QList<bool>{false, true, false} << codes::Mode << QByteArray("0") << QByteArray("1");
+        QTest::newRow("none keeps previous")
+            << QList<bool>{false, false} << codes::DataPassword << QByteArray("1") << QByteArray("1");
+        QTest::newRow("none, never set") << QList<bool>{false, false} << codes::ClientSendId << QByteArray()
+                                         << QByteArray();
+        QTest::newRow("Off is 0") << QList<bool>{true, false} << codes::ClientSendId << QByteArray() << QByteArray("0");
+        QTest::newRow("last checked wins")
+            << QList<bool>{true, false, false, true, false} << codes::Speed << QByteArray("5") << QByteArray("4");
+    }
+    void codeFromChecks()
+    {
+        QFETCH(QList<bool>, checked);
+        QFETCH(QByteArrayList, group);
+        QFETCH(QByteArray, previous);
+        QFETCH(QByteArray, code);
+        QCOMPARE(codes::codeFromChecks(checked, group, previous), code);
+    }
+
+    void statReply_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QByteArrayList>("expected"); // mac id fw ip dpt cpt gtw sip sprt mode speed dhcp csn udpp dpass cid
+        QTest::addColumn<bool>("hasClientSendId");
+        const QByteArray full = "ZAVTCP:0050C2000001:READER:02.10:10.0.0.9:57:87:10.0.0.1:10.0.0.2:4000:1:5:0:"
+                                "X:255.255.0.0:53002:Y:1:1:\r";
+        QTest::newRow("full")
+            << full
+            << QByteArrayList{"0050C2000001", "READER", "02.10", "10.0.0.9", "57", "87", "10.0.0.1", "10.0.0.2",
+                              "4000", "1", "5", "0", "255.255.0.0", "53002", "1", "1"}
+            << true;
+        QByteArray old = full;
+        old.replace("02.10", "02.00");
+        QTest::newRow("02.00 ignores field 19")
+            << old
+            << QByteArrayList{"0050C2000001", "READER", "02.00", "10.0.0.9", "57", "87", "10.0.0.1", "10.0.0.2",
+                              "4000", "1", "5", "0", "255.255.0.0", "53002", "1", ""}
+            << false;
+        QTest::newRow("field 19 holds the CR")
+            << QByteArray("M:MAC:ID:02.01:A:D:C:G:S:P:2:3:1:X:N:U:Y:0:1\r")
+            << QByteArrayList{"MAC", "ID", "02.01", "A", "D", "C", "G", "S", "P", "2", "3", "1", "N", "U", "0", "1\r"}
+            << true;
+        QTest::newRow("fewer fields")
+            << QByteArray("M:MAC:ID:02.10:A:D:\r")
+            << QByteArrayList{"MAC", "ID", "02.10", "A", "D", "\r", "", "", "", "", "", "", "", "", "", ""}
+            << true;
+        QTest::newRow("empty fields and blanks kept")
+            << QByteArray("M:: id ::A:D:C:G:S:P:0:6:0:X:N:U:Y:0:0:\r")
+            << QByteArrayList{"", " id ", "", "A", "D", "C", "G", "S", "P", "0", "6", "0", "N", "U", "0", "0"}
+            << true;
+    }
+    void statReply()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(QByteArrayList, expected);
+        QFETCH(bool, hasClientSendId);
+        const StatReply s = StatReply::parse(reply);
+        const QByteArrayList actual{s.macAddress, s.identifier, s.firmware, s.address, s.dataPort, s.controlPort,
+                                   s.gateway, s.serverAddress, s.serverPort, s.modecode, s.speedcode, s.dhcpcode,
+                                   s.subnetMask, s.udpPort, s.dpasscode, s.cidcode};
+        QCOMPARE(actual, expected);
+        QCOMPARE(s.hasClientSendId, hasClientSendId);
+    }
+
+    void settingRun_data()
+    {
+        QTest::addColumn<QByteArray>("firmware");
+        QTest::addColumn<QByteArray>("newPassword");
+        QTest::addColumn<QByteArrayList>("expected");
+        const QByteArrayList base{"CIP10.0.0.9\r", "DPT57\r", "UDPP53002\r", "CPT87\r", "CSN255.255.0.0\r",
+                                  "GTW10.0.0.1\r", "SIP10.0.0.2\r", "SPRT4000\r", "IDENTDOCK 4\r", "MODE1\r"};
+        const QByteArrayList tail{"SPEED5\r", "DHCP0\r", "DPASS1\r"};
+        QTest::newRow("02.00: 13 commands") << QByteArray("02.00") << QByteArray() << base + tail;
+        QTest::newRow("02.00 with new password: 14")
+            << QByteArray("02.00") << QByteArray("ab") << base + tail + QByteArrayList{"NEWPASSab   \r"};
+        QTest::newRow("02.01: 14 with CID") << QByteArray("02.01") << QByteArray()
+                                            << base + QByteArrayList{"CID1\r"} + tail;
+        QTest::newRow("02.10 with new password: 15")
+            << QByteArray("02.10") << QByteArray("99999")
+            << base + QByteArrayList{"CID1\r"} + tail + QByteArrayList{"NEWPASS99999\r"};
+        QTest::newRow("blank new password sends none")
+            << QByteArray("02.00") << QByteArray("   ") << base + tail;
+        QTest::newRow("leading blank of new password kept")
+            << QByteArray("02.00") << QByteArray(" 1") << base + tail + QByteArrayList{"NEWPASS 1   \r"};
+    }
+    void settingRun()
+    {
+        QFETCH(QByteArray, firmware);
+        QFETCH(QByteArray, newPassword);
+        QFETCH(QByteArrayList, expected);
+        QCOMPARE(lines(::settingRun(typicalValues(firmware, newPassword))), expected);
+    }
+
+    // At the real cadence: a reply arriving in two chunks is seen at the next
+    // look after the second; no CR at the end runs to the 30th count.
+    void waitstatRealTiming()
+    {
+        QByteArray buffer;
+        QTimer::singleShot(150, [&buffer] { buffer.append("A:B:"); });
+        QTimer::singleShot(650, [&buffer] { buffer.append("C:\r"); });
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(control::waitstat(buffer, nullptr));
+        QVERIFY2(clock.elapsed() >= 650 && clock.elapsed() < 700 + 100 + 700, qPrintable(QString::number(clock.elapsed())));
+
+        QByteArray incomplete("A:B:");
+        clock.restart();
+        QVERIFY(!control::waitstat(incomplete, nullptr));
+        QVERIFY2(clock.elapsed() >= 2900 && clock.elapsed() < 3000 + 700, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(incomplete, QByteArray("A:B:"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLanguage)
+#include "tst_commandlanguage.moc"
