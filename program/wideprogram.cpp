@@ -139,8 +139,6 @@ void WideProgram::buildControls()
         ClickLabel *label = actionButton(this, QStringLiteral("Label2(%1)").arg(a.index), QString::fromLatin1(a.caption),
                                          QString::fromLatin1(a.shape), a.shapeRect, a.labelRect, actionFont);
         label->setToolTip(QString::fromLatin1(a.tip));
-        // Labels take no part in the tab order; they react to the mouse only.
-        label->setFocusPolicy(Qt::NoFocus);
         Label2[a.index] = label;
         const int index = a.index;
         connect(label, &ClickLabel::clicked, this, [this, index] { labelClick(index); });

@@ -10,6 +10,7 @@
 #include "commandlanguage.h"
 #include "socketcontrol.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -56,6 +57,8 @@ private slots:
     void fontsAndColours();
     void loadDefaults();
     void tabOrder();
+    void actionsAreAccessibleButtons_data();
+    void actionsAreAccessibleButtons();
     void setupFillsTopRowAndFocusesPassword();
     void keyFilters_data();
     void keyFilters();
@@ -293,6 +296,40 @@ void TestWideProgram::loadDefaults()
     QVERIFY(fresh.cidcode().isEmpty());
 }
 
+void TestWideProgram::actionsAreAccessibleButtons_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("get") << 3 << "Get  Parameters";
+    QTest::newRow("set") << 4 << "Set  Parameters";
+    QTest::newRow("reboot") << 20 << "Reboot";
+}
+
+void TestWideProgram::actionsAreAccessibleButtons()
+{
+    QFETCH(int, index);
+    QFETCH(QString, name);
+    auto *label = m_window->findChild<QLabel *>(QStringLiteral("Label2(%1)").arg(index));
+    QVERIFY(label);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(label);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->role(), QAccessible::Button);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+    QVERIFY(accessible->actionInterface());
+    QVERIFY(accessible->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    // Pressing from the keyboard runs the action: here "Reboot"/"Get" with a
+    // blank address end in the first check's message.
+    text(1)->setText(QString());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    label->setFocus();
+    QTRY_VERIFY(label->hasFocus());
+    QTest::keyClick(label, Qt::Key_Space);
+    QTRY_COMPARE(m_dialogs->messages.size(), 1);
+    QCOMPARE(m_dialogs->messages.constFirst(),
+             index == 4 ? QStringLiteral("You must get the parameters before setting them") : QStringLiteral("Invalid IP Address"));
+}
+
 void TestWideProgram::tabOrder()
 {
     QStringList expected;
@@ -301,6 +338,10 @@ void TestWideProgram::tabOrder()
     for (int n = 1; n <= 12; ++n)
         expected << QStringLiteral("Check%1").arg(n);
     expected << QStringLiteral("Text15") << QStringLiteral("Check13") << QStringLiteral("Check14");
+    // The actions follow the listed controls, so the keyboard reaches them too.
+    expected << QStringLiteral("Label2(3)") << QStringLiteral("Label2(4)") << QStringLiteral("Label2(20)");
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
 
     QStringList actual;
     QWidget *w = text(1);
