@@ -38,11 +38,6 @@ const QList<QByteArray> &keywords()
     return list;
 }
 
-bool isDottedAddress(const QByteArray &text)
-{
-    return ReaderConfig::isDottedAddress(text);
-}
-
 bool portValue(const QByteArray &text, quint16 *port)
 {
     if (text.isEmpty() || text.size() > 5)
@@ -399,7 +394,6 @@ QByteArray SimulatedReader::tcpIdentifyReply() const
     return identifyAddressText(m_active) + ':' + m_active.mac + ':' + m_active.identification + '\r';
 }
 
-// ---- control port
 
 void SimulatedReader::acceptControl()
 {
@@ -541,13 +535,13 @@ bool SimulatedReader::applySetting(const QByteArray &keyword, const QByteArray &
         return true;
     };
     auto address = [&argument](QByteArray *target) {
-        if (!isDottedAddress(argument))
+        if (!ReaderConfig::isDottedAddress(argument))
             return false;
         *target = argument;
         return true;
     };
     if (keyword == "CIP") {
-        if (!isDottedAddress(argument))
+        if (!ReaderConfig::isDottedAddress(argument))
             return false;
         c.address = QHostAddress(QString::fromLatin1(argument));
         c.identifyAddress.clear();
@@ -593,7 +587,6 @@ bool SimulatedReader::applySetting(const QByteArray &keyword, const QByteArray &
     return false;
 }
 
-// ---- download port
 
 void SimulatedReader::acceptDownload()
 {
@@ -675,7 +668,6 @@ void SimulatedReader::handleDownloadMessage(DownloadSession *session, const QByt
     }
 }
 
-// ---- data port
 
 bool SimulatedReader::dataAllowed() const
 {
@@ -869,7 +861,6 @@ void SimulatedReader::streamTick()
         m_streamTimer->stop();
 }
 
-// ---- multicast (delivered by ReaderSimulator)
 
 void SimulatedReader::noteIdentifyDatagram(const QByteArray &datagram, const QHostAddress &peer,
                                            quint16 port)
@@ -883,7 +874,7 @@ void SimulatedReader::noteIdentifyDatagram(const QByteArray &datagram, const QHo
     QByteArray text = datagram.mid(15);
     while (text.endsWith(' '))
         text.chop(1);
-    if (!isDottedAddress(text))
+    if (!ReaderConfig::isDottedAddress(text))
         return;
     changeAddress(QHostAddress(QString::fromLatin1(text)));
 }
