@@ -2,6 +2,7 @@
 #include "readersimulator.h"
 #include "simclient.h"
 
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTcpServer>
 
@@ -458,6 +459,45 @@ private slots:
         QVERIFY(port.open(ip("127.0.0.42"), 53005));
         port.send(downloadMessage('A', QByteArray(1, '\x01') + QByteArray(1023, ' ')));
         QCOMPARE(port.collect(400), QByteArray());
+    }
+
+    // Arbitrary bytes on every port leave the reader serving.
+    void garbageOnEveryPort()
+    {
+        ReaderSimulator simulator;
+        ReaderConfig config = readerAt("127.0.0.43");
+        config.mode = '2';
+        SimulatedReader *reader = simulator.addReader(config);
+        QVERIFY(simulator.start());
+        QRandomGenerator random(7);
+        QByteArray junk(200000, Qt::Uninitialized);
+        for (char &c : junk)
+            c = char(random.bounded(256));
+        junk.replace('\r', "x"); // one endless line on the control port
+        TcpPeer control;
+        QVERIFY(control.open(ip("127.0.0.43"), 87));
+        control.send(junk);
+        TcpPeer download;
+        QVERIFY(download.open(ip("127.0.0.43"), 53005));
+        download.send(junk);
+        SearchSocket search;
+        QVERIFY(search.open());
+        for (const QByteArray &datagram : {QByteArray(), QByteArray("RPG"), QByteArray(30, '\0'),
+                                           QByteArray("RPG0050C2000001") + QByteArray(15, '\xff'),
+                                           junk.left(60000)})
+            search.send(datagram);
+        QUdpSocket udp;
+        udp.writeDatagram(QByteArray(), ip("127.0.0.43"), 53002);
+        udp.writeDatagram(junk.left(60000), ip("127.0.0.43"), 53002);
+        QTRY_COMPARE_WITH_TIMEOUT(reader->receivedBytes(Channel::Download).size(), junk.size(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(reader->connectionCount(Channel::Identify), 5, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(reader->receivedBytes(Channel::Control).size(), junk.size(), 5000);
+        QCOMPARE(reader->state(), SimulatedReader::Running);
+        QCOMPARE(reader->activeConfig().address, ip("127.0.0.43"));
+        control.send("\rPASS58203\r");
+        QCOMPARE(control.waitFor(3), QByteArray("OK\r"));
+        control.send("STAT\r");
+        QVERIFY(control.waitFor(60).endsWith(":\r"));
     }
 };
 
