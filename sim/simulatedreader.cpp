@@ -181,6 +181,17 @@ void SimulatedReader::restart(int delayMs)
     m_restartTimer->start(qMax(0, delayMs < 0 ? m_stored.rebootDelayMs : delayMs));
 }
 
+void SimulatedReader::restartAfterReplies(ReplyWriter *writer)
+{
+    // Once the acknowledgement is out; not if the reader was stopped meanwhile.
+    writer->then([this] {
+        QTimer::singleShot(0, this, [this] {
+            if (m_state == Running)
+                restart();
+        });
+    });
+}
+
 bool SimulatedReader::listenAll(QString *error)
 {
     const QHostAddress address = m_active.address;
@@ -506,7 +517,7 @@ void SimulatedReader::handleControlLine(ControlSession *session, const QByteArra
         bool answered = false;
         answer(socket, writer, keyword, Ok, &answered);
         if (answered)
-            writer->then([this] { QTimer::singleShot(0, this, [this] { restart(); }); });
+            restartAfterReplies(writer);
         return;
     }
     if (keyword == "CID" && m_active.firmware == "02.00")
@@ -664,7 +675,7 @@ void SimulatedReader::handleDownloadMessage(DownloadSession *session, const QByt
                                 ? nextVersion(m_stored.firmware)
                                 : m_stored.firmwareAfterDownload;
         emit firmwareReceived(m_firmwareImage);
-        session->writer->then([this] { QTimer::singleShot(0, this, [this] { restart(); }); });
+        restartAfterReplies(session->writer);
     }
 }
 

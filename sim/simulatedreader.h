@@ -116,6 +116,7 @@ private:
     struct DataStream;
 
     bool listenAll(QString *error);
+    void restartAfterReplies(ReplyWriter *writer);
     void closeAll();
     void record(Channel channel, int connection, const QByteArray &bytes,
                 const QHostAddress &peer, quint16 peerPort, bool accepted = true);
