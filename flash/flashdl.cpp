@@ -67,6 +67,8 @@ Flashdl::Flashdl(Dialogs &dialogs, QWidget *parent)
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(g_acknowledgementMs);
+    // The reader gets its full time: a coarse timer may fire 5 % early.
+    Timer1->setTimerType(Qt::PreciseTimer);
     Winsock2 = new SocketControl(SocketControl::Tcp, this);
     Winsock2->setObjectName(QStringLiteral("Winsock2"));
     Winsock1 = new SocketControl(SocketControl::Tcp, this);
@@ -160,7 +162,7 @@ void Flashdl::runDownload(quint16 controlPort)
     Winsock2->RemoteHost = Text3->text();
     Winsock2->RemotePort = controlPort;
     Winsock2->LocalPort = 0;
-    setStatus(QStringLiteral("Connecting to Control Port"));
+    setStatus(FlashStatus::text(QStringLiteral("Connecting to Control Port")));
     const bool controlConnected = waitconnect(*Winsock2, this);
     if (!self)
         return;
@@ -179,12 +181,12 @@ void Flashdl::runDownload(quint16 controlPort)
         m_dialogs.message(QStringLiteral("Unable to connect to Control Port"));
         return;
     }
-    setStatus(QStringLiteral("Control Port Connected"));
+    setStatus(FlashStatus::text(QStringLiteral("Control Port Connected")));
 
     Winsock1->RemoteHost = Text3->text();
     Winsock1->RemotePort = DownloadMessage::DownloadPort;
     Winsock1->LocalPort = 0;
-    setStatus(QStringLiteral("Control Port Connected, Connecting to Download Port"));
+    setStatus(FlashStatus::text(QStringLiteral("Control Port Connected, Connecting to Download Port")));
     const bool downloadConnected = waitconnect(*Winsock1, this);
     if (!self)
         return;
@@ -193,7 +195,7 @@ void Flashdl::runDownload(quint16 controlPort)
         m_dialogs.message(QStringLiteral("Unable to connect to Download Port"));
         return;
     }
-    setStatus(QStringLiteral("Control Port Connected, Download Port Connected"));
+    setStatus(FlashStatus::text(QStringLiteral("Control Port Connected, Download Port Connected")));
 
     // The file may have gone or changed since the checks, seconds ago.
     if (!m_image.open(m_selectedFile)) {
@@ -205,7 +207,7 @@ void Flashdl::runDownload(quint16 controlPort)
     Timer1->stop();
     Timer1->setInterval(g_acknowledgementMs);
     m_timedOut = false;
-    setStatus(QStringLiteral("Reader Connected, Preparing Flash"));
+    setStatus(FlashStatus::text(QStringLiteral("Reader Connected, Preparing Flash")));
     m_downloadReply.clear();
     Winsock1->SendData(DownloadMessage::announce(blockCount));
 
@@ -242,7 +244,7 @@ void Flashdl::runDownload(quint16 controlPort)
             break;
         if (m_abort) {
             m_image.close();
-            setStatus(QStringLiteral("Download Aborted"), true);
+            setStatus(FlashStatus::text(QStringLiteral("Download Aborted")), true);
             closeConnections();
             m_abort = false;
             return;
@@ -250,7 +252,7 @@ void Flashdl::runDownload(quint16 controlPort)
     }
 
     m_image.close();
-    setStatus(QStringLiteral("Download Complete"));
+    setStatus(FlashStatus::text(QStringLiteral("Download Complete")));
     const bool restart = m_dialogs.question(
         QStringLiteral("The Download is complete - Do you wish to restart the reader now with the new firmware?"));
     if (!self)
@@ -354,9 +356,9 @@ void Flashdl::closeConnections()
     Winsock2->Close();
 }
 
-void Flashdl::setStatus(const QString &state, bool repaintNow)
+void Flashdl::setStatus(const QString &statusText, bool repaintNow)
 {
-    Label1_5->setText(FlashStatus::text(state));
+    Label1_5->setText(statusText);
     if (repaintNow)
         Label1_5->repaint();
 }

@@ -51,7 +51,7 @@ private:
     bool sleepUntilWoken();
     void wake();
     void closeConnections();
-    void setStatus(const QString &state, bool repaintNow = false);
+    void setStatus(const QString &statusText, bool repaintNow = false);
 
     Dialogs &m_dialogs;
 
