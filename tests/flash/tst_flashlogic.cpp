@@ -165,44 +165,6 @@ private slots:
         QVERIFY(!image.isOpen());
     }
 
-    void fileShortenedWhileReading()
-    {
-        QTemporaryDir dir;
-        const QString path = writeFile(dir, QStringLiteral("two.bin"), QByteArray(2048, 'x'));
-        FirmwareImage image;
-        QVERIFY(image.open(path));
-        QVERIFY(QFile::resize(path, 1500));
-        QByteArray body;
-        QVERIFY(image.readBlock(body));
-        QVERIFY(!image.readBlock(body));
-        QVERIFY(!image.complete());
-    }
-
-    void unusableFiles_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("check");
-        QTest::newRow("missing") << QStringLiteral("missing.bin") << int(FirmwareImage::CannotOpen);
-        QTest::newRow("folder") << QStringLiteral("folder") << int(FirmwareImage::CannotOpen);
-        QTest::newRow("empty") << QStringLiteral("empty.bin") << int(FirmwareImage::Empty);
-        QTest::newRow("odd length") << QStringLiteral("odd.bin") << int(FirmwareImage::NotWholeBlocks);
-    }
-    void unusableFiles()
-    {
-        QFETCH(QString, name);
-        QFETCH(int, check);
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
-        writeFile(dir, QStringLiteral("empty.bin"), QByteArray());
-        writeFile(dir, QStringLiteral("odd.bin"), QByteArray(1500, 'x'));
-        const QString path = dir.filePath(name);
-        QCOMPARE(int(FirmwareImage::checkFile(path)), check);
-        FirmwareImage image;
-        QVERIFY(!image.open(path));
-        QCOMPARE(int(image.lastCheck()), check);
-        QVERIFY(!image.isOpen());
-    }
-
     void status_data()
     {
         QTest::addColumn<int>("block");
