@@ -150,16 +150,18 @@ void Flashdl::download()
     m_abort = false;
     m_running = true;
     QPointer<Flashdl> self(this);
-    runDownload(controlPort);
+    // The fields stay editable while the download runs; both connections go
+    // to the reader, and with the password, that the click started with.
+    runDownload(Text3->text(), controlPort, Text1->text());
     if (self)
         m_running = false;
 }
 
-void Flashdl::runDownload(quint16 controlPort)
+void Flashdl::runDownload(const QString &address, quint16 controlPort, const QString &password)
 {
     QPointer<Flashdl> self(this);
 
-    Winsock2->RemoteHost = Text3->text();
+    Winsock2->RemoteHost = address;
     Winsock2->RemotePort = controlPort;
     Winsock2->LocalPort = 0;
     setStatus(FlashStatus::text(QStringLiteral("Connecting to Control Port")));
@@ -172,7 +174,7 @@ void Flashdl::runDownload(quint16 controlPort)
         return;
     }
     m_replyBuffer.clear();
-    Winsock2->SendData(QByteArrayLiteral("PASS") + Text1->text().toLatin1() + '\r');
+    Winsock2->SendData(QByteArrayLiteral("PASS") + password.toLatin1() + '\r');
     const bool loggedIn = waitok(m_replyBuffer, this);
     if (!self)
         return;
@@ -183,7 +185,7 @@ void Flashdl::runDownload(quint16 controlPort)
     }
     setStatus(FlashStatus::text(QStringLiteral("Control Port Connected")));
 
-    Winsock1->RemoteHost = Text3->text();
+    Winsock1->RemoteHost = address;
     Winsock1->RemotePort = DownloadMessage::DownloadPort;
     Winsock1->LocalPort = 0;
     setStatus(FlashStatus::text(QStringLiteral("Control Port Connected, Connecting to Download Port")));

@@ -43,7 +43,7 @@ private:
     void controlDataArrival(qint64 totalBytes);
     void downloadDataArrival(qint64 totalBytes);
 
-    void runDownload(quint16 controlPort);
+    void runDownload(const QString &address, quint16 controlPort, const QString &password);
     WaitResult waitAcknowledgement();
     WaitResult waitRestartPause();
     // Sleeps until an event of interest (data, timer tick, click) has run;

@@ -539,12 +539,15 @@ private slots:
         QTRY_COMPARE(establishedTo(87), 0);
     }
 
-    // While a download runs, a second start and a new file choice are refused.
+    // While a download runs, a second start and a new file choice are
+    // refused, and a change of the address field does not redirect it.
     void clicksRefusedWhileRunning()
     {
         const QString path = writeImage(QStringLiteral("three.bin"), 3072);
         choose(path);
         fill();
+        connect(m_reader, &SimulatedReader::loggedIn, this,
+                [this] { field("Text3")->setText(QStringLiteral("127.0.0.9")); });
         int startsRefused = 0;
         connect(m_reader, &SimulatedReader::bytesReceived, this, [&](Channel channel, int, const QByteArray &) {
             if (channel != Channel::Download || startsRefused > 0)
