@@ -1,15 +1,84 @@
 #pragma once
 
+#include "firmwareimage.h"
 #include "taskwindow.h"
 
-class Dialogs;
+#include <QByteArray>
+#include <QString>
 
+class ClickLabel;
+class Dialogs;
+class QEventLoop;
+class QLabel;
+class QLineEdit;
+class QTimer;
+class SocketControl;
+
+// "Flash Download new firmware into Reader": logs in on the reader's control
+// port, keeps that login open, and sends a firmware image over the download
+// port (53005) in acknowledged 1024-byte blocks, then offers to restart the
+// reader with it.
 class Flashdl : public TaskWindow
 {
     Q_OBJECT
 public:
     explicit Flashdl(Dialogs &dialogs, QWidget *parent = nullptr);
+    ~Flashdl() override;
+
+    // True from the moment a download passed its checks until it has ended.
+    bool downloadRunning() const { return m_running; }
+
+    // Test-only: the acknowledgement time-out (5000 ms) and the pause after
+    // the restart message (2000 ms). Values below 1 restore the defaults.
+    static void setTimerIntervals(int acknowledgementMs, int restartPauseMs);
 
 private:
+    enum class WaitResult { Done, TimedOut, Gone };
+
+    // Event handlers.
+    void selectFile();                       // click on "Select File"
+    void download();                         // click on "Start Download"
+    void requestAbort();                     // click on "Abort Download"
+    void timerTick();
+    void controlDataArrival(qint64 totalBytes);
+    void downloadDataArrival(qint64 totalBytes);
+
+    void runDownload(const QString &address, quint16 controlPort, const QString &password);
+    WaitResult waitAcknowledgement();
+    WaitResult waitRestartPause();
+    // Sleeps until an event of interest (data, timer tick, click) has run;
+    // false when the program is shutting down. The window may be gone on return.
+    bool sleepUntilWoken();
+    void wake();
+    void closeConnections();
+    void setStatus(const QString &statusText, bool repaintNow = false);
+
     Dialogs &m_dialogs;
+
+    QLabel *Label1_0;        // heading
+    QLabel *Label1_3;        // "IP Address"
+    QLineEdit *Text3;        // reader address
+    QLabel *Label1_2;        // "Control Port Number"
+    QLineEdit *Text4;        // control port
+    QLabel *Label1_1;        // "Password"
+    QLineEdit *Text1;        // control-port password
+    ClickLabel *Label2;      // "Select File"
+    QLabel *Label1_4;        // path of the chosen file
+    ClickLabel *Label3;      // "Start Download"
+    ClickLabel *Label4;      // "Abort Download"
+    QLabel *Label1_5;        // status line
+    QTimer *Timer1;          // time-out clock of the waits
+    SocketControl *Winsock2; // control-port connection
+    SocketControl *Winsock1; // download-port connection
+
+    QString m_selectedFile;
+    QByteArray m_replyBuffer;     // control port
+    QByteArray m_downloadReply;   // download port
+    bool m_timedOut = false;
+    bool m_abort = false;
+    bool m_running = false;
+    FirmwareImage m_image;
+
+    QEventLoop *m_waitLoop = nullptr;
+    bool m_woken = false;
 };

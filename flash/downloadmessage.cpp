@@ -1,0 +1,48 @@
+#include "downloadmessage.h"
+
+namespace {
+constexpr char Space = ' ';
+// Longest content kept: one byte more than an acknowledgement, so that an
+// overfull buffer stays overfull.
+constexpr int KeptReplyBytes = 4;
+} // namespace
+
+QByteArray DownloadMessage::announce(int blockCount)
+{
+    if (blockCount < 1 || blockCount > MaxBlocks)
+        return {};
+    QByteArray message(MessageSize, Space);
+    message[0] = 'A';
+    message[1] = char(quint8(blockCount));
+    return message;
+}
+
+QByteArray DownloadMessage::block(const QByteArray &body)
+{
+    if (body.size() != BlockSize)
+        return {};
+    QByteArray message;
+    message.reserve(MessageSize);
+    message.append('B');
+    message.append(body);
+    return message;
+}
+
+QByteArray DownloadMessage::restart()
+{
+    QByteArray message(MessageSize, Space);
+    message[0] = 'D';
+    return message;
+}
+
+bool DownloadMessage::isAcknowledgement(const QByteArray &reply)
+{
+    return reply.size() == 3 && reply.startsWith("OK");
+}
+
+void DownloadMessage::appendReply(QByteArray &buffer, const QByteArray &chunk)
+{
+    if (buffer.size() >= KeptReplyBytes)
+        return;
+    buffer.append(chunk.left(KeptReplyBytes - buffer.size()));
+}

@@ -1,0 +1,677 @@
+#include "downloadmessage.h"
+#include "flashdl.h"
+#include "module1.h"
+#include "privatenetwork.h"
+#include "readersimulator.h"
+#include "scripteddialogs.h"
+#include "socketcontrol.h"
+#include "twips.h"
+#include "uikit.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <time.h>
+
+Q_DECLARE_METATYPE(Fault)
+
+// The firmware download window against a simulated reader in this process.
+// Time-outs are shortened for most tests; one keeps the real 5 seconds.
+namespace {
+const QString ReaderAddress = QStringLiteral("127.0.0.2");
+const QString Password = QStringLiteral("58203");
+const QString Question =
+    QStringLiteral("The Download is complete - Do you wish to restart the reader now with the new firmware?");
+const QString NotResponding = QStringLiteral("Reader is not responding");
+constexpr int ShortAcknowledgementMs = 400;
+constexpr int ShortRestartPauseMs = 150;
+
+QString status(const QString &state)
+{
+    return QStringLiteral("Current Status:   ") + state;
+}
+
+// An image whose blocks differ, so that order and content can be told apart.
+QByteArray imageContent(int length)
+{
+    QByteArray content(length, '\0');
+    for (int i = 0; i < length; ++i)
+        content[i] = char((i / 1024) * 37 + i * 7);
+    return content;
+}
+
+QByteArray announce(int blocks)
+{
+    return QByteArray("A") + char(blocks) + QByteArray(1023, ' ');
+}
+
+// TCP connections of this network namespace that are established towards
+// the given remote port (the program's side of its connections).
+int establishedTo(quint16 port)
+{
+    QFile table(QStringLiteral("/proc/self/net/tcp"));
+    if (!table.open(QIODevice::ReadOnly))
+        return -1;
+    int count = 0;
+    const QList<QByteArray> lines = table.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() < 4 || fields.at(0) == "sl")
+            continue;
+        const QByteArray remotePort = fields.at(2).mid(fields.at(2).indexOf(':') + 1);
+        if (remotePort.toUInt(nullptr, 16) == port && fields.at(3) == "01")
+            ++count;
+    }
+    return count;
+}
+
+double processCpuSeconds()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
+}
+
+// Whether this process holds the file open.
+bool fileHeldOpen(const QString &path)
+{
+    const QString target = QFileInfo(path).canonicalFilePath();
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    for (const QString &fd : fds.entryList(QDir::Files | QDir::System)) {
+        if (QFile::symLinkTarget(fds.filePath(fd)) == target)
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+class TestFlashdl : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        ZAV_REQUIRE_PRIVATE_NETWORK();
+        QVERIFY(m_files.isValid());
+    }
+
+    void init()
+    {
+        waits::setTickMs(10);
+        Flashdl::setTimerIntervals(ShortAcknowledgementMs, ShortRestartPauseMs);
+        m_dialogs = new ScriptedDialogs;
+        m_window = new Flashdl(*m_dialogs);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        m_simulator = new ReaderSimulator;
+        m_simulator->setMulticastEnabled(false);
+        ReaderConfig config;
+        config.address = QHostAddress(ReaderAddress);
+        m_reader = m_simulator->addReader(config);
+        QString error;
+        QVERIFY2(m_simulator->start(&error), qPrintable(error));
+    }
+
+    void cleanup()
+    {
+        delete m_window.data();
+        delete m_simulator;
+        delete m_dialogs;
+        waits::setTickMs(100);
+        Flashdl::setTimerIntervals(0, 0);
+    }
+
+    void controlsAtLoad_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QRect>("place");
+        QTest::newRow("heading") << "Label1(0)" << "Flash Download new firmware into Reader"
+                                 << twipsRect(960, 120, 6855, 315);
+        QTest::newRow("address label") << "Label1(3)" << "IP Address" << twipsRect(660, 840, 1635, 315);
+        QTest::newRow("address") << "Text3" << "" << twipsRect(2520, 840, 1635, 315);
+        QTest::newRow("port label") << "Label1(2)" << "Control Port Number" << twipsRect(4740, 840, 1875, 315);
+        QTest::newRow("port") << "Text4" << "" << twipsRect(6840, 840, 1635, 315);
+        QTest::newRow("password label") << "Label1(1)" << "Password" << twipsRect(4740, 1260, 1815, 315);
+        QTest::newRow("password") << "Text1" << "" << twipsRect(6840, 1260, 1635, 315);
+        QTest::newRow("select") << "Label2" << "Select File" << twipsRect(600, 1980, 1755, 315);
+        QTest::newRow("file") << "Label1(4)" << " None Selected" << twipsRect(2580, 1980, 7935, 315);
+        QTest::newRow("start") << "Label3" << "Start Download" << twipsRect(600, 3300, 1755, 315);
+        QTest::newRow("abort") << "Label4" << "Abort Download" << twipsRect(600, 3900, 1755, 315);
+        QTest::newRow("status") << "Label1(5)" << "Current Status:   Not Connected" << twipsRect(2580, 3540, 7875, 315);
+    }
+    void controlsAtLoad()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QRect, place);
+        QCOMPARE(m_window->objectName(), QStringLiteral("Flashdl"));
+        QWidget *control = m_window->findChild<QWidget *>(name);
+        QVERIFY2(control, qPrintable(name));
+        QCOMPARE(control->geometry(), place);
+        if (auto *label = qobject_cast<QLabel *>(control)) {
+            QCOMPARE(label->text(), caption);
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+        } else {
+            QCOMPARE(qobject_cast<QLineEdit *>(control)->text(), caption);
+        }
+    }
+
+    void otherControls()
+    {
+        QCOMPARE(field("Text3")->maxLength(), 15);
+        QCOMPARE(field("Text4")->maxLength(), 5);
+        QCOMPARE(field("Text1")->maxLength(), 5);
+        for (const char *shape : {"Shape1", "Shape2", "Shape3"})
+            QVERIFY(m_window->findChild<ShapeWidget *>(shape));
+        auto *timer = m_window->findChild<QTimer *>(QStringLiteral("Timer1"));
+        QVERIFY(timer);
+        QVERIFY(!timer->isActive());
+        QVERIFY(m_window->findChild<SocketControl *>(QStringLiteral("Winsock1")));
+        QVERIFY(m_window->findChild<SocketControl *>(QStringLiteral("Winsock2")));
+    }
+
+    void fileDialogCancelKeepsChoice()
+    {
+        const QString first = writeImage(QStringLiteral("first.bin"), 1024);
+        m_dialogs->fileAnswers.enqueue(first);
+        m_dialogs->fileAnswers.enqueue(QString());
+        click("Label2");
+        QCOMPARE(label("Label1(4)")->text(), first);
+        click("Label2");
+        QCOMPARE(label("Label1(4)")->text(), first);
+        QCOMPARE(m_dialogs->fileRequests.size(), 2);
+        for (const Dialogs::FileRequest &request : std::as_const(m_dialogs->fileRequests)) {
+            QCOMPARE(request.defaultExtension, QStringLiteral("bin"));
+            QCOMPARE(request.proposedName, QStringLiteral("zavtcp.bin"));
+            QCOMPARE(request.filters, (QStringList{"Binary Files (*.bin)", "All Files (*.*)"}));
+            QVERIFY(request.mustExist);
+        }
+        // The choice is the one downloaded.
+        fill();
+        click("Label3");
+        QCOMPARE(imageSent(), imageContent(1024));
+    }
+
+    void threeBlocksThenNo()
+    {
+        const QString path = writeImage(QStringLiteral("three.bin"), 3072);
+        choose(path);
+        fill();
+        QStringList statuses;
+        QString duringShot = QStringLiteral("/tmp/flashdl-during.png");
+        connect(m_reader, &SimulatedReader::bytesReceived, this, [&](Channel channel, int, const QByteArray &) {
+            if (channel != Channel::Download)
+                return;
+            const QString text = label("Label1(5)")->text();
+            if (statuses.isEmpty() || statuses.constLast() != text)
+                statuses.append(text);
+            if (text.endsWith(QLatin1String("block 2 of 3")) && !duringShot.isEmpty()) {
+                QVERIFY(m_window->grab().save(duringShot));
+                duringShot.clear();
+            }
+        });
+        click("Label3");
+
+        QCOMPARE(statuses, (QStringList{status("Reader Connected, Preparing Flash"),
+                                        status("Downloading block 1 of 3"), status("Downloading block 2 of 3"),
+                                        status("Downloading block 3 of 3")}));
+        QCOMPARE(m_reader->receivedBytes(Channel::Control), QByteArray("PASS58203\r"));
+        const QByteArray sent = m_reader->receivedBytes(Channel::Download);
+        const QByteArray image = imageContent(3072);
+        QCOMPARE(sent.size(), 4 * 1025);
+        QCOMPARE(sent.left(1025), announce(3));
+        for (int block = 0; block < 3; ++block)
+            QCOMPARE(sent.mid(1025 * (block + 1), 1025), QByteArray("B") + image.mid(1024 * block, 1024));
+        QCOMPARE(m_reader->firmwareImage(), QByteArray()); // not restarted
+
+        QCOMPARE(m_dialogs->questions, QStringList{Question});
+        QVERIFY(m_dialogs->messages.isEmpty());
+        QCOMPARE(label("Label1(5)")->text(), status("Download Complete"));
+        QCOMPARE(socket("Winsock1")->State(), 0);
+        QCOMPARE(socket("Winsock2")->State(), 0);
+        QTRY_COMPARE(establishedTo(DownloadMessage::DownloadPort), 0);
+        QTRY_COMPARE(establishedTo(87), 0);
+        QVERIFY(!fileHeldOpen(path));
+        QCOMPARE(m_reader->receivedBytes(Channel::Download).size(), 4 * 1025);
+        QVERIFY(!m_window->downloadRunning());
+        QVERIFY(m_window->grab().save(QStringLiteral("/tmp/flashdl-after.png")));
+    }
+
+    void yesSendsRestartAndPausesTwoSeconds()
+    {
+        Flashdl::setTimerIntervals(ShortAcknowledgementMs, 0);
+        choose(writeImage(QStringLiteral("one.bin"), 1024));
+        fill();
+        m_dialogs->questionAnswers.enqueue(true);
+        QElapsedTimer pause;
+        m_dialogs->whileOpen = [&](const QString &) { pause.start(); };
+        click("Label3");
+        const qint64 elapsed = pause.elapsed();
+        QVERIFY2(elapsed >= 1950 && elapsed < 2700, qPrintable(QString::number(elapsed)));
+        const QByteArray sent = m_reader->receivedBytes(Channel::Download);
+        QCOMPARE(sent.size(), 3 * 1025);
+        QCOMPARE(sent.right(1025), QByteArray("D") + QByteArray(1024, ' '));
+        QCOMPARE(m_reader->firmwareImage(), imageContent(1024));
+        QCOMPARE(label("Label1(5)")->text(), status("Download Complete"));
+        QTRY_COMPARE(establishedTo(87), 0);
+        QTRY_COMPARE(establishedTo(DownloadMessage::DownloadPort), 0);
+    }
+
+    void acknowledgementInPieces()
+    {
+        m_reader->setFault(FaultTarget::DownloadAnnounce, Fault::split(1, 60));
+        m_reader->setFault(FaultTarget::DownloadBlock, Fault::split(2, 60));
+        choose(writeImage(QStringLiteral("two.bin"), 2048));
+        fill();
+        click("Label3");
+        QVERIFY(m_dialogs->messages.isEmpty());
+        QCOMPARE(m_dialogs->questions, QStringList{Question});
+        QCOMPARE(imageSent(), imageContent(2048));
+    }
+
+    // At its real timing: an "OK" CR LF is no acknowledgement, and the wait
+    // gives up 5 seconds after the announce.
+    void okCrLfTimesOutAfterFiveSeconds()
+    {
+        Flashdl::setTimerIntervals(0, 0);
+        waits::setTickMs(100);
+        m_reader->setFault(FaultTarget::DownloadAnnounce, Fault::okCrLf());
+        const QString path = writeImage(QStringLiteral("three.bin"), 3072);
+        choose(path);
+        fill();
+        QElapsedTimer sinceAnnounce;
+        connect(m_reader, &SimulatedReader::bytesReceived, this, [&](Channel channel, int, const QByteArray &) {
+            if (channel == Channel::Download && !sinceAnnounce.isValid())
+                sinceAnnounce.start();
+        });
+        qint64 elapsed = -1;
+        m_dialogs->whileOpen = [&](const QString &text) {
+            if (text != NotResponding)
+                return;
+            elapsed = sinceAnnounce.elapsed();
+            // Both connections and the file are closed before the message.
+            QCOMPARE(socket("Winsock1")->State(), 0);
+            QCOMPARE(socket("Winsock2")->State(), 0);
+            QVERIFY(!fileHeldOpen(path));
+        };
+        const double cpuBefore = processCpuSeconds();
+        click("Label3");
+        // Waiting is sleeping: a busy loop would burn about 5 CPU seconds here.
+        const double cpuUsed = processCpuSeconds() - cpuBefore;
+        QVERIFY2(cpuUsed < 1.0, qPrintable(QString::number(cpuUsed)));
+        QCOMPARE(m_dialogs->messages, QStringList{NotResponding});
+        QVERIFY2(elapsed >= 4900 && elapsed < 5700, qPrintable(QString::number(elapsed)));
+        QCOMPARE(m_reader->receivedBytes(Channel::Download), announce(3));
+        QCOMPARE(label("Label1(5)")->text(), status("Reader Connected, Preparing Flash"));
+        QTRY_COMPARE(establishedTo(87), 0);
+        QTRY_COMPARE(establishedTo(DownloadMessage::DownloadPort), 0);
+        QVERIFY(m_dialogs->questions.isEmpty());
+    }
+
+    void wrongAcknowledgementOfBlock_data()
+    {
+        QTest::addColumn<Fault>("fault");
+        QTest::newRow("OK CR LF") << Fault::okCrLf();
+        QTest::newRow("lower case") << Fault::lowerCaseOk();
+        QTest::newRow("OK without CR") << Fault::replace("OK");
+        QTest::newRow("extra byte") << Fault::extraBytes("\r");
+        QTest::newRow("no answer") << Fault::noAnswer();
+        QTest::newRow("connection reset") << Fault::resetMidway();
+    }
+    void wrongAcknowledgementOfBlock()
+    {
+        QFETCH(Fault, fault);
+        m_reader->setFault(FaultTarget::DownloadBlock, fault.afterSkipping(1));
+        choose(writeImage(QStringLiteral("three.bin"), 3072));
+        fill();
+        click("Label3");
+        QCOMPARE(m_dialogs->messages, QStringList{NotResponding});
+        QCOMPARE(label("Label1(5)")->text(), status("Downloading block 2 of 3"));
+        QCOMPARE(m_reader->receivedBytes(Channel::Download).size(), 3 * 1025);
+        QTRY_COMPARE(establishedTo(87), 0);
+        QTRY_COMPARE(establishedTo(DownloadMessage::DownloadPort), 0);
+        QVERIFY(m_dialogs->questions.isEmpty());
+    }
+
+    // An abort asked for while the announce waits is carried out after block
+    // 1; the next download is not affected by it.
+    void abortDuringAnnounce()
+    {
+        const QString path = writeImage(QStringLiteral("three.bin"), 3072);
+        choose(path);
+        fill();
+        bool clicked = false;
+        auto hook = connect(m_reader, &SimulatedReader::bytesReceived, this,
+                            [&](Channel channel, int, const QByteArray &) {
+                                if (channel == Channel::Download && !clicked) {
+                                    clicked = true;
+                                    click("Label4");
+                                }
+                            });
+        click("Label3");
+        disconnect(hook);
+        QCOMPARE(m_reader->receivedBytes(Channel::Download).size(), 2 * 1025);
+        QCOMPARE(label("Label1(5)")->text(), status("Download Aborted"));
+        QVERIFY(m_dialogs->messages.isEmpty());
+        QVERIFY(m_dialogs->questions.isEmpty());
+        QVERIFY(!fileHeldOpen(path));
+        QTRY_COMPARE(establishedTo(87), 0);
+        QTRY_COMPARE(establishedTo(DownloadMessage::DownloadPort), 0);
+
+        m_reader->clearRecord();
+        click("Label3");
+        QCOMPARE(m_reader->receivedBytes(Channel::Download).size(), 4 * 1025);
+        QCOMPARE(m_dialogs->questions, QStringList{Question});
+    }
+
+    // An abort click that was not carried out (no download ran, or it came
+    // during the last block) does not cut the next download short.
+    void staleAbortIsCleared_data()
+    {
+        QTest::addColumn<bool>("duringLastBlock");
+        QTest::newRow("while idle") << false;
+        QTest::newRow("during the last block") << true;
+    }
+    void staleAbortIsCleared()
+    {
+        QFETCH(bool, duringLastBlock);
+        choose(writeImage(QStringLiteral("three.bin"), 3072));
+        fill();
+        if (duringLastBlock) {
+            auto hook = connect(m_reader, &SimulatedReader::bytesReceived, this,
+                                [&](Channel channel, int, const QByteArray &) {
+                                    if (channel == Channel::Download
+                                        && label("Label1(5)")->text().endsWith(QLatin1String("3 of 3")))
+                                        click("Label4");
+                                });
+            click("Label3");
+            disconnect(hook);
+            QCOMPARE(m_reader->receivedBytes(Channel::Download).size(), 4 * 1025);
+            QCOMPARE(m_dialogs->questions.size(), 1);
+        } else {
+            click("Label4");
+        }
+        m_reader->clearRecord();
+        m_dialogs->clear();
+        click("Label3");
+        QCOMPARE(m_reader->receivedBytes(Channel::Download).size(), 4 * 1025);
+        QCOMPARE(m_dialogs->questions, QStringList{Question});
+        QCOMPARE(label("Label1(5)")->text(), status("Download Complete"));
+    }
+
+    void refusedBeforeAnythingIsOpened_data()
+    {
+        QTest::addColumn<int>("imageLength"); // -1: no file chosen, -2: chosen, then removed
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("message");
+        const QString noFile = QStringLiteral("A File must be selected for Download");
+        const QString badAddress = QStringLiteral("Invalid IP Address");
+        const QString badPort = QStringLiteral("Invalid Control Port");
+        const QString badPassword = QStringLiteral("A 5 character password must be entered");
+        const QString ip = ReaderAddress;
+        QTest::newRow("no file, everything else wrong too") << -1 << "" << "" << "" << noFile;
+        QTest::newRow("bad address") << 1024 << "1.2.3" << "87" << Password << badAddress;
+        QTest::newRow("bad address before bad port") << 1024 << "1.2.3.256" << "" << "" << badAddress;
+        QTest::newRow("blank port") << 1024 << ip << "   " << Password << badPort;
+        QTest::newRow("port 0") << 1024 << ip << "0" << Password << badPort;
+        QTest::newRow("port 65536") << 1024 << ip << "65536" << Password << badPort;
+        QTest::newRow("port not a number") << 1024 << ip << "8x" << Password << badPort;
+        QTest::newRow("port before password") << 1024 << ip << "-87" << "1" << badPort;
+        QTest::newRow("leading blank and four characters") << 1024 << ip << "87" << " 5820" << badPassword;
+        QTest::newRow("four characters") << 1024 << ip << "87" << "5820" << badPassword;
+        QTest::newRow("blanks only") << 1024 << ip << "87" << "     " << badPassword;
+        QTest::newRow("empty image") << 0 << ip << "87" << Password << "is empty";
+        QTest::newRow("one byte") << 1 << ip << "87" << Password << "(1 bytes) is not a whole number";
+        QTest::newRow("one block and a byte") << 1025 << ip << "87" << Password << "(1025 bytes) is not a whole";
+        QTest::newRow("255 blocks and a byte") << 261121 << ip << "87" << Password << "not a whole number";
+        QTest::newRow("256 blocks") << 262144 << ip << "87" << Password << "(262144 bytes) is too large";
+        QTest::newRow("removed after the choice") << -2 << ip << "87" << Password << "cannot be opened";
+    }
+    void refusedBeforeAnythingIsOpened()
+    {
+        QFETCH(int, imageLength);
+        QFETCH(QString, address);
+        QFETCH(QString, port);
+        QFETCH(QString, password);
+        QFETCH(QString, message);
+        if (imageLength != -1)
+            choose(writeImage(QStringLiteral("image.bin"), imageLength == -2 ? 1024 : imageLength));
+        if (imageLength == -2)
+            QVERIFY(QFile::remove(m_files.filePath(QStringLiteral("image.bin"))));
+        fill(address, port, password);
+        click("Label3");
+        QCOMPARE(m_dialogs->messages.size(), 1);
+        QVERIFY2(m_dialogs->messages.constFirst().contains(message), qPrintable(m_dialogs->messages.constFirst()));
+        QCOMPARE(m_reader->connectionCount(Channel::Control), 0);
+        QCOMPARE(m_reader->connectionCount(Channel::Download), 0);
+        QCOMPARE(label("Label1(5)")->text(), status("Not Connected"));
+    }
+
+    // The file disappears while the connections are being made: both
+    // connections are closed and nothing is sent on the download port.
+    void fileRemovedWhileConnecting()
+    {
+        const QString path = writeImage(QStringLiteral("gone.bin"), 2048);
+        choose(path);
+        fill();
+        connect(m_reader, &SimulatedReader::loggedIn, this, [path] { QFile::remove(path); });
+        click("Label3");
+        QCOMPARE(m_dialogs->messages.size(), 1);
+        QVERIFY(m_dialogs->messages.constFirst().contains(QLatin1String("cannot be opened")));
+        QCOMPARE(m_reader->receivedBytes(Channel::Download), QByteArray());
+        QTRY_COMPARE(establishedTo(87), 0);
+        QTRY_COMPARE(establishedTo(DownloadMessage::DownloadPort), 0);
+    }
+
+    void fileShortenedDuringDownload()
+    {
+        const QString path = writeImage(QStringLiteral("short.bin"), 3072);
+        choose(path);
+        fill();
+        connect(m_reader, &SimulatedReader::bytesReceived, this, [path](Channel channel, int, const QByteArray &) {
+            if (channel == Channel::Download)
+                QFile::resize(path, 1024);
+        });
+        click("Label3");
+        QCOMPARE(m_dialogs->messages.size(), 1);
+        QVERIFY(m_dialogs->messages.constFirst().contains(QLatin1String("could not be read")));
+        QVERIFY(!fileHeldOpen(path));
+        QTRY_COMPARE(establishedTo(87), 0);
+        QTRY_COMPARE(establishedTo(DownloadMessage::DownloadPort), 0);
+        QVERIFY(m_dialogs->questions.isEmpty());
+    }
+
+    void controlPortNotReached_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<Fault>("loginFault");
+        QTest::newRow("nobody listens") << QStringLiteral("127.0.0.3") << Fault();
+        QTest::newRow("password not acknowledged") << ReaderAddress << Fault::noAnswer();
+        QTest::newRow("OK CR LF to the password") << ReaderAddress << Fault::okCrLf();
+    }
+    void controlPortNotReached()
+    {
+        QFETCH(QString, address);
+        QFETCH(Fault, loginFault);
+        if (loginFault.kind != Fault::None)
+            m_reader->setFault("PASS", loginFault);
+        choose(writeImage(QStringLiteral("one.bin"), 1024));
+        fill(address);
+        click("Label3");
+        QCOMPARE(m_dialogs->messages, QStringList{"Unable to connect to Control Port"});
+        QCOMPARE(label("Label1(5)")->text(), status("Connecting to Control Port"));
+        QCOMPARE(m_reader->connectionCount(Channel::Download), 0);
+        QTRY_COMPARE(establishedTo(87), 0);
+    }
+
+    void downloadPortNotReached()
+    {
+        // A control port that accepts any password, at an address where no
+        // download port listens.
+        QTcpServer control;
+        QVERIFY(control.listen(QHostAddress(QStringLiteral("127.0.0.4")), 87));
+        connect(&control, &QTcpServer::newConnection, this, [&control] {
+            QTcpSocket *peer = control.nextPendingConnection();
+            connect(peer, &QTcpSocket::readyRead, peer, [peer] {
+                if (peer->readAll().endsWith('\r'))
+                    peer->write("OK\r");
+            });
+        });
+        choose(writeImage(QStringLiteral("one.bin"), 1024));
+        fill(QStringLiteral("127.0.0.4"));
+        click("Label3");
+        QCOMPARE(m_dialogs->messages, QStringList{"Unable to connect to Download Port"});
+        QCOMPARE(label("Label1(5)")->text(), status("Control Port Connected, Connecting to Download Port"));
+        QTRY_COMPARE(establishedTo(87), 0);
+    }
+
+    // While a download runs, a second start and a new file choice are
+    // refused, and a change of the address field does not redirect it.
+    void clicksRefusedWhileRunning()
+    {
+        const QString path = writeImage(QStringLiteral("three.bin"), 3072);
+        choose(path);
+        fill();
+        connect(m_reader, &SimulatedReader::loggedIn, this,
+                [this] { field("Text3")->setText(QStringLiteral("127.0.0.9")); });
+        int startsRefused = 0;
+        connect(m_reader, &SimulatedReader::bytesReceived, this, [&](Channel channel, int, const QByteArray &) {
+            if (channel != Channel::Download || startsRefused > 0)
+                return;
+            m_dialogs->fileAnswers.enqueue(writeImage(QStringLiteral("other.bin"), 1024));
+            click("Label2");
+            click("Label3");
+            ++startsRefused;
+        });
+        click("Label3");
+        QCOMPARE(m_dialogs->fileRequests.size(), 0);
+        QCOMPARE(label("Label1(4)")->text(), path);
+        QCOMPARE(m_reader->connectionCount(Channel::Control), 1);
+        QCOMPARE(m_reader->connectionCount(Channel::Download), 1);
+        QCOMPARE(imageSent(), imageContent(3072));
+        QCOMPARE(m_dialogs->questions, QStringList{Question});
+    }
+
+    // The window is destroyed in the middle of a download: the click returns,
+    // the file and both connections are closed.
+    void windowDestroyedDuringDownload()
+    {
+        const QString path = writeImage(QStringLiteral("three.bin"), 3072);
+        choose(path);
+        fill();
+        connect(m_reader, &SimulatedReader::bytesReceived, this, [&](Channel channel, int, const QByteArray &) {
+            if (channel == Channel::Download && m_window
+                && label("Label1(5)")->text().endsWith(QLatin1String("2 of 3")))
+                delete m_window.data();
+        });
+        ClickLabel *start = m_window->findChild<ClickLabel *>(QStringLiteral("Label3"));
+        emit start->clicked();
+        QVERIFY(!m_window);
+        QVERIFY(!fileHeldOpen(path));
+        QTRY_COMPARE(establishedTo(87), 0);
+        QTRY_COMPARE(establishedTo(DownloadMessage::DownloadPort), 0);
+        QVERIFY(m_dialogs->messages.isEmpty());
+        QVERIFY(m_dialogs->questions.isEmpty());
+    }
+
+    // Kept last: once the application was told to quit, no event loop runs
+    // again in this process. The download ends without a message.
+    void applicationQuitsDuringDownload()
+    {
+        const QString path = writeImage(QStringLiteral("three.bin"), 3072);
+        choose(path);
+        fill();
+        connect(m_reader, &SimulatedReader::bytesReceived, this, [&](Channel channel, int, const QByteArray &) {
+            if (channel == Channel::Download && label("Label1(5)")->text().endsWith(QLatin1String("1 of 3")))
+                QCoreApplication::exit(0);
+        });
+        QElapsedTimer clock;
+        clock.start();
+        click("Label3");
+        QVERIFY(clock.elapsed() < ShortAcknowledgementMs * 3);
+        QVERIFY(!m_window->downloadRunning());
+        QVERIFY(!fileHeldOpen(path));
+        QCOMPARE(socket("Winsock1")->State(), 0);
+        QCOMPARE(socket("Winsock2")->State(), 0);
+        QVERIFY(m_dialogs->messages.isEmpty());
+        QVERIFY(m_dialogs->questions.isEmpty());
+    }
+
+private:
+    QLabel *label(const QString &name) const { return m_window->findChild<QLabel *>(name); }
+    QLineEdit *field(const QString &name) const { return m_window->findChild<QLineEdit *>(name); }
+    SocketControl *socket(const QString &name) const { return m_window->findChild<SocketControl *>(name); }
+
+    // The image bytes carried by the block messages that the reader received.
+    QByteArray imageSent() const
+    {
+        const QByteArray sent = m_reader->receivedBytes(Channel::Download);
+        QByteArray image;
+        for (qsizetype at = 0; at + 1025 <= sent.size(); at += 1025) {
+            if (sent.at(at) == 'B')
+                image += sent.mid(at + 1, 1024);
+        }
+        return image;
+    }
+
+    void click(const char *name)
+    {
+        auto *control = m_window->findChild<ClickLabel *>(QLatin1String(name));
+        QVERIFY(control);
+        QTest::mouseClick(control, Qt::LeftButton);
+    }
+
+    void fill(const QString &address = ReaderAddress, const QString &port = QStringLiteral("87"),
+              const QString &password = Password)
+    {
+        field("Text3")->setText(address);
+        field("Text4")->setText(port);
+        field("Text1")->setText(password);
+    }
+
+    void choose(const QString &path)
+    {
+        m_dialogs->fileAnswers.enqueue(path);
+        click("Label2");
+        m_dialogs->fileRequests.clear();
+    }
+
+    QString writeImage(const QString &name, int length)
+    {
+        const QString path = m_files.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return {};
+        file.write(imageContent(length));
+        return path;
+    }
+
+    QTemporaryDir m_files;
+    ScriptedDialogs *m_dialogs = nullptr;
+    QPointer<Flashdl> m_window;
+    ReaderSimulator *m_simulator = nullptr;
+    SimulatedReader *m_reader = nullptr;
+};
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    ui::installFontSubstitutes();
+    TestFlashdl test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_flashdl.moc"
