@@ -22,6 +22,7 @@ public:
 
     TerminalScreen &terminal() { return m_terminal; }
     TerminalView *screen() const { return pop1; }
+    ClickLabel *clearScreenButton() const { return Label4; }
 
     // Key down, character and key up of the terminal, before any control.
     bool keyPreview(QKeyEvent *event) override;

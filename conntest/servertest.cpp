@@ -55,6 +55,10 @@ ServerTest::ServerTest(Dialogs &dialogs, QWidget *parent)
     setTabOrder(Text2, Text4);
     setTabOrder(Text4, Text1);
     setTabOrder(Text1, screen());
+    setTabOrder(screen(), Label2);
+    setTabOrder(Label2, Label3);
+    setTabOrder(Label3, clearScreenButton());
+    Text3->setFocus();
 
     Winsock1 = new SocketControl(SocketControl::Tcp, this);
     Winsock1->setObjectName(QStringLiteral("Winsock1"));

@@ -44,6 +44,10 @@ UdpForm::UdpForm(Dialogs &dialogs, QWidget *parent)
     setTabOrder(Text3, Text2);
     setTabOrder(Text2, Text1);
     setTabOrder(Text1, screen());
+    setTabOrder(screen(), Label2);
+    setTabOrder(Label2, Label3);
+    setTabOrder(Label3, clearScreenButton());
+    Text3->setFocus();
 
     Winsock2 = new SocketControl(SocketControl::Udp, this);
     Winsock2->setObjectName(QStringLiteral("Winsock2"));
