@@ -22,7 +22,6 @@ public:
     void stopClick();
 
 private:
-    void setStatus(const QString &text);
     void connectionRequest(qintptr requestId);
     void readData();
     void readReply();
@@ -33,7 +32,6 @@ private:
     FilteredLineEdit *Text1;  // control password (optional)
     ClickLabel *Label2;       // "Listen"
     ClickLabel *Label3;       // "Stop"
-    QLabel *m_status;         // Label1(5): current status
     SocketControl *Winsock1;  // listener, then the data connection
     SocketControl *Winsock2;  // control connection
     QByteArray m_replyBuffer;

@@ -34,6 +34,30 @@ ClickLabel *ConnectionTestWindow::addButton(const QString &labelName, const QStr
     return actionButton(this, labelName, text, shapeName, shapeTwips, labelTwips, ui::sansSerifBold());
 }
 
+void ConnectionTestWindow::addStatusLine(const QString &initialText)
+{
+    const QFont arial = ui::arialBold(9);
+    QLabel *caption = ui::label(this, QStringLiteral("Label1(7)"), QStringLiteral("Current Status"), arial,
+                                3300, 1680, 2775, 255, Qt::AlignHCenter | Qt::AlignTop);
+    ui::setColours(caption, Qt::transparent, ui::DarkRed);
+    caption->setAutoFillBackground(false);
+    m_status = ui::label(this, QStringLiteral("Label1(5)"), initialText, arial, 3360, 2040, 2655, 255,
+                         Qt::AlignHCenter | Qt::AlignTop);
+    ui::setColours(m_status, Qt::transparent, ui::DarkRed);
+    m_status->setAutoFillBackground(false);
+}
+
+void ConnectionTestWindow::setStatus(const QString &text)
+{
+    m_status->setText(text);
+    emit statusChanged(text);
+}
+
+QString ConnectionTestWindow::status() const
+{
+    return m_status ? m_status->text() : QString();
+}
+
 bool ConnectionTestWindow::keyPreview(QKeyEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {

@@ -32,10 +32,19 @@ public:
     // answering; bytes typed meanwhile are drawn behind it.
     void showreceived(const QByteArray &text);
 
+    QString status() const;
+
     // Drawing time of one slice before the window lets other events run.
     static constexpr int SliceMs = 8;
 
+signals:
+    // Every text the status line (Label1(5)) is given, in order.
+    void statusChanged(const QString &text);
+
 protected:
+    // The "Current Status" caption and the status line under it.
+    void addStatusLine(const QString &initialText);
+    void setStatus(const QString &text);
     void setSendingSocket(SocketControl *socket) { m_sendingSocket = socket; }
     void setConnected(bool connected) { m_terminal.setConnected(connected); }
     bool connected() const { return m_terminal.connected(); }
@@ -53,6 +62,7 @@ private:
     TerminalView *pop1;     // the terminal screen
     QLabel *m_hint;         // Label1(6): "Use the F10 key ..."
     ClickLabel *Label4;     // "Clear Screen"
+    QLabel *m_status = nullptr; // Label1(5): current status
     QPointer<SocketControl> m_sendingSocket;
     bool m_sliceScheduled = false;
 };

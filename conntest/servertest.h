@@ -21,7 +21,6 @@ public:
     void disconnectClick();
 
 private:
-    void setStatus(const QString &text);
     void readData();
     void readReply();
     void failureExit();
@@ -33,7 +32,6 @@ private:
     FilteredLineEdit *Text1;  // control password (optional)
     ClickLabel *Label2;       // "Connect"
     ClickLabel *Label3;       // "Disconnect"
-    QLabel *m_status;         // Label1(5): current status
     SocketControl *Winsock1;  // data connection
     SocketControl *Winsock2;  // control connection
     QByteArray m_replyBuffer;

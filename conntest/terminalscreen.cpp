@@ -76,6 +76,7 @@ void TerminalScreen::load()
     m_queue.clear();
     m_queueOffset = 0;
     m_queuedBytes = 0;
+    m_bytesDrawn = 0;
     clearCells();
 }
 
@@ -127,6 +128,7 @@ void TerminalScreen::drawNow(quint8 code, Ink ink)
     checkline();
     printchar(code, m_linepos, m_charpos, !isGlyph(code));
     ++m_charpos;
+    ++m_bytesDrawn;
 }
 
 void TerminalScreen::drawByte(quint8 code, Ink ink)

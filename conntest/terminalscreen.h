@@ -93,6 +93,8 @@ public:
     qint64 queuedBytes() const { return m_queuedBytes; }
     // Draws at most maxBytes queued bytes; returns how many were drawn.
     qint64 drawQueued(qint64 maxBytes);
+    // Bytes drawn since load, in both directions.
+    qint64 bytesDrawn() const { return m_bytesDrawn; }
 
     // The cells changed since the last call, for the view's repaint: either
     // the whole screen, or the cells first..last (indexes line-major from 0).
@@ -128,6 +130,7 @@ private:
     QList<Segment> m_queue;
     qsizetype m_queueOffset = 0;
     qint64 m_queuedBytes = 0;
+    qint64 m_bytesDrawn = 0;
 
     Damage m_damage{true, -1, -1};
 };

@@ -32,14 +32,7 @@ UdpForm::UdpForm(Dialogs &dialogs, QWidget *parent)
                        QRect(840, 1680, 1875, 435), QRect(900, 1740, 1755, 315));
     Label3 = addButton(QStringLiteral("Label3"), QStringLiteral("Stop"), QStringLiteral("Shape2"),
                        QRect(7020, 1680, 1875, 435), QRect(7080, 1740, 1755, 255));
-    QLabel *caption = ui::label(this, QStringLiteral("Label1(7)"), QStringLiteral("Current Status"), arial,
-                                3300, 1680, 2775, 255, Qt::AlignHCenter | Qt::AlignTop);
-    ui::setColours(caption, Qt::transparent, ui::DarkRed);
-    caption->setAutoFillBackground(false);
-    m_status = ui::label(this, QStringLiteral("Label1(5)"), QStringLiteral("Offline"), arial,
-                         3360, 2040, 2655, 255, Qt::AlignHCenter | Qt::AlignTop);
-    ui::setColours(m_status, Qt::transparent, ui::DarkRed);
-    m_status->setAutoFillBackground(false);
+    addStatusLine(QStringLiteral("Offline"));
 
     setTabOrder(Text3, Text2);
     setTabOrder(Text2, Text1);
@@ -57,11 +50,6 @@ UdpForm::UdpForm(Dialogs &dialogs, QWidget *parent)
     connect(Winsock2, &SocketControl::DataArrival, this, &UdpForm::readDatagram);
     connect(Label2, &ClickLabel::clicked, this, &UdpForm::listenClick);
     connect(Label3, &ClickLabel::clicked, this, &UdpForm::stopClick);
-}
-
-void UdpForm::setStatus(const QString &text)
-{
-    m_status->setText(text);
 }
 
 void UdpForm::listenClick()

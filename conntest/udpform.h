@@ -22,7 +22,6 @@ public:
     void stopClick();
 
 private:
-    void setStatus(const QString &text);
     void readDatagram();
 
     Dialogs &m_dialogs;
@@ -31,7 +30,6 @@ private:
     FilteredLineEdit *Text1;  // reader data port
     ClickLabel *Label2;       // "Listen"
     ClickLabel *Label3;       // "Stop"
-    QLabel *m_status;         // Label1(5): "Offline", "Online", "Receipt from ..."
     SocketControl *Winsock1;  // sender, addressed to the reader's data port
     SocketControl *Winsock2;  // receiver, bound to the receive port
 };
