@@ -35,7 +35,7 @@ public:
     QString status() const;
 
     // Drawing time of one slice before the window lets other events run.
-    static constexpr int SliceMs = 8;
+    static constexpr int SliceMs = 3;
 
 signals:
     // Every text the status line (Label1(5)) is given, in order.
