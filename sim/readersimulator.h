@@ -44,8 +44,8 @@ public:
     SimulatedReader *readerAt(const QHostAddress &address) const;
 
     // Joins the request group on port 53001 (unless multicast is off) and starts
-    // every reader that is stopped. False at the first failure, with the reason;
-    // readers started so far keep running.
+    // every reader that is stopped. False if anything failed, with one line per
+    // failure; the readers that could start keep running, the others stay stopped.
     bool start(QString *error = nullptr);
     void stop();
 

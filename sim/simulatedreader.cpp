@@ -38,22 +38,9 @@ const QList<QByteArray> &keywords()
     return list;
 }
 
-// Dotted decimal IPv4: four groups of 1 to 3 digits, each at most 255.
 bool isDottedAddress(const QByteArray &text)
 {
-    const QList<QByteArray> groups = text.split('.');
-    if (groups.size() != 4)
-        return false;
-    for (const QByteArray &group : groups) {
-        if (group.isEmpty() || group.size() > 3)
-            return false;
-        for (char c : group)
-            if (c < '0' || c > '9')
-                return false;
-        if (group.toInt() > 255)
-            return false;
-    }
-    return true;
+    return ReaderConfig::isDottedAddress(text);
 }
 
 bool portValue(const QByteArray &text, quint16 *port)
@@ -138,6 +125,7 @@ SimulatedReader::SimulatedReader(const ReaderConfig &config, QObject *parent)
 {
     m_restartTimer = new QTimer(this);
     m_restartTimer->setSingleShot(true);
+    m_restartTimer->setTimerType(Qt::PreciseTimer);
     connect(m_restartTimer, &QTimer::timeout, this, [this] {
         QString error;
         if (!start(&error))
@@ -148,6 +136,7 @@ SimulatedReader::SimulatedReader(const ReaderConfig &config, QObject *parent)
     connect(m_clientRetryTimer, &QTimer::timeout, this, &SimulatedReader::connectClient);
     m_streamTimer = new QTimer(this);
     m_streamTimer->setInterval(StreamTickMs);
+    m_streamTimer->setTimerType(Qt::PreciseTimer);
     connect(m_streamTimer, &QTimer::timeout, this, &SimulatedReader::streamTick);
 }
 
