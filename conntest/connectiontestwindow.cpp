@@ -58,14 +58,25 @@ QString ConnectionTestWindow::status() const
     return m_status ? m_status->text() : QString();
 }
 
+int ConnectionTestWindow::terminalKeyCode(const QKeyEvent *event)
+{
+    // AltGr types characters (such as "@" on many layouts); it is not the Alt
+    // key that starts a decimal code.
+    if (event->key() == Qt::Key_AltGr)
+        return 0;
+    return virtualKeyCode(event);
+}
+
 bool ConnectionTestWindow::keyPreview(QKeyEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
-        TerminalScreen::KeyResult result = m_terminal.keyDown(virtualKeyCode(event));
+        TerminalScreen::KeyResult result = m_terminal.keyDown(terminalKeyCode(event));
         if (!result.consume) {
             const int typed = typedCharacter(event);
             if (typed >= 0)
                 result = m_terminal.character(typed);
+            else if (m_terminal.connected() && !event->text().isEmpty())
+                result.consume = true; // not one byte: nothing to send, and no field may take it
         }
         if (result.consume)
             send(result);
@@ -76,12 +87,19 @@ bool ConnectionTestWindow::keyPreview(QKeyEvent *event)
         // keyboard layers add would end an Alt code too early.
         if (event->isAutoRepeat())
             return false;
-        const TerminalScreen::KeyResult result = m_terminal.keyUp(virtualKeyCode(event));
+        const TerminalScreen::KeyResult result = m_terminal.keyUp(terminalKeyCode(event));
         if (result.consume)
             send(result);
         return result.consume;
     }
     return false;
+}
+
+void ConnectionTestWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        m_terminal.abandonComposition();
+    TaskWindow::changeEvent(event);
 }
 
 void ConnectionTestWindow::send(const TerminalScreen::KeyResult &result)

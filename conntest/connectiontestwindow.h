@@ -42,6 +42,8 @@ signals:
     void statusChanged(const QString &text);
 
 protected:
+    void changeEvent(QEvent *event) override;
+
     // The "Current Status" caption and the status line under it.
     void addStatusLine(const QString &initialText);
     void setStatus(const QString &text);
@@ -54,6 +56,7 @@ protected:
                           const QRect &shapeTwips, const QRect &labelTwips);
 
 private:
+    static int terminalKeyCode(const QKeyEvent *event);
     void send(const TerminalScreen::KeyResult &result);
     void drawSlice();
     void clearScreen();

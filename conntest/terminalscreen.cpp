@@ -70,6 +70,7 @@ void TerminalScreen::load()
     m_connected = false;
     m_altdown = false;
     m_skipchar = false;
+    m_altUpIgnored = false;
     m_altcode.clear();
     m_linepos = 1;
     m_charpos = 1;
@@ -200,6 +201,7 @@ TerminalScreen::KeyResult TerminalScreen::keyDown(int keyCode)
     if (!m_connected)
         return {};
     if (keyCode == AltKey) {
+        m_altUpIgnored = false;
         // Every repeat of the Alt key-down starts the composition afresh.
         m_altdown = true;
         m_altcode.clear();
@@ -232,6 +234,10 @@ TerminalScreen::KeyResult TerminalScreen::keyUp(int keyCode)
     if (keyCode != AltKey)
         return {};
     m_altdown = false;
+    if (m_altUpIgnored) {
+        m_altUpIgnored = false;
+        return {};
+    }
     if (!m_connected)
         return {};
     const int value = altValue(m_altcode);
@@ -241,6 +247,13 @@ TerminalScreen::KeyResult TerminalScreen::keyUp(int keyCode)
     if (m_composedCharacterFollows)
         m_skipchar = true;
     return result;
+}
+
+void TerminalScreen::abandonComposition()
+{
+    m_altdown = false;
+    m_altcode.clear();
+    m_altUpIgnored = true;
 }
 
 void TerminalScreen::clearScreen()

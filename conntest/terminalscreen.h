@@ -80,6 +80,11 @@ public:
     KeyResult keyDown(int keyCode);
     KeyResult character(int code);
     KeyResult keyUp(int keyCode);
+    // The window lost the keyboard: a composition under way ends without
+    // sending anything, and an Alt key-up that arrives before the next Alt
+    // key-down (the keyboard coming back with Alt held, as after switching
+    // windows with Alt+Tab) sends nothing either.
+    void abandonComposition();
     // "Clear Screen": ends any Alt composition and empties the screen;
     // the connection is left as it is.
     void clearScreen();
@@ -125,6 +130,7 @@ private:
     bool m_altdown = false;
     QString m_altcode;
     bool m_skipchar = false;
+    bool m_altUpIgnored = false;
     Ink m_ink = Sent;
 
     QList<Segment> m_queue;

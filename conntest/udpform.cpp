@@ -6,6 +6,8 @@
 #include "terminalview.h"
 #include "uikit.h"
 
+#include <QHostAddress>
+
 UdpForm::UdpForm(Dialogs &dialogs, QWidget *parent)
     : ConnectionTestWindow(QStringLiteral("udpform"), 10740, 8130, parent), m_dialogs(dialogs)
 {
@@ -55,7 +57,10 @@ UdpForm::UdpForm(Dialogs &dialogs, QWidget *parent)
 void UdpForm::listenClick()
 {
     setConnected(false);
-    if (!isvalidip(Text3->text())) {
+    // The loose address check lets texts such as "a.b.c.d" through; a session
+    // that could send nowhere is refused with the same message.
+    const QHostAddress reader(trimBlanks(Text3->text()));
+    if (!isvalidip(Text3->text()) || reader.protocol() != QAbstractSocket::IPv4Protocol) {
         m_dialogs.message(QStringLiteral("Invalid IP Address"));
         return;
     }

@@ -216,14 +216,22 @@ private slots:
         key(w.get(), Qt::Key_F10);
         altCode(w.get(), "065");
         altCode(w.get(), "256");
-        QCOMPARE(screenText(w.get()), QStringLiteral("k1kak<7E>k}k<0D>k<08>k<09>k<00>kA"));
+        // AltGr types characters; it starts no Alt code. A character that is
+        // not one byte cannot be sent and reaches no field either.
+        QWindow *handle = w->windowHandle();
+        QTest::simulateEvent(handle, true, Qt::Key_AltGr, Qt::NoModifier, QString(), false);
+        QTest::simulateEvent(handle, true, Qt::Key_Q, Qt::GroupSwitchModifier, QStringLiteral("@"), false);
+        QTest::simulateEvent(handle, false, Qt::Key_Q, Qt::GroupSwitchModifier, QStringLiteral("@"), false);
+        QTest::simulateEvent(handle, false, Qt::Key_AltGr, Qt::GroupSwitchModifier, QString(), false);
+        QTest::simulateEvent(handle, true, Qt::Key_E, Qt::GroupSwitchModifier, QString(QChar(0x20AC)), false);
+        QCOMPARE(screenText(w.get()), QStringLiteral("k1kak<7E>k}k<0D>k<08>k<09>k<00>kAk@"));
         QCOMPARE(edit->text(), QStringLiteral("57"));
         QVERIFY(edit->hasFocus());
         QVERIFY(dialogs.messages.isEmpty());
 
         // Received bytes go between, in red; Clear Screen empties the screen.
         w->showreceived("Hi\r\n");
-        QCOMPARE(screenText(w.get()), QStringLiteral("k1kak<7E>k}k<0D>k<08>k<09>k<00>kArHrir<0D>r<0A>"));
+        QCOMPARE(screenText(w.get()), QStringLiteral("k1kak<7E>k}k<0D>k<08>k<09>k<00>kAk@rHrir<0D>r<0A>"));
         click(w.get(), "Label4");
         QCOMPARE(screenText(w.get()), QString());
         QVERIFY(w->terminal().connected());

@@ -7,7 +7,7 @@ constexpr int Alt = 18;
 constexpr int F10 = 121;
 
 // A key event script: "D18" key down 18, "C65" character 65, "U18" key up 18,
-// "X" Clear Screen. What each event consumed is written as "1" or "0", and
+// "X" Clear Screen, "Y" the window loses the keyboard. What each event consumed is written as "1" or "0", and
 // the bytes to send are joined.
 struct ScriptResult {
     QString consumed;
@@ -26,6 +26,7 @@ ScriptResult run(TerminalScreen &screen, const QString &script)
         case 'C': r = screen.character(code); break;
         case 'U': r = screen.keyUp(code); break;
         case 'X': screen.clearScreen(); continue;
+        case 'Y': screen.abandonComposition(); continue;
         default: qFatal("bad script event");
         }
         result.consumed += r.consume ? QLatin1Char('1') : QLatin1Char('0');
@@ -202,6 +203,12 @@ private slots:
             // types it, else the next real key, which must not be lost.
             row("character after Alt code") << composes << "D18 D102 D101 U18 C65 C66" << "111111"
                                             << (composes ? QByteArray("AB") : QByteArray("AAB")) << false;
+            // Focus lost while Alt is held: the key-up never comes; an Alt
+            // key-up when the keyboard comes back sends nothing.
+            row("focus lost mid-composition") << composes << "D18 D102 Y D65 C97" << "1101"
+                                              << QByteArray("a") << false;
+            row("Alt key-up after focus came back") << composes << "D18 D102 Y U18 D18 U18" << "11011"
+                                                    << QByteArray(1, '\0') << composes;
             row("Clear Screen mid-composition") << composes << "D18 D102 X D101 U18" << "1101"
                                                 << QByteArray(1, '\0') << composes;
         }

@@ -112,6 +112,9 @@ private slots:
         QTest::addColumn<QString>("dataPort");
         QTest::addColumn<QString>("message");
         QTest::newRow("bad address") << "127.0.0" << "57" << "53002" << "Invalid IP Address";
+        // Loose enough for the address check, but no address to send to.
+        QTest::newRow("letters") << "a.b.c.d" << "57" << "53002" << "Invalid IP Address";
+        QTest::newRow("empty first group") << ".1.2.3" << "57" << "53002" << "Invalid IP Address";
         QTest::newRow("blank receive port") << "127.0.0.7" << " " << "53002" << "Invalid Receive Port";
         QTest::newRow("receive port 0") << "127.0.0.7" << "0" << "53002" << "Invalid Receive Port";
         QTest::newRow("receive port 65536") << "127.0.0.7" << "65536" << "53002" << "Invalid Receive Port";
