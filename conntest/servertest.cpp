@@ -101,10 +101,14 @@ void ServerTest::connectClick()
         return;
     }
 
-    // A Connect on a connected window starts afresh.
-    Winsock1->Close();
-    Winsock2->Close();
-    setConnected(false);
+    // A Connect on a connected window starts afresh: the open session ends
+    // first, and the status says so, should the new attempt stop early.
+    if (connected() || Winsock1->State() != SocketControl::Closed || Winsock2->State() != SocketControl::Closed) {
+        Winsock1->Close();
+        Winsock2->Close();
+        setConnected(false);
+        setStatus(QStringLiteral("Disconnected"));
+    }
 
     QPointer<ServerTest> self(this);
     m_connecting = true;

@@ -256,6 +256,27 @@ private slots:
         QTRY_COMPARE(m_reader->receivedBytes(Channel::Data), QByteArray("z"));
     }
 
+    // Connect on a connected window ends that session first; an attempt that
+    // then stops early does not leave "Connected" showing.
+    void connectWhileConnected()
+    {
+        startReader();
+        click(m_window.get(), "Label2");
+        QCOMPARE(m_window->status(), QStringLiteral("Connected"));
+        QTRY_COMPARE(m_reader->dataConnections(), 1);
+        field(m_window.get(), "Text2")->setText(QStringLiteral("99999"));
+        m_statuses->clear();
+        click(m_window.get(), "Label2");
+        QCOMPARE(texts(*m_statuses), QStringList{"Disconnected"});
+        QVERIFY(!m_window->terminal().connected());
+        QTRY_COMPARE(m_reader->dataConnections(), 0);
+        field(m_window.get(), "Text2")->setText(QStringLiteral("57"));
+        click(m_window.get(), "Label2");
+        QCOMPARE(m_window->status(), QStringLiteral("Connected"));
+        QTRY_COMPARE(m_reader->dataConnections(), 1);
+        QVERIFY(m_dialogs->messages.isEmpty());
+    }
+
     // Disconnect while the login waits: the Connect gives up quietly.
     void disconnectDuringLogin()
     {
