@@ -38,11 +38,6 @@ const QList<QByteArray> &keywords()
     return list;
 }
 
-bool isDottedAddress(const QByteArray &text)
-{
-    return ReaderConfig::isDottedAddress(text);
-}
-
 bool portValue(const QByteArray &text, quint16 *port)
 {
     if (text.isEmpty() || text.size() > 5)
@@ -184,6 +179,17 @@ void SimulatedReader::restart(int delayMs)
     m_state = Restarting;
     emit restarting();
     m_restartTimer->start(qMax(0, delayMs < 0 ? m_stored.rebootDelayMs : delayMs));
+}
+
+void SimulatedReader::restartAfterReplies(ReplyWriter *writer)
+{
+    // Once the acknowledgement is out; not if the reader was stopped meanwhile.
+    writer->then([this] {
+        QTimer::singleShot(0, this, [this] {
+            if (m_state == Running)
+                restart();
+        });
+    });
 }
 
 bool SimulatedReader::listenAll(QString *error)
@@ -399,12 +405,14 @@ QByteArray SimulatedReader::tcpIdentifyReply() const
     return identifyAddressText(m_active) + ':' + m_active.mac + ':' + m_active.identification + '\r';
 }
 
-// ---- control port
 
 void SimulatedReader::acceptControl()
 {
     while (m_controlServer && m_controlServer->hasPendingConnections()) {
         QTcpSocket *socket = m_controlServer->nextPendingConnection();
+        // Owned by the reader, not the listener: a restart closes the listener at
+        // once while an acknowledgement may still be on its way out.
+        socket->setParent(this);
         auto *session = new ControlSession;
         session->socket = socket;
         session->writer = new ReplyWriter(socket);
@@ -444,16 +452,20 @@ void SimulatedReader::controlReadyRead(ControlSession *session)
         session->buffer.clear();
 }
 
-void SimulatedReader::answer(QTcpSocket *socket, ReplyWriter *writer, const QByteArray &target,
-                             const QByteArray &reply, bool *answered)
+Fault SimulatedReader::faultFor(const QByteArray &target)
 {
     Fault fault = takeFault(target);
     if (fault.kind == Fault::None && !target.startsWith("DL-"))
         fault = takeFault(FaultTarget::AnyControlCommand);
-    if (answered)
-        *answered = fault.kind != Fault::NoAnswer;
-    if (socket && writer)
+    return fault;
+}
+
+bool SimulatedReader::answer(ReplyWriter *writer, const QByteArray &target, const QByteArray &reply)
+{
+    const Fault fault = faultFor(target);
+    if (writer)
         writer->send(reply, fault);
+    return fault.kind != Fault::NoAnswer;
 }
 
 void SimulatedReader::handleControlLine(ControlSession *session, const QByteArray &rawLine)
@@ -470,26 +482,23 @@ void SimulatedReader::handleControlLine(ControlSession *session, const QByteArra
         }
     }
     const QByteArray argument = line.mid(keyword.size());
-    QTcpSocket *socket = session->socket;
     ReplyWriter *writer = session->writer;
 
     if (keyword == "ZAVIDENTIFY" && argument.isEmpty()) {
         emit commandReceived(keyword, argument);
-        answer(socket, writer, FaultTarget::TcpIdentify, tcpIdentifyReply());
+        answer(writer, FaultTarget::TcpIdentify, tcpIdentifyReply());
         return;
     }
     if (!session->loggedIn) {
         // Nothing is served before the login, and a wrong password gets no answer.
         if (keyword != "PASS" || argument != m_active.password)
             return;
-        Fault fault = takeFault("PASS");
-        if (fault.kind == Fault::None)
-            fault = takeFault(FaultTarget::AnyControlCommand);
+        const Fault fault = faultFor(keyword);
         if (fault.kind == Fault::NoAnswer)
             return;
         session->loggedIn = true;
         m_loginSeen = true;
-        emit commandReceived(keyword, QByteArray());
+        emit commandReceived(keyword, argument);
         emit loggedIn();
         writer->send(Ok, fault);
         return;
@@ -498,30 +507,26 @@ void SimulatedReader::handleControlLine(ControlSession *session, const QByteArra
     emit commandReceived(keyword.isEmpty() ? line : keyword, argument);
     if (keyword == "PASS") {
         if (argument == m_active.password)
-            answer(socket, writer, keyword, Ok);
+            answer(writer, keyword, Ok);
         return;
     }
     if (keyword == "STAT" && argument.isEmpty()) {
-        answer(socket, writer, keyword, statReply());
+        answer(writer, keyword, statReply());
         return;
     }
     if (keyword == "REBOOT" && argument.isEmpty()) {
-        bool answered = false;
-        answer(socket, writer, keyword, Ok, &answered);
-        if (answered)
-            writer->then([this] { QTimer::singleShot(0, this, [this] { restart(); }); });
+        if (answer(writer, keyword, Ok))
+            restartAfterReplies(writer);
         return;
     }
     if (keyword == "CID" && m_active.firmware == "02.00")
         return; // this firmware has no client-send-id setting and stays silent
     if (keyword.isEmpty() || keyword == "STAT" || keyword == "REBOOT" || keyword == "ZAVIDENTIFY") {
-        answer(socket, writer, "?", Refused);
+        answer(writer, "?", Refused);
         return;
     }
 
-    Fault fault = takeFault(keyword);
-    if (fault.kind == Fault::None)
-        fault = takeFault(FaultTarget::AnyControlCommand);
+    const Fault fault = faultFor(keyword);
     if (fault.kind == Fault::NoAnswer)
         return; // refused without a word: the value is not stored
     const bool stored = applySetting(keyword, argument);
@@ -538,13 +543,13 @@ bool SimulatedReader::applySetting(const QByteArray &keyword, const QByteArray &
         return true;
     };
     auto address = [&argument](QByteArray *target) {
-        if (!isDottedAddress(argument))
+        if (!ReaderConfig::isDottedAddress(argument))
             return false;
         *target = argument;
         return true;
     };
     if (keyword == "CIP") {
-        if (!isDottedAddress(argument))
+        if (!ReaderConfig::isDottedAddress(argument))
             return false;
         c.address = QHostAddress(QString::fromLatin1(argument));
         c.identifyAddress.clear();
@@ -590,12 +595,12 @@ bool SimulatedReader::applySetting(const QByteArray &keyword, const QByteArray &
     return false;
 }
 
-// ---- download port
 
 void SimulatedReader::acceptDownload()
 {
     while (m_downloadServer && m_downloadServer->hasPendingConnections()) {
         QTcpSocket *socket = m_downloadServer->nextPendingConnection();
+        socket->setParent(this);
         auto *session = new DownloadSession;
         session->socket = socket;
         session->writer = new ReplyWriter(socket);
@@ -643,22 +648,18 @@ void SimulatedReader::handleDownloadMessage(DownloadSession *session, const QByt
             return;
         m_downloadImage.clear();
         m_downloadExpected = count;
-        answer(session->socket, session->writer, FaultTarget::DownloadAnnounce, Ok);
+        answer(session->writer, FaultTarget::DownloadAnnounce, Ok);
     } else if (letter == 'B') {
         // A block before the announce, or beyond the announced count, is not taken.
         if (m_downloadExpected == 0 || m_downloadImage.size() / DownloadBlockSize >= m_downloadExpected)
             return;
-        bool answered = false;
-        answer(session->socket, session->writer, FaultTarget::DownloadBlock, Ok, &answered);
-        if (answered)
+        if (answer(session->writer, FaultTarget::DownloadBlock, Ok))
             m_downloadImage += message.mid(1);
     } else if (letter == 'D') {
         // Restart only with a complete image.
         if (m_downloadExpected == 0 || m_downloadImage.size() != m_downloadExpected * DownloadBlockSize)
             return;
-        bool answered = false;
-        answer(session->socket, session->writer, FaultTarget::DownloadRestart, Ok, &answered);
-        if (!answered)
+        if (!answer(session->writer, FaultTarget::DownloadRestart, Ok))
             return;
         m_firmwareImage = m_downloadImage;
         m_downloadImage.clear();
@@ -667,11 +668,10 @@ void SimulatedReader::handleDownloadMessage(DownloadSession *session, const QByt
                                 ? nextVersion(m_stored.firmware)
                                 : m_stored.firmwareAfterDownload;
         emit firmwareReceived(m_firmwareImage);
-        session->writer->then([this] { QTimer::singleShot(0, this, [this] { restart(); }); });
+        restartAfterReplies(session->writer);
     }
 }
 
-// ---- data port
 
 bool SimulatedReader::dataAllowed() const
 {
@@ -682,6 +682,7 @@ void SimulatedReader::acceptData()
 {
     while (m_dataServer && m_dataServer->hasPendingConnections()) {
         QTcpSocket *socket = m_dataServer->nextPendingConnection();
+        socket->setParent(this);
         const int connection = nextConnection(Channel::Data);
         m_dataSockets.append(socket);
         connect(socket, &QTcpSocket::readyRead, this,
@@ -864,7 +865,6 @@ void SimulatedReader::streamTick()
         m_streamTimer->stop();
 }
 
-// ---- multicast (delivered by ReaderSimulator)
 
 void SimulatedReader::noteIdentifyDatagram(const QByteArray &datagram, const QHostAddress &peer,
                                            quint16 port)
@@ -878,7 +878,7 @@ void SimulatedReader::noteIdentifyDatagram(const QByteArray &datagram, const QHo
     QByteArray text = datagram.mid(15);
     while (text.endsWith(' '))
         text.chop(1);
-    if (!isDottedAddress(text))
+    if (!ReaderConfig::isDottedAddress(text))
         return;
     changeAddress(QHostAddress(QString::fromLatin1(text)));
 }

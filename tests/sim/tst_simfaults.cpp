@@ -405,6 +405,25 @@ private slots:
         QCOMPARE(search.replies.size(), 2);
     }
 
+    // A reply too large for a datagram is reported, and the others still go out.
+    void unsendableIdentifyReplyIsReported()
+    {
+        ReaderSimulator simulator;
+        ReaderConfig a = readerAt("127.0.0.64");
+        ReaderConfig b = readerAt("127.0.0.65");
+        simulator.addReader(a)->setFault(FaultTarget::MulticastIdentify, Fault::replace(QByteArray(65536, 'x')));
+        simulator.addReader(b);
+        QVERIFY(simulator.start());
+        QSignalSpy errors(&simulator, &ReaderSimulator::errorOccurred);
+        SearchSocket search;
+        QVERIFY(search.open());
+        search.send("ZAVIDENTIFY");
+        QTRY_COMPARE_WITH_TIMEOUT(search.replies.size(), 1, 3000);
+        QCOMPARE(search.replies.first(), QByteArray("127.0.0.65:0050C2000001:ZAV Reader:87\r"));
+        QTRY_COMPARE(simulator.identifyRepliesFailed(), 1);
+        QCOMPARE(errors.size(), 1);
+    }
+
     // One request, many readers in one process, the receiver in the same thread.
     void manyReadersAnswerOneRequest()
     {
