@@ -37,8 +37,8 @@ ClientTest::ClientTest(Dialogs &dialogs, QWidget *parent)
 
     setTabOrder(Text2, Text4);
     setTabOrder(Text4, Text1);
-    setTabOrder(Text1, screen());
-    setTabOrder(screen(), Label2);
+    setTabOrder(Text1, terminalView());
+    setTabOrder(terminalView(), Label2);
     setTabOrder(Label2, Label3);
     setTabOrder(Label3, clearScreenButton());
     Text2->setFocus();

@@ -21,7 +21,7 @@ public:
     ConnectionTestWindow(const QString &name, int widthTwips, int heightTwips, QWidget *parent);
 
     TerminalScreen &terminal() { return m_terminal; }
-    TerminalView *screen() const { return pop1; }
+    TerminalView *terminalView() const { return pop1; }
     ClickLabel *clearScreenButton() const { return Label4; }
 
     // Key down, character and key up of the terminal, before any control.

@@ -47,8 +47,8 @@ ServerTest::ServerTest(Dialogs &dialogs, QWidget *parent)
     setTabOrder(Text3, Text2);
     setTabOrder(Text2, Text4);
     setTabOrder(Text4, Text1);
-    setTabOrder(Text1, screen());
-    setTabOrder(screen(), Label2);
+    setTabOrder(Text1, terminalView());
+    setTabOrder(terminalView(), Label2);
     setTabOrder(Label2, Label3);
     setTabOrder(Label3, clearScreenButton());
     Text3->setFocus();

@@ -38,8 +38,8 @@ UdpForm::UdpForm(Dialogs &dialogs, QWidget *parent)
 
     setTabOrder(Text3, Text2);
     setTabOrder(Text2, Text1);
-    setTabOrder(Text1, screen());
-    setTabOrder(screen(), Label2);
+    setTabOrder(Text1, terminalView());
+    setTabOrder(terminalView(), Label2);
     setTabOrder(Label2, Label3);
     setTabOrder(Label3, clearScreenButton());
     Text3->setFocus();
@@ -101,7 +101,7 @@ void UdpForm::listenClick()
     Winsock1->RemoteHost = Text3->text();
     setStatus(QStringLiteral("Online"));
     setConnected(true);
-    screen()->setFocus();
+    terminalView()->setFocus();
 }
 
 void UdpForm::stopClick()
