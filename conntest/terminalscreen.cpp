@@ -155,10 +155,9 @@ void TerminalScreen::queueReceived(const QByteArray &text)
 {
     if (text.isEmpty())
         return;
-    if (!m_queue.isEmpty() && m_queue.last().ink == Received)
-        m_queue.last().bytes.append(text);
-    else
-        m_queue.append({text, Received});
+    // Each arrival keeps its own segment: appending to a large waiting one
+    // would copy it again for every arrival.
+    m_queue.append({text, Received});
     m_queuedBytes += text.size();
 }
 
