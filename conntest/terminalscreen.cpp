@@ -109,12 +109,10 @@ void TerminalScreen::checkline()
 
 void TerminalScreen::printchar(quint8 char1, int linepos, int charpos, bool makehex)
 {
-    // A byte is a glyph or a hex cell by its code alone; makehex says the same.
-    Q_UNUSED(makehex);
     if (charpos < 1 || charpos > Columns || linepos < 1 || linepos > Lines)
         return;
     const int index = (linepos - 1) * Columns + (charpos - 1);
-    m_cells[size_t(index)] = Cell{true, m_ink, char1};
+    m_cells[size_t(index)] = Cell{true, m_ink, makehex, char1};
     if (!m_damage.whole) {
         if (m_damage.first < 0 || index < m_damage.first)
             m_damage.first = index;

@@ -27,9 +27,10 @@ public:
     struct Cell {
         bool drawn = false;
         Ink ink = Sent;
+        bool makehex = false;
         quint8 code = 0;
 
-        bool hex() const { return !isGlyph(code); }
+        bool hex() const { return makehex; }
         // The glyph, or the two hex digits.
         QString text() const;
     };

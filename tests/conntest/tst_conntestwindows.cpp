@@ -244,6 +244,32 @@ private slots:
         QCOMPARE(screenText(w.get()), QString());
     }
 
+    // A huge arrival is drawn a slice at a time: the call returns with bytes
+    // still waiting, a key typed meanwhile is drawn behind them, and in the
+    // end every byte is drawn in order.
+    void hugeArrivalIsDrawnInSlices()
+    {
+        ScriptedDialogs dialogs;
+        ServerTest w(dialogs);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.terminal().setConnected(true);
+        const qint64 size = 20 * 1000 * 1000 + 3;
+        QByteArray burst(size, 'r');
+        burst[size - 1] = 'z';
+        w.showreceived(burst);
+        QVERIFY(w.terminal().hasQueued());
+        type(&w, "k");
+        QTRY_VERIFY_WITH_TIMEOUT(!w.terminal().hasQueued(), 30000);
+        QCOMPARE(w.terminal().bytesDrawn(), size + 1);
+        const int last = int((size - 1) % 544);
+        const TerminalScreen::Cell z = w.terminal().cell(last % 34 + 1, last / 34 + 1);
+        QCOMPARE(z.code, quint8('z'));
+        const TerminalScreen::Cell k = w.terminal().cell((last + 1) % 34 + 1, (last + 1) / 34 + 1);
+        QCOMPARE(k.code, quint8('k'));
+        QCOMPARE(k.ink, TerminalScreen::Sent);
+    }
+
     // The screen's pixels: bright white, glyphs black or red in their cells,
     // hex digits small and diagonal.
     void screenPaintsTheModel()
