@@ -1,15 +1,39 @@
 #pragma once
 
-#include "taskwindow.h"
+#include "connectiontestwindow.h"
 
+class ClickLabel;
 class Dialogs;
+class FilteredLineEdit;
+class QLabel;
+class SocketControl;
 
-class ClientTest : public TaskWindow
+// "Client Connect": tests a reader that works as a TCP client. Listens on the
+// local data port and accepts the reader's first connection; with a password
+// given it also logs in on the reader's control port at the address the
+// reader connected from.
+class ClientTest : public ConnectionTestWindow
 {
     Q_OBJECT
 public:
     explicit ClientTest(Dialogs &dialogs, QWidget *parent = nullptr);
 
+    void listenClick();
+    void stopClick();
+
 private:
+    void connectionRequest(qintptr requestId);
+    void readData();
+    void readReply();
+
     Dialogs &m_dialogs;
+    FilteredLineEdit *Text2;  // local data port
+    FilteredLineEdit *Text4;  // reader control port
+    FilteredLineEdit *Text1;  // control password (optional)
+    ClickLabel *Label2;       // "Listen"
+    ClickLabel *Label3;       // "Stop"
+    SocketControl *Winsock1;  // listener, then the data connection
+    SocketControl *Winsock2;  // control connection
+    QByteArray m_replyBuffer;
+    int m_session = 0;        // advanced by Listen and Stop, so a running login gives up
 };

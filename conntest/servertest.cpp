@@ -1,8 +1,194 @@
 #include "servertest.h"
 
 #include "dialogs.h"
+#include "module1.h"
+#include "socketcontrol.h"
+#include "terminalview.h"
+#include "uikit.h"
+
+#include <QPointer>
+
+namespace {
+FilteredLineEdit *field(QWidget *parent, const QString &name, int maxLength, const QString &text,
+                        int left, int top, int width, int height)
+{
+    auto *edit = new FilteredLineEdit(name, maxLength, parent);
+    edit->setText(text);
+    place(edit, left, top, width, height);
+    return edit;
+}
+} // namespace
 
 ServerTest::ServerTest(Dialogs &dialogs, QWidget *parent)
-    : TaskWindow(QStringLiteral("servertest"), 10845, 8115, parent), m_dialogs(dialogs)
+    : ConnectionTestWindow(QStringLiteral("servertest"), 10845, 8115, parent), m_dialogs(dialogs)
 {
+    const QFont arial = ui::arialBold(9);
+    ui::label(this, QStringLiteral("Label1(0)"), QStringLiteral("Connect to reader operating as a Server"), arial,
+              1200, 120, 6855, 315, Qt::AlignHCenter | Qt::AlignTop);
+    ui::label(this, QStringLiteral("Label1(3)"), QStringLiteral("IP Address"), arial, 840, 660, 1635, 315);
+    ui::label(this, QStringLiteral("Label1(4)"), QStringLiteral("Port Number"), arial, 840, 1080, 1695, 315);
+    ui::label(this, QStringLiteral("Label1(2)"), QStringLiteral("Control Port Number"), arial, 4920, 660, 1875, 315);
+    ui::label(this, QStringLiteral("Label1(1)"), QStringLiteral("Password"), arial, 4920, 1080, 1815, 315);
+
+    Text3 = field(this, QStringLiteral("Text3"), 15, QStringLiteral("192.168.1.55"), 2700, 660, 1635, 315);
+    Text3->setFilter(FilteredLineEdit::address);
+    Text2 = field(this, QStringLiteral("Text2"), 5, QStringLiteral("57"), 2700, 1080, 1635, 315);
+    Text2->setFilter(FilteredLineEdit::digits);
+    Text4 = field(this, QStringLiteral("Text4"), 5, QStringLiteral("87"), 7020, 660, 1635, 315);
+    Text4->setFilter(FilteredLineEdit::digits);
+    Text1 = field(this, QStringLiteral("Text1"), 5, QString(), 7020, 1080, 1635, 315);
+
+    Label2 = addButton(QStringLiteral("Label2"), QStringLiteral("Connect"), QStringLiteral("Shape1"),
+                       QRect(840, 1680, 1875, 435), QRect(900, 1740, 1755, 315));
+    Label3 = addButton(QStringLiteral("Label3"), QStringLiteral("Disconnect"), QStringLiteral("Shape2"),
+                       QRect(7020, 1680, 1875, 435), QRect(7080, 1740, 1755, 255));
+    addStatusLine(QStringLiteral("Disconnected"));
+
+    setTabOrder(Text3, Text2);
+    setTabOrder(Text2, Text4);
+    setTabOrder(Text4, Text1);
+    setTabOrder(Text1, terminalView());
+    setTabOrder(terminalView(), Label2);
+    setTabOrder(Label2, Label3);
+    setTabOrder(Label3, clearScreenButton());
+    Text3->setFocus();
+
+    Winsock1 = new SocketControl(SocketControl::Tcp, this);
+    Winsock1->setObjectName(QStringLiteral("Winsock1"));
+    Winsock2 = new SocketControl(SocketControl::Tcp, this);
+    Winsock2->setObjectName(QStringLiteral("Winsock2"));
+    setSendingSocket(Winsock1);
+    connect(Winsock1, &SocketControl::DataArrival, this, &ServerTest::readData);
+    connect(Winsock2, &SocketControl::DataArrival, this, &ServerTest::readReply);
+    connect(Label2, &ClickLabel::clicked, this, &ServerTest::connectClick);
+    connect(Label3, &ClickLabel::clicked, this, &ServerTest::disconnectClick);
+}
+
+void ServerTest::readData()
+{
+    if (Winsock1->BytesReceived() > 0)
+        showreceived(Winsock1->GetData(Winsock1->BytesReceived()));
+}
+
+void ServerTest::readReply()
+{
+    if (Winsock2->BytesReceived() > 0)
+        m_replyBuffer.append(Winsock2->GetData(Winsock2->BytesReceived()));
+}
+
+void ServerTest::failureExit()
+{
+    Winsock2->Close();
+    setConnected(false);
+}
+
+void ServerTest::connectClick()
+{
+    // The waits below let clicks run; a second Connect meanwhile is ignored.
+    if (m_connecting)
+        return;
+    if (!isvalidip(Text3->text())) {
+        m_dialogs.message(QStringLiteral("Invalid IP Address"));
+        return;
+    }
+    if (!isnotblank(Text2->text())) {
+        m_dialogs.message(QStringLiteral("Invalid Data Port"));
+        return;
+    }
+    const bool login = !trimBlanks(Text1->text()).isEmpty();
+    if (login && !isnotblank(Text4->text())) {
+        m_dialogs.message(QStringLiteral("Invalid Control Port"));
+        return;
+    }
+
+    // A Connect on a connected window starts afresh: the open session ends
+    // first, and the status says so, should the new attempt stop early.
+    if (connected() || Winsock1->State() != SocketControl::Closed || Winsock2->State() != SocketControl::Closed) {
+        Winsock1->Close();
+        Winsock2->Close();
+        setConnected(false);
+        setStatus(QStringLiteral("Disconnected"));
+    }
+
+    QPointer<ServerTest> self(this);
+    m_connecting = true;
+    const int session = ++m_session;
+    // True when the window went away or Disconnect was clicked during a wait.
+    auto abandoned = [&] { return !self || m_session != session; };
+    auto finish = [&] {
+        if (self && m_session == session)
+            m_connecting = false;
+    };
+
+    if (login) {
+        bool ok = false;
+        const quint16 controlPort = SocketControl::portFromText(Text4->text(), &ok);
+        if (!ok) {
+            failureExit();
+            return finish();
+        }
+        Winsock2->RemoteHost = Text3->text();
+        Winsock2->RemotePort = controlPort;
+        Winsock2->LocalPort = 0;
+        setStatus(QStringLiteral("Connecting"));
+        const bool up = waitconnect(*Winsock2, this);
+        if (abandoned())
+            return finish();
+        if (!up) {
+            m_dialogs.message(QStringLiteral("Unable to connect to Control Port"));
+            if (self)
+                Winsock2->Close();
+            return finish();
+        }
+        m_replyBuffer.clear();
+        if (!Winsock2->SendData("PASS" + Text1->text().toLatin1() + '\r')) {
+            failureExit();
+            return finish();
+        }
+        const bool acknowledged = waitok(m_replyBuffer, this);
+        if (abandoned())
+            return finish();
+        if (!acknowledged) {
+            m_dialogs.message(QStringLiteral("Unable to connect to Control Port"));
+            if (self)
+                Winsock2->Close();
+            return finish();
+        }
+    }
+
+    bool ok = false;
+    const quint16 dataPort = SocketControl::portFromText(Text2->text(), &ok);
+    if (!ok) {
+        failureExit();
+        return finish();
+    }
+    Winsock1->LocalPort = 0;
+    Winsock1->RemotePort = dataPort;
+    Winsock1->RemoteHost = Text3->text();
+    setStatus(QStringLiteral("Connecting to Data Port"));
+    const bool up = waitconnect(*Winsock1, this);
+    if (abandoned())
+        return finish();
+    if (up) {
+        setStatus(QStringLiteral("Connected"));
+        setConnected(true);
+    } else {
+        // The attempt that did not come up in time is abandoned, so that it
+        // cannot connect later behind the technician's back.
+        Winsock1->Close();
+        Winsock2->Close();
+        setStatus(QStringLiteral("Unable to Connect"));
+        setConnected(false);
+    }
+    finish();
+}
+
+void ServerTest::disconnectClick()
+{
+    ++m_session;
+    m_connecting = false;
+    Winsock1->Close();
+    Winsock2->Close();
+    setConnected(false);
+    setStatus(QStringLiteral("Disconnected"));
 }

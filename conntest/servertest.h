@@ -1,15 +1,40 @@
 #pragma once
 
-#include "taskwindow.h"
+#include "connectiontestwindow.h"
 
+class ClickLabel;
 class Dialogs;
+class FilteredLineEdit;
+class QLabel;
+class SocketControl;
 
-class ServerTest : public TaskWindow
+// "Server Connect": tests a reader that works as a TCP server. Optionally
+// logs in on the reader's control port first, then connects to its data port;
+// the terminal then shows the reader's bytes and sends every key typed.
+class ServerTest : public ConnectionTestWindow
 {
     Q_OBJECT
 public:
     explicit ServerTest(Dialogs &dialogs, QWidget *parent = nullptr);
 
+    void connectClick();
+    void disconnectClick();
+
 private:
+    void readData();
+    void readReply();
+    void failureExit();
+
     Dialogs &m_dialogs;
+    FilteredLineEdit *Text3;  // reader IP address
+    FilteredLineEdit *Text2;  // reader data port
+    FilteredLineEdit *Text4;  // reader control port
+    FilteredLineEdit *Text1;  // control password (optional)
+    ClickLabel *Label2;       // "Connect"
+    ClickLabel *Label3;       // "Disconnect"
+    SocketControl *Winsock1;  // data connection
+    SocketControl *Winsock2;  // control connection
+    QByteArray m_replyBuffer;
+    bool m_connecting = false;
+    int m_session = 0;        // advanced by Disconnect, so a running Connect gives up
 };

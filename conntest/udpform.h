@@ -1,15 +1,35 @@
 #pragma once
 
-#include "taskwindow.h"
+#include "connectiontestwindow.h"
 
+class ClickLabel;
 class Dialogs;
+class FilteredLineEdit;
+class QLabel;
+class SocketControl;
 
-class UdpForm : public TaskWindow
+// "Udp Connect": tests a reader whose data port works over UDP. Every byte
+// typed goes out as a one-byte datagram to the reader's data port; every
+// datagram arriving on the local receive port is drawn, with its sender in
+// the status line.
+class UdpForm : public ConnectionTestWindow
 {
     Q_OBJECT
 public:
     explicit UdpForm(Dialogs &dialogs, QWidget *parent = nullptr);
 
+    void listenClick();
+    void stopClick();
+
 private:
+    void readDatagram();
+
     Dialogs &m_dialogs;
+    FilteredLineEdit *Text3;  // reader IP address
+    FilteredLineEdit *Text2;  // local receive port
+    FilteredLineEdit *Text1;  // reader data port
+    ClickLabel *Label2;       // "Listen"
+    ClickLabel *Label3;       // "Stop"
+    SocketControl *Winsock1;  // sender, addressed to the reader's data port
+    SocketControl *Winsock2;  // receiver, bound to the receive port
 };

@@ -1,0 +1,141 @@
+#include "connectiontestwindow.h"
+
+#include "keymap.h"
+#include "socketcontrol.h"
+#include "terminalview.h"
+#include "uikit.h"
+
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QTimer>
+
+namespace {
+// Bytes drawn between two looks at the clock.
+constexpr qint64 SliceStep = 16 * 1024;
+} // namespace
+
+ConnectionTestWindow::ConnectionTestWindow(const QString &name, int widthTwips, int heightTwips, QWidget *parent)
+    : TaskWindow(name, widthTwips, heightTwips, parent)
+{
+    m_terminal.load();
+    pop1 = new TerminalView(m_terminal, this);
+    m_hint = ui::label(this, QStringLiteral("Label1(6)"), QStringLiteral("Use the F10 key to send a NULL character"),
+                       ui::arialBold(9), 660, 7080, 8415, 315, Qt::AlignHCenter | Qt::AlignTop);
+    ui::setColours(m_hint, Qt::transparent, Qt::black);
+    m_hint->setAutoFillBackground(false);
+    Label4 = addButton(QStringLiteral("Label4"), QStringLiteral("Clear Screen"), QStringLiteral("Shape3"),
+                       QRect(7140, 7560, 1875, 435), QRect(7200, 7620, 1755, 315));
+    connect(Label4, &ClickLabel::clicked, this, &ConnectionTestWindow::clearScreen);
+}
+
+ClickLabel *ConnectionTestWindow::addButton(const QString &labelName, const QString &text, const QString &shapeName,
+                                            const QRect &shapeTwips, const QRect &labelTwips)
+{
+    return actionButton(this, labelName, text, shapeName, shapeTwips, labelTwips, ui::sansSerifBold());
+}
+
+void ConnectionTestWindow::addStatusLine(const QString &initialText)
+{
+    const QFont arial = ui::arialBold(9);
+    QLabel *caption = ui::label(this, QStringLiteral("Label1(7)"), QStringLiteral("Current Status"), arial,
+                                3300, 1680, 2775, 255, Qt::AlignHCenter | Qt::AlignTop);
+    ui::setColours(caption, Qt::transparent, ui::DarkRed);
+    caption->setAutoFillBackground(false);
+    m_status = ui::label(this, QStringLiteral("Label1(5)"), initialText, arial, 3360, 2040, 2655, 255,
+                         Qt::AlignHCenter | Qt::AlignTop);
+    ui::setColours(m_status, Qt::transparent, ui::DarkRed);
+    m_status->setAutoFillBackground(false);
+}
+
+void ConnectionTestWindow::setStatus(const QString &text)
+{
+    m_status->setText(text);
+    emit statusChanged(text);
+}
+
+QString ConnectionTestWindow::status() const
+{
+    return m_status ? m_status->text() : QString();
+}
+
+int ConnectionTestWindow::terminalKeyCode(const QKeyEvent *event)
+{
+    // AltGr types characters (such as "@" on many layouts); it is not the Alt
+    // key that starts a decimal code.
+    if (event->key() == Qt::Key_AltGr)
+        return 0;
+    return virtualKeyCode(event);
+}
+
+bool ConnectionTestWindow::keyPreview(QKeyEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        TerminalScreen::KeyResult result = m_terminal.keyDown(terminalKeyCode(event));
+        if (!result.consume) {
+            const int typed = typedCharacter(event);
+            if (typed >= 0)
+                result = m_terminal.character(typed);
+            else if (m_terminal.connected() && !event->text().isEmpty())
+                result.consume = true; // not one byte: nothing to send, and no field may take it
+        }
+        if (result.consume)
+            send(result);
+        return result.consume;
+    }
+    if (event->type() == QEvent::KeyRelease) {
+        // A held key repeats its key-down only; the repeated releases that some
+        // keyboard layers add would end an Alt code too early.
+        if (event->isAutoRepeat())
+            return false;
+        const TerminalScreen::KeyResult result = m_terminal.keyUp(terminalKeyCode(event));
+        if (result.consume)
+            send(result);
+        return result.consume;
+    }
+    return false;
+}
+
+void ConnectionTestWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        m_terminal.abandonComposition();
+    TaskWindow::changeEvent(event);
+}
+
+void ConnectionTestWindow::send(const TerminalScreen::KeyResult &result)
+{
+    pop1->refresh();
+    if (result.send.isEmpty())
+        return;
+    // The byte is already on the screen. When the reader has closed the
+    // connection the socket refuses it and it goes nowhere; nothing else happens.
+    if (m_sendingSocket)
+        m_sendingSocket->SendData(result.send);
+}
+
+void ConnectionTestWindow::showreceived(const QByteArray &text)
+{
+    m_terminal.queueReceived(text);
+    if (!m_sliceScheduled)
+        drawSlice();
+}
+
+void ConnectionTestWindow::drawSlice()
+{
+    m_sliceScheduled = false;
+    QElapsedTimer clock;
+    clock.start();
+    while (m_terminal.hasQueued() && clock.elapsed() < SliceMs)
+        m_terminal.drawQueued(SliceStep);
+    pop1->refresh();
+    if (m_terminal.hasQueued()) {
+        m_sliceScheduled = true;
+        QTimer::singleShot(0, this, &ConnectionTestWindow::drawSlice);
+    }
+}
+
+void ConnectionTestWindow::clearScreen()
+{
+    m_terminal.clearScreen();
+    pop1->refresh();
+}

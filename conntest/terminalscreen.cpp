@@ -1,0 +1,269 @@
+#include "terminalscreen.h"
+
+namespace {
+constexpr int AltKey = 18;
+constexpr int F10Key = 121;
+
+// The decimal digit that a key adds to an Alt code: the keypad digits with
+// Num Lock on, and the same keys with Num Lock off (or the dedicated
+// navigation keys), which report the navigation codes. -1 for any other key,
+// the digits of the main row included.
+int altDigit(int keyCode)
+{
+    if (keyCode >= 96 && keyCode <= 105)
+        return keyCode - 96;
+    switch (keyCode) {
+    case 45: return 0; // Insert
+    case 35: return 1; // End
+    case 40: return 2; // Down
+    case 34: return 3; // Page Down
+    case 37: return 4; // Left
+    case 12: return 5; // Clear
+    case 39: return 6; // Right
+    case 36: return 7; // Home
+    case 38: return 8; // Up
+    case 33: return 9; // Page Up
+    default: return -1;
+    }
+}
+
+// The value of the composed digits; an empty code is 0. Anything of four or
+// more significant digits is at least 256, however long it is.
+int altValue(const QString &digits)
+{
+    qsizetype start = 0;
+    while (start < digits.size() && digits.at(start) == QLatin1Char('0'))
+        ++start;
+    const QString significant = digits.mid(start);
+    if (significant.size() > 3)
+        return 1000;
+    return significant.isEmpty() ? 0 : significant.toInt();
+}
+} // namespace
+
+QString TerminalScreen::Cell::text() const
+{
+    return hex() ? hexText(code) : QString(QChar(char16_t(code)));
+}
+
+TerminalScreen::TerminalScreen(bool composedCharacterFollowsAltCode)
+    : m_composedCharacterFollows(composedCharacterFollowsAltCode)
+{
+}
+
+bool TerminalScreen::platformComposesAltCodes()
+{
+#ifdef Q_OS_WIN
+    return true;
+#else
+    return false;
+#endif
+}
+
+QString TerminalScreen::hexText(int code)
+{
+    return QStringLiteral("%1").arg(code & 0xFF, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+void TerminalScreen::load()
+{
+    m_connected = false;
+    m_altdown = false;
+    m_skipchar = false;
+    m_altUpIgnored = false;
+    m_altcode.clear();
+    m_linepos = 1;
+    m_charpos = 1;
+    m_queue.clear();
+    m_queueOffset = 0;
+    m_queuedBytes = 0;
+    m_bytesDrawn = 0;
+    clearCells();
+}
+
+TerminalScreen::Cell TerminalScreen::cell(int column, int line) const
+{
+    if (column < 1 || column > Columns || line < 1 || line > Lines)
+        return {};
+    return m_cells[size_t((line - 1) * Columns + (column - 1))];
+}
+
+void TerminalScreen::clearCells()
+{
+    m_cells.fill(Cell{});
+    m_damage = {true, -1, -1};
+}
+
+void TerminalScreen::checkline()
+{
+    if (m_charpos < Columns + 1)
+        return;
+    m_charpos = 1;
+    ++m_linepos;
+    if (m_linepos > Lines) {
+        clearCells();
+        m_linepos = 1;
+        m_charpos = 1;
+    }
+}
+
+void TerminalScreen::printchar(quint8 char1, int linepos, int charpos, bool makehex)
+{
+    if (charpos < 1 || charpos > Columns || linepos < 1 || linepos > Lines)
+        return;
+    const int index = (linepos - 1) * Columns + (charpos - 1);
+    m_cells[size_t(index)] = Cell{true, m_ink, makehex, char1};
+    if (!m_damage.whole) {
+        if (m_damage.first < 0 || index < m_damage.first)
+            m_damage.first = index;
+        if (index > m_damage.last)
+            m_damage.last = index;
+    }
+}
+
+void TerminalScreen::drawNow(quint8 code, Ink ink)
+{
+    m_ink = ink;
+    checkline();
+    printchar(code, m_linepos, m_charpos, !isGlyph(code));
+    ++m_charpos;
+    ++m_bytesDrawn;
+}
+
+void TerminalScreen::drawByte(quint8 code, Ink ink)
+{
+    if (m_queue.isEmpty()) {
+        drawNow(code, ink);
+        return;
+    }
+    if (m_queue.last().ink == ink)
+        m_queue.last().bytes.append(char(code));
+    else
+        m_queue.append({QByteArray(1, char(code)), ink});
+    ++m_queuedBytes;
+}
+
+void TerminalScreen::showreceived(const QByteArray &text)
+{
+    queueReceived(text);
+    drawQueued(m_queuedBytes);
+}
+
+void TerminalScreen::queueReceived(const QByteArray &text)
+{
+    if (text.isEmpty())
+        return;
+    // Each arrival keeps its own segment: appending to a large waiting one
+    // would copy it again for every arrival.
+    m_queue.append({text, Received});
+    m_queuedBytes += text.size();
+}
+
+qint64 TerminalScreen::drawQueued(qint64 maxBytes)
+{
+    qint64 drawn = 0;
+    while (!m_queue.isEmpty() && drawn < maxBytes) {
+        const Segment &segment = m_queue.first();
+        const qsizetype available = segment.bytes.size() - m_queueOffset;
+        const qsizetype take = qsizetype(qMin<qint64>(available, maxBytes - drawn));
+        const char *bytes = segment.bytes.constData() + m_queueOffset;
+        for (qsizetype i = 0; i < take; ++i)
+            drawNow(quint8(bytes[i]), segment.ink);
+        drawn += take;
+        m_queueOffset += take;
+        if (m_queueOffset == segment.bytes.size()) {
+            m_queue.removeFirst();
+            m_queueOffset = 0;
+        }
+    }
+    m_queuedBytes -= drawn;
+    return drawn;
+}
+
+TerminalScreen::Damage TerminalScreen::takeDamage()
+{
+    const Damage damage = m_damage;
+    m_damage = {};
+    return damage;
+}
+
+TerminalScreen::KeyResult TerminalScreen::sendByte(quint8 code)
+{
+    drawByte(code, Sent);
+    return {true, QByteArray(1, char(code))};
+}
+
+TerminalScreen::KeyResult TerminalScreen::keyDown(int keyCode)
+{
+    if (!m_connected)
+        return {};
+    if (keyCode == AltKey) {
+        m_altUpIgnored = false;
+        // Every repeat of the Alt key-down starts the composition afresh.
+        m_altdown = true;
+        m_altcode.clear();
+        return {true, {}};
+    }
+    if (m_altdown) {
+        const int digit = altDigit(keyCode);
+        if (digit >= 0)
+            m_altcode.append(QChar(char16_t('0' + digit)));
+        return {true, {}};
+    }
+    if (keyCode == F10Key)
+        return sendByte(0);
+    return {};
+}
+
+TerminalScreen::KeyResult TerminalScreen::character(int code)
+{
+    if (!m_connected || code < 0 || code > 255)
+        return {};
+    if (m_skipchar) {
+        m_skipchar = false;
+        return {true, {}};
+    }
+    return sendByte(quint8(code));
+}
+
+TerminalScreen::KeyResult TerminalScreen::keyUp(int keyCode)
+{
+    if (keyCode != AltKey)
+        return {};
+    m_altdown = false;
+    if (m_altUpIgnored) {
+        m_altUpIgnored = false;
+        return {};
+    }
+    if (!m_connected)
+        return {};
+    const int value = altValue(m_altcode);
+    if (value >= 256)
+        return {true, {}};
+    KeyResult result = sendByte(quint8(value));
+    if (m_composedCharacterFollows)
+        m_skipchar = true;
+    return result;
+}
+
+void TerminalScreen::abandonComposition()
+{
+    m_altdown = false;
+    m_altcode.clear();
+    m_altUpIgnored = true;
+}
+
+void TerminalScreen::clearScreen()
+{
+    m_altdown = false;
+    m_skipchar = false;
+    m_altcode.clear();
+    m_linepos = 1;
+    m_charpos = 1;
+    // Bytes still waiting to be drawn came before the click: drawn at once,
+    // they would have been cleared with the rest.
+    m_queue.clear();
+    m_queueOffset = 0;
+    m_queuedBytes = 0;
+    clearCells();
+}

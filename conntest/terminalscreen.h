@@ -1,0 +1,143 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <array>
+
+// The byte terminal of the connection-test windows, without any widget: a grid
+// of 34 x 16 cells on which every byte sent (black) and received (red) is
+// drawn, the lazy wrap and the clear when full, and the keyboard path that
+// turns key events into single bytes to send (Alt + keypad digits composes a
+// decimal byte code, F10 sends byte 0).
+//
+// The owning window feeds it key events as Windows virtual-key codes and
+// characters, sends what the handlers return on its data socket, and paints
+// the cells (TerminalView).
+class TerminalScreen
+{
+public:
+    static constexpr int Columns = 34;
+    static constexpr int Lines = 16;
+
+    enum Ink : quint8 { Sent, Received };
+
+    // What one cell shows. A cell not drawn since the last clear is blank.
+    struct Cell {
+        bool drawn = false;
+        Ink ink = Sent;
+        bool makehex = false;
+        quint8 code = 0;
+
+        bool hex() const { return makehex; }
+        // The glyph, or the two hex digits.
+        QString text() const;
+    };
+
+    // The answer of a key handler: whether the event is consumed (no control
+    // of the window sees it) and the bytes to send on the data socket.
+    struct KeyResult {
+        bool consume = false;
+        QByteArray send;
+    };
+
+    // Where the keyboard layer types the character composed with Alt and the
+    // keypad after Alt is released (Windows), the character event that follows
+    // an Alt code is discarded. Elsewhere no such character comes, and a
+    // discard would swallow the next key the user really types.
+    explicit TerminalScreen(bool composedCharacterFollowsAltCode = platformComposesAltCodes());
+
+    static bool platformComposesAltCodes();
+
+    // Codes 32..125 are drawn as their character, every other one as two
+    // upper-case hex digits.
+    static bool isGlyph(int code) { return code >= 32 && code <= 125; }
+    static QString hexText(int code);
+
+    // Window load: empty screen, no composition, not connected.
+    void load();
+
+    int linepos() const { return m_linepos; }
+    int charpos() const { return m_charpos; }
+    bool connected() const { return m_connected; }
+    void setConnected(bool connected) { m_connected = connected; }
+    bool altdown() const { return m_altdown; }
+    QString altcode() const { return m_altcode; }
+    bool skipchar() const { return m_skipchar; }
+
+    // column and line count from 1.
+    Cell cell(int column, int line) const;
+
+    // Makes sure the cell at (charpos, linepos) exists: wraps to the next line
+    // when the line is full and clears the screen when all 16 lines are.
+    void checkline();
+    // Draws one byte in the cell given, in the current ink; the positions are
+    // not advanced.
+    void printchar(quint8 char1, int linepos, int charpos, bool makehex);
+    // Draws every byte of the text, in order, as received (red).
+    void showreceived(const QByteArray &text);
+
+    KeyResult keyDown(int keyCode);
+    KeyResult character(int code);
+    KeyResult keyUp(int keyCode);
+    // The window lost the keyboard: a composition under way ends without
+    // sending anything, and an Alt key-up that arrives before the next Alt
+    // key-down (the keyboard coming back with Alt held, as after switching
+    // windows with Alt+Tab) sends nothing either.
+    void abandonComposition();
+    // "Clear Screen": ends any Alt composition and empties the screen;
+    // the connection is left as it is.
+    void clearScreen();
+
+    // Paced drawing of large arrivals: received bytes are queued and drawn a
+    // slice at a time, so that the window can answer between slices. A byte
+    // sent while bytes wait in the queue is queued behind them, so the screen
+    // always shows both directions in the order in which they happened.
+    void queueReceived(const QByteArray &text);
+    bool hasQueued() const { return !m_queue.isEmpty(); }
+    qint64 queuedBytes() const { return m_queuedBytes; }
+    // Draws at most maxBytes queued bytes; returns how many were drawn.
+    qint64 drawQueued(qint64 maxBytes);
+    // Bytes drawn since load, in both directions.
+    qint64 bytesDrawn() const { return m_bytesDrawn; }
+
+    // The cells changed since the last call, for the view's repaint: either
+    // the whole screen, or the cells first..last (indexes line-major from 0).
+    struct Damage {
+        bool whole = false;
+        int first = -1;
+        int last = -1;
+        bool isEmpty() const { return !whole && first < 0; }
+    };
+    Damage takeDamage();
+
+private:
+    void drawByte(quint8 code, Ink ink);
+    void drawNow(quint8 code, Ink ink);
+    void clearCells();
+    KeyResult sendByte(quint8 code);
+
+    struct Segment {
+        QByteArray bytes;
+        Ink ink;
+    };
+
+    std::array<Cell, Columns * Lines> m_cells{};
+    bool m_composedCharacterFollows;
+    int m_linepos = 1;
+    int m_charpos = 1;
+    bool m_connected = false;
+    bool m_altdown = false;
+    QString m_altcode;
+    bool m_skipchar = false;
+    bool m_altUpIgnored = false;
+    Ink m_ink = Sent;
+
+    QList<Segment> m_queue;
+    qsizetype m_queueOffset = 0;
+    qint64 m_queuedBytes = 0;
+    qint64 m_bytesDrawn = 0;
+
+    Damage m_damage{true, -1, -1};
+};
