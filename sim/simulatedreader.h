@@ -1,0 +1,162 @@
+#pragma once
+
+#include "readerconfig.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QTcpServer;
+class QTcpSocket;
+class QTimer;
+class QUdpSocket;
+class ReplyWriter;
+class ReaderSimulator;
+
+// One simulated reader: control port, data port in its operating mode and the
+// download port, all at its own address. Identify by multicast is answered by
+// the ReaderSimulator that owns it (create readers with ReaderSimulator::addReader).
+//
+// Settings: setting commands change config() (what "STAT" reports) at once;
+// activeConfig() (addresses, ports, mode, password, data options) changes only
+// at a restart ("REBOOT", a change of address by MAC, a firmware restart, restart()).
+class SimulatedReader : public QObject
+{
+    Q_OBJECT
+public:
+    enum State { Stopped, Running, Restarting };
+    Q_ENUM(State)
+
+    explicit SimulatedReader(const ReaderConfig &config, QObject *parent = nullptr);
+    ~SimulatedReader() override;
+
+    // Listens with the stored settings. False (and nothing listening) when a
+    // port cannot be bound; error says which.
+    bool start(QString *error = nullptr);
+    void stop();
+    // Closes everything and starts again with the stored settings after
+    // delayMs (-1: the configured reboot delay).
+    void restart(int delayMs = -1);
+    State state() const { return m_state; }
+    bool isRunning() const { return m_state == Running; }
+    QString lastError() const { return m_lastError; }
+
+    ReaderConfig config() const { return m_stored; }
+    ReaderConfig activeConfig() const { return m_active; }
+    // Replaces the stored settings; they take effect at the next (re)start.
+    void setConfig(const ReaderConfig &config) { m_stored = config; }
+
+    // The replies as this reader would give them now.
+    QByteArray statReply() const;
+    QByteArray identifyReply() const;    // multicast: address:MAC:identification:port CR
+    QByteArray tcpIdentifyReply() const; // control port: address:MAC:identification CR
+
+    // True after a successful control login since the reader started.
+    bool loginSeen() const { return m_loginSeen; }
+
+    // Faults per message kind: a control keyword or a FaultTarget constant.
+    void setFault(const QByteArray &target, const Fault &fault);
+    void clearFault(const QByteArray &target);
+    void clearFaults();
+    // The fault for the next message of this kind, counted (skip/times); None if none.
+    Fault takeFault(const QByteArray &target);
+
+    // Every byte received, per channel, in order of arrival.
+    QList<ReceivedChunk> received(Channel channel) const;
+    // The bytes of a channel joined; connection 0 = all connections/datagrams.
+    QByteArray receivedBytes(Channel channel, int connection = 0) const;
+    // Number of connections (TCP) or datagrams (UDP) seen on a channel.
+    int connectionCount(Channel channel) const { return m_counters.value(int(channel)); }
+    void clearRecord();
+
+    // Sends bytes on the data path of the current mode: every open data
+    // connection (server), the connection to the server (client), or one
+    // datagram to the server address and port (UDP). False if there is no path.
+    bool sendData(const QByteArray &bytes);
+    int dataConnections() const;
+
+    // The last complete firmware image received on the download port.
+    QByteArray firmwareImage() const { return m_firmwareImage; }
+    int downloadBlocksReceived() const { return m_downloadImage.size() / 1024; }
+
+signals:
+    void started();
+    void stopped();
+    void restarting();
+    void bytesReceived(Channel channel, int connection, const QByteArray &bytes);
+    // A control-port line after the login (or a TCP identify): keyword and argument.
+    void commandReceived(const QByteArray &keyword, const QByteArray &argument);
+    void loggedIn();
+    void dataConnected();
+    void firmwareReceived(const QByteArray &image);
+    void errorOccurred(const QString &text);
+
+private:
+    friend class ReaderSimulator;
+    struct ControlSession;
+    struct DownloadSession;
+    struct DataStream;
+
+    bool listenAll(QString *error);
+    void closeAll();
+    void record(Channel channel, int connection, const QByteArray &bytes,
+                const QHostAddress &peer, quint16 peerPort, bool accepted = true);
+    int nextConnection(Channel channel);
+
+    void acceptControl();
+    void controlReadyRead(ControlSession *session);
+    void handleControlLine(ControlSession *session, const QByteArray &line);
+    bool applySetting(const QByteArray &keyword, const QByteArray &argument);
+    void answer(QTcpSocket *socket, ReplyWriter *writer, const QByteArray &target,
+                const QByteArray &reply, bool *answered = nullptr);
+
+    void acceptDownload();
+    void downloadReadyRead(DownloadSession *session);
+    void handleDownloadMessage(DownloadSession *session, const QByteArray &message);
+
+    void acceptData();
+    void dataSocketReadyRead(QTcpSocket *socket, int connection);
+    void udpDataReadyRead();
+    void connectClient();
+    void clientConnected();
+    void scheduleClientRetry();
+    void startStream(QTcpSocket *socket);
+    void streamTick();
+    bool dataAllowed() const;
+
+    // Multicast, called by the owning ReaderSimulator.
+    void noteIdentifyDatagram(const QByteArray &datagram, const QHostAddress &peer, quint16 port);
+    void changeAddress(const QHostAddress &address);
+
+    ReaderConfig m_stored;
+    ReaderConfig m_active;
+    State m_state = Stopped;
+    QString m_lastError;
+    bool m_loginSeen = false;
+
+    QTcpServer *m_controlServer = nullptr;
+    QTcpServer *m_dataServer = nullptr;
+    QTcpServer *m_downloadServer = nullptr;
+    QUdpSocket *m_udpData = nullptr;
+    QTcpSocket *m_client = nullptr;
+    QTimer *m_restartTimer = nullptr;
+    QTimer *m_clientRetryTimer = nullptr;
+    QTimer *m_streamTimer = nullptr;
+    QList<ControlSession *> m_controlSessions;
+    QList<DownloadSession *> m_downloadSessions;
+    QList<QPointer<QTcpSocket>> m_dataSockets;
+    QList<DataStream *> m_streams;
+    bool m_udpStreamStarted = false;
+
+    struct FaultSlot { Fault fault; int seen = 0; int applied = 0; };
+    QHash<QByteArray, FaultSlot> m_faults;
+    QList<ReceivedChunk> m_record;
+    QHash<int, int> m_counters;
+
+    QByteArray m_downloadImage;
+    int m_downloadExpected = 0;
+    QByteArray m_firmwareImage;
+};
