@@ -187,6 +187,8 @@ private slots:
         QTRY_COMPARE(m_list->count(), 4);
         const QStringList listed = lines(m_list);
         QCOMPARE(listed.last().left(20), QStringLiteral("127.0.0.21          "));
+        m_list->item(1)->setSelected(true);
+        saveScreenshot(QStringLiteral("lansearch-results.png"));
         QStringList early = listed.mid(0, 3);
         early.sort();
         QCOMPARE(early, (QStringList{
@@ -354,6 +356,13 @@ private slots:
     }
 
 private:
+    // With ZAV_SCREENSHOT_DIR set, keeps a picture of the window for review.
+    void saveScreenshot(const QString &name)
+    {
+        const QString dir = qEnvironmentVariable("ZAV_SCREENSHOT_DIR");
+        if (!dir.isEmpty())
+            m_window->grab().save(dir + QLatin1Char('/') + name);
+    }
     void startSimulator()
     {
         QString error;

@@ -275,14 +275,17 @@ private slots:
         startSimulator();
         m_text3->setText(QStringLiteral("127.0.3.1"));
         m_text2->setText(QStringLiteral("87"));
-        m_status->when(QStringLiteral("Searching 127.0.3.5"),
-                       [this] { QTest::mouseClick(m_window->findChild<QLabel *>("Label5"), Qt::LeftButton); });
+        m_status->when(QStringLiteral("Searching 127.0.3.5"), [this] {
+            saveScreenshot(QStringLiteral("wansearch-scanning.png"));
+            QTest::mouseClick(m_window->findChild<QLabel *>("Label5"), Qt::LeftButton);
+        });
         QTest::mouseClick(m_window->findChild<QLabel *>(QStringLiteral("Label2")), Qt::LeftButton);
         QCOMPARE(m_status->shown, searching({"127.0.3.1", "127.0.3.2", "127.0.3.3", "127.0.3.4", "127.0.3.5"}));
         QCOMPARE(m_list->count(), 3);
         QCOMPARE(m_list->item(0)->text(), QStringLiteral("127.0.3.1           00 50 C2 00 03 01     First               "));
         QCOMPARE(m_list->item(1)->text(), QStringLiteral("127.0.3.3           00 50 C2 00 03 03     Split in two        "));
         QCOMPARE(m_list->item(2)->text(), QStringLiteral("127.0.3.4           00 50 C2 00 03 04     Extra               "));
+        saveScreenshot(QStringLiteral("wansearch-results.png"));
         const QByteArray request("ZAVIDENTIFY\r");
         for (SimulatedReader *reader : m_simulator->readers())
             QCOMPARE(reader->receivedBytes(Channel::Control), request);
@@ -368,6 +371,13 @@ private slots:
     }
 
 private:
+    // With ZAV_SCREENSHOT_DIR set, keeps a picture of the window for review.
+    void saveScreenshot(const QString &name)
+    {
+        const QString dir = qEnvironmentVariable("ZAV_SCREENSHOT_DIR");
+        if (!dir.isEmpty())
+            m_window->grab().save(dir + QLatin1Char('/') + name);
+    }
     void startSimulator()
     {
         QString error;
