@@ -92,6 +92,9 @@ Result measure(LanSearch &window, int readers)
 
 int main(int argc, char **argv)
 {
+    // A benchmark has no screen of its own.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ui::installFontSubstitutes();
     raiseOpenFileLimit();

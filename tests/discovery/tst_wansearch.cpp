@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -344,6 +345,23 @@ private slots:
         QCOMPARE(chosen.size(), 1);
         QCOMPARE(chosen.at(0).at(0).toString(), QStringLiteral("127.0.255.254"));
         QCOMPARE(chosen.at(0).at(1).toString(), QStringLiteral("1087"));
+    }
+
+    // A window that goes away during a scan ends the scan without touching it.
+    void windowClosedDuringScan()
+    {
+        waits::setTickMs(5);
+        QWidget holder;
+        auto *window = new WanSearch(*m_dialogs, &holder);
+        holder.show();
+        QPointer<WanSearch> guard(window);
+        window->findChild<QLineEdit *>(QStringLiteral("Text3"))->setText(QStringLiteral("127.0.255.250"));
+        window->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(SilentPort);
+        StatusRecorder status(window->findChild<QLabel *>(QStringLiteral("Label3")));
+        status.when(QStringLiteral("Searching 127.0.255.252"), [window] { delete window; });
+        window->runScan();
+        QVERIFY(guard.isNull());
+        QCOMPARE(status.shown, searching({"127.0.255.250", "127.0.255.251", "127.0.255.252"}));
     }
 
     // Real timing: a silent address takes about 1 s, about 3 s in slow mode.
