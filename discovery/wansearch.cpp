@@ -125,9 +125,8 @@ void WanSearch::runScan()
     while (!stop && walk.next(address)) {
         Label3->setText(QStringLiteral("Searching ") + address);
         Label3->repaint();
-        bool alive = true;
-        const QByteArray reply = identifyAt(address, port, alive);
-        if (!alive || !self)
+        const QByteArray reply = identifyAt(address, port);
+        if (!self)
             return;
         if (!reply.isEmpty())
             List1->addItem(wideAreaListLine(parseIdentifyReply(reply)));
@@ -138,7 +137,7 @@ void WanSearch::runScan()
     m_scanning = false;
 }
 
-QByteArray WanSearch::identifyAt(const QString &address, quint16 port, bool &alive)
+QByteArray WanSearch::identifyAt(const QString &address, quint16 port)
 {
     QPointer<WanSearch> self(this);
     // Socket errors from here on are not reported: the address is skipped.
@@ -149,19 +148,15 @@ QByteArray WanSearch::identifyAt(const QString &address, quint16 port, bool &ali
 
     for (int counter = 1;; ++counter) {
         sleepWithEvents(waits::tickMs());
-        if (!self) {
-            alive = false;
+        if (!self)
             return {};
-        }
         if (counter >= (Check1->isChecked() ? SlowConnectLooks : ConnectLooks)) {
             tcpclient->Close();
             return {};
         }
         QCoreApplication::processEvents();
-        if (!self) {
-            alive = false;
+        if (!self)
             return {};
-        }
         if (tcpclient->State() == SocketControl::Connected)
             break;
     }
@@ -172,10 +167,8 @@ QByteArray WanSearch::identifyAt(const QString &address, quint16 port, bool &ali
         QCoreApplication::processEvents();
         if (self)
             sleepWithEvents(ReplyPassMs);
-        if (!self) {
-            alive = false;
+        if (!self)
             return {};
-        }
         while (tcpclient->BytesReceived() != 0) {
             reply += tcpclient->GetData(tcpclient->BytesReceived());
             if (reply.endsWith('\r')) {

@@ -39,9 +39,9 @@ signals:
 private:
     // Connects to one address and asks it to identify itself. Returns the
     // reply up to and including its carriage return, or empty text when the
-    // address did not connect or answer in time. 'alive' turns false when the
-    // window went away during a wait.
-    QByteArray identifyAt(const QString &address, quint16 port, bool &alive);
+    // address did not connect or answer in time, or the window went away
+    // during a wait (the caller then touches nothing of it).
+    QByteArray identifyAt(const QString &address, quint16 port);
     void list1DblClick(QListWidgetItem *item);
 
     Dialogs &m_dialogs;
