@@ -3,6 +3,23 @@
 #include <QList>
 #include <QRegularExpression>
 
+bool ReaderConfig::isDottedAddress(const QByteArray &text)
+{
+    const QList<QByteArray> groups = text.split('.');
+    if (groups.size() != 4)
+        return false;
+    for (const QByteArray &group : groups) {
+        if (group.isEmpty() || group.size() > 3)
+            return false;
+        for (char c : group)
+            if (c < '0' || c > '9')
+                return false;
+        if (group.toInt() > 255)
+            return false;
+    }
+    return true;
+}
+
 char ReaderConfig::modeCode(const QByteArray &name)
 {
     const QByteArray lower = name.trimmed().toLower();

@@ -62,6 +62,8 @@ struct ReaderConfig
     int clientRetryMs = 1000;  // client mode: pause before connecting again
     DataBehaviour data;
 
+    // Dotted decimal IPv4 as a reader takes it: four groups of 1 to 3 digits, each at most 255.
+    static bool isDottedAddress(const QByteArray &text);
     // Operating-mode code from a name: "server", "client", "udp" ('\0' if unknown).
     static char modeCode(const QByteArray &name);
     static QByteArray modeName(char code);

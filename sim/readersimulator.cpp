@@ -82,13 +82,16 @@ bool ReaderSimulator::start(QString *error)
         m_identifySocket->setSocketOption(QAbstractSocket::MulticastLoopbackOption, QVariant(1));
         connect(m_identifySocket, &QUdpSocket::readyRead, this, &ReaderSimulator::readMulticast);
     }
+    QStringList failures;
     for (SimulatedReader *reader : std::as_const(m_readers)) {
         if (reader->state() != SimulatedReader::Stopped)
             continue;
         QString why;
         if (!reader->start(&why))
-            return fail(why);
+            failures.append(why);
     }
+    if (!failures.isEmpty())
+        return fail(failures.join(QLatin1Char('\n')));
     return true;
 }
 
@@ -152,7 +155,7 @@ void ReaderSimulator::readMulticast()
             }
             if (fault.kind == Fault::Delay && fault.delayMs > 0) {
                 ++m_pendingDelayed;
-                QTimer::singleShot(fault.delayMs, this, [this, reply] {
+                QTimer::singleShot(fault.delayMs, Qt::PreciseTimer, this, [this, reply] {
                     --m_pendingDelayed;
                     queueReply(reply);
                 });

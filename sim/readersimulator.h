@@ -3,15 +3,21 @@
 // The reader simulator: any number of simulated readers in one process, each
 // at its own loopback address, for tests, benchmarks and the demo.
 //
-//   ReaderSimulator simulator;
-//   ReaderConfig config;
-//   config.address = QHostAddress("127.0.0.7");
+//   ReaderSimulator simulator;                 // multicast identify on 53001 included
+//   ReaderConfig config;                       // defaults: password "58203", firmware "02.10",
+//   config.address = QHostAddress("127.0.0.7");//   control 87, data 57 / 53002, server mode
 //   SimulatedReader *reader = simulator.addReader(config);
 //   reader->setFault("STAT", Fault::split(5, 100));
 //   QString error;
 //   QVERIFY2(simulator.start(&error), qPrintable(error));
 //   ... talk to 127.0.0.7:87 ...
 //   QCOMPARE(reader->receivedBytes(Channel::Control), QByteArray("PASS58203\rSTAT\r"));
+//
+// Every reader listens on its control port, its download port 53005 and, in
+// server mode, its TCP data port, all at its own address; so two readers need
+// two addresses (127.0.0.x are all usable in the private network). Readers that
+// must answer the search with the same address set ReaderConfig::identifyAddress.
+// Tests that need no multicast call setMulticastEnabled(false) before start().
 
 #include "readerconfig.h"
 #include "simulatedreader.h"
@@ -44,8 +50,8 @@ public:
     SimulatedReader *readerAt(const QHostAddress &address) const;
 
     // Joins the request group on port 53001 (unless multicast is off) and starts
-    // every reader that is stopped. False at the first failure, with the reason;
-    // readers started so far keep running.
+    // every reader that is stopped. False if anything failed, with one line per
+    // failure; the readers that could start keep running, the others stay stopped.
     bool start(QString *error = nullptr);
     void stop();
 

@@ -38,24 +38,6 @@ const QList<QByteArray> &keywords()
     return list;
 }
 
-// Dotted decimal IPv4: four groups of 1 to 3 digits, each at most 255.
-bool isDottedAddress(const QByteArray &text)
-{
-    const QList<QByteArray> groups = text.split('.');
-    if (groups.size() != 4)
-        return false;
-    for (const QByteArray &group : groups) {
-        if (group.isEmpty() || group.size() > 3)
-            return false;
-        for (char c : group)
-            if (c < '0' || c > '9')
-                return false;
-        if (group.toInt() > 255)
-            return false;
-    }
-    return true;
-}
-
 bool portValue(const QByteArray &text, quint16 *port)
 {
     if (text.isEmpty() || text.size() > 5)
@@ -138,6 +120,7 @@ SimulatedReader::SimulatedReader(const ReaderConfig &config, QObject *parent)
 {
     m_restartTimer = new QTimer(this);
     m_restartTimer->setSingleShot(true);
+    m_restartTimer->setTimerType(Qt::PreciseTimer);
     connect(m_restartTimer, &QTimer::timeout, this, [this] {
         QString error;
         if (!start(&error))
@@ -148,6 +131,7 @@ SimulatedReader::SimulatedReader(const ReaderConfig &config, QObject *parent)
     connect(m_clientRetryTimer, &QTimer::timeout, this, &SimulatedReader::connectClient);
     m_streamTimer = new QTimer(this);
     m_streamTimer->setInterval(StreamTickMs);
+    m_streamTimer->setTimerType(Qt::PreciseTimer);
     connect(m_streamTimer, &QTimer::timeout, this, &SimulatedReader::streamTick);
 }
 
@@ -410,12 +394,14 @@ QByteArray SimulatedReader::tcpIdentifyReply() const
     return identifyAddressText(m_active) + ':' + m_active.mac + ':' + m_active.identification + '\r';
 }
 
-// ---- control port
 
 void SimulatedReader::acceptControl()
 {
     while (m_controlServer && m_controlServer->hasPendingConnections()) {
         QTcpSocket *socket = m_controlServer->nextPendingConnection();
+        // Owned by the reader, not the listener: a restart closes the listener at
+        // once while an acknowledgement may still be on its way out.
+        socket->setParent(this);
         auto *session = new ControlSession;
         session->socket = socket;
         session->writer = new ReplyWriter(socket);
@@ -549,13 +535,13 @@ bool SimulatedReader::applySetting(const QByteArray &keyword, const QByteArray &
         return true;
     };
     auto address = [&argument](QByteArray *target) {
-        if (!isDottedAddress(argument))
+        if (!ReaderConfig::isDottedAddress(argument))
             return false;
         *target = argument;
         return true;
     };
     if (keyword == "CIP") {
-        if (!isDottedAddress(argument))
+        if (!ReaderConfig::isDottedAddress(argument))
             return false;
         c.address = QHostAddress(QString::fromLatin1(argument));
         c.identifyAddress.clear();
@@ -601,12 +587,12 @@ bool SimulatedReader::applySetting(const QByteArray &keyword, const QByteArray &
     return false;
 }
 
-// ---- download port
 
 void SimulatedReader::acceptDownload()
 {
     while (m_downloadServer && m_downloadServer->hasPendingConnections()) {
         QTcpSocket *socket = m_downloadServer->nextPendingConnection();
+        socket->setParent(this);
         auto *session = new DownloadSession;
         session->socket = socket;
         session->writer = new ReplyWriter(socket);
@@ -682,7 +668,6 @@ void SimulatedReader::handleDownloadMessage(DownloadSession *session, const QByt
     }
 }
 
-// ---- data port
 
 bool SimulatedReader::dataAllowed() const
 {
@@ -693,6 +678,7 @@ void SimulatedReader::acceptData()
 {
     while (m_dataServer && m_dataServer->hasPendingConnections()) {
         QTcpSocket *socket = m_dataServer->nextPendingConnection();
+        socket->setParent(this);
         const int connection = nextConnection(Channel::Data);
         m_dataSockets.append(socket);
         connect(socket, &QTcpSocket::readyRead, this,
@@ -875,7 +861,6 @@ void SimulatedReader::streamTick()
         m_streamTimer->stop();
 }
 
-// ---- multicast (delivered by ReaderSimulator)
 
 void SimulatedReader::noteIdentifyDatagram(const QByteArray &datagram, const QHostAddress &peer,
                                            quint16 port)
@@ -889,7 +874,7 @@ void SimulatedReader::noteIdentifyDatagram(const QByteArray &datagram, const QHo
     QByteArray text = datagram.mid(15);
     while (text.endsWith(' '))
         text.chop(1);
-    if (!isDottedAddress(text))
+    if (!ReaderConfig::isDottedAddress(text))
         return;
     changeAddress(QHostAddress(QString::fromLatin1(text)));
 }

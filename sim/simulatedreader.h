@@ -23,6 +23,21 @@ class ReaderSimulator;
 // Settings: setting commands change config() (what "STAT" reports) at once;
 // activeConfig() (addresses, ports, mode, password, data options) changes only
 // at a restart ("REBOOT", a change of address by MAC, a firmware restart, restart()).
+//
+// Control port: lines end at CR. Before a right "PASS" nothing but "ZAVIDENTIFY"
+// is answered (a wrong password gets no reply). A setting whose value cannot be
+// stored (not dotted decimal, port outside 1..65535, unknown code, identifier
+// over 20 characters or with ':', new password not of 5 characters) and an
+// unknown command get "ERR" CR, which no client takes for an acknowledgement.
+// A "02.00" reader does not answer "CID". "REBOOT": "OK" CR, every connection
+// closes, and after rebootDelayMs the reader listens with the stored settings.
+//
+// Data: with dpass '1' received data is recorded (accepted = false) but dropped
+// until a control login was made since the reader started.
+// Download port 53005: messages are taken only after such a login; a block before
+// the announce or beyond the announced count, and a restart message before the
+// image is complete, are not answered. After "D" the reader keeps the image,
+// restarts and reports firmwareAfterDownload (or the version counted up).
 class SimulatedReader : public QObject
 {
     Q_OBJECT

@@ -2,6 +2,7 @@
 #include "readersimulator.h"
 #include "simclient.h"
 
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTcpServer>
 
@@ -301,8 +302,15 @@ private slots:
         QCOMPARE(data.waitFor(256), allByteValues());
     }
 
+    void clientMode_data()
+    {
+        QTest::addColumn<char>("dpass");
+        QTest::newRow("no data password") << '0';
+        QTest::newRow("data password") << '1';
+    }
     void clientMode()
     {
+        QFETCH(char, dpass);
         QTcpServer window;
         QVERIFY(window.listen(ip("127.0.0.1"), 0));
         ReaderSimulator simulator;
@@ -311,21 +319,64 @@ private slots:
         config.mode = '1';
         config.serverPort = window.serverPort();
         config.cid = '1';
+        config.dpass = dpass;
         config.identification = "Dock 7";
         SimulatedReader *reader = simulator.addReader(config);
         QVERIFY(simulator.start());
         QTRY_VERIFY_WITH_TIMEOUT(window.hasPendingConnections(), 3000);
         QTcpSocket *socket = window.nextPendingConnection();
+        // The connection comes from the reader's own address, where its control port is.
         QCOMPARE(socket->peerAddress(), ip("127.0.0.32"));
         QByteArray in;
         QTRY_VERIFY((in += socket->readAll()) == "Dock 7\r");
+        if (dpass == '1') {
+            socket->write("no");
+            QTRY_COMPARE(reader->receivedBytes(Channel::Data), QByteArray("no"));
+            QTest::qWait(200);
+            QCOMPARE(in += socket->readAll(), QByteArray("Dock 7\r"));
+            TcpPeer control;
+            QVERIFY(control.open(socket->peerAddress(), 87));
+            QVERIFY(control.login());
+            reader->clearRecord();
+        }
         socket->write("xyz");
         QTRY_VERIFY((in += socket->readAll()) == "Dock 7\rxyz");
         QCOMPARE(reader->receivedBytes(Channel::Data), QByteArray("xyz"));
     }
 
+    void clientModeTriesAgain()
+    {
+        QTcpServer probe;
+        QVERIFY(probe.listen(ip("127.0.0.1"), 0));
+        const quint16 port = probe.serverPort();
+        probe.close();
+        ReaderSimulator simulator;
+        simulator.setMulticastEnabled(false);
+        ReaderConfig config = readerAt("127.0.0.34");
+        config.mode = '1';
+        config.serverPort = port;
+        SimulatedReader *reader = simulator.addReader(config);
+        QVERIFY(simulator.start());
+        QTest::qWait(300); // refused at least once
+        QTcpServer window;
+        QVERIFY(window.listen(ip("127.0.0.1"), port));
+        QTRY_VERIFY_WITH_TIMEOUT(window.hasPendingConnections(), 3000);
+        QTRY_COMPARE(reader->dataConnections(), 1);
+        QVERIFY(reader->sendData("hello"));
+        QTcpSocket *socket = window.nextPendingConnection();
+        QByteArray in;
+        QTRY_VERIFY((in += socket->readAll()) == "hello");
+    }
+
+    void udpMode_data()
+    {
+        QTest::addColumn<char>("dpass");
+        QTest::newRow("no data password") << '0';
+        QTest::newRow("data password") << '1';
+    }
     void udpMode()
     {
+        QFETCH(char, dpass);
         QUdpSocket window;
         QVERIFY(window.bind(ip("127.0.0.1"), 0));
         ReaderSimulator simulator;
@@ -333,8 +384,21 @@ private slots:
         ReaderConfig config = readerAt("127.0.0.33");
         config.mode = '2';
         config.serverPort = window.localPort();
+        config.dpass = dpass;
         SimulatedReader *reader = simulator.addReader(config);
         QVERIFY(simulator.start());
+        QSignalSpy arrivals(reader, &SimulatedReader::bytesReceived);
+        if (dpass == '1') {
+            window.writeDatagram("x", ip("127.0.0.33"), 53002);
+            QTRY_COMPARE(arrivals.size(), 1);
+            QTest::qWait(200);
+            QVERIFY(!window.hasPendingDatagrams());
+            TcpPeer control;
+            QVERIFY(control.open(ip("127.0.0.33"), 87));
+            QVERIFY(control.login());
+            arrivals.clear();
+            reader->clearRecord();
+        }
         window.writeDatagram("Q", ip("127.0.0.33"), 53002);
         window.writeDatagram(QByteArray(1, '\0'), ip("127.0.0.33"), 53002);
         QList<QNetworkDatagram> got;
@@ -345,7 +409,9 @@ private slots:
         QCOMPARE(got.at(0).senderAddress(), ip("127.0.0.33"));
         QCOMPARE(got.at(0).senderPort(), 53002);
         QCOMPARE(reader->received(Channel::Data).size(), 2);
-        QCOMPARE(reader->received(Channel::Data).at(1).connection, 2);
+        QCOMPARE(arrivals.size(), 2);
+        QCOMPARE(arrivals.at(1).at(0).value<Channel>(), Channel::Data);
+        QCOMPARE(arrivals.at(1).at(2).toByteArray(), QByteArray(1, '\0'));
     }
 
     void download()
@@ -393,6 +459,45 @@ private slots:
         QVERIFY(port.open(ip("127.0.0.42"), 53005));
         port.send(downloadMessage('A', QByteArray(1, '\x01') + QByteArray(1023, ' ')));
         QCOMPARE(port.collect(400), QByteArray());
+    }
+
+    // Arbitrary bytes on every port leave the reader serving.
+    void garbageOnEveryPort()
+    {
+        ReaderSimulator simulator;
+        ReaderConfig config = readerAt("127.0.0.43");
+        config.mode = '2';
+        SimulatedReader *reader = simulator.addReader(config);
+        QVERIFY(simulator.start());
+        QRandomGenerator random(7);
+        QByteArray junk(200000, Qt::Uninitialized);
+        for (char &c : junk)
+            c = char(random.bounded(256));
+        junk.replace('\r', "x"); // one endless line on the control port
+        TcpPeer control;
+        QVERIFY(control.open(ip("127.0.0.43"), 87));
+        control.send(junk);
+        TcpPeer download;
+        QVERIFY(download.open(ip("127.0.0.43"), 53005));
+        download.send(junk);
+        SearchSocket search;
+        QVERIFY(search.open());
+        for (const QByteArray &datagram : {QByteArray(), QByteArray("RPG"), QByteArray(30, '\0'),
+                                           QByteArray("RPG0050C2000001") + QByteArray(15, '\xff'),
+                                           junk.left(60000)})
+            search.send(datagram);
+        QUdpSocket udp;
+        udp.writeDatagram(QByteArray(), ip("127.0.0.43"), 53002);
+        udp.writeDatagram(junk.left(60000), ip("127.0.0.43"), 53002);
+        QTRY_COMPARE_WITH_TIMEOUT(reader->receivedBytes(Channel::Download).size(), junk.size(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(reader->connectionCount(Channel::Identify), 5, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(reader->receivedBytes(Channel::Control).size(), junk.size(), 5000);
+        QCOMPARE(reader->state(), SimulatedReader::Running);
+        QCOMPARE(reader->activeConfig().address, ip("127.0.0.43"));
+        control.send("\rPASS58203\r");
+        QCOMPARE(control.waitFor(3), QByteArray("OK\r"));
+        control.send("STAT\r");
+        QVERIFY(control.waitFor(60).endsWith(":\r"));
     }
 };
 
