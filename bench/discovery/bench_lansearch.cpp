@@ -1,10 +1,12 @@
 // How fast the local search lists N readers answering one F1.
 //
-//   scripts/netns build/bench/discovery/bench_lansearch [N...] [--screenshot file.png]
+//   scripts/netns build/bench/discovery/bench_lansearch [N...] [--program [path]] [--screenshot file.png]
 //
-// The readers are simulated in this process, at 127.0.1.1 onwards. For each N
-// it prints how many lines were listed and how long the list took to fill,
-// counted from the key press to the last line.
+// The readers are simulated at 127.0.1.1 onwards: in this process, or with
+// --program in a separate zav-reader-sim process (default build/zav-reader-sim),
+// which sends its replies while this one is busy listing. For each N it prints
+// how many lines were listed and how long the list took to fill, counted from
+// the key press to the last line.
 
 #include "lansearch.h"
 #include "readersimulator.h"
@@ -14,6 +16,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QListWidget>
+#include <QProcess>
 #include <QTest>
 #include <QTextStream>
 #include <QTimer>
@@ -49,19 +52,57 @@ struct Result
     int repliesFailed = 0;
 };
 
-Result measure(LanSearch &window, int readers)
+// Starts the simulator program with N readers and waits until it says it is ready.
+bool startProgram(QProcess &process, const QString &program, int readers)
+{
+    process.setProgram(program);
+    process.setArguments({QStringLiteral("--readers"), QString::number(readers), QStringLiteral("--address"),
+                          QStringLiteral("127.0.1.1"), QStringLiteral("--identification"),
+                          QStringLiteral("Bench reader")});
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start();
+    QElapsedTimer clock;
+    clock.start();
+    QByteArray output;
+    while (clock.elapsed() < 60000 && process.state() != QProcess::NotRunning) {
+        process.waitForReadyRead(100);
+        output += process.readAllStandardOutput();
+        if (output.contains("ready:"))
+            return true;
+    }
+    QTextStream(stderr) << "simulator program did not get ready" << Qt::endl;
+    return false;
+}
+
+void stopProgram(QProcess &process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(5000))
+        process.kill();
+    process.waitForFinished(5000);
+}
+
+Result measure(LanSearch &window, int readers, const QString &program)
 {
     ReaderSimulator simulator;
-    for (int i = 0; i < readers; ++i) {
-        ReaderConfig config;
-        config.address = ReaderSimulator::addressAfter(QHostAddress(QStringLiteral("127.0.1.1")), i);
-        config.mac = ReaderSimulator::macAfter("0050C2100000", i);
-        config.identification = "Bench reader " + QByteArray::number(i);
-        simulator.addReader(config);
-    }
-    QString error;
-    if (!simulator.start(&error)) {
-        QTextStream(stderr) << "simulator: " << error << Qt::endl;
+    QProcess process;
+    if (program.isEmpty()) {
+        for (int i = 0; i < readers; ++i) {
+            ReaderConfig config;
+            config.address = ReaderSimulator::addressAfter(QHostAddress(QStringLiteral("127.0.1.1")), i);
+            config.mac = ReaderSimulator::macAfter("0050C2100000", i);
+            config.identification = "Bench reader " + QByteArray::number(i);
+            simulator.addReader(config);
+        }
+        QString error;
+        if (!simulator.start(&error)) {
+            QTextStream(stderr) << "simulator: " << error << Qt::endl;
+            return {};
+        }
+    } else if (!startProgram(process, program, readers)) {
+        stopProgram(process);
         return {};
     }
     auto *list = window.findChild<QListWidget *>(QStringLiteral("List1"));
@@ -84,8 +125,9 @@ Result measure(LanSearch &window, int readers)
     }
     result.listed = lastCount;
     result.fillMs = lastChange;
-    result.repliesSent = simulator.identifyRepliesSent();
-    result.repliesFailed = simulator.identifyRepliesFailed();
+    result.repliesSent = program.isEmpty() ? simulator.identifyRepliesSent() : -1;
+    result.repliesFailed = program.isEmpty() ? simulator.identifyRepliesFailed() : -1;
+    stopProgram(process);
     return result;
 }
 } // namespace
@@ -101,12 +143,18 @@ int main(int argc, char **argv)
 
     QList<int> counts;
     QString screenshot;
+    QString program;
     const QStringList args = app.arguments().mid(1);
     for (int i = 0; i < args.size(); ++i) {
-        if (args.at(i) == QLatin1String("--screenshot") && i + 1 < args.size())
+        if (args.at(i) == QLatin1String("--screenshot") && i + 1 < args.size()) {
             screenshot = args.at(++i);
-        else if (args.at(i).toInt() > 0)
-            counts.append(qMin(args.at(i).toInt(), 20000));
+        } else if (args.at(i) == QLatin1String("--program")) {
+            program = QCoreApplication::applicationDirPath() + QStringLiteral("/../../zav-reader-sim");
+            if (i + 1 < args.size() && !args.at(i + 1).startsWith(QLatin1Char('-')) && args.at(i + 1).toInt() == 0)
+                program = args.at(++i);
+        } else if (args.at(i).toInt() > 0) {
+            counts.append(qMin(args.at(i).toInt(), 5000));
+        }
     }
     if (counts.isEmpty())
         counts = {100, 500, 2000};
@@ -119,10 +167,12 @@ int main(int argc, char **argv)
 
     QTextStream out(stdout);
     for (int readers : std::as_const(counts)) {
-        const Result result = measure(window, readers);
-        out << "readers " << readers << ": " << result.listed << " lines listed in " << result.fillMs
-            << " ms (replies sent " << result.repliesSent << ", failed " << result.repliesFailed << ")"
-            << Qt::endl;
+        const Result result = measure(window, readers, program);
+        out << "readers " << readers << (program.isEmpty() ? " (in process)" : " (simulator program)") << ": "
+            << result.listed << " lines listed in " << result.fillMs << " ms";
+        if (result.repliesSent >= 0)
+            out << " (replies sent " << result.repliesSent << ", failed " << result.repliesFailed << ")";
+        out << Qt::endl;
     }
     if (!screenshot.isEmpty())
         window.grab().save(screenshot);
