@@ -65,7 +65,7 @@ private slots:
 
     void fromWideAreaSearch()
     {
-        waits::setTickMs(10);
+        waits::setTickMs(20);
         m_main->menuform()->label1Click(1);
         auto *window = qobject_cast<WanSearch *>(m_main->existingTaskWindow(1));
         QVERIFY(window);

@@ -186,7 +186,7 @@ private slots:
     void linesInArrivalOrder()
     {
         SimulatedReader *late = m_simulator->addReader(readerConfig("127.0.0.21", "0050C2000021", "Late"));
-        late->setFault(FaultTarget::MulticastIdentify, Fault::slow(300));
+        late->setFault(FaultTarget::MulticastIdentify, Fault::slow(600));
         m_simulator->addReader(readerConfig("127.0.0.22", "0050C2000022", "Early"));
         // The same reply twice: one reader answering twice.
         ReaderConfig twin = readerConfig("127.0.0.23", "0050C2000023", "Twin");
@@ -215,7 +215,7 @@ private slots:
     void secondSearchEmptiesList()
     {
         SimulatedReader *slow = m_simulator->addReader(readerConfig("127.0.0.31", "0050C2000031", "Slow"));
-        slow->setFault(FaultTarget::MulticastIdentify, Fault::slow(500).only(1));
+        slow->setFault(FaultTarget::MulticastIdentify, Fault::slow(1500).only(1));
         m_simulator->addReader(readerConfig("127.0.0.32", "0050C2000032", "Quick"));
         startSimulator();
         QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);

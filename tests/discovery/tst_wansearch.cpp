@@ -267,7 +267,7 @@ private slots:
     // pieces is listed once; a reply with more fields shows three.
     void readersListed()
     {
-        waits::setTickMs(10);
+        waits::setTickMs(20);
         m_simulator->addReader(readerConfig("127.0.3.1", "0050C2000301", "First"));
         SimulatedReader *split = m_simulator->addReader(readerConfig("127.0.3.3", "0050C2000303", "Split in two"));
         split->setFault(FaultTarget::TcpIdentify, Fault::split(12, 80));
@@ -330,7 +330,7 @@ private slots:
     // The double click hands over the address and the port text as it is now.
     void doubleClickUsesCurrentPort()
     {
-        waits::setTickMs(10);
+        waits::setTickMs(20);
         m_simulator->addReader(readerConfig("127.0.255.254", "0050C2000501", "Here"));
         startSimulator();
         m_text3->setText(QStringLiteral("127.0.255.254"));
