@@ -11,6 +11,7 @@
 
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QPointer>
 
 namespace {
 const QString ColumnHeadings = QStringLiteral("IP Address") + QString(34, QLatin1Char(' '))
@@ -75,6 +76,11 @@ QString LanSearch::noReaderSelectedMessage()
     return QStringLiteral("Click on a reader in the list first, then click on \"Resolve Dup\"");
 }
 
+QString LanSearch::couldNotSendMessage()
+{
+    return QStringLiteral("The message to change the IP Address could not be sent");
+}
+
 bool LanSearch::keyPreview(QKeyEvent *event)
 {
     if (virtualKeyCode(event) != 112)
@@ -117,8 +123,9 @@ void LanSearch::resolveDup()
         return;
     }
     const QByteArray mac = macFromListLine(selected.first()->text());
+    QPointer<LanSearch> self(this);
     const QString answer = m_dialogs.input(QStringLiteral("Enter new IP Address for this reader"), Dialogs::Title);
-    if (answer.isEmpty())
+    if (!self || answer.isEmpty())
         return;
     if (!isvalidip(answer)) {
         m_dialogs.message(QStringLiteral("Invalid IP Address"));
@@ -126,9 +133,9 @@ void LanSearch::resolveDup()
     }
     Winsock1->RemoteHost = identify::RequestGroup;
     Winsock1->RemotePort = identify::Port;
+    // A send that the system refuses is said as such, never confirmed.
     if (!Winsock1->SendData(changeAddressMessage(mac, answer))) {
-        m_dialogs.message(QStringLiteral("The message to change the IP Address could not be sent: ")
-                          + Winsock1->lastError());
+        m_dialogs.message(couldNotSendMessage());
         return;
     }
     m_dialogs.message(QStringLiteral("A message has been sent to change the IP Address in the Reader")

@@ -30,7 +30,10 @@ public:
     // "Resolve Dup": asks for a new address for the reader of the selected line.
     void resolveDup();
 
+    // "Resolve Dup" without a selected line: nothing is asked or sent.
     static QString noReaderSelectedMessage();
+    // "Resolve Dup" when the system refuses to send the message.
+    static QString couldNotSendMessage();
 
 signals:
     // A reader was chosen by double click: hand it to Program Reader.

@@ -382,10 +382,7 @@ private slots:
         QTest::mouseClick(m_window->findChild<QLabel *>(QStringLiteral("Label3")), Qt::LeftButton);
         QCOMPARE(QProcess::execute(QStringLiteral("ip"), {"route", "add", "224.0.0.0/4", "dev", "lo", "src", "127.0.0.1"}),
                  0);
-        QCOMPARE(m_dialogs->messages.size(), 1);
-        QVERIFY2(m_dialogs->messages.first().startsWith(
-                     QStringLiteral("The message to change the IP Address could not be sent")),
-                 qPrintable(m_dialogs->messages.first()));
+        QCOMPARE(m_dialogs->messages, QStringList{LanSearch::couldNotSendMessage()});
     }
 
 private:
