@@ -181,6 +181,17 @@ void SimulatedReader::restart(int delayMs)
     m_restartTimer->start(qMax(0, delayMs < 0 ? m_stored.rebootDelayMs : delayMs));
 }
 
+void SimulatedReader::restartAfterReplies(ReplyWriter *writer)
+{
+    // Once the acknowledgement is out; not if the reader was stopped meanwhile.
+    writer->then([this] {
+        QTimer::singleShot(0, this, [this] {
+            if (m_state == Running)
+                restart();
+        });
+    });
+}
+
 bool SimulatedReader::listenAll(QString *error)
 {
     const QHostAddress address = m_active.address;
@@ -441,16 +452,20 @@ void SimulatedReader::controlReadyRead(ControlSession *session)
         session->buffer.clear();
 }
 
-void SimulatedReader::answer(QTcpSocket *socket, ReplyWriter *writer, const QByteArray &target,
-                             const QByteArray &reply, bool *answered)
+Fault SimulatedReader::faultFor(const QByteArray &target)
 {
     Fault fault = takeFault(target);
     if (fault.kind == Fault::None && !target.startsWith("DL-"))
         fault = takeFault(FaultTarget::AnyControlCommand);
-    if (answered)
-        *answered = fault.kind != Fault::NoAnswer;
-    if (socket && writer)
+    return fault;
+}
+
+bool SimulatedReader::answer(ReplyWriter *writer, const QByteArray &target, const QByteArray &reply)
+{
+    const Fault fault = faultFor(target);
+    if (writer)
         writer->send(reply, fault);
+    return fault.kind != Fault::NoAnswer;
 }
 
 void SimulatedReader::handleControlLine(ControlSession *session, const QByteArray &rawLine)
@@ -467,26 +482,23 @@ void SimulatedReader::handleControlLine(ControlSession *session, const QByteArra
         }
     }
     const QByteArray argument = line.mid(keyword.size());
-    QTcpSocket *socket = session->socket;
     ReplyWriter *writer = session->writer;
 
     if (keyword == "ZAVIDENTIFY" && argument.isEmpty()) {
         emit commandReceived(keyword, argument);
-        answer(socket, writer, FaultTarget::TcpIdentify, tcpIdentifyReply());
+        answer(writer, FaultTarget::TcpIdentify, tcpIdentifyReply());
         return;
     }
     if (!session->loggedIn) {
         // Nothing is served before the login, and a wrong password gets no answer.
         if (keyword != "PASS" || argument != m_active.password)
             return;
-        Fault fault = takeFault("PASS");
-        if (fault.kind == Fault::None)
-            fault = takeFault(FaultTarget::AnyControlCommand);
+        const Fault fault = faultFor(keyword);
         if (fault.kind == Fault::NoAnswer)
             return;
         session->loggedIn = true;
         m_loginSeen = true;
-        emit commandReceived(keyword, QByteArray());
+        emit commandReceived(keyword, argument);
         emit loggedIn();
         writer->send(Ok, fault);
         return;
@@ -495,30 +507,26 @@ void SimulatedReader::handleControlLine(ControlSession *session, const QByteArra
     emit commandReceived(keyword.isEmpty() ? line : keyword, argument);
     if (keyword == "PASS") {
         if (argument == m_active.password)
-            answer(socket, writer, keyword, Ok);
+            answer(writer, keyword, Ok);
         return;
     }
     if (keyword == "STAT" && argument.isEmpty()) {
-        answer(socket, writer, keyword, statReply());
+        answer(writer, keyword, statReply());
         return;
     }
     if (keyword == "REBOOT" && argument.isEmpty()) {
-        bool answered = false;
-        answer(socket, writer, keyword, Ok, &answered);
-        if (answered)
-            writer->then([this] { QTimer::singleShot(0, this, [this] { restart(); }); });
+        if (answer(writer, keyword, Ok))
+            restartAfterReplies(writer);
         return;
     }
     if (keyword == "CID" && m_active.firmware == "02.00")
         return; // this firmware has no client-send-id setting and stays silent
     if (keyword.isEmpty() || keyword == "STAT" || keyword == "REBOOT" || keyword == "ZAVIDENTIFY") {
-        answer(socket, writer, "?", Refused);
+        answer(writer, "?", Refused);
         return;
     }
 
-    Fault fault = takeFault(keyword);
-    if (fault.kind == Fault::None)
-        fault = takeFault(FaultTarget::AnyControlCommand);
+    const Fault fault = faultFor(keyword);
     if (fault.kind == Fault::NoAnswer)
         return; // refused without a word: the value is not stored
     const bool stored = applySetting(keyword, argument);
@@ -640,22 +648,18 @@ void SimulatedReader::handleDownloadMessage(DownloadSession *session, const QByt
             return;
         m_downloadImage.clear();
         m_downloadExpected = count;
-        answer(session->socket, session->writer, FaultTarget::DownloadAnnounce, Ok);
+        answer(session->writer, FaultTarget::DownloadAnnounce, Ok);
     } else if (letter == 'B') {
         // A block before the announce, or beyond the announced count, is not taken.
         if (m_downloadExpected == 0 || m_downloadImage.size() / DownloadBlockSize >= m_downloadExpected)
             return;
-        bool answered = false;
-        answer(session->socket, session->writer, FaultTarget::DownloadBlock, Ok, &answered);
-        if (answered)
+        if (answer(session->writer, FaultTarget::DownloadBlock, Ok))
             m_downloadImage += message.mid(1);
     } else if (letter == 'D') {
         // Restart only with a complete image.
         if (m_downloadExpected == 0 || m_downloadImage.size() != m_downloadExpected * DownloadBlockSize)
             return;
-        bool answered = false;
-        answer(session->socket, session->writer, FaultTarget::DownloadRestart, Ok, &answered);
-        if (!answered)
+        if (!answer(session->writer, FaultTarget::DownloadRestart, Ok))
             return;
         m_firmwareImage = m_downloadImage;
         m_downloadImage.clear();
@@ -664,7 +668,7 @@ void SimulatedReader::handleDownloadMessage(DownloadSession *session, const QByt
                                 ? nextVersion(m_stored.firmware)
                                 : m_stored.firmwareAfterDownload;
         emit firmwareReceived(m_firmwareImage);
-        session->writer->then([this] { QTimer::singleShot(0, this, [this] { restart(); }); });
+        restartAfterReplies(session->writer);
     }
 }
 

@@ -116,6 +116,7 @@ private:
     struct DataStream;
 
     bool listenAll(QString *error);
+    void restartAfterReplies(ReplyWriter *writer);
     void closeAll();
     void record(Channel channel, int connection, const QByteArray &bytes,
                 const QHostAddress &peer, quint16 peerPort, bool accepted = true);
@@ -125,8 +126,10 @@ private:
     void controlReadyRead(ControlSession *session);
     void handleControlLine(ControlSession *session, const QByteArray &line);
     bool applySetting(const QByteArray &keyword, const QByteArray &argument);
-    void answer(QTcpSocket *socket, ReplyWriter *writer, const QByteArray &target,
-                const QByteArray &reply, bool *answered = nullptr);
+    // The fault for a message: its own, else (control port) the one for every command.
+    Fault faultFor(const QByteArray &target);
+    // Sends the reply with its fault; false when the fault is to give no answer.
+    bool answer(ReplyWriter *writer, const QByteArray &target, const QByteArray &reply);
 
     void acceptDownload();
     void downloadReadyRead(DownloadSession *session);
