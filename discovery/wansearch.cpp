@@ -1,8 +1,189 @@
 #include "wansearch.h"
 
+#include "addresswalk.h"
 #include "dialogs.h"
+#include "identifyreply.h"
+#include "keymap.h"
+#include "module1.h"
+#include "socketcontrol.h"
+#include "uikit.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPointer>
+
+namespace {
+const QString ColumnHeadings = QStringLiteral("IP Address") + QString(34, QLatin1Char(' '))
+                               + QStringLiteral("Mac Address") + QString(32, QLatin1Char(' '))
+                               + QStringLiteral("Reader Identification");
+
+// Looks at the connection (in ticks of the shared wait) before an address is
+// given up: about 1 s, or 3 s in slow mode.
+constexpr int ConnectLooks = 10;
+constexpr int SlowConnectLooks = 30;
+// A connected reader gets 10 passes of 20 ms to answer.
+constexpr int ReplyPasses = 10;
+constexpr int ReplyPassMs = 20;
+} // namespace
 
 WanSearch::WanSearch(Dialogs &dialogs, QWidget *parent)
     : TaskWindow(QStringLiteral("wansearch"), 10500, 8385, parent), m_dialogs(dialogs)
 {
+    const QFont labelFont = ui::arialBold(9);
+    Label1[0] = ui::label(this, QStringLiteral("Label1(0)"), QStringLiteral("Search for Readers on a Wide Area Network"),
+                          labelFont, 1260, 60, 6855, 315, Qt::AlignHCenter | Qt::AlignTop);
+    Label1[3] = ui::label(this, QStringLiteral("Label1(3)"), QStringLiteral("Starting IP Address"), labelFont,
+                          720, 720, 1815, 315);
+    Text3 = new FilteredLineEdit(QStringLiteral("Text3"), 15, this);
+    Text3->setFilter(FilteredLineEdit::address);
+    place(Text3, 2760, 720, 1635, 315);
+    Label1[4] = ui::label(this, QStringLiteral("Label1(4)"), QStringLiteral("Control Port Number"), labelFont,
+                          720, 1140, 1755, 315);
+    Text2 = new FilteredLineEdit(QStringLiteral("Text2"), 5, this);
+    Text2->setFilter(FilteredLineEdit::digits);
+    place(Text2, 2760, 1140, 1635, 315);
+
+    const QFont buttonFont = ui::sansSerifBold(9.75);
+    Label2 = actionButton(this, QStringLiteral("Label2"), QStringLiteral("F1 Start Search"), QStringLiteral("Shape2"),
+                          QRect(4740, 600, 1875, 435), QRect(4800, 660, 1755, 375), buttonFont);
+    Label5 = actionButton(this, QStringLiteral("Label5"), QStringLiteral("F2 Stop Search"), QStringLiteral("Shape1"),
+                          QRect(6720, 600, 1875, 435), QRect(6780, 660, 1755, 375), buttonFont);
+
+    const QFont smallFont = ui::sansSerifBold(8.25);
+    Check1 = new QCheckBox(QStringLiteral("Slow Mode"), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setFont(smallFont);
+    place(Check1, 5940, 1200, 1455, 315);
+    Label3 = ui::label(this, QStringLiteral("Label3"), QString(), smallFont, 4800, 1200, 3795, 315,
+                       Qt::AlignHCenter | Qt::AlignTop);
+    Label3->hide();
+
+    Label1[1] = ui::label(this, QStringLiteral("Label1(1)"), ColumnHeadings, labelFont, 780, 1740, 7815, 315);
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setFont(ui::font(QStringLiteral("Courier New"), 9.75, false));
+    List1->setSortingEnabled(false);
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setUniformItemSizes(true);
+    place(List1, 720, 2100, 8115, 5100);
+    Label1[2] = ui::label(this, QStringLiteral("Label1(2)"), QStringLiteral("Dblclick on reader to program it"),
+                          labelFont, 5340, 7260, 3435, 315, Qt::AlignRight | Qt::AlignTop);
+
+    tcpclient = new SocketControl(SocketControl::Tcp, this);
+    tcpclient->setObjectName(QStringLiteral("tcpclient"));
+
+    connect(Label2, &ClickLabel::clicked, this, &WanSearch::runScan);
+    connect(Label5, &ClickLabel::clicked, this, &WanSearch::stopScan);
+    connect(List1, &QListWidget::itemDoubleClicked, this, &WanSearch::list1DblClick);
+}
+
+bool WanSearch::keyPreview(QKeyEvent *event)
+{
+    const int code = virtualKeyCode(event);
+    if (code != 112 && code != 113)
+        return false;
+    if (event->type() == QEvent::KeyPress) {
+        if (code == 112)
+            runScan();
+        else
+            stopScan();
+    }
+    return true;
+}
+
+void WanSearch::runScan()
+{
+    // A scan lets events run while it waits; F1 then must not start a second
+    // scan inside the first.
+    if (m_scanning)
+        return;
+    if (!isvalidip(Text3->text())) {
+        m_dialogs.message(QStringLiteral("Invalid IP Address"));
+        return;
+    }
+    // Besides a blank text, a value that is no port (0, above 65535, or a
+    // pasted non-number) is refused before anything is tried.
+    bool portOk = false;
+    const quint16 port = SocketControl::portFromText(Text2->text(), &portOk);
+    if (!isnotblank(Text2->text()) || !portOk) {
+        m_dialogs.message(QStringLiteral("Invalid Port Number"));
+        return;
+    }
+
+    QPointer<WanSearch> self(this);
+    m_scanning = true;
+    Check1->hide();
+    Label3->clear();
+    Label3->show();
+    stop = false;
+    List1->clear();
+
+    WideAreaWalk walk(Text3->text());
+    QString address;
+    while (!stop && walk.next(address)) {
+        Label3->setText(QStringLiteral("Searching ") + address);
+        Label3->repaint();
+        const QByteArray reply = identifyAt(address, port);
+        if (!self)
+            return;
+        if (!reply.isEmpty())
+            List1->addItem(wideAreaListLine(parseIdentifyReply(reply)));
+    }
+
+    Label3->hide();
+    Check1->show();
+    m_scanning = false;
+}
+
+QByteArray WanSearch::identifyAt(const QString &address, quint16 port)
+{
+    QPointer<WanSearch> self(this);
+    // Socket errors from here on are not reported: the address is skipped.
+    tcpclient->LocalPort = 0;
+    tcpclient->RemotePort = port;
+    tcpclient->RemoteHost = address;
+    tcpclient->Connect();
+
+    for (int counter = 1;; ++counter) {
+        sleepWithEvents(waits::tickMs());
+        if (!self)
+            return {};
+        if (counter >= (Check1->isChecked() ? SlowConnectLooks : ConnectLooks)) {
+            tcpclient->Close();
+            return {};
+        }
+        QCoreApplication::processEvents();
+        if (!self)
+            return {};
+        if (tcpclient->State() == SocketControl::Connected)
+            break;
+    }
+
+    QByteArray reply;
+    tcpclient->SendData(identify::TcpRequest);
+    for (int pass = 0; pass < ReplyPasses; ++pass) {
+        QCoreApplication::processEvents();
+        if (self)
+            sleepWithEvents(ReplyPassMs);
+        if (!self)
+            return {};
+        while (tcpclient->BytesReceived() != 0) {
+            reply += tcpclient->GetData(tcpclient->BytesReceived());
+            if (reply.endsWith('\r')) {
+                tcpclient->Close();
+                return reply;
+            }
+        }
+    }
+    tcpclient->Close();
+    return {};
+}
+
+void WanSearch::list1DblClick(QListWidgetItem *item)
+{
+    if (!item)
+        return;
+    emit readerChosen(addressFromListLine(item->text()), Text2->text());
 }

@@ -2,18 +2,59 @@
 
 #include "taskwindow.h"
 
-class Dialogs;
+#include <QByteArray>
 
+class ClickLabel;
+class Dialogs;
+class FilteredLineEdit;
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class SocketControl;
+
+// "Wide Network Search": tries consecutive addresses from a typed starting
+// address, asks each over TCP on the control port to identify itself and
+// lists every reader that answers. The scan runs inside the click or key that
+// starts it and lets events run while it waits, so F2 can stop it.
 class WanSearch : public TaskWindow
 {
     Q_OBJECT
 public:
     explicit WanSearch(Dialogs &dialogs, QWidget *parent = nullptr);
 
+    bool keyPreview(QKeyEvent *event) override;
+
+    // F1 or "F1 Start Search". Does nothing while a scan is already running.
+    void runScan();
+    // F2 or "F2 Stop Search": the scan ends after the address it is trying.
+    void stopScan() { stop = true; }
+
+    bool isScanning() const { return m_scanning; }
+
 signals:
     // A reader was chosen by double click: hand it to Program Reader.
     void readerChosen(const QString &address, const QString &port);
 
 private:
+    // Connects to one address and asks it to identify itself. Returns the
+    // reply up to and including its carriage return, or empty text when the
+    // address did not connect or answer in time, or the window went away
+    // during a wait (the caller then touches nothing of it).
+    QByteArray identifyAt(const QString &address, quint16 port);
+    void list1DblClick(QListWidgetItem *item);
+
     Dialogs &m_dialogs;
+    QLabel *Label1[5] = {};           // heading, column headings, hint, field labels
+    FilteredLineEdit *Text3 = nullptr;  // starting IP address
+    FilteredLineEdit *Text2 = nullptr;  // reader control port
+    ClickLabel *Label2 = nullptr;     // "F1 Start Search"
+    ClickLabel *Label5 = nullptr;     // "F2 Stop Search"
+    QCheckBox *Check1 = nullptr;      // "Slow Mode": 3 s instead of 1 s per silent address
+    QLabel *Label3 = nullptr;         // status "Searching a.b.c.d", in Check1's place during a scan
+    QListWidget *List1 = nullptr;     // one line per reader found
+    SocketControl *tcpclient = nullptr;  // TCP to the address under test
+
+    bool stop = false;        // set by F2; the scan ends before the next address
+    bool m_scanning = false;  // a scan is running (a second F1 is ignored)
 };

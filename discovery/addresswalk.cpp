@@ -1,0 +1,42 @@
+#include "addresswalk.h"
+
+#include <QStringList>
+
+namespace {
+int leadingNumber(const QString &group)
+{
+    int i = 0;
+    while (i < group.size() && group.at(i) == QLatin1Char(' '))
+        ++i;
+    int value = 0;
+    while (i < group.size() && group.at(i).isDigit() && group.at(i).unicode() < 128 && value <= 255) {
+        value = value * 10 + (group.at(i).unicode() - '0');
+        ++i;
+    }
+    return value;
+}
+} // namespace
+
+WideAreaWalk::WideAreaWalk(const QString &start)
+{
+    const QStringList groups = start.split(QLatin1Char('.'));
+    m_prefix = groups.value(0) + QLatin1Char('.') + groups.value(1) + QLatin1Char('.');
+    m_third = leadingNumber(groups.value(2));
+    m_last = leadingNumber(groups.value(3)) - 1;
+    m_over = m_third > 255;
+}
+
+bool WideAreaWalk::next(QString &address)
+{
+    if (m_over)
+        return false;
+    if (++m_last > 255) {
+        m_last = 1;
+        if (++m_third > 255) {
+            m_over = true;
+            return false;
+        }
+    }
+    address = m_prefix + QString::number(m_third) + QLatin1Char('.') + QString::number(m_last);
+    return true;
+}

@@ -1,0 +1,18 @@
+#include "changeaddress.h"
+
+QByteArray macFromListLine(const QString &line)
+{
+    QByteArray mac;
+    mac.reserve(changeaddress::MacLength);
+    for (int firstColumn = 21; firstColumn <= 36; firstColumn += 3)
+        mac += line.mid(firstColumn - 1, 2).leftJustified(2, QLatin1Char(' ')).toLatin1();
+    return mac;
+}
+
+QByteArray changeAddressMessage(const QByteArray &mac, const QString &newAddress)
+{
+    QByteArray message = QByteArrayLiteral("RPG");
+    message += mac.left(changeaddress::MacLength).leftJustified(changeaddress::MacLength, ' ');
+    message += newAddress.toLatin1().left(changeaddress::AddressLength).leftJustified(changeaddress::AddressLength, ' ');
+    return message;
+}

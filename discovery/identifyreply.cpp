@@ -1,0 +1,76 @@
+#include "identifyreply.h"
+
+namespace {
+// The text of bytes cut or padded with blanks to exactly 'width' characters.
+QString column(const QByteArray &field, int width)
+{
+    return QString::fromLatin1(field.left(width)).leftJustified(width, QLatin1Char(' '));
+}
+
+// The MAC column: the field padded to 20, its first 12 characters as six pairs
+// separated by single blanks, then 5 blanks (22 characters in all).
+QString macColumn(const QByteArray &mac)
+{
+    const QString padded = column(mac, 20);
+    QString text;
+    text.reserve(22);
+    for (int pair = 0; pair < 6; ++pair) {
+        if (pair > 0)
+            text += QLatin1Char(' ');
+        text += padded.mid(pair * 2, 2);
+    }
+    return text + QString(5, QLatin1Char(' '));
+}
+
+// Columns 'first' to 'last' (counted from 1) of a line, without blanks at either end.
+QString columns(const QString &line, int first, int last)
+{
+    const QString part = line.mid(first - 1, last - first + 1);
+    qsizetype start = 0;
+    qsizetype end = part.size();
+    while (start < end && part.at(start) == QLatin1Char(' '))
+        ++start;
+    while (end > start && part.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return part.mid(start, end - start);
+}
+} // namespace
+
+IdentifyReply parseIdentifyReply(const QByteArray &reply)
+{
+    IdentifyReply fields;
+    QByteArray *const order[] = {&fields.address, &fields.mac, &fields.identification, &fields.controlPort};
+    int index = 0;
+    for (const char c : reply) {
+        if (c == '\r')
+            break;
+        if (c == ':') {
+            if (++index == 4)
+                break;
+            continue;
+        }
+        order[index]->append(c);
+    }
+    return fields;
+}
+
+QString identifyListLine(const IdentifyReply &reply)
+{
+    return column(reply.address, 20) + macColumn(reply.mac) + column(reply.identification, 25)
+           + column(reply.controlPort, 5);
+}
+
+QString wideAreaListLine(const IdentifyReply &reply)
+{
+    return column(reply.address, 20) + macColumn(reply.mac) + column(reply.identification, 20);
+}
+
+QString addressFromListLine(const QString &line)
+{
+    return columns(line, 1, 15);
+}
+
+QString controlPortFromListLine(const QString &line)
+{
+    return columns(line, 68, 72);
+}

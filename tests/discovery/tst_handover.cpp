@@ -1,0 +1,129 @@
+#include "lansearch.h"
+#include "menuform.h"
+#include "module1.h"
+#include "privatenetwork.h"
+#include "readersimulator.h"
+#include "scripteddialogs.h"
+#include "tcp21main.h"
+#include "uikit.h"
+#include "wansearch.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <QTimer>
+
+// A double click on a reader in either search window brings Program Reader to
+// the front with the reader's address and control port, through the menu panel.
+class TestHandOver : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { ZAV_REQUIRE_PRIVATE_NETWORK(); }
+
+    void init()
+    {
+        waits::setTickMs(100);
+        m_dialogs = new ScriptedDialogs;
+        m_simulator = new ReaderSimulator;
+        ReaderConfig config;
+        config.address = QHostAddress(QStringLiteral("127.0.0.61"));
+        config.mac = "0050C2000061";
+        config.identification = "Hand over";
+        config.controlPort = 1087;
+        m_simulator->addReader(config);
+        QString error;
+        QVERIFY2(m_simulator->start(&error), qPrintable(error));
+        m_main = Main(*m_dialogs);
+        QVERIFY(QTest::qWaitForWindowExposed(m_main));
+        m_program = m_main->taskWindow(MenuForm::ProgramReader);
+        m_program->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("192.168.1.55"));
+        m_program->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("87"));
+    }
+    void cleanup()
+    {
+        delete m_main;
+        delete m_simulator;
+        delete m_dialogs;
+        waits::setTickMs(100);
+    }
+
+    void fromLocalSearch()
+    {
+        m_main->menuform()->label1Click(0);
+        auto *window = qobject_cast<LanSearch *>(m_main->existingTaskWindow(0));
+        QVERIFY(window);
+        QVERIFY(window->isVisible());
+        auto *list = window->findChild<QListWidget *>(QStringLiteral("List1"));
+        QTest::keyClick(m_main->windowHandle(), Qt::Key_F1);
+        QTRY_COMPARE(list->count(), 1);
+        doubleClick(list);
+        expectProgramReader(QStringLiteral("127.0.0.61"), QStringLiteral("1087"));
+    }
+
+    void fromWideAreaSearch()
+    {
+        waits::setTickMs(20);
+        m_main->menuform()->label1Click(1);
+        auto *window = qobject_cast<WanSearch *>(m_main->existingTaskWindow(1));
+        QVERIFY(window);
+        window->findChild<QLineEdit *>(QStringLiteral("Text3"))->setText(QStringLiteral("127.0.0.61"));
+        window->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("1087"));
+        auto *list = window->findChild<QListWidget *>(QStringLiteral("List1"));
+        // Stop once the reader is listed: the rest of the range is silent.
+        QTimer stopper;
+        stopper.setInterval(5);
+        connect(&stopper, &QTimer::timeout, window, [window, list] {
+            if (list->count() > 0)
+                window->stopScan();
+        });
+        stopper.start();
+        QTest::keyClick(m_main->windowHandle(), Qt::Key_F1);
+        QVERIFY(!window->isScanning());
+        QCOMPARE(list->count(), 1);
+        doubleClick(list);
+        expectProgramReader(QStringLiteral("127.0.0.61"), QStringLiteral("1087"));
+    }
+
+private:
+    void doubleClick(QListWidget *list)
+    {
+        const QPoint at = list->visualItemRect(list->item(0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    void expectProgramReader(const QString &address, const QString &port)
+    {
+        QCOMPARE(m_program->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), address);
+        QCOMPARE(m_program->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), port);
+        QVERIFY(m_program->isVisible());
+        QWidget *top = nullptr;
+        for (QObject *child : m_main->children()) {
+            auto *task = qobject_cast<TaskWindow *>(child);
+            if (task && task->isVisible())
+                top = task;
+        }
+        QCOMPARE(top, static_cast<QWidget *>(m_program));
+        for (int i = 0; i < MenuForm::EntryCount; ++i) {
+            const QColor colour = m_main->menuform()->entry(i)->palette().color(QPalette::WindowText);
+            QCOMPARE(colour, i == MenuForm::ProgramReader ? QColor(255, 255, 0) : QColor(255, 255, 255));
+        }
+    }
+
+    ScriptedDialogs *m_dialogs = nullptr;
+    ReaderSimulator *m_simulator = nullptr;
+    Tcp21Main *m_main = nullptr;
+    TaskWindow *m_program = nullptr;
+};
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    ui::installFontSubstitutes();
+    TestHandOver test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_handover.moc"

@@ -1,0 +1,423 @@
+#include "identifyreply.h"
+#include "module1.h"
+#include "privatenetwork.h"
+#include "readersimulator.h"
+#include "scripteddialogs.h"
+#include "twips.h"
+#include "uikit.h"
+#include "wansearch.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+// Nothing listens on this port anywhere in the private network.
+const QString SilentPort = QStringLiteral("7");
+
+ReaderConfig readerConfig(const char *address, const char *mac, const char *identification, quint16 port = 87)
+{
+    ReaderConfig config;
+    config.address = QHostAddress(QLatin1String(address));
+    config.mac = mac;
+    config.identification = identification;
+    config.controlPort = port;
+    return config;
+}
+
+// Records every text the status label shows while it is painted, and can act
+// when it shows a given text.
+class StatusRecorder : public QObject
+{
+public:
+    explicit StatusRecorder(QLabel *label) : m_label(label) { label->installEventFilter(this); }
+
+    QStringList shown;
+    // Runs once when the label is first painted with this text.
+    void when(const QString &text, std::function<void()> action)
+    {
+        m_trigger = text;
+        m_action = std::move(action);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_label && event->type() == QEvent::Paint) {
+            const QString text = m_label->text();
+            if (!text.isEmpty() && (shown.isEmpty() || shown.last() != text)) {
+                shown.append(text);
+                if (text == m_trigger && m_action) {
+                    // Not from inside the paint event: the action may send keys.
+                    QTimer::singleShot(0, this, std::exchange(m_action, nullptr));
+                }
+            }
+        }
+        return false;
+    }
+
+private:
+    QLabel *m_label;
+    QString m_trigger;
+    std::function<void()> m_action;
+};
+
+QStringList searching(const QStringList &addresses)
+{
+    QStringList texts;
+    for (const QString &address : addresses)
+        texts.append(QStringLiteral("Searching ") + address);
+    return texts;
+}
+} // namespace
+
+class TestWanSearch : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { ZAV_REQUIRE_PRIVATE_NETWORK(); }
+
+    void init()
+    {
+        waits::setTickMs(100);
+        m_dialogs = new ScriptedDialogs;
+        m_simulator = new ReaderSimulator;
+        m_simulator->setMulticastEnabled(false);
+        m_window = new WanSearch(*m_dialogs);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        m_list = m_window->findChild<QListWidget *>(QStringLiteral("List1"));
+        m_text3 = m_window->findChild<QLineEdit *>(QStringLiteral("Text3"));
+        m_text2 = m_window->findChild<QLineEdit *>(QStringLiteral("Text2"));
+        m_label3 = m_window->findChild<QLabel *>(QStringLiteral("Label3"));
+        m_check1 = m_window->findChild<QCheckBox *>(QStringLiteral("Check1"));
+        QVERIFY(m_list && m_text3 && m_text2 && m_label3 && m_check1);
+        m_status = new StatusRecorder(m_label3);
+    }
+    void cleanup()
+    {
+        delete m_status;
+        delete m_window;
+        delete m_simulator;
+        delete m_dialogs;
+        waits::setTickMs(100);
+    }
+
+    void layout_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QRect>("twipsPlace");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<qreal>("pointSize");
+        const QString headings =
+            "IP Address" + QString(34, ' ') + "Mac Address" + QString(32, ' ') + "Reader Identification";
+        QTest::newRow("heading") << "Label1(0)" << "Search for Readers on a Wide Area Network"
+                                 << QRect(1260, 60, 6855, 315) << "Arial" << 9.0;
+        QTest::newRow("column headings") << "Label1(1)" << headings << QRect(780, 1740, 7815, 315) << "Arial" << 9.0;
+        QTest::newRow("hint") << "Label1(2)" << "Dblclick on reader to program it" << QRect(5340, 7260, 3435, 315)
+                              << "Arial" << 9.0;
+        QTest::newRow("address label") << "Label1(3)" << "Starting IP Address" << QRect(720, 720, 1815, 315)
+                                       << "Arial" << 9.0;
+        QTest::newRow("port label") << "Label1(4)" << "Control Port Number" << QRect(720, 1140, 1755, 315)
+                                    << "Arial" << 9.0;
+        QTest::newRow("start") << "Label2" << "F1 Start Search" << QRect(4800, 660, 1755, 375) << "MS Sans Serif"
+                               << 9.75;
+        QTest::newRow("stop") << "Label5" << "F2 Stop Search" << QRect(6780, 660, 1755, 375) << "MS Sans Serif"
+                              << 9.75;
+        QTest::newRow("status") << "Label3" << "" << QRect(4800, 1200, 3795, 315) << "MS Sans Serif" << 8.25;
+    }
+    void layout()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, twipsPlace);
+        auto *label = m_window->findChild<QLabel *>(name);
+        QVERIFY(label);
+        QTEST(label->text(), "text");
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QCOMPARE(label->geometry(), twipsRect(twipsPlace.x(), twipsPlace.y(), twipsPlace.width(), twipsPlace.height()));
+        QTEST(label->font().family(), "family");
+        QTEST(label->font().pointSizeF(), "pointSize");
+        QVERIFY(label->font().bold());
+    }
+
+    void controlsAtLoad()
+    {
+        QCOMPARE(m_window->objectName(), QStringLiteral("wansearch"));
+        QCOMPARE(m_window->size(), QSize(twips(10500), twips(8385)));
+        QCOMPARE(m_text3->geometry(), twipsRect(2760, 720, 1635, 315));
+        QCOMPARE(m_text2->geometry(), twipsRect(2760, 1140, 1635, 315));
+        QCOMPARE(m_text3->text(), QString());
+        QCOMPARE(m_text2->text(), QString());
+        QCOMPARE(m_check1->text(), QStringLiteral("Slow Mode"));
+        QCOMPARE(m_check1->geometry(), twipsRect(5940, 1200, 1455, 315));
+        QCOMPARE(m_check1->font().pointSizeF(), 8.25);
+        QVERIFY(!m_check1->isChecked());
+        QVERIFY(m_check1->isVisible());
+        QVERIFY(!m_label3->isVisible());
+        QCOMPARE(m_label3->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        QCOMPARE(m_list->geometry(), twipsRect(720, 2100, 8115, 5100));
+        QCOMPARE(m_list->font().family(), QStringLiteral("Courier New"));
+        QCOMPARE(m_window->findChild<QWidget *>(QStringLiteral("Shape2"))->geometry(), twipsRect(4740, 600, 1875, 435));
+        QCOMPARE(m_window->findChild<QWidget *>(QStringLiteral("Shape1"))->geometry(), twipsRect(6720, 600, 1875, 435));
+        QVERIFY(m_window->findChild<QObject *>(QStringLiteral("tcpclient")));
+    }
+
+    void typedCharacters()
+    {
+        m_text3->setFocus();
+        QTest::keyClicks(m_text3, QStringLiteral("1a2.3 b.4"));
+        QCOMPARE(m_text3->text(), QStringLiteral("12.3.4"));
+        QTest::keyClick(m_text3, Qt::Key_Backspace);
+        QCOMPARE(m_text3->text(), QStringLiteral("12.3."));
+        m_text2->setFocus();
+        QTest::keyClicks(m_text2, QStringLiteral("8.7x654"));
+        QCOMPARE(m_text2->text(), QStringLiteral("87654"));
+    }
+
+    // Checks run before anything is tried; the first failing one speaks.
+    void refusedBeforeScan_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("empty address") << "" << "87" << "Invalid IP Address";
+        QTest::newRow("two dots") << "127.0.1" << "87" << "Invalid IP Address";
+        QTest::newRow("group above 255") << "127.0.1.256" << "87" << "Invalid IP Address";
+        QTest::newRow("address checked first") << "1.2.3" << "" << "Invalid IP Address";
+        QTest::newRow("empty port") << "127.0.1.1" << "" << "Invalid Port Number";
+        QTest::newRow("blank port") << "127.0.1.1" << "   " << "Invalid Port Number";
+        QTest::newRow("port above 65535") << "127.0.1.1" << "65536" << "Invalid Port Number";
+        QTest::newRow("port 99999") << "127.0.1.1" << "99999" << "Invalid Port Number";
+        QTest::newRow("port 0") << "127.0.1.1" << "00000" << "Invalid Port Number";
+        QTest::newRow("pasted text") << "127.0.1.1" << "8x7" << "Invalid Port Number";
+    }
+    void refusedBeforeScan()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, port);
+        m_list->addItem(QStringLiteral("line of an earlier scan"));
+        m_text3->setText(start);
+        m_text2->setText(port);
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
+        QFETCH(QString, message);
+        QCOMPARE(m_dialogs->messages, QStringList{message});
+        QVERIFY(m_status->shown.isEmpty());
+        QCOMPARE(m_list->count(), 1);
+        QVERIFY(m_check1->isVisible());
+        QVERIFY(!m_label3->isVisible());
+    }
+
+    // The address order across the end of a third octet, and F2 stopping the
+    // scan after the address it is trying.
+    void scanOrderAndStop()
+    {
+        waits::setTickMs(1);
+        m_text3->setText(QStringLiteral("127.0.1.253"));
+        m_text2->setText(SilentPort);
+        m_status->when(QStringLiteral("Searching 127.0.2.2"),
+                       [this] { QTest::keyClick(m_window->windowHandle(), Qt::Key_F2); });
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
+        QCOMPARE(m_status->shown,
+                 searching({"127.0.1.253", "127.0.1.254", "127.0.1.255", "127.0.2.1", "127.0.2.2"}));
+        QVERIFY(!m_window->isScanning());
+        QVERIFY(!m_label3->isVisible());
+        QVERIFY(m_check1->isVisible());
+        QCOMPARE(m_dialogs->messages, QStringList());
+    }
+
+    void scanEnds_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("stopAt");
+        QTest::addColumn<QStringList>("addresses");
+        QTest::newRow("to x.x.255.255") << "127.0.255.252" << ""
+                                        << QStringList{"127.0.255.252", "127.0.255.253", "127.0.255.254", "127.0.255.255"};
+        QTest::newRow("last address only") << "127.0.255.255" << "" << QStringList{"127.0.255.255"};
+        QTest::newRow("first groups as typed, last two as numbers")
+            << "127.00.07.254" << "127.00.8.1" << QStringList{"127.00.7.254", "127.00.7.255", "127.00.8.1"};
+    }
+    void scanEnds()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, stopAt);
+        QFETCH(QStringList, addresses);
+        waits::setTickMs(1);
+        m_text3->setText(start);
+        m_text2->setText(SilentPort);
+        if (!stopAt.isEmpty())
+            m_status->when(QStringLiteral("Searching ") + stopAt, [this] { m_window->stopScan(); });
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
+        QCOMPARE(m_status->shown, searching(addresses));
+        QVERIFY(!m_label3->isVisible());
+        QVERIFY(m_check1->isVisible());
+        QCOMPARE(m_list->count(), 0);
+    }
+
+    // Readers found are listed, silent addresses skipped; a reply in two
+    // pieces is listed once; a reply with more fields shows three.
+    void readersListed()
+    {
+        waits::setTickMs(20);
+        m_simulator->addReader(readerConfig("127.0.3.1", "0050C2000301", "First"));
+        SimulatedReader *split = m_simulator->addReader(readerConfig("127.0.3.3", "0050C2000303", "Split in two"));
+        split->setFault(FaultTarget::TcpIdentify, Fault::split(12, 80));
+        SimulatedReader *extra = m_simulator->addReader(readerConfig("127.0.3.4", "0050C2000304", "Extra"));
+        extra->setFault(FaultTarget::TcpIdentify, Fault::replace("127.0.3.4:0050C2000304:Extra:87:more\r"));
+        startSimulator();
+        m_text3->setText(QStringLiteral("127.0.3.1"));
+        m_text2->setText(QStringLiteral("87"));
+        m_status->when(QStringLiteral("Searching 127.0.3.5"), [this] {
+            saveScreenshot(QStringLiteral("wansearch-scanning.png"));
+            QTest::mouseClick(m_window->findChild<QLabel *>("Label5"), Qt::LeftButton);
+        });
+        QTest::mouseClick(m_window->findChild<QLabel *>(QStringLiteral("Label2")), Qt::LeftButton);
+        QCOMPARE(m_status->shown, searching({"127.0.3.1", "127.0.3.2", "127.0.3.3", "127.0.3.4", "127.0.3.5"}));
+        QCOMPARE(m_list->count(), 3);
+        QCOMPARE(m_list->item(0)->text(), QStringLiteral("127.0.3.1           00 50 C2 00 03 01     First               "));
+        QCOMPARE(m_list->item(1)->text(), QStringLiteral("127.0.3.3           00 50 C2 00 03 03     Split in two        "));
+        QCOMPARE(m_list->item(2)->text(), QStringLiteral("127.0.3.4           00 50 C2 00 03 04     Extra               "));
+        saveScreenshot(QStringLiteral("wansearch-results.png"));
+        const QByteArray request("ZAVIDENTIFY\r");
+        for (SimulatedReader *reader : m_simulator->readers())
+            QCOMPARE(reader->receivedBytes(Channel::Control), request);
+    }
+
+    // F2 during a connection wait: the address runs to its end, the scan
+    // stops, the lines found stay; later addresses are never tried.
+    void stopKeepsLines()
+    {
+        waits::setTickMs(20);
+        m_simulator->addReader(readerConfig("127.0.4.1", "0050C2000401", "Found"));
+        SimulatedReader *later = m_simulator->addReader(readerConfig("127.0.4.3", "0050C2000403", "Never"));
+        startSimulator();
+        m_text3->setText(QStringLiteral("127.0.4.1"));
+        m_text2->setText(QStringLiteral("87"));
+        m_status->when(QStringLiteral("Searching 127.0.4.2"),
+                       [this] { QTest::keyClick(m_window->windowHandle(), Qt::Key_F2); });
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
+        QCOMPARE(m_status->shown, searching({"127.0.4.1", "127.0.4.2"}));
+        QCOMPARE(m_list->count(), 1);
+        QCOMPARE(addressFromListLine(m_list->item(0)->text()), QStringLiteral("127.0.4.1"));
+        QCOMPARE(later->connectionCount(Channel::Control), 0);
+    }
+
+    // F1 during a scan neither restarts it nor runs a second one inside it.
+    void secondStartIgnored()
+    {
+        waits::setTickMs(5);
+        m_text3->setText(QStringLiteral("127.0.255.253"));
+        m_text2->setText(SilentPort);
+        m_status->when(QStringLiteral("Searching 127.0.255.254"), [this] {
+            QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
+            QTest::mouseClick(m_window->findChild<QLabel *>(QStringLiteral("Label2")), Qt::LeftButton);
+        });
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
+        QCOMPARE(m_status->shown, searching({"127.0.255.253", "127.0.255.254", "127.0.255.255"}));
+        QCOMPARE(m_dialogs->messages, QStringList());
+        QVERIFY(!m_window->isScanning());
+    }
+
+    // The double click hands over the address and the port text as it is now.
+    void doubleClickUsesCurrentPort()
+    {
+        waits::setTickMs(20);
+        m_simulator->addReader(readerConfig("127.0.255.254", "0050C2000501", "Here"));
+        startSimulator();
+        m_text3->setText(QStringLiteral("127.0.255.254"));
+        m_text2->setText(QStringLiteral("87"));
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
+        QCOMPARE(m_list->count(), 1);
+        m_text2->setText(QStringLiteral("1087"));
+        QSignalSpy chosen(m_window, &WanSearch::readerChosen);
+        const QPoint at = m_list->visualItemRect(m_list->item(0)).center();
+        QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(m_list->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(chosen.size(), 1);
+        QCOMPARE(chosen.at(0).at(0).toString(), QStringLiteral("127.0.255.254"));
+        QCOMPARE(chosen.at(0).at(1).toString(), QStringLiteral("1087"));
+    }
+
+    // A window that goes away during a scan ends the scan without touching it.
+    void windowClosedDuringScan()
+    {
+        waits::setTickMs(5);
+        QWidget holder;
+        auto *window = new WanSearch(*m_dialogs, &holder);
+        holder.show();
+        QPointer<WanSearch> guard(window);
+        window->findChild<QLineEdit *>(QStringLiteral("Text3"))->setText(QStringLiteral("127.0.255.250"));
+        window->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(SilentPort);
+        StatusRecorder status(window->findChild<QLabel *>(QStringLiteral("Label3")));
+        status.when(QStringLiteral("Searching 127.0.255.252"), [window] { delete window; });
+        window->runScan();
+        QVERIFY(guard.isNull());
+        QCOMPARE(status.shown, searching({"127.0.255.250", "127.0.255.251", "127.0.255.252"}));
+    }
+
+    // Real timing: a silent address takes about 1 s, about 3 s in slow mode.
+    void silentAddressTiming_data()
+    {
+        QTest::addColumn<bool>("slow");
+        QTest::addColumn<int>("expectedMs");
+        QTest::newRow("normal") << false << 1000;
+        QTest::newRow("slow mode") << true << 3000;
+    }
+    void silentAddressTiming()
+    {
+        QFETCH(bool, slow);
+        QFETCH(int, expectedMs);
+        m_check1->setChecked(slow);
+        m_text3->setText(QStringLiteral("127.0.255.255"));
+        m_text2->setText(SilentPort);
+        QElapsedTimer clock;
+        clock.start();
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
+        const qint64 elapsed = clock.elapsed();
+        QCOMPARE(m_status->shown, searching({"127.0.255.255"}));
+        QVERIFY2(elapsed >= expectedMs - 50, qPrintable(QString::number(elapsed)));
+        QVERIFY2(elapsed <= expectedMs + 700, qPrintable(QString::number(elapsed)));
+    }
+
+private:
+    // With ZAV_SCREENSHOT_DIR set, keeps a picture of the window for review.
+    void saveScreenshot(const QString &name)
+    {
+        const QString dir = qEnvironmentVariable("ZAV_SCREENSHOT_DIR");
+        if (!dir.isEmpty())
+            m_window->grab().save(dir + QLatin1Char('/') + name);
+    }
+    void startSimulator()
+    {
+        QString error;
+        QVERIFY2(m_simulator->start(&error), qPrintable(error));
+    }
+
+    ScriptedDialogs *m_dialogs = nullptr;
+    ReaderSimulator *m_simulator = nullptr;
+    WanSearch *m_window = nullptr;
+    QListWidget *m_list = nullptr;
+    QLineEdit *m_text3 = nullptr;
+    QLineEdit *m_text2 = nullptr;
+    QLabel *m_label3 = nullptr;
+    QCheckBox *m_check1 = nullptr;
+    StatusRecorder *m_status = nullptr;
+};
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    ui::installFontSubstitutes();
+    TestWanSearch test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_wansearch.moc"
