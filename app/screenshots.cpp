@@ -1,25 +1,87 @@
-// Saves a PNG of the main window with each task window on top, and of each
-// task window alone, into the folder given (default "shots"). Run it inside
-// the private network: the search window binds its port when it is created.
+// Saves PNG screenshots of the main window and of every task window, each
+// showing a typical result against simulated readers, into the folder given
+// (default "shots"). Run it inside the private network, for example:
+//   scripts/netns build/zav-screenshots docs/screenshots
+// With QT_SCALE_FACTOR=2 the same pictures come out at twice the size.
 #include "dialogs.h"
 #include "menuform.h"
+#include "module1.h"
+#include "readersimulator.h"
 #include "taskwindow.h"
 #include "tcp21main.h"
 #include "uikit.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 namespace {
-class SilentDialogs : public Dialogs
+class ScreenshotDialogs : public Dialogs
 {
 public:
     void message(const QString &) override {}
     bool question(const QString &) override { return false; }
     QString input(const QString &, const QString &) override { return {}; }
-    bool openFile(const FileRequest &, QString &) override { return false; }
+    bool openFile(const FileRequest &, QString &path) override
+    {
+        path = image;
+        return !image.isEmpty();
+    }
+    QString image;
 };
+
+void settle(int ms = 200)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+template <typename Condition>
+void settleUntil(Condition done, int limitMs = 5000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < limitMs)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+void click(QWidget *window, const QString &name)
+{
+    if (auto *w = window->findChild<QWidget *>(name))
+        QTest::mouseClick(w, Qt::LeftButton);
+}
+
+void setText(QWidget *window, const QString &name, const QString &text)
+{
+    if (auto *edit = window->findChild<QLineEdit *>(name))
+        edit->setText(text);
+}
+
+void type(QWidget *main, const QByteArray &keys)
+{
+    for (char c : keys) {
+        if (c == '\r')
+            QTest::keyClick(main->windowHandle(), Qt::Key_Return);
+        else
+            QTest::keyClick(main->windowHandle(), c);
+    }
+    QTest::keyClick(main->windowHandle(), Qt::Key_F10);
+}
+
+void save(Tcp21Main *main, TaskWindow *window, const QString &folder)
+{
+    settle();
+    main->grab().save(QStringLiteral("%1/main-%2.png").arg(folder, window->objectName()));
+    window->grab().save(QStringLiteral("%1/%2.png").arg(folder, window->objectName()));
+}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -28,17 +90,113 @@ int main(int argc, char *argv[])
     ui::installFontSubstitutes();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
     QDir().mkpath(folder);
-    SilentDialogs dialogs;
+    waits::setTickMs(20);
+
+    ReaderSimulator simulator;
+    ReaderConfig server;
+    server.address = QHostAddress(QStringLiteral("127.0.0.5"));
+    server.identification = "Dock door 5";
+    server.identifier = "DOCK5";
+    simulator.addReader(server);
+    ReaderConfig old = server;
+    old.address = QHostAddress(QStringLiteral("127.0.0.6"));
+    old.mac = "0050C2000006";
+    old.firmware = "02.00";
+    old.identification = "Gate 2";
+    simulator.addReader(old);
+    ReaderConfig client = server;
+    client.address = QHostAddress(QStringLiteral("127.0.0.3"));
+    client.mac = "0050C2000003";
+    client.mode = '1';
+    client.cid = '1';
+    client.identification = "Client reader";
+    client.serverPort = 5057; // TCP 57 is taken by the simulated server readers on this host
+    simulator.addReader(client);
+    ReaderConfig udp = server;
+    udp.address = QHostAddress(QStringLiteral("127.0.0.4"));
+    udp.mac = "0050C2000004";
+    udp.mode = '2';
+    udp.identification = "Udp reader";
+    simulator.addReader(udp);
+    QString error;
+    if (!simulator.start(&error))
+        qWarning("simulator: %s", qPrintable(error));
+
+    ScreenshotDialogs dialogs;
     Tcp21Main *main = Main(dialogs);
-    QApplication::processEvents();
+    settle();
     main->grab().save(folder + QStringLiteral("/startup.png"));
-    for (int i = 0; i < MenuForm::EntryCount; ++i) {
-        main->menuform()->label1Click(i);
-        QApplication::processEvents();
-        TaskWindow *window = main->taskWindow(i);
-        main->grab().save(QStringLiteral("%1/main-%2.png").arg(folder, window->objectName()));
-        window->grab().save(QStringLiteral("%1/%2.png").arg(folder, window->objectName()));
+
+    // Local Network Search: F1 lists every reader.
+    main->menuform()->label1Click(0);
+    TaskWindow *lan = main->taskWindow(0);
+    click(lan, QStringLiteral("Label2"));
+    settleUntil([lan] { return lan->findChild<QListWidget *>(QStringLiteral("List1"))->count() >= 4; });
+    save(main, lan, folder);
+
+    // Wide Network Search: a scan from 127.0.0.2 stopped after a few addresses.
+    main->menuform()->label1Click(1);
+    TaskWindow *wan = main->taskWindow(1);
+    setText(wan, QStringLiteral("Text3"), QStringLiteral("127.0.0.2"));
+    setText(wan, QStringLiteral("Text2"), QStringLiteral("87"));
+    QTimer::singleShot(1500, wan, [wan] {
+        click(wan, QStringLiteral("Label5"));
+    });
+    click(wan, QStringLiteral("Label2"));
+    save(main, wan, folder);
+
+    // Program Reader after "Get  Parameters".
+    main->menuform()->do_click3(QStringLiteral("127.0.0.5"), QStringLiteral("87"));
+    TaskWindow *program = main->taskWindow(2);
+    click(program, QStringLiteral("Label2(3)"));
+    save(main, program, folder);
+
+    // Server Connect: typed bytes in black, the reader's echo in red.
+    main->menuform()->label1Click(3);
+    TaskWindow *serverTest = main->taskWindow(3);
+    setText(serverTest, QStringLiteral("Text3"), QStringLiteral("127.0.0.5"));
+    setText(serverTest, QStringLiteral("Text1"), QStringLiteral("58203"));
+    click(serverTest, QStringLiteral("Label2"));
+    type(main, "Hello reader~\r");
+    save(main, serverTest, folder);
+    click(serverTest, QStringLiteral("Label3"));
+
+    // Client Connect: the reader connects and sends its identification.
+    main->menuform()->label1Click(4);
+    TaskWindow *clientTest = main->taskWindow(4);
+    setText(clientTest, QStringLiteral("Text2"), QStringLiteral("5057"));
+    click(clientTest, QStringLiteral("Label2"));
+    settle(1500);
+    type(main, "ping\r");
+    save(main, clientTest, folder);
+    click(clientTest, QStringLiteral("Label3"));
+
+    // Udp Connect: one datagram per key, echoed by the reader.
+    main->menuform()->label1Click(5);
+    TaskWindow *udpTest = main->taskWindow(5);
+    setText(udpTest, QStringLiteral("Text3"), QStringLiteral("127.0.0.4"));
+    click(udpTest, QStringLiteral("Label2"));
+    type(main, "UDP test\r");
+    save(main, udpTest, folder);
+    click(udpTest, QStringLiteral("Label3"));
+
+    // Flash Reader after a three-block download.
+    QTemporaryDir temporary;
+    dialogs.image = temporary.filePath(QStringLiteral("zavtcp.bin"));
+    QFile image(dialogs.image);
+    if (image.open(QIODevice::WriteOnly)) {
+        image.write(QByteArray(3 * 1024, '\x5a'));
+        image.close();
     }
+    main->menuform()->label1Click(6);
+    TaskWindow *flash = main->taskWindow(6);
+    click(flash, QStringLiteral("Label2"));
+    setText(flash, QStringLiteral("Text3"), QStringLiteral("127.0.0.5"));
+    setText(flash, QStringLiteral("Text4"), QStringLiteral("87"));
+    setText(flash, QStringLiteral("Text1"), QStringLiteral("58203"));
+    click(flash, QStringLiteral("Label3"));
+    save(main, flash, folder);
+
     delete main;
     return 0;
 }

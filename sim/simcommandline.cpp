@@ -284,6 +284,10 @@ QList<ReaderConfig> demoReaders(const QByteArray &password)
     ReaderConfig client = reader("127.0.0.3", "0050C2000003", "Demo client");
     client.mode = '1';
     client.cid = '1';
+    // In the demo every reader lives on this one host, where the server-mode
+    // readers already listen on TCP port 57; the client reader therefore
+    // connects to another port.
+    client.serverPort = 5057;
     readers.append(client);
     ReaderConfig udp = reader("127.0.0.4", "0050C2000004", "Demo UDP");
     udp.mode = '2';
@@ -302,7 +306,8 @@ QString demoInstructions(const QByteArray &password)
                "Demo readers are running. Password of every reader: %1, control port 87.\n"
                "  Program Reader, Server Connect, Flash Reader: 192.168.1.55 (data port 57)\n"
                "  Program Reader with firmware 02.00: 127.0.0.2\n"
-               "  Client Connect: Listen on port 57; the reader 127.0.0.3 connects and sends its identification\n"
+               "  Client Connect: Data Port Number 5057, then Listen; the reader 127.0.0.3 connects and sends\n"
+               "    its identification (port 57 is taken here by the simulated server readers)\n"
                "  Udp Connect: address 127.0.0.4, receive port 57, data port 53002\n"
                "  Local Network Search: F1 lists all six; two answer as 127.0.0.5 (MACs 0050C2000005 and\n"
                "    0050C2000006): select one, Resolve Dup, and give it e.g. 127.0.0.7\n"

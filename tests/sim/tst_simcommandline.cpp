@@ -157,7 +157,7 @@ private slots:
         QVERIFY2(out.contains("ready: 6 readers"), out.constData());
         QVERIFY(out.contains("reader 192.168.1.55 mac 0050C2000155 control 87 data server 57"));
         QVERIFY(out.contains("firmware 02.00"));
-        QVERIFY(out.contains("data client to 127.0.0.1:57"));
+        QVERIFY(out.contains("data client to 127.0.0.1:5057"));
         QVERIFY(out.contains("data udp 53002 to 127.0.0.1:57"));
         QVERIFY(out.contains("identifies as 127.0.0.5"));
         QVERIFY(out.contains("58203"));
