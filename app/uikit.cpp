@@ -18,6 +18,9 @@ QFont ui::font(const QString &family, qreal pointSize, bool bold)
     QFont f(family);
     f.setPointSizeF(pointSize);
     f.setBold(bold);
+    // Whole-pixel advances, as the classic layouts were measured with: a
+    // heading spaced out with blanks then fits the width it was given.
+    f.setHintingPreference(QFont::PreferFullHinting);
     return f;
 }
 
