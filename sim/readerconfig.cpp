@@ -139,11 +139,11 @@ bool Fault::parse(const QByteArray &text, Fault *fault, QString *error)
             *error = QStringLiteral("fault \"%1\": %2").arg(QString::fromLatin1(text), why);
         return false;
     };
-    QByteArray spec = text;
+    QByteArray faultText = text;
     Fault result;
     static const QRegularExpression suffix(QStringLiteral(",(after|times)=(\\d{1,6})$"));
     for (;;) {
-        const auto match = suffix.match(QString::fromLatin1(spec));
+        const auto match = suffix.match(QString::fromLatin1(faultText));
         if (!match.hasMatch())
             break;
         const int n = match.captured(2).toInt();
@@ -151,11 +151,11 @@ bool Fault::parse(const QByteArray &text, Fault *fault, QString *error)
             result.skip = n;
         else
             result.times = n;
-        spec.chop(match.capturedLength(0));
+        faultText.chop(match.capturedLength(0));
     }
-    const int colon = spec.indexOf(':');
-    const QByteArray kind = (colon < 0 ? spec : spec.left(colon)).toLower();
-    const QByteArray rest = colon < 0 ? QByteArray() : spec.mid(colon + 1);
+    const int colon = faultText.indexOf(':');
+    const QByteArray kind = (colon < 0 ? faultText : faultText.left(colon)).toLower();
+    const QByteArray rest = colon < 0 ? QByteArray() : faultText.mid(colon + 1);
     const QList<QByteArray> args = rest.isEmpty() ? QList<QByteArray>() : rest.split(':');
     qint64 a = 0, b = 0;
     const Fault keep = result;
