@@ -76,6 +76,18 @@ private slots:
         QVERIFY2(clock.elapsed() >= 1050 && clock.elapsed() < 1300, qPrintable(QString::number(clock.elapsed())));
     }
 
+    // The 29th look, at about 2.9 s, still sees an acknowledgement that came
+    // just before it.
+    void waitokLastLook()
+    {
+        QByteArray buffer;
+        QTimer::singleShot(2800, [&] { buffer = "OK\r"; });
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(waitok(buffer));
+        QVERIFY2(clock.elapsed() >= 2800 && clock.elapsed() < 3000 + 700, qPrintable(QString::number(clock.elapsed())));
+    }
+
     void waitokRefusesLineFeed()
     {
         QByteArray buffer("OK\r\n");
