@@ -1,4 +1,5 @@
 #include "menuform.h"
+#include "qtdialogs.h"
 #include "scripteddialogs.h"
 #include "taskwindow.h"
 #include "tcp21main.h"
@@ -192,6 +193,21 @@ private slots:
         QWidget *atPoint = m_main->childAt(twips(2501) + 20, 20);
         QVERIFY(atPoint);
         QVERIFY(atPoint == m_main->existingTaskWindow(3) || m_main->existingTaskWindow(3)->isAncestorOf(atPoint));
+    }
+
+    void fileDialogListsEveryFileUnderAllFiles_data()
+    {
+        QTest::addColumn<QStringList>("filters");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("firmware") << QStringList{"Binary Files (*.bin)", "All Files (*.*)"}
+                                  << QStringList{"Binary Files (*.bin)", "All Files (*)"};
+        QTest::newRow("no all-files entry") << QStringList{"Text (*.txt)"} << QStringList{"Text (*.txt)"};
+    }
+    void fileDialogListsEveryFileUnderAllFiles()
+    {
+        QFETCH(QStringList, filters);
+        QFETCH(QStringList, shown);
+        QCOMPARE(fileDialogNameFilters(filters), shown);
     }
 
 private:
