@@ -306,8 +306,8 @@ void SocketControl::disposeUdp()
     socket->disconnect(this);
     socket->close();
     if (socket == m_udpInSignal) {
-        // Inside the socket's own readyRead: deleting it now would pull it
-        // from under Qt's feet.
+        // Inside the socket's own readyRead: Qt still writes to the socket
+        // when the signal returns, so it may only go once that is over.
         socket->setParent(nullptr);
         socket->deleteLater();
     } else {
