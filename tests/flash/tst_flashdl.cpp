@@ -593,7 +593,7 @@ private slots:
     }
 
     // A password with a blank inside is five characters and is sent as typed;
-    // the reader does not take it, and the login fails with the Part's words.
+    // the reader does not take it, and the login fails with the usual message.
     void passwordWithInnerBlankIsSentAsTyped()
     {
         choose(writeImage(QStringLiteral("one.bin"), 1024));
