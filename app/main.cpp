@@ -17,5 +17,7 @@ int main(int argc, char *argv[])
     Tcp21Main *mainWindow = Main(dialogs);
     const int result = app.exec();
     delete mainWindow;
+    // Connections closed on the way out are deleted once they are done.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return result;
 }

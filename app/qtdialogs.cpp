@@ -34,10 +34,18 @@ bool QtDialogs::openFile(const FileRequest &request, QString &path)
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.defaultExtension);
-    dialog.setNameFilters(request.filters);
+    dialog.setNameFilters(fileDialogNameFilters(request.filters));
     dialog.selectFile(request.proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     path = dialog.selectedFiles().constFirst();
     return true;
+}
+
+QStringList fileDialogNameFilters(const QStringList &filters)
+{
+    QStringList result;
+    for (QString filter : filters)
+        result.append(filter.replace(QLatin1String("(*.*)"), QLatin1String("(*)")));
+    return result;
 }

@@ -63,6 +63,13 @@ Flashdl::Flashdl(Dialogs &dialogs, QWidget *parent)
                     600, 3900, 1755, 315);
     Label1_5 = fieldLabel(this, QStringLiteral("Label1(5)"), FlashStatus::text(QStringLiteral("Not Connected")),
                           2580, 3540, 7875);
+    // Each field is named by its label for screen readers; the file path and
+    // the status line are read out as they currently stand.
+    Label1_3->setBuddy(Text3);
+    Label1_2->setBuddy(Text4);
+    Label1_1->setBuddy(Text1);
+    Label1_4->setAccessibleName(QString());
+    Label1_5->setAccessibleName(QString());
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -168,6 +175,8 @@ void Flashdl::runDownload(const QString &address, quint16 controlPort, const QSt
     const bool controlConnected = waitconnect(*Winsock2, this);
     if (!self)
         return;
+    // On a failure the connection is closed before the message shows, so that
+    // a connect completing late is not held open behind the modal box.
     if (!controlConnected) {
         Winsock2->Close();
         m_dialogs.message(QStringLiteral("Unable to connect to Control Port"));

@@ -6,11 +6,24 @@
 #include <QUdpSocket>
 
 namespace {
-// Datagrams held for a window that has not read them yet; beyond this the
-// oldest are dropped so that a flood cannot grow memory without bound.
+// Datagrams held for a window that has not read them yet; beyond either limit
+// the oldest are dropped so that a flood cannot grow memory without bound
+// (16 MiB holds 256 datagrams of the largest size, or 65536 small ones).
 constexpr int MaxQueuedDatagrams = 65536;
+constexpr qint64 MaxQueuedDatagramBytes = 16 * 1024 * 1024;
 // A closing TCP connection gets this long to flush what was sent before it is cut.
 constexpr int CloseFlushMs = 3000;
+
+// A host text with a blank, tab or line break inside is no address and no
+// host name; the system's resolver would read "127 .0.0.2" as 0.0.0.127.
+bool hasInnerWhitespace(const QString &trimmedHost)
+{
+    for (const QChar c : trimmedHost) {
+        if (c.isSpace())
+            return true;
+    }
+    return false;
+}
 
 QHostAddress literalAddress(const QString &text)
 {
@@ -144,19 +157,21 @@ bool SocketControl::Connect()
         return fail(QStringLiteral("Invalid port number"));
     if (LocalPort < 0 || LocalPort > 65535)
         return fail(QStringLiteral("Invalid local port number"));
+    const QString host = RemoteHost.trimmed();
+    if (host.isEmpty())
+        return fail(QStringLiteral("No remote host"));
+    if (hasInnerWhitespace(host))
+        return fail(QStringLiteral("Invalid remote address"));
     retire(m_tcp);
     auto *socket = new QTcpSocket(this);
     attachTcp(socket);
     if (LocalPort > 0)
         socket->bind(QHostAddress::AnyIPv4, quint16(LocalPort));
-    const QHostAddress address = literalAddress(RemoteHost);
+    const QHostAddress address = literalAddress(host);
     if (!address.isNull())
         socket->connectToHost(address, quint16(RemotePort));
-    else if (!RemoteHost.trimmed().isEmpty())
-        socket->connectToHost(RemoteHost.trimmed(), quint16(RemotePort), QIODevice::ReadWrite,
-                              QAbstractSocket::IPv4Protocol);
     else
-        return fail(QStringLiteral("No remote host"));
+        socket->connectToHost(host, quint16(RemotePort), QIODevice::ReadWrite, QAbstractSocket::IPv4Protocol);
     return true;
 }
 
@@ -237,7 +252,7 @@ bool SocketControl::Bind()
     if (!m_udp->bind(QHostAddress::AnyIPv4, quint16(LocalPort),
                      QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint)) {
         const QString message = m_udp->errorString();
-        delete m_udp;
+        disposeUdp();
         return fail(message);
     }
     if (m_receiveBufferSize > 0)
@@ -258,18 +273,45 @@ void SocketControl::readDatagrams()
         if (read < 0)
             break;
         data.truncate(read);
-        if (m_datagrams.size() >= MaxQueuedDatagrams)
-            m_datagrams.dequeue();
+        while (!m_datagrams.isEmpty()
+               && (m_datagrams.size() >= MaxQueuedDatagrams
+                   || m_queuedBytes + data.size() > MaxQueuedDatagramBytes))
+            m_queuedBytes -= m_datagrams.dequeue().data.size();
+        m_queuedBytes += data.size();
         m_datagrams.enqueue({data, sender});
         ++arrived;
     }
     // One event per datagram, as the window expects; a handler that does not
-    // read leaves the datagram queued for the next GetData.
+    // read leaves the datagram queued for the next GetData. A handler may
+    // Close this control, or delete it: the socket then stays alive until the
+    // signal that called us has returned.
     QPointer<SocketControl> self(this);
+    QUdpSocket *const outerSignal = m_udpInSignal;
+    m_udpInSignal = m_udp;
     for (int i = 0; i < arrived && self; ++i) {
         if (m_datagrams.isEmpty())
             break;
         emit DataArrival(m_datagrams.head().data.size());
+    }
+    if (self)
+        m_udpInSignal = outerSignal;
+}
+
+void SocketControl::disposeUdp()
+{
+    if (!m_udp)
+        return;
+    QUdpSocket *socket = m_udp;
+    m_udp = nullptr;
+    socket->disconnect(this);
+    socket->close();
+    if (socket == m_udpInSignal) {
+        // Inside the socket's own readyRead: Qt still writes to the socket
+        // when the signal returns, so it may only go once that is over.
+        socket->setParent(nullptr);
+        socket->deleteLater();
+    } else {
+        delete socket;
     }
 }
 
@@ -310,6 +352,7 @@ bool SocketControl::GetData(QByteArray &data, qint64 maxLength)
         if (m_datagrams.isEmpty())
             return fail(QStringLiteral("No data waiting"));
         Datagram datagram = m_datagrams.dequeue();
+        m_queuedBytes -= datagram.data.size();
         m_remoteHostIP = QHostAddress(datagram.sender.toIPv4Address()).toString();
         data = maxLength >= 0 ? datagram.data.left(maxLength) : datagram.data;
         return true;
@@ -349,10 +392,7 @@ void SocketControl::Close()
         retire(m_tcp);
         m_tcp = nullptr;
     }
-    if (m_udp) {
-        m_udp->close();
-        delete m_udp;
-        m_udp = nullptr;
-    }
+    disposeUdp();
     m_datagrams.clear();
+    m_queuedBytes = 0;
 }

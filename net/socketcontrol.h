@@ -88,6 +88,7 @@ signals:
 private:
     void attachTcp(QTcpSocket *socket);
     void readDatagrams();
+    void disposeUdp();
     bool fail(const QString &message);
     QByteArray takeTcpData(qint64 maxLength);
 
@@ -99,6 +100,8 @@ private:
     qintptr m_nextRequestId = 1;
     struct Datagram { QByteArray data; QHostAddress sender; };
     QQueue<Datagram> m_datagrams;
+    qint64 m_queuedBytes = 0;
+    QUdpSocket *m_udpInSignal = nullptr; // the socket whose readyRead is being delivered
     QString m_remoteHostIP;
     QString m_lastError;
     int m_receiveBufferSize = 0;

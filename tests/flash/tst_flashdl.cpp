@@ -3,11 +3,13 @@
 #include "module1.h"
 #include "privatenetwork.h"
 #include "readersimulator.h"
+#include "resources.h"
 #include "scripteddialogs.h"
 #include "socketcontrol.h"
 #include "twips.h"
 #include "uikit.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -440,6 +442,19 @@ private slots:
         QTest::newRow("255 blocks and a byte") << 261121 << ip << "87" << Password << "not a whole number";
         QTest::newRow("256 blocks") << 262144 << ip << "87" << Password << "(262144 bytes) is too large";
         QTest::newRow("removed after the choice") << -2 << ip << "87" << Password << "cannot be opened";
+        QTest::newRow("a folder") << -3 << ip << "87" << Password << "cannot be opened";
+        QTest::newRow("1000 bytes") << 1000 << ip << "87" << Password << "(1000 bytes) is not a whole number";
+        QTest::newRow("300,000 bytes") << 300000 << ip << "87" << Password << "not a whole number";
+        QTest::newRow("300 blocks") << 300 * 1024 << ip << "87" << Password << "(307200 bytes) is too large";
+        QTest::newRow("port pasted with letters") << 1024 << ip << "abc" << Password << badPort;
+        QTest::newRow("port with a letter behind") << 1024 << ip << "87a" << Password << badPort;
+        QTest::newRow("port with a blank inside") << 1024 << ip << "8 7" << Password << badPort;
+        QTest::newRow("port 99999") << 1024 << ip << "99999" << Password << badPort;
+        QTest::newRow("port 00000") << 1024 << ip << "00000" << Password << badPort;
+        QTest::newRow("address of blanks") << 1024 << "   " << "87" << Password << badAddress;
+        QTest::newRow("blank makes a group of four") << 1024 << "127 .0.0.2" << "87" << Password << badAddress;
+        QTest::newRow("password with a blank behind") << 1024 << ip << "87" << "5820 " << badPassword;
+        QTest::newRow("password with blanks around") << 1024 << ip << "87" << " 582 " << badPassword;
     }
     void refusedBeforeAnythingIsOpened()
     {
@@ -448,7 +463,9 @@ private slots:
         QFETCH(QString, port);
         QFETCH(QString, password);
         QFETCH(QString, message);
-        if (imageLength != -1)
+        if (imageLength == -3)
+            choose(m_files.path());
+        else if (imageLength != -1)
             choose(writeImage(QStringLiteral("image.bin"), imageLength == -2 ? 1024 : imageLength));
         if (imageLength == -2)
             QVERIFY(QFile::remove(m_files.filePath(QStringLiteral("image.bin"))));
@@ -537,6 +554,214 @@ private slots:
         QCOMPARE(m_dialogs->messages, QStringList{"Unable to connect to Download Port"});
         QCOMPARE(label("Label1(5)")->text(), status("Control Port Connected, Connecting to Download Port"));
         QTRY_COMPARE(establishedTo(87), 0);
+    }
+
+    // Blanks in the address. They count towards a group of the address
+    // check; where the check lets them through, blanks at either end are
+    // taken off, and a blank inside is no address: the failed-connect message
+    // comes at once, with nothing sent to any reader.
+    void addressesWithBlanks_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("message"); // empty: the download runs
+        const QString unable = QStringLiteral("Unable to connect to Control Port");
+        QTest::newRow("blank before a group of three") << " 127.0.0.2" << "Invalid IP Address";
+        QTest::newRow("blank behind") << "127.0.0.2 " << "";
+        QTest::newRow("blank inside the last group") << "127.0.0. 2" << unable;
+        QTest::newRow("blank inside the first group") << "1 7.0.0.2" << unable;
+    }
+    void addressesWithBlanks()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, message);
+        choose(writeImage(QStringLiteral("one.bin"), 1024));
+        fill(address);
+        QElapsedTimer clock;
+        clock.start();
+        click("Label3");
+        if (message.isEmpty()) {
+            QVERIFY2(m_dialogs->messages.isEmpty(), qPrintable(m_dialogs->messages.join(QLatin1Char('|'))));
+            QCOMPARE(m_dialogs->questions, QStringList{Question});
+            QCOMPARE(imageSent(), imageContent(1024));
+            return;
+        }
+        QCOMPARE(m_dialogs->messages, QStringList{message});
+        QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(m_reader->connectionCount(Channel::Control), 0);
+        QCOMPARE(m_reader->connectionCount(Channel::Download), 0);
+        QCOMPARE(socket("Winsock2")->State(), 0);
+    }
+
+    // A password with a blank inside is five characters and is sent as typed;
+    // the reader does not take it, and the login fails with the usual message.
+    void passwordWithInnerBlankIsSentAsTyped()
+    {
+        choose(writeImage(QStringLiteral("one.bin"), 1024));
+        fill(ReaderAddress, QStringLiteral("87"), QStringLiteral("58 03"));
+        click("Label3");
+        QCOMPARE(m_dialogs->messages, QStringList{"Unable to connect to Control Port"});
+        QCOMPARE(m_reader->receivedBytes(Channel::Control), QByteArray("PASS58 03\r"));
+        QCOMPARE(m_reader->connectionCount(Channel::Download), 0);
+        QTRY_COMPARE(establishedTo(87), 0);
+    }
+
+    // Hostile readers on the download port. Each run ends within the
+    // acknowledgement time-out with its outcome, the file and both
+    // connections closed. The reply buffer keeps at most four bytes, so a
+    // flood costs no memory (see the reply buffer test of the logic).
+    void hostileDownloadPort_data()
+    {
+        QTest::addColumn<QByteArray>("target");
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<bool>("completes");
+        QTest::addColumn<QString>("lastStatus");
+        const QByteArray announce = FaultTarget::DownloadAnnounce;
+        const QByteArray block = FaultTarget::DownloadBlock;
+        const QString preparing = status("Reader Connected, Preparing Flash");
+        const QString second = status("Downloading block 2 of 3");
+        QTest::newRow("reset in the middle") << block << Fault::resetMidway().afterSkipping(1) << false << second;
+        QTest::newRow("reset after the announce") << announce << Fault::resetMidway() << false << preparing;
+        QTest::newRow("closed in the middle") << block << Fault::closeMidway().afterSkipping(1) << false << second;
+        QTest::newRow("acknowledgements dripping") << block << Fault::drip(50) << true
+                                                   << status("Download Complete");
+        QTest::newRow("flood of 10 MB") << block << Fault::flood(10 * 1000 * 1000).afterSkipping(1) << false
+                                        << second;
+        QTest::newRow("flood to the announce") << announce << Fault::flood(1000 * 1000) << false << preparing;
+        QTest::newRow("never acknowledges") << announce << Fault::noAnswer() << false << preparing;
+        QTest::newRow("every byte value") << block << Fault::allByteValues() << false
+                                          << status("Downloading block 1 of 3");
+    }
+    void hostileDownloadPort()
+    {
+        QFETCH(QByteArray, target);
+        QFETCH(Fault, fault);
+        QFETCH(bool, completes);
+        QFETCH(QString, lastStatus);
+        m_reader->setFault(target, fault);
+        const QString path = writeImage(QStringLiteral("three.bin"), 3072);
+        choose(path);
+        fill();
+        QElapsedTimer sinceLastSend;
+        connect(m_reader, &SimulatedReader::bytesReceived, this, [&](Channel channel, int, const QByteArray &) {
+            if (channel == Channel::Download)
+                sinceLastSend.start();
+        });
+        click("Label3");
+        QVERIFY(sinceLastSend.isValid());
+        if (completes) {
+            QVERIFY(m_dialogs->messages.isEmpty());
+            QCOMPARE(m_dialogs->questions, QStringList{Question});
+            QCOMPARE(imageSent(), imageContent(3072));
+        } else {
+            QCOMPARE(m_dialogs->messages, QStringList{NotResponding});
+            QVERIFY(m_dialogs->questions.isEmpty());
+            // No longer than the time-out after the last message went out.
+            QVERIFY2(sinceLastSend.elapsed() < ShortAcknowledgementMs + 700,
+                     qPrintable(QString::number(sinceLastSend.elapsed())));
+        }
+        QCOMPARE(label("Label1(5)")->text(), lastStatus);
+        QVERIFY(!m_window->downloadRunning());
+        QVERIFY(!fileHeldOpen(path));
+        QCOMPARE(socket("Winsock1")->State(), 0);
+        QCOMPARE(socket("Winsock2")->State(), 0);
+        QTRY_COMPARE(establishedTo(87), 0);
+        QTRY_COMPARE(establishedTo(DownloadMessage::DownloadPort), 0);
+    }
+
+    // At its real timing: a reader reset in the middle of a download is
+    // reported 5 seconds after the last block went out, not later.
+    void resetInTheMiddleAtRealTiming()
+    {
+        Flashdl::setTimerIntervals(0, 0);
+        m_reader->setFault(FaultTarget::DownloadBlock, Fault::resetMidway().afterSkipping(1));
+        const QString path = writeImage(QStringLiteral("three.bin"), 3072);
+        choose(path);
+        fill();
+        QElapsedTimer sinceLastSend;
+        connect(m_reader, &SimulatedReader::bytesReceived, this, [&](Channel channel, int, const QByteArray &) {
+            if (channel == Channel::Download)
+                sinceLastSend.start();
+        });
+        click("Label3");
+        const qint64 elapsed = sinceLastSend.elapsed();
+        QCOMPARE(m_dialogs->messages, QStringList{NotResponding});
+        QVERIFY2(elapsed >= 4900 && elapsed < 5700, qPrintable(QString::number(elapsed)));
+        QVERIFY(!fileHeldOpen(path));
+        QCOMPARE(socket("Winsock1")->State(), 0);
+        QCOMPARE(socket("Winsock2")->State(), 0);
+    }
+
+    // Fifty downloads aborted after their first block leave exactly as many
+    // descriptors open as before (sockets, the image file, timers).
+    void fiftyAbortedDownloadsLeaveNoDescriptorOpen()
+    {
+        const QString path = writeImage(QStringLiteral("three.bin"), 3072);
+        choose(path);
+        fill();
+        connect(m_reader, &SimulatedReader::bytesReceived, this, [&](Channel channel, int, const QByteArray &) {
+            if (channel == Channel::Download && m_window
+                && label("Label1(5)")->text() == status("Reader Connected, Preparing Flash"))
+                click("Label4");
+        });
+        auto abortedRun = [&] {
+            click("Label3");
+            return label("Label1(5)")->text() == status("Download Aborted") && m_dialogs->messages.isEmpty();
+        };
+        // A first run creates what lives for the whole program.
+        QVERIFY(abortedRun());
+        QTRY_COMPARE(establishedTo(DownloadMessage::DownloadPort), 0);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const int before = openFileDescriptorCount();
+        for (int run = 0; run < 50; ++run)
+            QVERIFY2(abortedRun(), qPrintable(QString::number(run)));
+        QCOMPARE(m_reader->connectionCount(Channel::Download), 51);
+        QTRY_COMPARE(establishedTo(87), 0);
+        QTRY_COMPARE(establishedTo(DownloadMessage::DownloadPort), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            [] {
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                return openFileDescriptorCount();
+            }(),
+            before, 10000);
+    }
+
+    // Screen readers name each field by its label, each action by its text,
+    // and read the file and status lines as they stand.
+    void accessibleNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("accessibleName");
+        QTest::newRow("address") << "Text3" << "IP Address";
+        QTest::newRow("port") << "Text4" << "Control Port Number";
+        QTest::newRow("password") << "Text1" << "Password";
+        QTest::newRow("select") << "Label2" << "Select File";
+        QTest::newRow("start") << "Label3" << "Start Download";
+        QTest::newRow("abort") << "Label4" << "Abort Download";
+        QTest::newRow("file") << "Label1(4)" << " None Selected";
+        QTest::newRow("status") << "Label1(5)" << "Current Status:   Not Connected";
+    }
+    void accessibleNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, accessibleName);
+        QWidget *control = m_window->findChild<QWidget *>(name);
+        QVERIFY(control);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), accessibleName);
+        if (qobject_cast<ClickLabel *>(control))
+            QVERIFY(control->focusPolicy() & Qt::TabFocus);
+    }
+    void accessibleNamesFollowTheText()
+    {
+        const QString path = writeImage(QStringLiteral("one.bin"), 1024);
+        choose(path);
+        QCOMPARE(QAccessible::queryAccessibleInterface(label("Label1(4)"))->text(QAccessible::Name), path);
+        m_reader->setFault("PASS", Fault::noAnswer());
+        fill();
+        click("Label3");
+        QCOMPARE(QAccessible::queryAccessibleInterface(label("Label1(5)"))->text(QAccessible::Name),
+                 status("Connecting to Control Port"));
     }
 
     // While a download runs, a second start and a new file choice are

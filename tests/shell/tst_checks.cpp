@@ -29,6 +29,13 @@ private slots:
         QTest::newRow("digits after a letter ignored") << "1.2.3.a99" << true;
         QTest::newRow("blank then 300") << "1.2.3. 30" << true;
         QTest::newRow("dots only") << "..." << false;
+        QTest::newRow("a blank ends the number") << "1.2.3.2 9" << true;
+        QTest::newRow("a blank ends the number, first group") << "9 9.1.1.1" << true;
+        QTest::newRow("blank group counts as 0") << "1.2.   .4" << true;
+        QTest::newRow("sign is no digit") << "-99.1.1.1" << true;
+        QTest::newRow("256 after a leading blank") << " 256.1.1.1" << false;
+        QTest::newRow("two leading blanks and 3 digits") << "  255.1.1.1" << false;
+        QTest::newRow("dot at the end after blanks") << "1.2.3. " << true;
     }
     void isvalidip()
     {

@@ -1,4 +1,5 @@
 #include "menuform.h"
+#include "qtdialogs.h"
 #include "scripteddialogs.h"
 #include "taskwindow.h"
 #include "tcp21main.h"
@@ -72,7 +73,10 @@ private slots:
             QCOMPARE(entry->objectName(), QStringLiteral("Label1(%1)").arg(i));
             QCOMPARE(entry->text(), captions.at(i));
             QCOMPARE(entry->geometry(), twipsRect(180, 360 + 480 * i, 2115, 375));
-            QCOMPARE(entry->font().bold(), true);
+            QCOMPARE(entry->font().family(), QStringLiteral("Arial"));
+            QCOMPARE(entry->font().weight(), QFont::Bold);
+            QCOMPARE(entry->palette().color(QPalette::Window), QColor(0, 128, 128));
+            QCOMPARE(entry->palette().color(QPalette::WindowText), i == MenuForm::ServerConnect ? Yellow : White);
             QCOMPARE(entry->font().pointSizeF(), 9.75);
         }
         QCOMPARE(entryColour(m_main, MenuForm::ServerConnect), Yellow);
@@ -157,6 +161,53 @@ private slots:
         QCOMPARE(program->findChild<QLineEdit *>("Text2")->text(), QStringLiteral("12345"));
         if (text3)
             QCOMPARE(text3->text(), passwordBefore);
+    }
+
+    // A task window that has gone is created afresh, with its load defaults,
+    // the next time its entry is chosen.
+    void goneWindowIsCreatedAfresh()
+    {
+        QTest::mouseClick(m_main->menuform()->entry(6), Qt::LeftButton);
+        TaskWindow *flash = m_main->existingTaskWindow(6);
+        QVERIFY(flash);
+        flash->findChild<QLineEdit *>("Text3")->setText(QStringLiteral("1.2.3.4"));
+        delete flash;
+        QVERIFY(!m_main->existingTaskWindow(6));
+        QTest::mouseClick(m_main->menuform()->entry(6), Qt::LeftButton);
+        QWidget *top = topTaskWindow(m_main);
+        QVERIFY(top);
+        QCOMPARE(top->objectName(), QStringLiteral("Flashdl"));
+        QCOMPARE(top->pos(), QPoint(twips(2501), 0));
+        QCOMPARE(top->findChild<QLineEdit *>("Text3")->text(), QString());
+        QCOMPARE(yellowCount(m_main), 1);
+    }
+
+    // A window brought to the front is above every other task window.
+    void chosenWindowIsAboveTheOthers()
+    {
+        for (int index : {0, 1, 2, 4, 5, 6, 3}) {
+            QTest::mouseClick(m_main->menuform()->entry(index), Qt::LeftButton);
+            QCOMPARE(topTaskWindow(m_main), m_main->existingTaskWindow(index));
+        }
+        // What lies at a point inside the task windows belongs to the last one chosen.
+        QWidget *atPoint = m_main->childAt(twips(2501) + 20, 20);
+        QVERIFY(atPoint);
+        QVERIFY(atPoint == m_main->existingTaskWindow(3) || m_main->existingTaskWindow(3)->isAncestorOf(atPoint));
+    }
+
+    void fileDialogListsEveryFileUnderAllFiles_data()
+    {
+        QTest::addColumn<QStringList>("filters");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("firmware") << QStringList{"Binary Files (*.bin)", "All Files (*.*)"}
+                                  << QStringList{"Binary Files (*.bin)", "All Files (*)"};
+        QTest::newRow("no all-files entry") << QStringList{"Text (*.txt)"} << QStringList{"Text (*.txt)"};
+    }
+    void fileDialogListsEveryFileUnderAllFiles()
+    {
+        QFETCH(QStringList, filters);
+        QFETCH(QStringList, shown);
+        QCOMPARE(fileDialogNameFilters(filters), shown);
     }
 
 private:

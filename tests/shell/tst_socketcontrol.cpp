@@ -1,7 +1,9 @@
 #include "multicast.h"
 #include "privatenetwork.h"
+#include "resources.h"
 #include "socketcontrol.h"
 
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -169,6 +171,101 @@ private slots:
         QVERIFY(!sender.SendData("x"));
     }
 
+    // A window may Close its control, or delete it, from inside the control's
+    // own DataArrival: the handler's end is final (no further event), and no
+    // descriptor stays open.
+    void closeInsideOwnDataArrival_data()
+    {
+        QTest::addColumn<bool>("udp");
+        QTest::addColumn<bool>("destroy");
+        QTest::newRow("UDP, Close") << true << false;
+        QTest::newRow("UDP, destroyed") << true << true;
+        QTest::newRow("TCP, Close") << false << false;
+        QTest::newRow("TCP, destroyed") << false << true;
+    }
+    void closeInsideOwnDataArrival()
+    {
+        QFETCH(bool, udp);
+        QFETCH(bool, destroy);
+        // A first exchange creates what the process keeps for good.
+        exchangeAndEndInHandler(udp, false, false);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const int descriptorsBefore = openFileDescriptorCount();
+        exchangeAndEndInHandler(udp, true, destroy);
+        QTRY_COMPARE(openFileDescriptorCount(), descriptorsBefore);
+    }
+
+    // A window that does not read its datagrams holds at most 16 MiB of them;
+    // the oldest go first, the newest is kept.
+    void datagramQueueIsBounded()
+    {
+        SocketControl receiver(SocketControl::Udp);
+        QUdpSocket probe;
+        QVERIFY(probe.bind(QHostAddress::LocalHost, 0));
+        receiver.LocalPort = probe.localPort();
+        probe.close();
+        QVERIFY(receiver.Bind());
+        int arrivals = 0;
+        connect(&receiver, &SocketControl::DataArrival, this, [&] { ++arrivals; });
+        QUdpSocket sender;
+        constexpr int Size = 60000;
+        constexpr int Count = 320; // about 19 MB
+        for (int i = 0; i < Count; ++i) {
+            QByteArray datagram(Size, char('a' + i % 26));
+            datagram.prepend(QByteArray::number(i).rightJustified(4, '0'));
+            QCOMPARE(sender.writeDatagram(datagram, QHostAddress::LocalHost, quint16(receiver.LocalPort)),
+                     qint64(datagram.size()));
+            // Stay within the system's receive buffer: let the control take them.
+            if (i % 2 == 1)
+                QTRY_COMPARE(arrivals, i + 1);
+        }
+        QTRY_COMPARE(arrivals, Count);
+        qint64 held = 0;
+        QByteArray last;
+        int count = 0;
+        for (QByteArray data; receiver.GetData(data);) {
+            held += data.size();
+            last = data;
+            ++count;
+        }
+        QVERIFY2(held <= 16 * 1024 * 1024, qPrintable(QString::number(held)));
+        QVERIFY(count < Count);
+        QVERIFY(held > 15 * 1024 * 1024);
+        QCOMPARE(last.left(4), QByteArray::number(Count - 1).rightJustified(4, '0'));
+        QCOMPARE(receiver.BytesReceived(), 0);
+    }
+
+    // A host text with a blank inside is neither an address nor a name: the
+    // connect is refused at once instead of going to what the system's
+    // resolver makes of it ("127 .0.0.1" would become 0.0.0.127).
+    void connectRefusesInnerBlanks_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("blank inside") << "127 .0.0.1" << false;
+        QTest::newRow("blank in a group") << "127.0. 0.1" << false;
+        QTest::newRow("tab inside") << "127.0.0.\t1" << false;
+        QTest::newRow("blanks only") << "   " << false;
+        QTest::newRow("blanks around") << "  127.0.0.1  " << true;
+    }
+    void connectRefusesInnerBlanks()
+    {
+        QFETCH(QString, host);
+        QFETCH(bool, accepted);
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        SocketControl control(SocketControl::Tcp);
+        control.RemoteHost = host;
+        control.RemotePort = server.serverPort();
+        QCOMPARE(control.Connect(), accepted);
+        if (accepted) {
+            QTRY_COMPARE(control.State(), int(SocketControl::Connected));
+        } else {
+            QCOMPARE(control.State(), 0);
+            QVERIFY(!control.lastError().isEmpty());
+        }
+    }
+
     void multicastJoinAndOwnGroupsOnly()
     {
         // A socket that joined 224.1.2.4 sees datagrams to that group and, with
@@ -196,6 +293,56 @@ private slots:
         QCOMPARE(got.at(0), QByteArray("reply"));
         QTest::qWait(100);
         QCOMPARE(got.size(), 1);
+    }
+
+private:
+    // One control receives data; its DataArrival handler reads it, or
+    // Closes or deletes the control when endInHandler says so.
+    void exchangeAndEndInHandler(bool udp, bool endInHandler, bool destroy)
+    {
+        QPointer<SocketControl> control = new SocketControl(udp ? SocketControl::Udp : SocketControl::Tcp);
+        int arrivals = 0;
+        connect(control, &SocketControl::DataArrival, this, [&] {
+            ++arrivals;
+            if (!endInHandler)
+                control->GetData();
+            else if (destroy)
+                delete control.data();
+            else
+                control->Close();
+        });
+        QUdpSocket udpPeer;
+        QTcpServer server;
+        if (udp) {
+            QUdpSocket probe;
+            QVERIFY(probe.bind(QHostAddress(QStringLiteral("127.0.0.1")), 0));
+            const quint16 target = probe.localPort();
+            probe.close();
+            control->LocalPort = target;
+            QVERIFY(control->Bind());
+            // Several datagrams in one turn: the handler ends it at the first.
+            for (int i = 0; i < 3; ++i)
+                udpPeer.writeDatagram("xyz", QHostAddress(QStringLiteral("127.0.0.1")), target);
+        } else {
+            QVERIFY(server.listen(QHostAddress::LocalHost));
+            control->RemoteHost = QStringLiteral("127.0.0.1");
+            control->RemotePort = server.serverPort();
+            QVERIFY(control->Connect());
+            QVERIFY(server.waitForNewConnection(2000));
+            QTcpSocket *tcpPeer = server.nextPendingConnection();
+            QTRY_COMPARE(control->State(), int(SocketControl::Connected));
+            tcpPeer->write("xyz");
+        }
+        QTRY_VERIFY(arrivals >= 1);
+        if (endInHandler) {
+            QTest::qWait(50);
+            QCOMPARE(arrivals, 1);
+            if (destroy)
+                QVERIFY(!control);
+            else
+                QCOMPARE(control->State(), 0);
+        }
+        delete control.data();
     }
 };
 

@@ -76,6 +76,26 @@ private slots:
         QVERIFY2(clock.elapsed() >= 1050 && clock.elapsed() < 1300, qPrintable(QString::number(clock.elapsed())));
     }
 
+    // The 29th look, at about 2.9 s, still sees an acknowledgement that came
+    // just before it.
+    void waitokLastLook()
+    {
+        QByteArray buffer;
+        QElapsedTimer clock;
+        qint64 setAt = -1;
+        QTimer::singleShot(2800, Qt::PreciseTimer, [&] {
+            buffer = "OK\r";
+            setAt = clock.elapsed();
+        });
+        clock.start();
+        QVERIFY(waitok(buffer));
+        const qint64 elapsed = clock.elapsed();
+        QVERIFY(setAt >= 2700);
+        // Seen at the next look (within a tick), not at a later one.
+        QVERIFY2(elapsed >= setAt && elapsed < setAt + 100 + 700,
+                 qPrintable(QStringLiteral("%1 %2").arg(setAt).arg(elapsed)));
+    }
+
     void waitokRefusesLineFeed()
     {
         QByteArray buffer("OK\r\n");
