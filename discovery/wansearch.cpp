@@ -112,7 +112,7 @@ void WanSearch::runScan()
     // Besides a blank text, a value that is no port (0, above 65535, or a
     // pasted non-number) is refused before anything is tried.
     bool portOk = false;
-    const quint16 port = SocketControl::portFromText(Text2->text(), &portOk);
+    SocketControl::portFromText(Text2->text(), &portOk);
     if (!isnotblank(Text2->text()) || !portOk) {
         m_dialogs.message(QStringLiteral("Invalid Port Number"));
         return;
@@ -132,7 +132,7 @@ void WanSearch::runScan()
         Label3->setText(QStringLiteral("Searching ") + address);
         Label3->repaint();
         IdentifyReply reply;
-        const bool answered = identifyAt(address, port, reply);
+        const bool answered = identifyAt(address, reply);
         if (!self)
             return;
         if (answered)
@@ -144,12 +144,17 @@ void WanSearch::runScan()
     m_scanning = false;
 }
 
-bool WanSearch::identifyAt(const QString &address, quint16 port, IdentifyReply &reply)
+bool WanSearch::identifyAt(const QString &address, IdentifyReply &reply)
 {
     QPointer<WanSearch> self(this);
-    // Socket errors from here on are not reported: the address is skipped.
+    // The port is read for every address, so an edit during the scan counts
+    // from the next address on. Socket errors from here on are not reported:
+    // a port text edited into no port makes Connect fail, and the address is
+    // skipped after its wait like any silent one.
+    bool portOk = false;
+    const quint16 port = SocketControl::portFromText(Text2->text(), &portOk);
     tcpclient->LocalPort = 0;
-    tcpclient->RemotePort = port;
+    tcpclient->RemotePort = portOk ? port : 0;
     tcpclient->RemoteHost = address;
     tcpclient->Connect();
 
