@@ -102,7 +102,7 @@ void LanSearch::startSearch()
 void LanSearch::winsock1DataArrival()
 {
     QByteArray datagram;
-    if (!Winsock1->GetData(datagram))
+    if (!Winsock1->GetData(datagram) || List1->count() >= MaxListLines)
         return;
     List1->addItem(identifyListLine(parseIdentifyReply(datagram)));
 }

@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QTest>
 #include <QTimer>
+#include <QUdpSocket>
 
 Q_DECLARE_METATYPE(Fault)
 
@@ -143,6 +144,35 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(m_lanList->count(), Flood + 1, 15000);
         for (int i = 0; i < m_lanList->count(); ++i)
             QCOMPARE(m_lanList->item(i)->text().size(), 72);
+    }
+
+    // A sender flooding the reply port fills the list up to its limit and no
+    // further; a new search starts a new list.
+    void localFloodBounded()
+    {
+        openLan();
+        QUdpSocket flooder;
+        QVERIFY(flooder.bind(QHostAddress(QStringLiteral("127.0.0.91")), 0));
+        QTest::keyClick(m_lan->windowHandle(), Qt::Key_F1);
+        const QByteArray reply("127.0.0.91:0050C2000091:Flood:87\r");
+        constexpr int Extra = 500;
+        int sent = 0;
+        QElapsedTimer clock;
+        clock.start();
+        // Bounded in count and time; the window reads between batches.
+        while (sent < LanSearch::MaxListLines + Extra && clock.elapsed() < 60000) {
+            for (int i = 0; i < 500; ++i, ++sent)
+                QCOMPARE(flooder.writeDatagram(reply, QHostAddress(QStringLiteral("127.0.0.1")), 53001), reply.size());
+            QTRY_COMPARE_WITH_TIMEOUT(qMin(m_lanList->count(), LanSearch::MaxListLines),
+                                      qMin(sent, LanSearch::MaxListLines), 10000);
+        }
+        QVERIFY(sent >= LanSearch::MaxListLines + Extra);
+        QTest::qWait(50);
+        QCOMPARE(m_lanList->count(), LanSearch::MaxListLines);
+        QTest::keyClick(m_lan->windowHandle(), Qt::Key_F1);
+        QCOMPARE(m_lanList->count(), 0);
+        QCOMPARE(flooder.writeDatagram(reply, QHostAddress(QStringLiteral("127.0.0.1")), 53001), reply.size());
+        QTRY_COMPARE(m_lanList->count(), 1);
     }
 
     // Every byte value in the three fields of a TCP identify reply.
