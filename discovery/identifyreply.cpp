@@ -38,20 +38,29 @@ QString columns(const QString &line, int first, int last)
 
 IdentifyReply parseIdentifyReply(const QByteArray &reply)
 {
-    IdentifyReply fields;
-    QByteArray *const order[] = {&fields.address, &fields.mac, &fields.identification, &fields.controlPort};
-    int index = 0;
-    for (const char c : reply) {
-        if (c == '\r')
-            break;
-        if (c == ':') {
-            if (++index == 4)
-                break;
-            continue;
+    IdentifyReplyWalk walk(reply.size());
+    walk.add(reply);
+    return walk.fields();
+}
+
+void IdentifyReplyWalk::add(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return;
+    m_bytesSeen += bytes.size();
+    m_lastByte = bytes.back();
+    QByteArray *const order[] = {&m_fields.address, &m_fields.mac, &m_fields.identification,
+                                 &m_fields.controlPort};
+    for (qsizetype i = 0; i < bytes.size() && !m_ended; ++i) {
+        const char c = bytes.at(i);
+        if (c == '\r') {
+            m_ended = true;
+        } else if (c == ':') {
+            m_ended = ++m_index == 4;
+        } else if (order[m_index]->size() < m_keep) {
+            order[m_index]->append(c);
         }
-        order[index]->append(c);
     }
-    return fields;
 }
 
 QString identifyListLine(const IdentifyReply &reply)

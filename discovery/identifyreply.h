@@ -37,6 +37,33 @@ struct IdentifyReply
 // Any byte sequence is accepted; missing fields stay empty.
 IdentifyReply parseIdentifyReply(const QByteArray &reply);
 
+// The same walk over a reply that arrives in pieces (the TCP identify). Keeps
+// at most 'keepPerField' bytes of each field and nothing after the walk has
+// ended, so a reader that sends megabytes costs a few bytes of memory; the
+// list lines show no more than ShownFieldBytes of any field, so with that
+// limit the line is the same as for the whole reply.
+class IdentifyReplyWalk
+{
+public:
+    static constexpr int ShownFieldBytes = 25;
+
+    explicit IdentifyReplyWalk(qsizetype keepPerField = ShownFieldBytes) : m_keep(keepPerField) {}
+
+    void add(const QByteArray &bytes);
+    const IdentifyReply &fields() const { return m_fields; }
+    // True when the last byte received so far is a carriage return.
+    bool endsWithCarriageReturn() const { return m_lastByte == '\r'; }
+    qint64 bytesSeen() const { return m_bytesSeen; }
+
+private:
+    IdentifyReply m_fields;
+    qsizetype m_keep;
+    int m_index = 0;
+    bool m_ended = false;
+    char m_lastByte = 0;
+    qint64 m_bytesSeen = 0;
+};
+
 // The 72-column line of the local search list: address in columns 1-20, the
 // MAC as six blank-separated pairs plus 5 blanks in 21-42, identification in
 // 43-67 and control port in 68-72; each field cut or padded with blanks.

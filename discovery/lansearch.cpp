@@ -102,7 +102,7 @@ void LanSearch::startSearch()
 void LanSearch::winsock1DataArrival()
 {
     QByteArray datagram;
-    if (!Winsock1->GetData(datagram))
+    if (!Winsock1->GetData(datagram) || List1->count() >= MaxListLines)
         return;
     List1->addItem(identifyListLine(parseIdentifyReply(datagram)));
 }
@@ -127,14 +127,17 @@ void LanSearch::resolveDup()
     const QString answer = m_dialogs.input(QStringLiteral("Enter new IP Address for this reader"), Dialogs::Title);
     if (!self || answer.isEmpty())
         return;
-    if (!isvalidip(answer)) {
+    // Besides the shared check, the reader must get four numbers: it would
+    // restart with whatever text it is given. Blanks at either end are not
+    // sent as part of the address.
+    if (!isvalidip(answer) || !isNewReaderAddress(answer)) {
         m_dialogs.message(QStringLiteral("Invalid IP Address"));
         return;
     }
     Winsock1->RemoteHost = identify::RequestGroup;
     Winsock1->RemotePort = identify::Port;
     // A send that the system refuses is said as such, never confirmed.
-    if (!Winsock1->SendData(changeAddressMessage(mac, answer))) {
+    if (!Winsock1->SendData(changeAddressMessage(mac, withoutOuterBlanks(answer)))) {
         m_dialogs.message(couldNotSendMessage());
         return;
     }

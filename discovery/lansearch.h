@@ -20,6 +20,10 @@ public:
     // Receive buffer of the search socket: holds a burst of thousands of
     // replies while the program sits in a wait elsewhere.
     static constexpr int ReceiveBufferBytes = 4 * 1024 * 1024;
+    // Lines one search lists at most: a whole /16 network of readers. Replies
+    // beyond it (only a flooding sender gets there) are dropped, so that a
+    // flood cannot fill the memory; a new search starts a new list.
+    static constexpr int MaxListLines = 65536;
 
     explicit LanSearch(Dialogs &dialogs, QWidget *parent = nullptr);
 

@@ -26,6 +26,7 @@ constexpr int SlowConnectLooks = 30;
 // A connected reader gets 10 passes of 20 ms to answer.
 constexpr int ReplyPasses = 10;
 constexpr int ReplyPassMs = 20;
+constexpr qint64 ReadPieceBytes = 64 * 1024;
 } // namespace
 
 WanSearch::WanSearch(Dialogs &dialogs, QWidget *parent)
@@ -44,6 +45,9 @@ WanSearch::WanSearch(Dialogs &dialogs, QWidget *parent)
     Text2 = new FilteredLineEdit(QStringLiteral("Text2"), 5, this);
     Text2->setFilter(FilteredLineEdit::digits);
     place(Text2, 2760, 1140, 1635, 315);
+    // The field labels name their fields for assistive technology.
+    Label1[3]->setBuddy(Text3);
+    Label1[4]->setBuddy(Text2);
 
     const QFont buttonFont = ui::sansSerifBold(9.75);
     Label2 = actionButton(this, QStringLiteral("Label2"), QStringLiteral("F1 Start Search"), QStringLiteral("Shape2"),
@@ -99,14 +103,16 @@ void WanSearch::runScan()
     // scan inside the first.
     if (m_scanning)
         return;
-    if (!isvalidip(Text3->text())) {
+    // A start whose first two groups are not numbers would turn every address
+    // of the scan into a host name to look up: refused like any invalid one.
+    if (!isvalidip(Text3->text()) || !WideAreaWalk::hasNumericPrefix(Text3->text())) {
         m_dialogs.message(QStringLiteral("Invalid IP Address"));
         return;
     }
     // Besides a blank text, a value that is no port (0, above 65535, or a
     // pasted non-number) is refused before anything is tried.
     bool portOk = false;
-    const quint16 port = SocketControl::portFromText(Text2->text(), &portOk);
+    SocketControl::portFromText(Text2->text(), &portOk);
     if (!isnotblank(Text2->text()) || !portOk) {
         m_dialogs.message(QStringLiteral("Invalid Port Number"));
         return;
@@ -125,11 +131,12 @@ void WanSearch::runScan()
     while (!stop && walk.next(address)) {
         Label3->setText(QStringLiteral("Searching ") + address);
         Label3->repaint();
-        const QByteArray reply = identifyAt(address, port);
+        IdentifyReply reply;
+        const bool answered = identifyAt(address, reply);
         if (!self)
             return;
-        if (!reply.isEmpty())
-            List1->addItem(wideAreaListLine(parseIdentifyReply(reply)));
+        if (answered)
+            List1->addItem(wideAreaListLine(reply));
     }
 
     Label3->hide();
@@ -137,48 +144,60 @@ void WanSearch::runScan()
     m_scanning = false;
 }
 
-QByteArray WanSearch::identifyAt(const QString &address, quint16 port)
+bool WanSearch::identifyAt(const QString &address, IdentifyReply &reply)
 {
     QPointer<WanSearch> self(this);
-    // Socket errors from here on are not reported: the address is skipped.
+    // The port is read for every address, so an edit during the scan counts
+    // from the next address on. Socket errors from here on are not reported:
+    // a port text edited into no port makes Connect fail, and the address is
+    // skipped after its wait like any silent one.
+    bool portOk = false;
+    const quint16 port = SocketControl::portFromText(Text2->text(), &portOk);
     tcpclient->LocalPort = 0;
-    tcpclient->RemotePort = port;
+    tcpclient->RemotePort = portOk ? port : 0;
     tcpclient->RemoteHost = address;
     tcpclient->Connect();
 
     for (int counter = 1;; ++counter) {
         sleepWithEvents(waits::tickMs());
         if (!self)
-            return {};
+            return false;
         if (counter >= (Check1->isChecked() ? SlowConnectLooks : ConnectLooks)) {
             tcpclient->Close();
-            return {};
+            return false;
         }
         QCoreApplication::processEvents();
         if (!self)
-            return {};
+            return false;
         if (tcpclient->State() == SocketControl::Connected)
             break;
     }
 
-    QByteArray reply;
+    // The reply is walked as it comes and only the shown part of each field
+    // is kept: a reader sending megabytes without a carriage return costs no
+    // more memory than one that answers properly. Each pass reads what the
+    // socket holds in pieces of at most ReadPieceBytes.
+    IdentifyReplyWalk walk;
     tcpclient->SendData(identify::TcpRequest);
     for (int pass = 0; pass < ReplyPasses; ++pass) {
         QCoreApplication::processEvents();
         if (self)
             sleepWithEvents(ReplyPassMs);
         if (!self)
-            return {};
+            return false;
         while (tcpclient->BytesReceived() != 0) {
-            reply += tcpclient->GetData(tcpclient->BytesReceived());
-            if (reply.endsWith('\r')) {
+            walk.add(tcpclient->GetData(qMin<qint64>(tcpclient->BytesReceived(), ReadPieceBytes)));
+            // Judged, as for one read of everything waiting, once the piece
+            // read last has emptied the socket.
+            if (tcpclient->BytesReceived() == 0 && walk.endsWithCarriageReturn()) {
                 tcpclient->Close();
-                return reply;
+                reply = walk.fields();
+                return true;
             }
         }
     }
     tcpclient->Close();
-    return {};
+    return false;
 }
 
 void WanSearch::list1DblClick(QListWidgetItem *item)

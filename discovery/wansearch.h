@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 
+struct IdentifyReply;
 class ClickLabel;
 class Dialogs;
 class FilteredLineEdit;
@@ -37,11 +38,12 @@ signals:
     void readerChosen(const QString &address, const QString &port);
 
 private:
-    // Connects to one address and asks it to identify itself. Returns the
-    // reply up to and including its carriage return, or empty text when the
-    // address did not connect or answer in time, or the window went away
-    // during a wait (the caller then touches nothing of it).
-    QByteArray identifyAt(const QString &address, quint16 port);
+    // Connects to one address, on the port that Text2 holds now, and asks it
+    // to identify itself. True with the reply's fields once the reply read so
+    // far ends in a carriage return; false when the address did not connect
+    // or answer in time, or the window went away during a wait (the caller
+    // then touches nothing of it).
+    bool identifyAt(const QString &address, IdentifyReply &reply);
     void list1DblClick(QListWidgetItem *item);
 
     Dialogs &m_dialogs;

@@ -215,6 +215,83 @@ private slots:
         QCOMPARE(count, 256 * 255);
         QCOMPARE(address, QStringLiteral("10.1.255.255"));
     }
+
+    // A reply arriving in pieces gives the same lines as the whole reply,
+    // whatever its size, while only the shown part of each field is kept.
+    void replyWalkInPieces_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<int>("pieceSize");
+        QTest::addColumn<bool>("endsWithCr");
+        QTest::newRow("one byte at a time") << QByteArray("127.0.0.5:0050C2000001:Door reader:87\r") << 1 << true;
+        QTest::newRow("CR inside a piece, text after it")
+            << QByteArray("1.2.3.4:AABBCCDDEEFF:id\rtrailing") << 5 << false;
+        QTest::newRow("colon at a piece boundary") << QByteArray("1.2.3.4:AABB:x:y:z\r") << 8 << true;
+        QTest::newRow("64 KiB field then the rest")
+            << QByteArray(65536, 'A') + ":0050C2000001:" + QByteArray(70000, 'i') + ":87\r" << 4096 << true;
+        QTest::newRow("10 MB without CR") << QByteArray(10 * 1024 * 1024, 'x') << 65536 << false;
+    }
+    void replyWalkInPieces()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(int, pieceSize);
+        IdentifyReplyWalk walk;
+        for (qsizetype at = 0; at < reply.size(); at += pieceSize)
+            walk.add(reply.mid(at, pieceSize));
+        const IdentifyReply whole = parseIdentifyReply(reply);
+        QCOMPARE(::identifyListLine(walk.fields()), ::identifyListLine(whole));
+        QCOMPARE(::wideAreaListLine(walk.fields()), ::wideAreaListLine(whole));
+        QTEST(walk.endsWithCarriageReturn(), "endsWithCr");
+        QCOMPARE(walk.bytesSeen(), reply.size());
+        const IdentifyReply &kept = walk.fields();
+        for (const QByteArray *field : {&kept.address, &kept.mac, &kept.identification, &kept.controlPort})
+            QVERIFY(field->size() <= IdentifyReplyWalk::ShownFieldBytes);
+    }
+
+    // The new address of "Resolve Dup" must be one a reader can take.
+    void newReaderAddress_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("plain") << "10.0.0.7" << true;
+        QTest::newRow("fifteen characters") << "192.168.100.200" << true;
+        QTest::newRow("blanks at the ends") << " 10.0.0.7  " << true;
+        QTest::newRow("letters") << "a.b.c.d" << false;
+        QTest::newRow("letter in a group") << "10.0.0.7x" << false;
+        QTest::newRow("empty group") << "1..2.3" << false;
+        QTest::newRow("leading dot") << ".1.2.3" << false;
+        QTest::newRow("blank inside") << "10.0. 0.7" << false;
+        QTest::newRow("above 255") << "10.0.0.256" << false;
+        QTest::newRow("four digits") << "10.0.0.0007" << false;
+        QTest::newRow("three groups") << "10.0.7" << false;
+        QTest::newRow("blanks only") << "   " << false;
+        QTest::newRow("non-ASCII digit") << QString::fromUtf8("10.0.0.\xd9\xa7") << false;
+    }
+    void newReaderAddress()
+    {
+        QFETCH(QString, text);
+        QTEST(isNewReaderAddress(text), "accepted");
+    }
+
+    void numericPrefix_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<bool>("numeric");
+        QTest::newRow("plain") << "10.1.1.250" << true;
+        QTest::newRow("leading zeros") << "010.1.07.5" << true;
+        QTest::newRow("blank before") << " 1.2.3.4" << true;
+        QTest::newRow("letters") << "a.b.c.d" << false;
+        QTest::newRow("blank in group 2") << "1. 2.3.4" << false;
+        QTest::newRow("blank after group 1") << "1 .2.3.4" << false;
+        QTest::newRow("empty group 1") << ".1.2.3" << false;
+        QTest::newRow("empty group 2") << "1..2.3" << false;
+        QTest::newRow("letters in groups 3 and 4 read as numbers") << "1.2.c.d" << true;
+    }
+    void numericPrefix()
+    {
+        QFETCH(QString, start);
+        QTEST(WideAreaWalk::hasNumericPrefix(start), "numeric");
+    }
 };
 
 QTEST_GUILESS_MAIN(TestIdentify)

@@ -302,6 +302,11 @@ private slots:
                                            << QStringList{"Invalid IP Address"} << QByteArray();
         QTest::newRow("bad address") << true << QStringList{"1.2.3.256"} << QStringList{prompt}
                                      << QStringList{"Invalid IP Address"} << QByteArray();
+        QTest::newRow("letters") << true << QStringList{"a.b.c.d"} << QStringList{prompt}
+                                 << QStringList{"Invalid IP Address"} << QByteArray();
+        QTest::newRow("blank before the address not sent")
+            << true << QStringList{" 10.0.0.7"} << QStringList{prompt} << QStringList{done}
+            << QByteArray("RPG0050C200005110.0.0.7       ");
         QTest::newRow("cancel") << true << QStringList{""} << QStringList{prompt} << QStringList{} << QByteArray();
         QTest::newRow("no line selected") << false << QStringList{"127.0.0.7"} << QStringList{}
                                           << QStringList{LanSearch::noReaderSelectedMessage()} << QByteArray();

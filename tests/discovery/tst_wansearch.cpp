@@ -347,6 +347,29 @@ private slots:
         QCOMPARE(chosen.at(0).at(1).toString(), QStringLiteral("1087"));
     }
 
+    // The port is read for each address: an edit during the scan counts from
+    // the next address on; a port text edited into no port skips addresses.
+    void portEditedDuringScan()
+    {
+        waits::setTickMs(5);
+        m_simulator->addReader(readerConfig("127.0.255.252", "0050C2000601", "Edited"));
+        m_simulator->addReader(readerConfig("127.0.255.254", "0050C2000602", "Skipped"));
+        startSimulator();
+        m_text3->setText(QStringLiteral("127.0.255.251"));
+        m_text2->setText(SilentPort);
+        m_status->when(QStringLiteral("Searching 127.0.255.251"), [this] {
+            m_text2->setText(QStringLiteral("87"));
+            m_status->when(QStringLiteral("Searching 127.0.255.253"),
+                           [this] { m_text2->setText(QStringLiteral("99999")); });
+        });
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
+        QCOMPARE(m_status->shown,
+                 searching({"127.0.255.251", "127.0.255.252", "127.0.255.253", "127.0.255.254", "127.0.255.255"}));
+        QCOMPARE(m_list->count(), 1);
+        QCOMPARE(m_list->item(0)->text().mid(42).trimmed(), QStringLiteral("Edited"));
+        QCOMPARE(m_dialogs->messages, QStringList());
+    }
+
     // A window that goes away during a scan ends the scan without touching it.
     void windowClosedDuringScan()
     {
