@@ -122,6 +122,7 @@ void TestProgramHostile::statNeverComplete_data()
     QTest::newRow("reply dripping every 50 ms") << QByteArray("STAT") << Fault::drip(50) << false;
     QTest::newRow("CR just past the reply limit")
         << QByteArray("STAT") << Fault::replace(QByteArray(control::ReplyLimit, ':') + '\r') << false;
+    QTest::newRow("flood of 20 MB instead of the acknowledgement") << QByteArray("PASS") << Fault::flood(20 << 20) << false;
     QTest::newRow("acknowledgement dripping every 50 ms") << QByteArray("PASS") << Fault::drip(50) << true;
 }
 
@@ -152,7 +153,7 @@ void TestProgramHostile::statNeverComplete()
         return;
     }
     verifyIdleAfterFailure();
-    // Connection and login take a look or two; the STAT wait runs to its 30th count.
+    // Connection and login take a look or two; the failing wait runs to its 30th count.
     QVERIFY2(elapsed >= 2900 && elapsed < 3000 + 400 + 1200, qPrintable(QString::number(elapsed)));
     QVERIFY(m_window->firmware().isEmpty());
     QVERIFY(text(4)->text().isEmpty());
