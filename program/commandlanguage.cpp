@@ -28,7 +28,7 @@ bool control::isCompleteStatReply(const QByteArray &replyBuffer)
     return !replyBuffer.isEmpty() && replyBuffer.endsWith(CarriageReturn);
 }
 
-bool control::waitstat(const QByteArray &replyBuffer, const QObject *owner)
+bool control::waitstat(const QByteArray &replyBuffer, const QObject *owner, const bool *overlong)
 {
     QPointer<const QObject> guard(owner);
     for (int counter = 1;; ++counter) {
@@ -38,9 +38,48 @@ bool control::waitstat(const QByteArray &replyBuffer, const QObject *owner)
         QCoreApplication::processEvents();
         if (owner && !guard)
             return false;
-        if (isCompleteStatReply(replyBuffer))
+        if (isCompleteStatReply(replyBuffer) && !(overlong && *overlong))
             return true;
     }
+}
+
+void control::appendReply(QByteArray &replyBuffer, bool &overlong, const QByteArray &chunk)
+{
+    const qsizetype room = ReplyLimit - replyBuffer.size();
+    if (chunk.size() > room)
+        overlong = true;
+    if (room > 0)
+        replyBuffer.append(chunk.constData(), qMin(room, chunk.size()));
+}
+
+bool control::isPortNumber(const QByteArray &text)
+{
+    if (text.isEmpty() || text.size() > 5)
+        return false;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+    }
+    const int port = text.toInt();
+    return port >= 1 && port <= 65535;
+}
+
+bool control::isDottedAddress(const QByteArray &text)
+{
+    const QByteArrayList groups = text.split('.');
+    if (groups.size() != 4)
+        return false;
+    for (const QByteArray &group : groups) {
+        if (group.isEmpty() || group.size() > 3)
+            return false;
+        for (const char c : group) {
+            if (c < '0' || c > '9')
+                return false;
+        }
+        if (group.toInt() > 255)
+            return false;
+    }
+    return true;
 }
 
 bool control::hasClientSendId(const QByteArray &firmware)

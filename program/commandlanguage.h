@@ -12,6 +12,12 @@ class QObject;
 
 namespace control {
 inline constexpr char CarriageReturn = '\r';
+// The most a window keeps of one reply. A STAT reply is a few hundred bytes;
+// a reader that sends more than this without its carriage return (or keeps on
+// sending) is broken: the bytes beyond are read and dropped, and the reply
+// counts as overlong, which no wait accepts. A buffer this long can never be
+// "OK" CR either, so the limit changes no acknowledgement.
+inline constexpr qsizetype ReplyLimit = 64 * 1024;
 // The firmware version whose readers have no client-send-id setting.
 inline const QByteArray FirmwareWithoutClientSendId = QByteArrayLiteral("02.00");
 
@@ -29,7 +35,23 @@ bool isCompleteStatReply(const QByteArray &replyBuffer);
 // Looks every 100 ms (waits::tickMs) whether the STAT reply is complete while
 // events run; false at the 30th count (about 3 s), or at once when owner (if
 // given) is destroyed meanwhile. The buffer is never changed.
-bool waitstat(const QByteArray &replyBuffer, const QObject *owner = nullptr);
+// An overlong reply (*overlong true, see ReplyLimit) is never complete: the
+// wait then runs to its limit like any reply without its carriage return.
+bool waitstat(const QByteArray &replyBuffer, const QObject *owner = nullptr, const bool *overlong = nullptr);
+
+// Appends a received chunk to a reply buffer, keeping at most ReplyLimit
+// bytes; sets *overlong once bytes had to be dropped.
+void appendReply(QByteArray &replyBuffer, bool &overlong, const QByteArray &chunk);
+
+// Stricter checks for what the Program Reader window writes into a reader or
+// connects to. Its field checks accept more (pasted text bypasses the key
+// filters); writing such text would leave the reader with a setting it cannot
+// use, so it is refused before anything is sent.
+// A port: 1 to 5 digits and nothing else, from 1 to 65535.
+bool isPortNumber(const QByteArray &text);
+// An address: four groups of 1 to 3 digits, each at most 255, joined by
+// dots, with no blanks or other characters.
+bool isDottedAddress(const QByteArray &text);
 
 // Readers reporting exactly "02.00" have no STAT field 19 and are never sent
 // "CID"; every other text (empty included) has and is.

@@ -53,12 +53,14 @@ QByteArray bytes(const QLineEdit *box)
 }
 
 // Puts a field into its box exactly as the reader sent it: a field longer
-// than the box's design limit widens the limit instead of being cut.
+// than the box's design limit (or the line edit's own 32767 for the boxes
+// without one) widens the limit instead of being cut. Fields are at most
+// control::ReplyLimit bytes long.
 void fill(QLineEdit *box, const QByteArray &field)
 {
     const int designLimit = box->property("designMaxLength").toInt();
-    if (designLimit > 0)
-        box->setMaxLength(qMax(designLimit, int(field.size())));
+    const int limit = designLimit > 0 ? designLimit : 32767;
+    box->setMaxLength(qMax(limit, int(field.size())));
     box->setText(text(field));
 }
 } // namespace
@@ -125,6 +127,11 @@ void WideProgram::buildControls()
                 QStringLiteral("Current password for the reader (a password is required to read or save the settings)"),
                 anything);
 
+    // Each field is named by its visible label (for screen readers).
+    Label2.at(0)->setBuddy(Text1);
+    Label2.at(1)->setBuddy(Text2);
+    Label2.at(2)->setBuddy(Text3);
+
     // The three actions: white labels over grey rounded rectangles.
     struct Action { int index; const char *caption; const char *tip; const char *shape; QRect shapeRect; QRect labelRect; };
     const Action actions[] = {
@@ -170,7 +177,9 @@ void WideProgram::buildControls()
         else if (name == u"Text5" || name == u"Text6" || name == u"Text7" || name == u"Text11")
             filter = digits;
         FilteredLineEdit *edit = box(name, r.maxLength, 2760, r.top, 1815, 255, tip, filter);
-        fieldLabel(r.labelIndex, QString::fromLatin1(r.caption), 540, r.top, 2205, 255)->setToolTip(tip);
+        QLabel *rowLabel = fieldLabel(r.labelIndex, QString::fromLatin1(r.caption), 540, r.top, 2205, 255);
+        rowLabel->setToolTip(tip);
+        rowLabel->setBuddy(edit);
         panelBoxes.append(edit);
     }
     Text4 = static_cast<FilteredLineEdit *>(panelBoxes.at(0));
@@ -231,6 +240,7 @@ void WideProgram::buildControls()
     Text15->setObjectName(QStringLiteral("Text15"));
     Text15->setReadOnly(true);
     place(Text15, 6960, 6540, 1815, 255);
+    Label2.at(22)->setBuddy(Text15);
 
     // Status line: dark red, centred, empty while idle.
     QLabel *status = fieldLabel(StatusLine, QStringLiteral("Label2(21)"), 300, 7200, 9135, 315);
@@ -303,7 +313,13 @@ void WideProgram::Winsock1_DataArrival(qint64)
 {
     const qint64 waiting = Winsock1->BytesReceived();
     if (waiting != 0)
-        m_replyBuffer.append(Winsock1->GetData(waiting));
+        control::appendReply(m_replyBuffer, m_replyOverlong, Winsock1->GetData(waiting));
+}
+
+void WideProgram::clearReply()
+{
+    m_replyBuffer.clear();
+    m_replyOverlong = false;
 }
 
 void WideProgram::setStatus(const QString &status)
@@ -326,11 +342,15 @@ bool WideProgram::connectAndLogin()
     bool portValid = false;
     const quint16 port = SocketControl::portFromText(Text2->text(), &portValid);
     Winsock1->RemoteHost = Text1->text();
-    // A port text that is not 1..65535 (it can be pasted) stays 0, which the
-    // socket refuses: the action then ends as an unreachable reader.
     Winsock1->RemotePort = portValid ? port : 0;
     Winsock1->LocalPort = 0;
     setStatus(AttemptingConnection);
+    // A port text that is not 1..65535, or an address that is no dotted
+    // address once its surrounding blanks are removed (both can be pasted),
+    // ends the action at once as an unreachable reader: nothing is connected
+    // to and no name is looked up.
+    if (!portValid || !control::isDottedAddress(trimBlanks(Text1->text()).toLatin1()))
+        return false;
     if (!waitconnect(*Winsock1, this))
         return false;
     setStatus(QString());
@@ -340,7 +360,7 @@ bool WideProgram::connectAndLogin()
 
 bool WideProgram::sendAndAwaitAcknowledgement(const QByteArray &line)
 {
-    m_replyBuffer.clear();
+    clearReply();
     m_cmdline = line;
     Winsock1->SendData(m_cmdline);
     return waitok(m_replyBuffer, this);
@@ -373,10 +393,10 @@ void WideProgram::getparams()
             connectionFailed();
         return;
     }
-    m_replyBuffer.clear();
+    clearReply();
     m_cmdline = control::commandLine(QByteArrayLiteral("STAT"));
     Winsock1->SendData(m_cmdline);
-    if (!control::waitstat(m_replyBuffer, this)) {
+    if (!control::waitstat(m_replyBuffer, this, &m_replyOverlong)) {
         if (alive)
             connectionFailed();
         return;
@@ -452,21 +472,25 @@ void WideProgram::setparams()
         return m_dialogs.message(InvalidControlPort);
     if (!isfivechars(Text3->text()))
         return m_dialogs.message(InvalidPassword);
-    if (!isvalidip(Text4->text()))
+    // The settings written into the reader must also be ones it can use: a
+    // pasted port of letters, 0 or above 65535, or an address with blanks or
+    // letters, gets the message of its field instead of being written (which
+    // could leave the reader unreachable).
+    if (!isvalidip(Text4->text()) || !control::isDottedAddress(bytes(Text4)))
         return m_dialogs.message(InvalidAddress);
-    if (!isnotblank(Text5->text()))
+    if (!isnotblank(Text5->text()) || !control::isPortNumber(bytes(Text5)))
         return m_dialogs.message(QStringLiteral("Invalid Data Port Number"));
-    if (!isnotblank(Text6->text()))
+    if (!isnotblank(Text6->text()) || !control::isPortNumber(bytes(Text6)))
         return m_dialogs.message(QStringLiteral("Invalid UDP Port Number"));
-    if (!isnotblank(Text7->text()))
+    if (!isnotblank(Text7->text()) || !control::isPortNumber(bytes(Text7)))
         return m_dialogs.message(InvalidControlPort);
-    if (!isvalidip(Text8->text()))
+    if (!isvalidip(Text8->text()) || !control::isDottedAddress(bytes(Text8)))
         return m_dialogs.message(QStringLiteral("Invalid Subnet Address"));
-    if (!isvalidip(Text9->text()))
+    if (!isvalidip(Text9->text()) || !control::isDottedAddress(bytes(Text9)))
         return m_dialogs.message(QStringLiteral("Invalid Gateway Address"));
-    if (!isvalidip(Text10->text()))
+    if (!isvalidip(Text10->text()) || !control::isDottedAddress(bytes(Text10)))
         return m_dialogs.message(QStringLiteral("Invalid Server Address"));
-    if (!isnotblank(Text11->text()))
+    if (!isnotblank(Text11->text()) || !control::isPortNumber(bytes(Text11)))
         return m_dialogs.message(QStringLiteral("Invalid Server Port Number"));
     if (!checkedStates(m_modeGroup).contains(true))
         return m_dialogs.message(QStringLiteral("An Operating Mode must be selected"));

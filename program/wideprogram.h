@@ -28,6 +28,7 @@ public:
     QByteArray firmware() const { return m_firmware; }
     QByteArray cmdline() const { return m_cmdline; }
     QByteArray replyBuffer() const { return m_replyBuffer; }
+    qsizetype replyCapacity() const { return m_replyBuffer.capacity(); }
     QByteArray modecode() const { return m_modecode; }
     QByteArray speedcode() const { return m_speedcode; }
     QByteArray dhcpcode() const { return m_dhcpcode; }
@@ -56,6 +57,7 @@ private:
     void makeOptionGroup(const QList<QCheckBox *> &group);
     void labelClick(int index);
     void Winsock1_DataArrival(qint64 totalBytes);
+    void clearReply();
 
     bool refusedAsBusy();
     bool connectAndLogin();
@@ -105,7 +107,8 @@ private:
     bool m_busy = false;
     bool m_actionRunning = false;
     QByteArray m_cmdline;
-    QByteArray m_replyBuffer;
+    QByteArray m_replyBuffer;   // at most control::ReplyLimit bytes
+    bool m_replyOverlong = false;  // bytes beyond the limit were dropped since the last clear
     QByteArray m_firmware;
     QByteArray m_modecode, m_speedcode, m_dhcpcode, m_dpasscode;
     QByteArray m_cidcode;

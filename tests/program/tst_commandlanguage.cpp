@@ -282,6 +282,80 @@ private slots:
         QVERIFY2(clock.elapsed() >= 2900 && clock.elapsed() < 3000 + 700, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(incomplete, QByteArray("A:B:"));
     }
+
+    // The reply buffer keeps at most ReplyLimit bytes; a reply that ran over
+    // is never complete, even when the bytes it kept end with a CR.
+    void replyLimit_data()
+    {
+        QTest::addColumn<QByteArrayList>("chunks");
+        QTest::addColumn<qsizetype>("kept");
+        QTest::addColumn<bool>("overlong");
+        const qsizetype limit = control::ReplyLimit;
+        QTest::newRow("small") << QByteArrayList{"OK", "\r"} << qsizetype(3) << false;
+        QTest::newRow("exactly the limit") << QByteArrayList{QByteArray(limit - 1, 'A'), "\r"} << limit << false;
+        QTest::newRow("one byte over") << QByteArrayList{QByteArray(limit, 'A'), "\r"} << limit << true;
+        QTest::newRow("one huge chunk") << QByteArrayList{QByteArray(10 * limit, '\r')} << limit << true;
+        QTest::newRow("over, then more") << QByteArrayList{QByteArray(limit + 5, 'A'), "B", "\r"} << limit << true;
+    }
+
+    void replyLimit()
+    {
+        QFETCH(QByteArrayList, chunks);
+        QFETCH(qsizetype, kept);
+        QFETCH(bool, overlong);
+        QByteArray buffer;
+        bool over = false;
+        QByteArray all;
+        for (const QByteArray &chunk : chunks) {
+            control::appendReply(buffer, over, chunk);
+            all += chunk;
+        }
+        QCOMPARE(buffer.size(), kept);
+        QCOMPARE(buffer, all.left(kept));
+        QCOMPARE(over, overlong);
+        waits::setTickMs(1);
+        QCOMPARE(control::waitstat(buffer, nullptr, &over), buffer.endsWith('\r') && !overlong);
+    }
+
+    void settingChecks_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("port");
+        QTest::addColumn<bool>("address");
+        QTest::newRow("87") << QByteArray("87") << true << false;
+        QTest::newRow("1") << QByteArray("1") << true << false;
+        QTest::newRow("65535") << QByteArray("65535") << true << false;
+        QTest::newRow("0") << QByteArray("0") << false << false;
+        QTest::newRow("00000") << QByteArray("00000") << false << false;
+        QTest::newRow("65536") << QByteArray("65536") << false << false;
+        QTest::newRow("99999") << QByteArray("99999") << false << false;
+        QTest::newRow("letters") << QByteArray("8a7") << false << false;
+        QTest::newRow("blank before") << QByteArray(" 87") << false << false;
+        QTest::newRow("six digits") << QByteArray("000087") << false << false;
+        QTest::newRow("sign") << QByteArray("+87") << false << false;
+        QTest::newRow("empty") << QByteArray() << false << false;
+        QTest::newRow("address") << QByteArray("192.168.1.55") << false << true;
+        QTest::newRow("zeros") << QByteArray("0.0.0.0") << false << true;
+        QTest::newRow("leading zeros") << QByteArray("010.001.000.255") << false << true;
+        QTest::newRow("blank before address") << QByteArray(" 1.2.3.4") << false << false;
+        QTest::newRow("blank after address") << QByteArray("1.2.3.4 ") << false << false;
+        QTest::newRow("blank inside") << QByteArray("1. 2.3.4") << false << false;
+        QTest::newRow("letters address") << QByteArray("a.b.c.d") << false << false;
+        QTest::newRow("empty group") << QByteArray("1..2.3") << false << false;
+        QTest::newRow("dot first") << QByteArray(".1.2.3") << false << false;
+        QTest::newRow("256") << QByteArray("1.2.3.256") << false << false;
+        QTest::newRow("four digits") << QByteArray("1.2.3.0255") << false << false;
+        QTest::newRow("five groups") << QByteArray("1.2.3.4.5") << false << false;
+    }
+
+    void settingChecks()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, port);
+        QFETCH(bool, address);
+        QCOMPARE(control::isPortNumber(text), port);
+        QCOMPARE(control::isDottedAddress(text), address);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCommandLanguage)

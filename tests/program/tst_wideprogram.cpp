@@ -59,6 +59,8 @@ private slots:
     void tabOrder();
     void actionsAreAccessibleButtons_data();
     void actionsAreAccessibleButtons();
+    void fieldsNamedByTheirLabels_data();
+    void fieldsNamedByTheirLabels();
     void setupFillsTopRowAndFocusesPassword();
     void keyFilters_data();
     void keyFilters();
@@ -328,6 +330,33 @@ void TestWideProgram::actionsAreAccessibleButtons()
     QTRY_COMPARE(m_dialogs->messages.size(), 1);
     QCOMPARE(m_dialogs->messages.constFirst(),
              index == 4 ? QStringLiteral("You must get the parameters before setting them") : QStringLiteral("Invalid IP Address"));
+}
+
+void TestWideProgram::fieldsNamedByTheirLabels_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("name");
+    const char *const names[][2] = {
+        {"Text1", "IP Address"}, {"Text2", "Control Port"}, {"Text3", "Password"},
+        {"Text4", "Reader IP Address"}, {"Text5", "Reader Data Port (tcp)"}, {"Text6", "Reader Data Port (udp)"},
+        {"Text7", "Reader Control Port"}, {"Text8", "Reader Subnet Mask"}, {"Text9", "Reader Gateway Address"},
+        {"Text10", "Server Address"}, {"Text11", "Server Port"}, {"Text12", "Identifier"}, {"Text13", "Password"},
+        {"Text14", "Mac Address"}, {"Text15", "Firmware Version:"}, {"Check1", "Server"}, {"Check8", "Auto"},
+        {"Check13", "Off"}, {"Check14", "On"},
+    };
+    for (const auto &n : names)
+        QTest::newRow(n[0]) << QString::fromLatin1(n[0]) << QString::fromLatin1(n[1]);
+}
+
+void TestWideProgram::fieldsNamedByTheirLabels()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, name);
+    auto *widget = m_window->findChild<QWidget *>(field);
+    QVERIFY(widget);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
 }
 
 void TestWideProgram::tabOrder()

@@ -1,0 +1,2 @@
+zav_add_fuzzer(fuzz_program_stat fuzz_program_stat.cpp zav_program)
+zav_add_fuzzer(fuzz_program_commands fuzz_program_commands.cpp zav_program)
