@@ -188,7 +188,7 @@ private slots:
         QFETCH(QString, window);
         const bool server = window == QLatin1String("servertest");
         SimulatedReader *reader = startReader(server ? '0' : '1');
-        FloodingControlPort control(true, 32 * 1024 * 1024);
+        FloodingControlPort control(true, 16 * 1024 * 1024);
         QVERIFY(control.listen());
         openWindow(window);
         field(m_window.get(), "Text4")->setText(QString::number(FloodControlPort));
@@ -264,7 +264,7 @@ private slots:
     // the socket holds back the rest (the reader is slowed, nothing is lost).
     void dataFlood()
     {
-        const qint64 total = 12 * 1000 * 1000 + 5;
+        const qint64 total = 8 * 1000 * 1000 + 5;
         ReaderConfig config = readerConfig('0');
         config.data.stream = DataBehaviour::CountedBytes;
         config.data.streamBytes = total;
@@ -402,8 +402,8 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("kind");
-        QTest::newRow("server: data port refused") << "servertest" << "refused";
-        QTest::newRow("server: control port refused") << "servertest" << "control refused";
+        // Each failed connect runs its wait to the limit: 100 of each kind.
+        QTest::newRow("server: data and control port refused") << "servertest" << "refused";
         QTest::newRow("client: listen and stop") << "clienttest" << "cycle";
         QTest::newRow("client: port in use") << "clienttest" << "busy";
         QTest::newRow("udp: listen and stop") << "udpform" << "cycle";
@@ -423,25 +423,31 @@ private slots:
                 QVERIFY(udpOccupant.bind(QHostAddress::AnyIPv4, 57, QAbstractSocket::DontShareAddress));
         }
         openWindow(window);
-        if (window == QLatin1String("servertest")) {
+        const bool server = window == QLatin1String("servertest");
+        if (server) {
             field(m_window.get(), "Text2")->setText(QString::number(RefusingPort));
-            if (kind == QLatin1String("control refused")) {
-                field(m_window.get(), "Text4")->setText(QString::number(RefusingPort));
-                field(m_window.get(), "Text1")->setText(QStringLiteral("58203"));
-            }
+            field(m_window.get(), "Text4")->setText(QString::number(RefusingPort));
         }
+        // One attempt first: what is opened once per process on first use (an
+        // event descriptor on the first UDP bind) is then already open.
+        click(m_window.get(), "Label2");
+        click(m_window.get(), "Label3");
+        m_dialogs->messages.clear();
+        m_statuses->clear();
         settle();
         const int descriptors = openFileDescriptorCount();
         for (int i = 0; i < 200; ++i) {
+            // Server Connect: odd attempts log in first (to a refusing control port).
+            if (server)
+                field(m_window.get(), "Text1")->setText(i % 2 ? QStringLiteral("58203") : QString());
             click(m_window.get(), "Label2");
             if (kind == QLatin1String("cycle"))
                 click(m_window.get(), "Label3");
         }
-        if (window == QLatin1String("servertest") && kind == QLatin1String("refused"))
-            QCOMPARE(m_window->status(), QStringLiteral("Unable to Connect"));
-        else if (window == QLatin1String("servertest"))
-            QCOMPARE(m_dialogs->messages.size(), 200);
-        else if (kind == QLatin1String("busy"))
+        if (server) {
+            QCOMPARE(m_dialogs->messages, QStringList(100, QStringLiteral("Unable to connect to Control Port")));
+            QCOMPARE(m_statuses->count(QList<QVariant>{QStringLiteral("Unable to Connect")}), 100);
+        } else if (kind == QLatin1String("busy"))
             QCOMPARE(m_window->status(), QStringLiteral("Unable to Listen"));
         else
             QCOMPARE(m_window->status(), window == QLatin1String("udpform") ? QStringLiteral("Offline")
