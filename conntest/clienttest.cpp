@@ -17,9 +17,12 @@ ClientTest::ClientTest(Dialogs &dialogs, QWidget *parent)
     const QFont arial = ui::arialBold(9);
     ui::label(this, QStringLiteral("Label1(0)"), QStringLiteral("Connect with reader operating as a Client"), arial,
               1200, 120, 6855, 315, Qt::AlignHCenter | Qt::AlignTop);
-    QLabel *dataPortLabel = ui::label(this, QStringLiteral("Label1(4)"), QStringLiteral("Data Port Number"), arial, 900, 840, 1695, 315);
-    QLabel *controlPortLabel = ui::label(this, QStringLiteral("Label1(2)"), QStringLiteral("Control Port Number"), arial, 5100, 600, 1875, 315);
-    QLabel *passwordLabel = ui::label(this, QStringLiteral("Label1(1)"), QStringLiteral("Password"), arial, 5100, 1020, 1815, 315);
+    QLabel *dataPortLabel = ui::label(this, QStringLiteral("Label1(4)"), QStringLiteral("Data Port Number"),
+                                      arial, 900, 840, 1695, 315);
+    QLabel *controlPortLabel = ui::label(this, QStringLiteral("Label1(2)"), QStringLiteral("Control Port Number"),
+                                         arial, 5100, 600, 1875, 315);
+    QLabel *passwordLabel = ui::label(this, QStringLiteral("Label1(1)"), QStringLiteral("Password"),
+                                      arial, 5100, 1020, 1815, 315);
 
     Text2 = new FilteredLineEdit(QStringLiteral("Text2"), 5, this);
     Text2->setText(QStringLiteral("57"));

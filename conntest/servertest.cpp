@@ -28,10 +28,14 @@ ServerTest::ServerTest(Dialogs &dialogs, QWidget *parent)
     const QFont arial = ui::arialBold(9);
     ui::label(this, QStringLiteral("Label1(0)"), QStringLiteral("Connect to reader operating as a Server"), arial,
               1200, 120, 6855, 315, Qt::AlignHCenter | Qt::AlignTop);
-    QLabel *addressLabel = ui::label(this, QStringLiteral("Label1(3)"), QStringLiteral("IP Address"), arial, 840, 660, 1635, 315);
-    QLabel *dataPortLabel = ui::label(this, QStringLiteral("Label1(4)"), QStringLiteral("Port Number"), arial, 840, 1080, 1695, 315);
-    QLabel *controlPortLabel = ui::label(this, QStringLiteral("Label1(2)"), QStringLiteral("Control Port Number"), arial, 4920, 660, 1875, 315);
-    QLabel *passwordLabel = ui::label(this, QStringLiteral("Label1(1)"), QStringLiteral("Password"), arial, 4920, 1080, 1815, 315);
+    QLabel *addressLabel = ui::label(this, QStringLiteral("Label1(3)"), QStringLiteral("IP Address"),
+                                     arial, 840, 660, 1635, 315);
+    QLabel *dataPortLabel = ui::label(this, QStringLiteral("Label1(4)"), QStringLiteral("Port Number"),
+                                      arial, 840, 1080, 1695, 315);
+    QLabel *controlPortLabel = ui::label(this, QStringLiteral("Label1(2)"), QStringLiteral("Control Port Number"),
+                                         arial, 4920, 660, 1875, 315);
+    QLabel *passwordLabel = ui::label(this, QStringLiteral("Label1(1)"), QStringLiteral("Password"),
+                                      arial, 4920, 1080, 1815, 315);
 
     Text3 = field(this, QStringLiteral("Text3"), 15, QStringLiteral("192.168.1.55"), 2700, 660, 1635, 315);
     Text3->setFilter(FilteredLineEdit::address);

@@ -15,9 +15,12 @@ UdpForm::UdpForm(Dialogs &dialogs, QWidget *parent)
     const QFont arial = ui::arialBold(9);
     ui::label(this, QStringLiteral("Label1(0)"), QStringLiteral("Connect to reader using UDP"), arial,
               1200, 120, 6855, 315, Qt::AlignHCenter | Qt::AlignTop);
-    QLabel *addressLabel = ui::label(this, QStringLiteral("Label1(3)"), QStringLiteral("IP Address"), arial, 840, 660, 1635, 315);
-    QLabel *receivePortLabel = ui::label(this, QStringLiteral("Label1(1)"), QStringLiteral("ReceivePort Number"), arial, 4740, 660, 1875, 315);
-    QLabel *dataPortLabel = ui::label(this, QStringLiteral("Label1(4)"), QStringLiteral("Data Port Number"), arial, 840, 1080, 1695, 315);
+    QLabel *addressLabel = ui::label(this, QStringLiteral("Label1(3)"), QStringLiteral("IP Address"),
+                                     arial, 840, 660, 1635, 315);
+    QLabel *receivePortLabel = ui::label(this, QStringLiteral("Label1(1)"), QStringLiteral("ReceivePort Number"),
+                                         arial, 4740, 660, 1875, 315);
+    QLabel *dataPortLabel = ui::label(this, QStringLiteral("Label1(4)"), QStringLiteral("Data Port Number"),
+                                      arial, 840, 1080, 1695, 315);
 
     Text3 = new FilteredLineEdit(QStringLiteral("Text3"), 15, this);
     Text3->setText(QStringLiteral("192.168.1.55"));
