@@ -2,9 +2,12 @@
 
 #include "dialogs.h"
 #include "module1.h"
+#include "replybuffer.h"
 #include "socketcontrol.h"
 #include "terminalview.h"
 #include "uikit.h"
+
+#include <QLabel>
 
 #include <QPointer>
 
@@ -14,9 +17,12 @@ ClientTest::ClientTest(Dialogs &dialogs, QWidget *parent)
     const QFont arial = ui::arialBold(9);
     ui::label(this, QStringLiteral("Label1(0)"), QStringLiteral("Connect with reader operating as a Client"), arial,
               1200, 120, 6855, 315, Qt::AlignHCenter | Qt::AlignTop);
-    ui::label(this, QStringLiteral("Label1(4)"), QStringLiteral("Data Port Number"), arial, 900, 840, 1695, 315);
-    ui::label(this, QStringLiteral("Label1(2)"), QStringLiteral("Control Port Number"), arial, 5100, 600, 1875, 315);
-    ui::label(this, QStringLiteral("Label1(1)"), QStringLiteral("Password"), arial, 5100, 1020, 1815, 315);
+    QLabel *dataPortLabel = ui::label(this, QStringLiteral("Label1(4)"), QStringLiteral("Data Port Number"),
+                                      arial, 900, 840, 1695, 315);
+    QLabel *controlPortLabel = ui::label(this, QStringLiteral("Label1(2)"), QStringLiteral("Control Port Number"),
+                                         arial, 5100, 600, 1875, 315);
+    QLabel *passwordLabel = ui::label(this, QStringLiteral("Label1(1)"), QStringLiteral("Password"),
+                                      arial, 5100, 1020, 1815, 315);
 
     Text2 = new FilteredLineEdit(QStringLiteral("Text2"), 5, this);
     Text2->setText(QStringLiteral("57"));
@@ -28,6 +34,11 @@ ClientTest::ClientTest(Dialogs &dialogs, QWidget *parent)
     place(Text4, 7200, 600, 1635, 315);
     Text1 = new FilteredLineEdit(QStringLiteral("Text1"), 5, this);
     place(Text1, 7200, 1020, 1635, 315);
+
+    // Each field is named, for assistive technology, by the label before it.
+    dataPortLabel->setBuddy(Text2);
+    controlPortLabel->setBuddy(Text4);
+    passwordLabel->setBuddy(Text1);
 
     Label2 = addButton(QStringLiteral("Label2"), QStringLiteral("Listen"), QStringLiteral("Shape1"),
                        QRect(840, 1680, 1875, 435), QRect(900, 1740, 1755, 315));
@@ -48,23 +59,18 @@ ClientTest::ClientTest(Dialogs &dialogs, QWidget *parent)
     Winsock2 = new SocketControl(SocketControl::Tcp, this);
     Winsock2->setObjectName(QStringLiteral("Winsock2"));
     setSendingSocket(Winsock1);
-    connect(Winsock1, &SocketControl::DataArrival, this, &ClientTest::readData);
+    setReceivingSocket(Winsock1);
+    Winsock2->setReadBufferSize(SocketReadLimit);
     connect(Winsock1, &SocketControl::ConnectionRequest, this, &ClientTest::connectionRequest);
     connect(Winsock2, &SocketControl::DataArrival, this, &ClientTest::readReply);
     connect(Label2, &ClickLabel::clicked, this, &ClientTest::listenClick);
     connect(Label3, &ClickLabel::clicked, this, &ClientTest::stopClick);
 }
 
-void ClientTest::readData()
-{
-    if (Winsock1->BytesReceived() > 0)
-        showreceived(Winsock1->GetData(Winsock1->BytesReceived()));
-}
-
 void ClientTest::readReply()
 {
     if (Winsock2->BytesReceived() > 0)
-        m_replyBuffer.append(Winsock2->GetData(Winsock2->BytesReceived()));
+        replybuffer::append(m_replyBuffer, Winsock2->GetData(Winsock2->BytesReceived()));
 }
 
 void ClientTest::listenClick()

@@ -21,9 +21,12 @@ public:
     void listenClick();
     void stopClick();
 
+    // What the control connection delivered since the login line was sent
+    // (at most replybuffer::Limit bytes).
+    const QByteArray &replyBuffer() const { return m_replyBuffer; }
+
 private:
     void connectionRequest(qintptr requestId);
-    void readData();
     void readReply();
 
     Dialogs &m_dialogs;

@@ -1,11 +1,13 @@
 #include "connectiontestwindow.h"
 
 #include "keymap.h"
+#include "module1.h"
 #include "socketcontrol.h"
 #include "terminalview.h"
 #include "uikit.h"
 
 #include <QElapsedTimer>
+#include <QHostAddress>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -113,6 +115,52 @@ void ConnectionTestWindow::send(const TerminalScreen::KeyResult &result)
         m_sendingSocket->SendData(result.send);
 }
 
+bool ConnectionTestWindow::isReaderAddress(const QString &text)
+{
+    if (!isvalidip(text))
+        return false;
+    const QHostAddress address(trimBlanks(text));
+    return address.protocol() == QAbstractSocket::IPv4Protocol;
+}
+
+void ConnectionTestWindow::setReceivingSocket(SocketControl *socket)
+{
+    m_receivingSocket = socket;
+    if (socket->protocol() == SocketControl::Tcp)
+        socket->setReadBufferSize(SocketReadLimit);
+    connect(socket, &SocketControl::DataArrival, this, &ConnectionTestWindow::receive);
+}
+
+void ConnectionTestWindow::receive()
+{
+    takeArrivals();
+    if (!m_sliceScheduled && m_terminal.hasQueued())
+        drawSlice();
+}
+
+void ConnectionTestWindow::takeArrivals()
+{
+    QPointer<ConnectionTestWindow> self(this);
+    while (self && m_receivingSocket && m_terminal.queuedBytes() < MaxQueuedDraw) {
+        QByteArray bytes;
+        if (m_receivingSocket->protocol() == SocketControl::Udp) {
+            // A datagram of any size (even an empty one) is taken whole.
+            if (!m_receivingSocket->GetData(bytes))
+                break;
+            datagramTaken(m_receivingSocket);
+        } else {
+            const qint64 waiting = m_receivingSocket->BytesReceived();
+            if (waiting <= 0)
+                break;
+            bytes = m_receivingSocket->GetData(qMin(waiting, MaxQueuedDraw - m_terminal.queuedBytes()));
+            if (bytes.isEmpty())
+                break;
+        }
+        if (self)
+            m_terminal.queueReceived(bytes);
+    }
+}
+
 void ConnectionTestWindow::showreceived(const QByteArray &text)
 {
     m_terminal.queueReceived(text);
@@ -127,6 +175,8 @@ void ConnectionTestWindow::drawSlice()
     clock.start();
     while (m_terminal.hasQueued() && clock.elapsed() < SliceMs)
         m_terminal.drawQueued(SliceStep);
+    // Room was made: take what the socket kept back meanwhile.
+    takeArrivals();
     pop1->refresh();
     if (m_terminal.hasQueued()) {
         m_sliceScheduled = true;

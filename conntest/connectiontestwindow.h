@@ -36,6 +36,19 @@ public:
 
     // Drawing time of one slice before the window lets other events run.
     static constexpr int SliceMs = 3;
+    // Received bytes waiting to be drawn, at most. Beyond it the window leaves
+    // the bytes with the receiving socket, which holds at most
+    // SocketReadLimit of them and then stops reading: a TCP reader is slowed
+    // to the drawing pace by its own flow control and nothing is lost; a UDP
+    // sender's datagrams wait in the socket's queue.
+    static constexpr qint64 MaxQueuedDraw = 1024 * 1024;
+    static constexpr qint64 SocketReadLimit = 64 * 1024;
+
+    // A reader address that a socket can use: isvalidip's check, and the text
+    // without its outer blanks really is a dotted IPv4 address (isvalidip
+    // lets "a.b.c.d" or "1.2.3. 4" through, which would be looked up as host
+    // names).
+    static bool isReaderAddress(const QString &text);
 
 signals:
     // Every text the status line (Label1(5)) is given, in order.
@@ -48,6 +61,11 @@ protected:
     void addStatusLine(const QString &initialText);
     void setStatus(const QString &text);
     void setSendingSocket(SocketControl *socket) { m_sendingSocket = socket; }
+    // The socket whose data the terminal draws: its bytes are taken as fast as
+    // the drawing keeps up (see MaxQueuedDraw). TCP: every byte as it came;
+    // UDP: whole datagrams, each announced to datagramTaken() first.
+    void setReceivingSocket(SocketControl *socket);
+    virtual void datagramTaken(SocketControl *socket) { Q_UNUSED(socket); }
     void setConnected(bool connected) { m_terminal.setConnected(connected); }
     bool connected() const { return m_terminal.connected(); }
 
@@ -59,6 +77,8 @@ private:
     static int terminalKeyCode(const QKeyEvent *event);
     void send(const TerminalScreen::KeyResult &result);
     void drawSlice();
+    void receive();
+    void takeArrivals();
     void clearScreen();
 
     TerminalScreen m_terminal;
@@ -67,5 +87,6 @@ private:
     ClickLabel *Label4;     // "Clear Screen"
     QLabel *m_status = nullptr; // Label1(5): current status
     QPointer<SocketControl> m_sendingSocket;
+    QPointer<SocketControl> m_receivingSocket;
     bool m_sliceScheduled = false;
 };

@@ -2,9 +2,12 @@
 
 #include "dialogs.h"
 #include "module1.h"
+#include "replybuffer.h"
 #include "socketcontrol.h"
 #include "terminalview.h"
 #include "uikit.h"
+
+#include <QLabel>
 
 #include <QPointer>
 
@@ -25,10 +28,14 @@ ServerTest::ServerTest(Dialogs &dialogs, QWidget *parent)
     const QFont arial = ui::arialBold(9);
     ui::label(this, QStringLiteral("Label1(0)"), QStringLiteral("Connect to reader operating as a Server"), arial,
               1200, 120, 6855, 315, Qt::AlignHCenter | Qt::AlignTop);
-    ui::label(this, QStringLiteral("Label1(3)"), QStringLiteral("IP Address"), arial, 840, 660, 1635, 315);
-    ui::label(this, QStringLiteral("Label1(4)"), QStringLiteral("Port Number"), arial, 840, 1080, 1695, 315);
-    ui::label(this, QStringLiteral("Label1(2)"), QStringLiteral("Control Port Number"), arial, 4920, 660, 1875, 315);
-    ui::label(this, QStringLiteral("Label1(1)"), QStringLiteral("Password"), arial, 4920, 1080, 1815, 315);
+    QLabel *addressLabel = ui::label(this, QStringLiteral("Label1(3)"), QStringLiteral("IP Address"),
+                                     arial, 840, 660, 1635, 315);
+    QLabel *dataPortLabel = ui::label(this, QStringLiteral("Label1(4)"), QStringLiteral("Port Number"),
+                                      arial, 840, 1080, 1695, 315);
+    QLabel *controlPortLabel = ui::label(this, QStringLiteral("Label1(2)"), QStringLiteral("Control Port Number"),
+                                         arial, 4920, 660, 1875, 315);
+    QLabel *passwordLabel = ui::label(this, QStringLiteral("Label1(1)"), QStringLiteral("Password"),
+                                      arial, 4920, 1080, 1815, 315);
 
     Text3 = field(this, QStringLiteral("Text3"), 15, QStringLiteral("192.168.1.55"), 2700, 660, 1635, 315);
     Text3->setFilter(FilteredLineEdit::address);
@@ -37,6 +44,12 @@ ServerTest::ServerTest(Dialogs &dialogs, QWidget *parent)
     Text4 = field(this, QStringLiteral("Text4"), 5, QStringLiteral("87"), 7020, 660, 1635, 315);
     Text4->setFilter(FilteredLineEdit::digits);
     Text1 = field(this, QStringLiteral("Text1"), 5, QString(), 7020, 1080, 1635, 315);
+
+    // Each field is named, for assistive technology, by the label before it.
+    addressLabel->setBuddy(Text3);
+    dataPortLabel->setBuddy(Text2);
+    controlPortLabel->setBuddy(Text4);
+    passwordLabel->setBuddy(Text1);
 
     Label2 = addButton(QStringLiteral("Label2"), QStringLiteral("Connect"), QStringLiteral("Shape1"),
                        QRect(840, 1680, 1875, 435), QRect(900, 1740, 1755, 315));
@@ -58,22 +71,17 @@ ServerTest::ServerTest(Dialogs &dialogs, QWidget *parent)
     Winsock2 = new SocketControl(SocketControl::Tcp, this);
     Winsock2->setObjectName(QStringLiteral("Winsock2"));
     setSendingSocket(Winsock1);
-    connect(Winsock1, &SocketControl::DataArrival, this, &ServerTest::readData);
+    setReceivingSocket(Winsock1);
+    Winsock2->setReadBufferSize(SocketReadLimit);
     connect(Winsock2, &SocketControl::DataArrival, this, &ServerTest::readReply);
     connect(Label2, &ClickLabel::clicked, this, &ServerTest::connectClick);
     connect(Label3, &ClickLabel::clicked, this, &ServerTest::disconnectClick);
 }
 
-void ServerTest::readData()
-{
-    if (Winsock1->BytesReceived() > 0)
-        showreceived(Winsock1->GetData(Winsock1->BytesReceived()));
-}
-
 void ServerTest::readReply()
 {
     if (Winsock2->BytesReceived() > 0)
-        m_replyBuffer.append(Winsock2->GetData(Winsock2->BytesReceived()));
+        replybuffer::append(m_replyBuffer, Winsock2->GetData(Winsock2->BytesReceived()));
 }
 
 void ServerTest::failureExit()
@@ -87,7 +95,9 @@ void ServerTest::connectClick()
     // The waits below let clicks run; a second Connect meanwhile is ignored.
     if (m_connecting)
         return;
-    if (!isvalidip(Text3->text())) {
+    // Beyond the dotted-address check, a text that no socket could use as an
+    // address (letters pasted in, a blank inside) gets the same message.
+    if (!isReaderAddress(Text3->text())) {
         m_dialogs.message(QStringLiteral("Invalid IP Address"));
         return;
     }

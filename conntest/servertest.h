@@ -20,8 +20,11 @@ public:
     void connectClick();
     void disconnectClick();
 
+    // What the control connection delivered since the login line was sent
+    // (at most replybuffer::Limit bytes).
+    const QByteArray &replyBuffer() const { return m_replyBuffer; }
+
 private:
-    void readData();
     void readReply();
     void failureExit();
 

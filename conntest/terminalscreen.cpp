@@ -77,6 +77,7 @@ void TerminalScreen::load()
     m_queue.clear();
     m_queueOffset = 0;
     m_queuedBytes = 0;
+    m_peakQueuedBytes = 0;
     m_bytesDrawn = 0;
     clearCells();
 }
@@ -141,6 +142,7 @@ void TerminalScreen::drawByte(quint8 code, Ink ink)
     else
         m_queue.append({QByteArray(1, char(code)), ink});
     ++m_queuedBytes;
+    m_peakQueuedBytes = qMax(m_peakQueuedBytes, m_queuedBytes);
 }
 
 void TerminalScreen::showreceived(const QByteArray &text)
@@ -157,6 +159,7 @@ void TerminalScreen::queueReceived(const QByteArray &text)
     // would copy it again for every arrival.
     m_queue.append({text, Received});
     m_queuedBytes += text.size();
+    m_peakQueuedBytes = qMax(m_peakQueuedBytes, m_queuedBytes);
 }
 
 qint64 TerminalScreen::drawQueued(qint64 maxBytes)

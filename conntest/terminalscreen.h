@@ -97,6 +97,8 @@ public:
     void queueReceived(const QByteArray &text);
     bool hasQueued() const { return !m_queue.isEmpty(); }
     qint64 queuedBytes() const { return m_queuedBytes; }
+    // The most bytes that waited at one time since load.
+    qint64 peakQueuedBytes() const { return m_peakQueuedBytes; }
     // Draws at most maxBytes queued bytes; returns how many were drawn.
     qint64 drawQueued(qint64 maxBytes);
     // Bytes drawn since load, in both directions.
@@ -137,6 +139,7 @@ private:
     QList<Segment> m_queue;
     qsizetype m_queueOffset = 0;
     qint64 m_queuedBytes = 0;
+    qint64 m_peakQueuedBytes = 0;
     qint64 m_bytesDrawn = 0;
 
     Damage m_damage{true, -1, -1};

@@ -6,7 +6,8 @@
 #include "terminalview.h"
 #include "uikit.h"
 
-#include <QHostAddress>
+#include <QLabel>
+
 
 UdpForm::UdpForm(Dialogs &dialogs, QWidget *parent)
     : ConnectionTestWindow(QStringLiteral("udpform"), 10740, 8130, parent), m_dialogs(dialogs)
@@ -14,9 +15,12 @@ UdpForm::UdpForm(Dialogs &dialogs, QWidget *parent)
     const QFont arial = ui::arialBold(9);
     ui::label(this, QStringLiteral("Label1(0)"), QStringLiteral("Connect to reader using UDP"), arial,
               1200, 120, 6855, 315, Qt::AlignHCenter | Qt::AlignTop);
-    ui::label(this, QStringLiteral("Label1(3)"), QStringLiteral("IP Address"), arial, 840, 660, 1635, 315);
-    ui::label(this, QStringLiteral("Label1(1)"), QStringLiteral("ReceivePort Number"), arial, 4740, 660, 1875, 315);
-    ui::label(this, QStringLiteral("Label1(4)"), QStringLiteral("Data Port Number"), arial, 840, 1080, 1695, 315);
+    QLabel *addressLabel = ui::label(this, QStringLiteral("Label1(3)"), QStringLiteral("IP Address"),
+                                     arial, 840, 660, 1635, 315);
+    QLabel *receivePortLabel = ui::label(this, QStringLiteral("Label1(1)"), QStringLiteral("ReceivePort Number"),
+                                         arial, 4740, 660, 1875, 315);
+    QLabel *dataPortLabel = ui::label(this, QStringLiteral("Label1(4)"), QStringLiteral("Data Port Number"),
+                                      arial, 840, 1080, 1695, 315);
 
     Text3 = new FilteredLineEdit(QStringLiteral("Text3"), 15, this);
     Text3->setText(QStringLiteral("192.168.1.55"));
@@ -29,6 +33,11 @@ UdpForm::UdpForm(Dialogs &dialogs, QWidget *parent)
     Text1 = new FilteredLineEdit(QStringLiteral("Text1"), 5, this);
     Text1->setText(QStringLiteral("53002"));
     place(Text1, 2700, 1080, 1635, 315);
+
+    // Each field is named, for assistive technology, by the label before it.
+    addressLabel->setBuddy(Text3);
+    receivePortLabel->setBuddy(Text2);
+    dataPortLabel->setBuddy(Text1);
 
     Label2 = addButton(QStringLiteral("Label2"), QStringLiteral("Listen"), QStringLiteral("Shape1"),
                        QRect(840, 1680, 1875, 435), QRect(900, 1740, 1755, 315));
@@ -49,7 +58,7 @@ UdpForm::UdpForm(Dialogs &dialogs, QWidget *parent)
     Winsock1 = new SocketControl(SocketControl::Udp, this);
     Winsock1->setObjectName(QStringLiteral("Winsock1"));
     setSendingSocket(Winsock1);
-    connect(Winsock2, &SocketControl::DataArrival, this, &UdpForm::readDatagram);
+    setReceivingSocket(Winsock2);
     connect(Label2, &ClickLabel::clicked, this, &UdpForm::listenClick);
     connect(Label3, &ClickLabel::clicked, this, &UdpForm::stopClick);
 }
@@ -59,8 +68,7 @@ void UdpForm::listenClick()
     setConnected(false);
     // The loose address check lets texts such as "a.b.c.d" through; a session
     // that could send nowhere is refused with the same message.
-    const QHostAddress reader(trimBlanks(Text3->text()));
-    if (!isvalidip(Text3->text()) || reader.protocol() != QAbstractSocket::IPv4Protocol) {
+    if (!isReaderAddress(Text3->text())) {
         m_dialogs.message(QStringLiteral("Invalid IP Address"));
         return;
     }
@@ -94,9 +102,14 @@ void UdpForm::listenClick()
         Winsock2->Close();
         setStatus(QStringLiteral("Offline"));
     }
+    // A receive port that cannot be bound (taken by another program, or
+    // reserved by the system) is reported, as in Client Connect: a session
+    // that hears nothing must not look as if it had started.
     Winsock2->LocalPort = receivePort;
-    if (!Winsock2->Bind())
+    if (!Winsock2->Bind()) {
+        setStatus(QStringLiteral("Unable to Listen"));
         return;
+    }
     Winsock1->RemotePort = dataPort;
     Winsock1->RemoteHost = Text3->text();
     setStatus(QStringLiteral("Online"));
@@ -112,11 +125,7 @@ void UdpForm::stopClick()
     setStatus(QStringLiteral("Offline"));
 }
 
-void UdpForm::readDatagram()
+void UdpForm::datagramTaken(SocketControl *socket)
 {
-    QByteArray datagram;
-    if (!Winsock2->GetData(datagram))
-        return;
-    setStatus(QStringLiteral("Receipt from ") + Winsock2->RemoteHostIP());
-    showreceived(datagram);
+    setStatus(QStringLiteral("Receipt from ") + socket->RemoteHostIP());
 }

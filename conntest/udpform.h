@@ -21,8 +21,10 @@ public:
     void listenClick();
     void stopClick();
 
+protected:
+    void datagramTaken(SocketControl *socket) override;
+
 private:
-    void readDatagram();
 
     Dialogs &m_dialogs;
     FilteredLineEdit *Text3;  // reader IP address

@@ -127,10 +127,18 @@ qintptr SocketControl::SocketHandle() const
     return m_tcp ? m_tcp->socketDescriptor() : -1;
 }
 
+void SocketControl::setReadBufferSize(qint64 bytes)
+{
+    m_readBufferSize = qMax<qint64>(bytes, 0);
+    if (m_tcp)
+        m_tcp->setReadBufferSize(m_readBufferSize);
+}
+
 void SocketControl::attachTcp(QTcpSocket *socket)
 {
     m_tcp = socket;
     socket->setParent(this);
+    socket->setReadBufferSize(m_readBufferSize);
     connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
         if (socket == m_tcp && socket->bytesAvailable() > 0)
             emit DataArrival(socket->bytesAvailable());

@@ -78,6 +78,12 @@ public:
 
     // Receive buffer size for UDP (set right after Bind); 0 keeps the system's.
     void setReceiveBufferSize(int bytes) { m_receiveBufferSize = bytes; }
+    // TCP: the most bytes held for the window between two GetData calls
+    // (0 = no limit, the default). At the limit the control stops reading
+    // from the system, and the peer is slowed by TCP's own flow control until
+    // the window takes the bytes. Applies to the current and every later
+    // connection of this control.
+    void setReadBufferSize(qint64 bytes);
 
 signals:
     void DataArrival(qint64 totalBytes);
@@ -105,4 +111,5 @@ private:
     QString m_remoteHostIP;
     QString m_lastError;
     int m_receiveBufferSize = 0;
+    qint64 m_readBufferSize = 0;
 };

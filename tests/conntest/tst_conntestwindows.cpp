@@ -7,6 +7,7 @@
 #include "uikit.h"
 #include "windowtesting.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -312,6 +313,40 @@ private slots:
     }
 
     // A picture of each window with a mixed screen (ZAV_SCREENSHOT_DIR).
+    // Assistive technology names each field by its visible label; the action
+    // labels are reachable with Tab.
+    void accessibleNames_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("fieldName");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("server address") << "servertest" << "Text3" << "IP Address";
+        QTest::newRow("server data port") << "servertest" << "Text2" << "Port Number";
+        QTest::newRow("server control port") << "servertest" << "Text4" << "Control Port Number";
+        QTest::newRow("server password") << "servertest" << "Text1" << "Password";
+        QTest::newRow("client data port") << "clienttest" << "Text2" << "Data Port Number";
+        QTest::newRow("client control port") << "clienttest" << "Text4" << "Control Port Number";
+        QTest::newRow("client password") << "clienttest" << "Text1" << "Password";
+        QTest::newRow("udp address") << "udpform" << "Text3" << "IP Address";
+        QTest::newRow("udp receive port") << "udpform" << "Text2" << "ReceivePort Number";
+        QTest::newRow("udp data port") << "udpform" << "Text1" << "Data Port Number";
+    }
+    void accessibleNames()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, fieldName);
+        QFETCH(QString, name);
+        ScriptedDialogs dialogs;
+        auto w = makeWindow(window, dialogs);
+        QLineEdit *edit = w->findChild<QLineEdit *>(fieldName);
+        QVERIFY(edit);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(edit);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), name);
+        for (const char *button : {"Label2", "Label3", "Label4"})
+            QVERIFY(w->findChild<QWidget *>(QLatin1String(button))->focusPolicy() & Qt::TabFocus);
+    }
+
     void screenshots_data()
     {
         QTest::addColumn<QString>("window");

@@ -1,0 +1,1 @@
+zav_add_fuzzer(fuzz_conntest fuzz_conntest.cpp zav_conntest)
