@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QPointer>
+#include <QStringList>
 #include <QTimer>
 
 namespace {
@@ -72,6 +73,24 @@ bool isvalidip(const QString &text)
             if (i == text.size() - 1)
                 return false;
         }
+    }
+    return true;
+}
+
+bool isNumericAddress(const QString &text)
+{
+    const QStringList groups = text.split(QLatin1Char('.'));
+    if (groups.size() != 4)
+        return false;
+    for (const QString &group : groups) {
+        if (group.isEmpty() || group.size() > 3)
+            return false;
+        for (const QChar c : group) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return false;
+        }
+        if (group.toInt() > 255)
+            return false;
     }
     return true;
 }

@@ -15,6 +15,10 @@ QString trimBlanks(const QString &text);
 // at most three characters whose leading number is at most 255, no empty group
 // after the last dot. "a.b.c.d" and ".1.2.3" pass.
 bool isvalidip(const QString &text);
+// Strictly a numeric dotted address: four groups of one to three digits, each
+// at most 255, and nothing else (no blanks, signs or letters). What a reader
+// can take as an address and a socket can reach without a name lookup.
+bool isNumericAddress(const QString &text);
 // The text holds something besides blanks.
 bool isnotblank(const QString &text);
 // The text, without blanks at either end, is exactly five characters.

@@ -1,5 +1,7 @@
 #include "changeaddress.h"
 
+#include "module1.h"
+
 #include <QStringList>
 
 QByteArray macFromListLine(const QString &line)
@@ -11,32 +13,9 @@ QByteArray macFromListLine(const QString &line)
     return mac;
 }
 
-QString withoutOuterBlanks(const QString &text)
-{
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text.at(start) == QLatin1Char(' '))
-        ++start;
-    while (end > start && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.mid(start, end - start);
-}
-
 bool isNewReaderAddress(const QString &text)
 {
-    const QStringList groups = withoutOuterBlanks(text).split(QLatin1Char('.'));
-    if (groups.size() != 4)
-        return false;
-    for (const QString &group : groups) {
-        if (group.isEmpty() || group.size() > 3)
-            return false;
-        for (const QChar c : group)
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-                return false;
-        if (group.toInt() > 255)
-            return false;
-    }
-    return true;
+    return isNumericAddress(trimBlanks(text));
 }
 
 QByteArray changeAddressMessage(const QByteArray &mac, const QString &newAddress)

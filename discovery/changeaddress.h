@@ -23,8 +23,6 @@ QByteArray macFromListLine(const QString &line);
 // address check also lets through texts such as "a.b.c.d" or "1..2.3"; a
 // reader told to restart with one of those would be lost on the network.
 bool isNewReaderAddress(const QString &text);
-// The text without the blanks at either end (other characters stay).
-QString withoutOuterBlanks(const QString &text);
 
 // "RPG" + MAC + address padded with blanks. The result is exactly 30 bytes
 // whatever the arguments: a MAC is cut or blank-padded to 12, an address to 15.

@@ -137,7 +137,7 @@ void LanSearch::resolveDup()
     Winsock1->RemoteHost = identify::RequestGroup;
     Winsock1->RemotePort = identify::Port;
     // A send that the system refuses is said as such, never confirmed.
-    if (!Winsock1->SendData(changeAddressMessage(mac, withoutOuterBlanks(answer)))) {
+    if (!Winsock1->SendData(changeAddressMessage(mac, trimBlanks(answer)))) {
         m_dialogs.message(couldNotSendMessage());
         return;
     }

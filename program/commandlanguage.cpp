@@ -66,20 +66,7 @@ bool control::isPortNumber(const QByteArray &text)
 
 bool control::isDottedAddress(const QByteArray &text)
 {
-    const QByteArrayList groups = text.split('.');
-    if (groups.size() != 4)
-        return false;
-    for (const QByteArray &group : groups) {
-        if (group.isEmpty() || group.size() > 3)
-            return false;
-        for (const char c : group) {
-            if (c < '0' || c > '9')
-                return false;
-        }
-        if (group.toInt() > 255)
-            return false;
-    }
-    return true;
+    return isNumericAddress(QString::fromLatin1(text));
 }
 
 bool control::hasClientSendId(const QByteArray &firmware)

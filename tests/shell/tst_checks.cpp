@@ -44,6 +44,30 @@ private slots:
         QCOMPARE(::isvalidip(text), valid);
     }
 
+    void isNumericAddress_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("numeric");
+        QTest::newRow("plain") << "192.168.1.55" << true;
+        QTest::newRow("leading zeros") << "010.001.07.5" << true;
+        QTest::newRow("255") << "255.255.255.255" << true;
+        QTest::newRow("256") << "1.2.3.256" << false;
+        QTest::newRow("letters") << "a.b.c.d" << false;
+        QTest::newRow("empty group") << "1..2.3" << false;
+        QTest::newRow("blank") << " 1.2.3.4" << false;
+        QTest::newRow("inner blank") << "1.2. 3.4" << false;
+        QTest::newRow("sign") << "+1.2.3.4" << false;
+        QTest::newRow("three groups") << "1.2.3" << false;
+        QTest::newRow("five groups") << "1.2.3.4.5" << false;
+        QTest::newRow("four digits") << "1.2.3.0004" << false;
+    }
+    void isNumericAddress()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, numeric);
+        QCOMPARE(::isNumericAddress(text), numeric);
+    }
+
     void isnotblank_data()
     {
         QTest::addColumn<QString>("text");
