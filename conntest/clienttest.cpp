@@ -1,5 +1,6 @@
 #include "clienttest.h"
 
+#include "commandlanguage.h"
 #include "dialogs.h"
 #include "module1.h"
 #include "replybuffer.h"
@@ -134,7 +135,7 @@ void ClientTest::connectionRequest(qintptr requestId)
         return;
     }
     m_replyBuffer.clear();
-    Winsock2->SendData("PASS" + Text1->text().toLatin1() + '\r');
+    Winsock2->SendData(control::loginLine(Text1->text().toLatin1()));
     const bool acknowledged = waitok(m_replyBuffer, this);
     if (!self || m_session != session)
         return;

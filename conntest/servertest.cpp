@@ -1,5 +1,6 @@
 #include "servertest.h"
 
+#include "commandlanguage.h"
 #include "dialogs.h"
 #include "module1.h"
 #include "replybuffer.h"
@@ -151,7 +152,7 @@ void ServerTest::connectClick()
             return finish();
         }
         m_replyBuffer.clear();
-        if (!Winsock2->SendData("PASS" + Text1->text().toLatin1() + '\r')) {
+        if (!Winsock2->SendData(control::loginLine(Text1->text().toLatin1()))) {
             failureExit();
             return finish();
         }

@@ -1,5 +1,6 @@
 #include "flashdl.h"
 
+#include "commandlanguage.h"
 #include "dialogs.h"
 #include "downloadmessage.h"
 #include "flashstatus.h"
@@ -183,7 +184,7 @@ void Flashdl::runDownload(const QString &address, quint16 controlPort, const QSt
         return;
     }
     m_replyBuffer.clear();
-    Winsock2->SendData(QByteArrayLiteral("PASS") + password.toLatin1() + '\r');
+    Winsock2->SendData(control::loginLine(password.toLatin1()));
     const bool loggedIn = waitok(m_replyBuffer, this);
     if (!self)
         return;
