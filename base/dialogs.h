@@ -27,4 +27,7 @@ public:
     };
     // File-open dialog; false when cancelled, else the full path in 'path'.
     virtual bool openFile(const FileRequest &request, QString &path) = 0;
+    // File-save dialog (mustExist is not used); asks before replacing a file.
+    // False when cancelled, else the full path in 'path'.
+    virtual bool saveFile(const FileRequest &request, QString &path) = 0;
 };

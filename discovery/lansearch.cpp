@@ -4,9 +4,10 @@
 #include "dialogs.h"
 #include "identifyreply.h"
 #include "keymap.h"
+#include "localsearchengine.h"
 #include "module1.h"
-#include "multicast.h"
-#include "socketcontrol.h"
+#include "readerlistmenu.h"
+#include "searchinterfaces.h"
 #include "uikit.h"
 
 #include <QKeyEvent>
@@ -49,26 +50,25 @@ LanSearch::LanSearch(Dialogs &dialogs, QWidget *parent)
                                          "reader and then click on \"Resolve Dup\""),
                           labelFont, 1620, 7140, 6795, 495);
     Label1[3]->setWordWrap(true);
+    m_resolveHint = Label1[3]->text();
 
     connect(Label2, &ClickLabel::clicked, this, &LanSearch::startSearch);
     connect(Label3, &ClickLabel::clicked, this, &LanSearch::resolveDup);
     connect(List1, &QListWidget::itemDoubleClicked, this, &LanSearch::list1DblClick);
+    m_listMenu = new ReaderListMenu(List1, m_dialogs,
+                                    {QStringLiteral("IP Address"), QStringLiteral("MAC Address"),
+                                     QStringLiteral("Reader Identification"), QStringLiteral("Control Port"),
+                                     QStringLiteral("Interface")},
+                                    QStringLiteral("readers.csv"));
 
-    // Window load: the socket is bound and a member of the reply group from
-    // now until the program ends. Failures leave a search that finds nothing.
-    Winsock1 = new SocketControl(SocketControl::Udp, this);
+    // Window load: the socket is bound and a member of the reply group on
+    // every interface from now until the program ends. Failures leave a
+    // search that finds nothing.
+    Winsock1 = new LocalSearchEngine(this);
     Winsock1->setObjectName(QStringLiteral("Winsock1"));
-    connect(Winsock1, &SocketControl::DataArrival, this, &LanSearch::winsock1DataArrival);
-    Winsock1->LocalPort = identify::Port;
+    connect(Winsock1, &LocalSearchEngine::replyReceived, this, &LanSearch::winsock1DataArrival);
     Winsock1->setReceiveBufferSize(ReceiveBufferBytes);
-    if (Winsock1->Bind()) {
-        // Only the reply group and datagrams sent to this port: without this
-        // Linux also delivers the request group, and the window would list
-        // its own request whenever a reader on this host has joined it.
-        setMulticastAll(Winsock1->SocketHandle(), false);
-        SockADD_Membership(Winsock1->SocketHandle(), identify::ReplyGroup, 0);
-        SockMulti_TTL(Winsock1->SocketHandle(), identify::MulticastTtl);
-    }
+    Winsock1->open(searchInterfaces());
 }
 
 QString LanSearch::noReaderSelectedMessage()
@@ -79,6 +79,11 @@ QString LanSearch::noReaderSelectedMessage()
 QString LanSearch::couldNotSendMessage()
 {
     return QStringLiteral("The message to change the IP Address could not be sent");
+}
+
+QString LanSearch::searchAgainHint()
+{
+    return QStringLiteral("The reader restarts with its new IP Address: press F1 to search again");
 }
 
 bool LanSearch::keyPreview(QKeyEvent *event)
@@ -93,18 +98,42 @@ bool LanSearch::keyPreview(QKeyEvent *event)
 void LanSearch::startSearch()
 {
     List1->clear();
-    Winsock1->RemoteHost = identify::RequestGroup;
-    Winsock1->RemotePort = identify::Port;
+    m_addressLines.clear();
+    Label1[3]->setText(m_resolveHint);
+    // An interface plugged in since the last search is taken in.
+    Winsock1->open(searchInterfaces());
     // A refused send ends the start silently: the list stays empty.
-    Winsock1->SendData(identify::Request);
+    Winsock1->search();
 }
 
-void LanSearch::winsock1DataArrival()
+void LanSearch::winsock1DataArrival(const QByteArray &datagram, const QString &interfaceName)
 {
-    QByteArray datagram;
-    if (!Winsock1->GetData(datagram) || List1->count() >= MaxListLines)
+    if (List1->count() >= MaxListLines)
         return;
-    List1->addItem(identifyListLine(parseIdentifyReply(datagram)));
+    const IdentifyReply reply = parseIdentifyReply(datagram);
+    auto *item = new QListWidgetItem(identifyListLine(reply));
+    item->setData(ReaderListMenu::CsvFieldsRole,
+                  QStringList{QString::fromLatin1(reply.address), QString::fromLatin1(reply.mac.left(12)),
+                              QString::fromLatin1(reply.identification), QString::fromLatin1(reply.controlPort),
+                              interfaceName});
+    List1->addItem(item);
+    markDuplicates(item);
+}
+
+void LanSearch::markDuplicates(QListWidgetItem *item)
+{
+    // Judged by what the line shows, the address a double click hands over
+    // and the MAC that "Resolve Dup" sends.
+    AddressLines &lines = m_addressLines[addressFromListLine(item->text())];
+    const bool wasDuplicate = lines.macs.size() >= 2;
+    lines.rows.append(List1->row(item));
+    lines.macs.insert(macFromListLine(item->text()));
+    if (wasDuplicate) {
+        item->setForeground(duplicateColour());
+    } else if (lines.macs.size() >= 2) {
+        for (int row : std::as_const(lines.rows))
+            List1->item(row)->setForeground(duplicateColour());
+    }
 }
 
 void LanSearch::list1DblClick(QListWidgetItem *item)
@@ -134,13 +163,13 @@ void LanSearch::resolveDup()
         m_dialogs.message(QStringLiteral("Invalid IP Address"));
         return;
     }
-    Winsock1->RemoteHost = identify::RequestGroup;
-    Winsock1->RemotePort = identify::Port;
     // A send that the system refuses is said as such, never confirmed.
-    if (!Winsock1->SendData(changeAddressMessage(mac, trimBlanks(answer)))) {
+    if (!Winsock1->sendToReaders(changeAddressMessage(mac, trimBlanks(answer)))) {
         m_dialogs.message(couldNotSendMessage());
         return;
     }
     m_dialogs.message(QStringLiteral("A message has been sent to change the IP Address in the Reader")
                       + QStringLiteral(". If it was successful, the reader will restart with the new IP Address"));
+    if (self)
+        Label1[3]->setText(searchAgainHint());
 }

@@ -5,8 +5,10 @@
 #include "identifyreply.h"
 #include "keymap.h"
 #include "module1.h"
+#include "readerlistmenu.h"
 #include "socketcontrol.h"
 #include "uikit.h"
+#include "widescan.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -60,6 +62,11 @@ WanSearch::WanSearch(Dialogs &dialogs, QWidget *parent)
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setFont(smallFont);
     place(Check1, 5940, 1200, 1455, 315);
+    // Beside Slow Mode and like it; off at load, so the scan is the serial one.
+    FastMode = new QCheckBox(QStringLiteral("Fast Mode"), this);
+    FastMode->setObjectName(QStringLiteral("FastMode"));
+    FastMode->setFont(smallFont);
+    place(FastMode, 7500, 1200, 1455, 315);
     Label3 = ui::label(this, QStringLiteral("Label3"), QString(), smallFont, 4800, 1200, 3795, 315,
                        Qt::AlignHCenter | Qt::AlignTop);
     Label3->hide();
@@ -81,6 +88,18 @@ WanSearch::WanSearch(Dialogs &dialogs, QWidget *parent)
     connect(Label2, &ClickLabel::clicked, this, &WanSearch::runScan);
     connect(Label5, &ClickLabel::clicked, this, &WanSearch::stopScan);
     connect(List1, &QListWidget::itemDoubleClicked, this, &WanSearch::list1DblClick);
+    m_listMenu = new ReaderListMenu(List1, m_dialogs,
+                                    {QStringLiteral("IP Address"), QStringLiteral("MAC Address"),
+                                     QStringLiteral("Reader Identification"), QStringLiteral("Control Port")},
+                                    QStringLiteral("readers.csv"));
+
+    m_fastScan = new WideScan(this);
+    connect(m_fastScan, &WideScan::progress, this, [this](int done, const QString &address) {
+        Label3->setText(QStringLiteral("Searched %1 addresses, up to %2").arg(done).arg(address));
+    });
+    connect(m_fastScan, &WideScan::readerFound, this,
+            [this](const QString &, const IdentifyReply &reply) { addReader(reply, m_fastScanPort); });
+    connect(m_fastScan, &WideScan::finished, this, &WanSearch::scanOver);
 }
 
 bool WanSearch::keyPreview(QKeyEvent *event)
@@ -118,14 +137,28 @@ void WanSearch::runScan()
         return;
     }
 
-    QPointer<WanSearch> self(this);
     m_scanning = true;
     Check1->hide();
+    FastMode->hide();
     Label3->clear();
     Label3->show();
     stop = false;
     List1->clear();
+    if (FastMode->isChecked())
+        runFastScan();
+    else
+        runSerialScan();
+}
 
+void WanSearch::stopScan()
+{
+    stop = true;
+    m_fastScan->stop();
+}
+
+void WanSearch::runSerialScan()
+{
+    QPointer<WanSearch> self(this);
     WideAreaWalk walk(Text3->text());
     QString address;
     while (!stop && walk.next(address)) {
@@ -136,11 +169,37 @@ void WanSearch::runScan()
         if (!self)
             return;
         if (answered)
-            List1->addItem(wideAreaListLine(reply));
+            addReader(reply, tcpclient->RemotePort);
     }
+    scanOver();
+}
 
+void WanSearch::runFastScan()
+{
+    WideScan::Options options;
+    options.start = Text3->text();
+    options.port = SocketControl::portFromText(Text2->text());
+    options.jobs = FastJobs;
+    options.timeoutMs = FastTimeoutMs;
+    Label3->setText(QStringLiteral("Searching ") + Text3->text());
+    m_fastScanPort = options.port;
+    m_fastScan->start(options);
+}
+
+void WanSearch::addReader(const IdentifyReply &reply, quint16 port)
+{
+    auto *item = new QListWidgetItem(wideAreaListLine(reply));
+    item->setData(ReaderListMenu::CsvFieldsRole,
+                  QStringList{QString::fromLatin1(reply.address), QString::fromLatin1(reply.mac.left(12)),
+                              QString::fromLatin1(reply.identification), QString::number(port)});
+    List1->addItem(item);
+}
+
+void WanSearch::scanOver()
+{
     Label3->hide();
     Check1->show();
+    FastMode->show();
     m_scanning = false;
 }
 

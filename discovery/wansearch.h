@@ -12,12 +12,16 @@ class QCheckBox;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
+class ReaderListMenu;
 class SocketControl;
+class WideScan;
 
 // "Wide Network Search": tries consecutive addresses from a typed starting
 // address, asks each over TCP on the control port to identify itself and
 // lists every reader that answers. The scan runs inside the click or key that
-// starts it and lets events run while it waits, so F2 can stop it.
+// starts it and lets events run while it waits, so F2 can stop it. In Fast
+// Mode many addresses are tried at once, in the background, and the readers
+// are listed in the same order. The list can be copied and saved as CSV.
 class WanSearch : public TaskWindow
 {
     Q_OBJECT
@@ -27,9 +31,15 @@ public:
     bool keyPreview(QKeyEvent *event) override;
 
     // F1 or "F1 Start Search". Does nothing while a scan is already running.
+    // In Fast Mode it returns at once and the scan goes on in the background.
     void runScan();
-    // F2 or "F2 Stop Search": the scan ends after the address it is trying.
-    void stopScan() { stop = true; }
+    // F2 or "F2 Stop Search": the scan ends after the address it is trying;
+    // in Fast Mode at once.
+    void stopScan();
+
+    // Addresses tried at once in Fast Mode, and the time each is given.
+    static constexpr int FastJobs = 64;
+    static constexpr int FastTimeoutMs = 1000;
 
     bool isScanning() const { return m_scanning; }
 
@@ -44,6 +54,10 @@ private:
     // or answer in time, or the window went away during a wait (the caller
     // then touches nothing of it).
     bool identifyAt(const QString &address, IdentifyReply &reply);
+    void runSerialScan();
+    void runFastScan();
+    void addReader(const IdentifyReply &reply, quint16 port);
+    void scanOver();
     void list1DblClick(QListWidgetItem *item);
 
     Dialogs &m_dialogs;
@@ -53,9 +67,13 @@ private:
     ClickLabel *Label2 = nullptr;     // "F1 Start Search"
     ClickLabel *Label5 = nullptr;     // "F2 Stop Search"
     QCheckBox *Check1 = nullptr;      // "Slow Mode": 3 s instead of 1 s per silent address
+    QCheckBox *FastMode = nullptr;    // "Fast Mode": many addresses at once, 1 s each
     QLabel *Label3 = nullptr;         // status "Searching a.b.c.d", in Check1's place during a scan
     QListWidget *List1 = nullptr;     // one line per reader found
     SocketControl *tcpclient = nullptr;  // TCP to the address under test
+    WideScan *m_fastScan = nullptr;      // the Fast Mode scan
+    quint16 m_fastScanPort = 0;          // the port it asks on
+    ReaderListMenu *m_listMenu = nullptr;
 
     bool stop = false;        // set by F2; the scan ends before the next address
     bool m_scanning = false;  // a scan is running (a second F1 is ignored)

@@ -42,6 +42,20 @@ bool QtDialogs::openFile(const FileRequest &request, QString &path)
     return true;
 }
 
+bool QtDialogs::saveFile(const FileRequest &request, QString &path)
+{
+    QFileDialog dialog(QApplication::activeWindow(), Title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(request.defaultExtension);
+    dialog.setNameFilters(fileDialogNameFilters(request.filters));
+    dialog.selectFile(request.proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    path = dialog.selectedFiles().constFirst();
+    return true;
+}
+
 QStringList fileDialogNameFilters(const QStringList &filters)
 {
     QStringList result;

@@ -13,6 +13,7 @@ public:
     bool question(const QString &text) override;
     QString input(const QString &prompt, const QString &title) override;
     bool openFile(const FileRequest &request, QString &path) override;
+    bool saveFile(const FileRequest &request, QString &path) override;
 };
 
 // The file dialog's filters as this system reads them: "*.*" matches only

@@ -33,6 +33,7 @@ public:
         path = image;
         return !image.isEmpty();
     }
+    bool saveFile(const FileRequest &, QString &) override { return false; }
     QString image;
 };
 

@@ -1,5 +1,7 @@
 #include "identifyreply.h"
 #include "localsearchengine.h"
+#include "multicast.h"
+#include "nestednetwork.h"
 #include "privatenetwork.h"
 #include "readerlistcsv.h"
 #include "readersimulator.h"
@@ -12,6 +14,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QUdpSocket>
+#include <QtEndian>
 
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -301,6 +305,53 @@ private slots:
         const qintptr handle = engine.socketHandle();
         QVERIFY(engine.open(searchInterfaces()));
         QCOMPARE(engine.socketHandle(), handle);
+    }
+
+    // A second network: both interfaces are searched, and the same reply
+    // heard on both (a network two interfaces reach) is reported once, while
+    // a reader answering twice on one interface is reported twice.
+    void sameReplyOnTwoInterfaces()
+    {
+        NestedNetwork network(1);
+        QString error;
+        QVERIFY2(network.start({QStringLiteral("sleep"), QStringLiteral("60")}, &error), qPrintable(error));
+        LocalSearchEngine engine;
+        QVERIFY(engine.open(searchInterfaces()));
+        QCOMPARE(names(engine.openInterfaces()), (QStringList{"lo", network.nearInterface()}));
+        QSignalSpy replies(&engine, &LocalSearchEngine::replyReceived);
+        QVERIFY(engine.search());
+
+        // Multicast sent here comes back to this host on the interface it
+        // was sent out of.
+        QUdpSocket reader;
+        QVERIFY(reader.bind(QHostAddress(QHostAddress::AnyIPv4), 0));
+        const auto sendOn = [&](const SearchInterface &interface, const QByteArray &reply) {
+            QCOMPARE(setMulticastInterface(reader.socketDescriptor(), interface.index,
+                                           qToBigEndian(interface.address.toIPv4Address())),
+                     0);
+            QCOMPARE(reader.writeDatagram(reply, QHostAddress(QStringLiteral("224.1.2.4")), 53001), reply.size());
+        };
+        const SearchInterface lo = engine.openInterfaces().at(0);
+        const SearchInterface near = engine.openInterfaces().at(1);
+        sendOn(lo, "10.1.0.5:0050C2000105:Both:87\r");
+        QTRY_COMPARE(replies.size(), 1);
+        sendOn(near, "10.1.0.5:0050C2000105:Both:87\r");
+        sendOn(near, "10.1.0.6:0050C2000106:Near:87\r");
+        sendOn(near, "10.1.0.6:0050C2000106:Near:87\r");
+        sendOn(lo, "10.1.0.7:0050C2000107:Last:87\r");
+        QTRY_COMPARE(replies.size(), 4);
+        QStringList heard;
+        for (const QList<QVariant> &reply : std::as_const(replies))
+            heard.append(reply.at(0).toString() + QLatin1Char('@') + reply.at(1).toString());
+        QCOMPARE(heard, (QStringList{"10.1.0.5:0050C2000105:Both:87\r@lo",
+                                     "10.1.0.6:0050C2000106:Near:87\r@" + network.nearInterface(),
+                                     "10.1.0.6:0050C2000106:Near:87\r@" + network.nearInterface(),
+                                     "10.1.0.7:0050C2000107:Last:87\r@lo"}));
+        // A new search hears it again.
+        QVERIFY(engine.search());
+        sendOn(near, "10.1.0.5:0050C2000105:Both:87\r");
+        QTRY_COMPARE(replies.size(), 5);
+        QCOMPARE(replies.last().at(1).toString(), network.nearInterface());
     }
 
     // The change-address message goes out exactly as given.

@@ -3,11 +3,16 @@
 #include "privatenetwork.h"
 #include "readersimulator.h"
 #include "scripteddialogs.h"
-#include "socketcontrol.h"
+#include "localsearchengine.h"
+#include "nestednetwork.h"
+#include "readerlistmenu.h"
 #include "twips.h"
 #include "uikit.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QTemporaryDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -63,6 +68,43 @@ QList<QByteArray> identifyDatagrams(SimulatedReader *reader)
     for (const ReceivedChunk &chunk : reader->received(Channel::Identify))
         datagrams.append(chunk.bytes);
     return datagrams;
+}
+
+// Cells of a CSV text as a spreadsheet reads them: ',' between cells, CRLF
+// between rows, quoted cells with doubled quotes inside.
+QList<QStringList> parseCsv(const QString &text)
+{
+    QList<QStringList> rows;
+    QStringList row;
+    QString cell;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (quoted) {
+            if (c == QLatin1Char('"') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('"')) {
+                cell += c;
+                ++i;
+            } else if (c == QLatin1Char('"')) {
+                quoted = false;
+            } else {
+                cell += c;
+            }
+        } else if (c == QLatin1Char('"')) {
+            quoted = true;
+        } else if (c == QLatin1Char(',')) {
+            row.append(cell);
+            cell.clear();
+        } else if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) {
+            row.append(cell);
+            rows.append(row);
+            row.clear();
+            cell.clear();
+            ++i;
+        } else {
+            cell += c;
+        }
+    }
+    return rows;
 }
 } // namespace
 
@@ -145,12 +187,13 @@ private slots:
     // Bound to 53001 at load, TTL 5, only its own groups, a large receive buffer.
     void socketPreparedAtLoad()
     {
-        auto *winsock = m_window->findChild<SocketControl *>(QStringLiteral("Winsock1"));
+        auto *winsock = m_window->findChild<LocalSearchEngine *>(QStringLiteral("Winsock1"));
         QVERIFY(winsock);
-        QCOMPARE(winsock->protocol(), SocketControl::Udp);
-        QCOMPARE(winsock->LocalPort, 53001);
-        QCOMPARE(winsock->State(), int(SocketControl::Open));
-        const qintptr handle = winsock->SocketHandle();
+        QCOMPARE(winsock->localPort(), quint16(53001));
+        QCOMPARE(winsock->openInterfaces().size(), 1);
+        const qintptr handle = winsock->socketHandle();
+        QVERIFY(handle >= 0);
+        QCOMPARE(intOption(handle, SOL_SOCKET, SO_TYPE), int(SOCK_DGRAM));
         QCOMPARE(intOption(handle, IPPROTO_IP, IP_MULTICAST_TTL), 5);
         QCOMPARE(intOption(handle, IPPROTO_IP, IP_MULTICAST_ALL), 0);
         // Linux reports twice the size asked for, capped by net.core.rmem_max.
@@ -382,12 +425,231 @@ private slots:
         QTRY_COMPARE(m_list->count(), 1);
         m_list->item(0)->setSelected(true);
         m_dialogs->inputAnswers.enqueue(QStringLiteral("127.0.0.8"));
-        // Without the multicast route of this private network the send fails.
-        QCOMPARE(QProcess::execute(QStringLiteral("ip"), {"route", "del", "224.0.0.0/4"}), 0);
+        // The message leaves through the chosen interface whatever the
+        // routing table says; with that interface down the send fails.
+        QCOMPARE(QProcess::execute(QStringLiteral("ip"), {"link", "set", "lo", "down"}), 0);
         QTest::mouseClick(m_window->findChild<QLabel *>(QStringLiteral("Label3")), Qt::LeftButton);
-        QCOMPARE(QProcess::execute(QStringLiteral("ip"), {"route", "add", "224.0.0.0/4", "dev", "lo", "src", "127.0.0.1"}),
+        QCOMPARE(QProcess::execute(QStringLiteral("ip"), {"link", "set", "lo", "up"}), 0);
+        // The route went with the interface.
+        QCOMPARE(QProcess::execute(QStringLiteral("ip"), {"route", "replace", "224.0.0.0/4", "dev", "lo", "src",
+                                                           "127.0.0.1"}),
                  0);
         QCOMPARE(m_dialogs->messages, QStringList{LanSearch::couldNotSendMessage()});
+    }
+
+    // One F1 reaches the readers of every network this machine is on, each
+    // listed once, with the interface it answered on.
+    void everyNetwork_data()
+    {
+        QTest::addColumn<int>("nestedNetworks");
+        QTest::newRow("two networks") << 1;
+        QTest::newRow("three networks") << 2;
+    }
+    void everyNetwork()
+    {
+        QFETCH(int, nestedNetworks);
+        m_simulator->addReader(readerConfig("127.0.0.71", "0050C2000071", "Loopback"));
+        startSimulator();
+        std::vector<std::unique_ptr<NestedNetwork>> networks;
+        QStringList expected{"127.0.0.71          00 50 C2 00 00 71     Loopback                 87   \tlo"};
+        for (int n = 1; n <= nestedNetworks; ++n) {
+            networks.push_back(std::make_unique<NestedNetwork>(n));
+            NestedNetwork &network = *networks.back();
+            const QString mac = QStringLiteral("0050C2A0000%1").arg(n);
+            QString error;
+            QVERIFY2(network.start({ZAV_SIM_PROGRAM, "--address", network.farAddress(), "--mac", mac,
+                                    "--identification", QStringLiteral("Network %1").arg(n)},
+                                   &error),
+                     qPrintable(error));
+            QVERIFY2(network.waitForOutput("ready:", 20000), network.output().constData());
+            expected.append(QStringLiteral("%1 00 50 C2 A0 00 0%2     Network %2                87   \t%3")
+                                .arg(network.farAddress().leftJustified(19), QString::number(n),
+                                     network.nearInterface()));
+        }
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
+        QTRY_COMPARE_WITH_TIMEOUT(m_list->count(), nestedNetworks + 1, 10000);
+        // A reply heard twice would come within this time.
+        QTest::qWait(300);
+        QCOMPARE(m_list->count(), nestedNetworks + 1);
+        QStringList listed;
+        for (int row = 0; row < m_list->count(); ++row)
+            listed.append(m_list->item(row)->text() + QLatin1Char('\t')
+                          + m_list->item(row)->data(ReaderListMenu::CsvFieldsRole).toStringList().value(4));
+        listed.sort();
+        expected.sort();
+        QCOMPARE(listed, expected);
+    }
+
+    // An address answering with two MAC addresses is drawn red on each of its
+    // lines; the text stays as it is. One reader answering twice is no
+    // duplicate.
+    void duplicatesRed_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("replies");
+        QTest::addColumn<QStringList>("redAddresses");
+        QTest::newRow("one address, two MACs")
+            << QList<QByteArray>{"127.0.0.81:0050C2000081:A:87\r", "127.0.0.81:0050C2000082:B:87\r",
+                                 "127.0.0.83:0050C2000083:C:87\r"}
+            << QStringList{"127.0.0.81"};
+        QTest::newRow("one reader answering twice")
+            << QList<QByteArray>{"127.0.0.81:0050C2000081:A:87\r", "127.0.0.81:0050C2000081:A:87\r"}
+            << QStringList{};
+        QTest::newRow("twice and a second MAC")
+            << QList<QByteArray>{"127.0.0.81:0050C2000081:A:87\r", "127.0.0.81:0050C2000081:A:87\r",
+                                 "127.0.0.81:0050C2000091:B:87\r"}
+            << QStringList{"127.0.0.81"};
+        QTest::newRow("two duplicated addresses")
+            << QList<QByteArray>{"127.0.0.81:0050C2000081:A:87\r", "127.0.0.84:0050C2000084:D:87\r",
+                                 "127.0.0.81:0050C2000082:B:87\r", "127.0.0.84:0050C2000085:E:87\r",
+                                 "127.0.0.86:0050C2000086:F:87\r"}
+            << QStringList{"127.0.0.81", "127.0.0.84"};
+    }
+    void duplicatesRed()
+    {
+        QFETCH(QList<QByteArray>, replies);
+        QFETCH(QStringList, redAddresses);
+        for (int i = 0; i < replies.size(); ++i)
+            m_simulator->addReader(readerConfig(qPrintable(QStringLiteral("127.0.1.%1").arg(i + 1)), "0050C2000001", "x"))
+                ->setFault(FaultTarget::MulticastIdentify, Fault::replace(replies.at(i)));
+        startSimulator();
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
+        QTRY_COMPARE(m_list->count(), replies.size());
+        QStringList expectedLines;
+        for (const QByteArray &reply : replies)
+            expectedLines.append(identifyListLine(parseIdentifyReply(reply)));
+        QStringList listedLines = lines(m_list);
+        expectedLines.sort();
+        listedLines.sort();
+        QCOMPARE(listedLines, expectedLines);
+        for (int row = 0; row < m_list->count(); ++row) {
+            QListWidgetItem *item = m_list->item(row);
+            const bool red = redAddresses.contains(addressFromListLine(item->text()));
+            QCOMPARE(item->foreground().color() == LanSearch::duplicateColour(), red);
+        }
+        if (!redAddresses.isEmpty())
+            saveScreenshot(QStringLiteral("lansearch-duplicates.png"));
+        // A new search forgets the MACs of the last one: one reply for an
+        // address that was a duplicate is not red.
+        m_simulator->stop();
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
+        QCOMPARE(m_list->count(), 0);
+        QUdpSocket reader;
+        QVERIFY(reader.bind(QHostAddress(QStringLiteral("127.0.0.1")), 0));
+        const QByteArray again = replies.last();
+        QCOMPARE(reader.writeDatagram(again, QHostAddress(QStringLiteral("224.1.2.4")), 53001), again.size());
+        QTRY_COMPARE(m_list->count(), 1);
+        QVERIFY(m_list->item(0)->foreground().color() != LanSearch::duplicateColour());
+    }
+
+    // After the change-address message went out, the resolve hint says to
+    // search again; the next search brings the hint back.
+    void searchAgainHint_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("sent");
+        QTest::newRow("sent") << "127.0.0.9" << true;
+        QTest::newRow("cancelled") << "" << false;
+        QTest::newRow("invalid") << "1.2.3" << false;
+    }
+    void searchAgainHint()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, sent);
+        m_simulator->addReader(readerConfig("127.0.0.53", "0050C2000053", "Dup"))
+            ->setFault(FaultTarget::MulticastIdentify, Fault::replace("127.0.0.53:0050C2000077:Dup:87\r"));
+        startSimulator();
+        auto *hint = m_window->findChild<QLabel *>(QStringLiteral("Label1(3)"));
+        const QString resolveHint = hint->text();
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
+        QTRY_COMPARE(m_list->count(), 1);
+        m_list->item(0)->setSelected(true);
+        m_dialogs->inputAnswers.enqueue(answer);
+        QTest::mouseClick(m_window->findChild<QLabel *>(QStringLiteral("Label3")), Qt::LeftButton);
+        QCOMPARE(hint->text(), sent ? LanSearch::searchAgainHint() : resolveHint);
+        QCOMPARE(hint->textFormat(), Qt::PlainText);
+        if (sent)
+            saveScreenshot(QStringLiteral("lansearch-search-again.png"));
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
+        QCOMPARE(hint->text(), resolveHint);
+        QTRY_COMPARE(m_list->count(), 1);
+    }
+
+    // "Copy" (Ctrl+C) takes the selected line, "Copy All" every line.
+    void copyLines()
+    {
+        m_simulator->addReader(readerConfig("127.0.0.91", "0050C2000091", "First"));
+        startSimulator();
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
+        QTRY_COMPARE(m_list->count(), 1);
+        m_list->addItem(QStringLiteral("second line"));
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        clipboard->setText(QStringLiteral("before"));
+        m_list->setFocus();
+        // Nothing selected: the clipboard keeps what it had.
+        QTest::keyClick(m_list, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), QStringLiteral("before"));
+        m_list->item(1)->setSelected(true);
+        QTest::keyClick(m_list, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), QStringLiteral("second line"));
+        QCOMPARE(actionTexts(), (QStringList{"Copy", "Copy All", "Save List As..."}));
+        action(QStringLiteral("Copy All"))->trigger();
+        QCOMPARE(clipboard->text(), m_list->item(0)->text() + "\nsecond line\n");
+    }
+
+    // The CSV opens in a spreadsheet as the readers said it, with no cell
+    // that a spreadsheet would take for a formula.
+    void saveListAsCsv()
+    {
+        const QList<QByteArray> replies{"127.0.0.92:0050C2000092:=cmd|' /C calc'!A0:87\r",
+                                        "127.0.0.93:0050C2000093:Hall, \"east\" door:1087\r",
+                                        "+127.0.0.94:0050C2000094:@SUM(1+1):-5\r",
+                                        "127.0.0.95:0050C2000095\r"};
+        for (int i = 0; i < replies.size(); ++i)
+            m_simulator->addReader(readerConfig(qPrintable(QStringLiteral("127.0.2.%1").arg(i + 1)), "0050C2000001", "x"))
+                ->setFault(FaultTarget::MulticastIdentify, Fault::replace(replies.at(i)));
+        startSimulator();
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
+        QTRY_COMPARE(m_list->count(), replies.size());
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("readers.csv"));
+        m_dialogs->saveAnswers.enqueue(path);
+        action(QStringLiteral("Save List As..."))->trigger();
+        QCOMPARE(m_dialogs->saveRequests.size(), 1);
+        QCOMPARE(m_dialogs->saveRequests.first().proposedName, QStringLiteral("readers.csv"));
+        QCOMPARE(m_dialogs->saveRequests.first().defaultExtension, QStringLiteral("csv"));
+        QCOMPARE(m_dialogs->saveRequests.first().filters,
+                 (QStringList{"CSV Files (*.csv)", "All Files (*.*)"}));
+        QCOMPARE(m_dialogs->messages, QStringList());
+
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        QList<QStringList> rows = parseCsv(QString::fromUtf8(bytes.mid(3)));
+        QCOMPARE(rows.size(), 1 + replies.size());
+        QCOMPARE(rows.takeFirst(),
+                 (QStringList{"IP Address", "MAC Address", "Reader Identification", "Control Port", "Interface"}));
+        std::sort(rows.begin(), rows.end());
+        QCOMPARE(rows, (QList<QStringList>{
+                           {"'+127.0.0.94", "0050C2000094", "'@SUM(1+1)", "'-5", "lo"},
+                           {"127.0.0.92", "0050C2000092", "'=cmd|' /C calc'!A0", "87", "lo"},
+                           {"127.0.0.93", "0050C2000093", "Hall, \"east\" door", "1087", "lo"},
+                           {"127.0.0.95", "0050C2000095", "", "", "lo"},
+                       }));
+
+        // Cancel writes nothing; a file that cannot be written is said so.
+        QVERIFY(file.remove());
+        m_dialogs->saveAnswers.enqueue(QString());
+        action(QStringLiteral("Save List As..."))->trigger();
+        QVERIFY(!QFile::exists(path));
+        const QString unwritable = dir.filePath(QStringLiteral("missing/readers.csv"));
+        m_dialogs->saveAnswers.enqueue(unwritable);
+        action(QStringLiteral("Save List As..."))->trigger();
+        QCOMPARE(m_dialogs->messages.size(), 1);
+        QVERIFY2(m_dialogs->messages.first().startsWith(QStringLiteral("The list could not be saved to ") + unwritable),
+                 qPrintable(m_dialogs->messages.first()));
     }
 
 private:
@@ -397,6 +659,20 @@ private:
         const QString dir = qEnvironmentVariable("ZAV_SCREENSHOT_DIR");
         if (!dir.isEmpty())
             m_window->grab().save(dir + QLatin1Char('/') + name);
+    }
+    QStringList actionTexts() const
+    {
+        QStringList texts;
+        for (QAction *action : m_list->actions())
+            texts.append(action->text());
+        return texts;
+    }
+    QAction *action(const QString &text) const
+    {
+        for (QAction *action : m_list->actions())
+            if (action->text() == text)
+                return action;
+        return nullptr;
     }
     void startSimulator()
     {

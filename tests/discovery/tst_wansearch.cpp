@@ -1,5 +1,7 @@
 #include "identifyreply.h"
 #include "module1.h"
+#include "nestednetwork.h"
+#include "readerlistmenu.h"
 #include "privatenetwork.h"
 #include "readersimulator.h"
 #include "scripteddialogs.h"
@@ -15,7 +17,10 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
@@ -411,6 +416,151 @@ private slots:
         QVERIFY2(elapsed <= expectedMs + 700, qPrintable(QString::number(elapsed)));
     }
 
+    // "Fast Mode" looks like "Slow Mode", stands in free space, is off at load.
+    void fastModeBox()
+    {
+        auto *fast = m_window->findChild<QCheckBox *>(QStringLiteral("FastMode"));
+        QVERIFY(fast);
+        QCOMPARE(fast->text(), QStringLiteral("Fast Mode"));
+        QCOMPARE(fast->font(), m_check1->font());
+        QCOMPARE(fast->palette().color(QPalette::WindowText), m_check1->palette().color(QPalette::WindowText));
+        QCOMPARE(fast->size(), m_check1->size());
+        QCOMPARE(fast->y(), m_check1->y());
+        QVERIFY(!fast->isChecked());
+        QVERIFY(fast->isVisible());
+        QVERIFY(m_window->rect().contains(fast->geometry()));
+        // The text fits, and no other control shares its place.
+        QVERIFY(fast->sizeHint().width() <= fast->width());
+        for (QWidget *other : m_window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (other != fast && other->isVisible())
+                QVERIFY2(!other->geometry().intersects(fast->geometry()), qPrintable(other->objectName()));
+        }
+        saveScreenshot(QStringLiteral("wansearch-fast-mode.png"));
+    }
+
+    // Fast Mode finds the same readers as the serial scan, in the same order,
+    // with the same lines; both boxes are hidden while it runs.
+    void fastModeSameAsSerial()
+    {
+        waits::setTickMs(5);
+        m_simulator->addReader(readerConfig("127.0.255.241", "0050C2000701", "First"));
+        m_simulator->addReader(readerConfig("127.0.255.243", "0050C2000703", "In pieces"))
+            ->setFault(FaultTarget::TcpIdentify, Fault::split(7, 20));
+        m_simulator->addReader(readerConfig("127.0.255.246", "0050C2000706", "Slowish"))
+            ->setFault(FaultTarget::TcpIdentify, Fault::slow(60));
+        m_simulator->addReader(readerConfig("127.0.255.250", "0050C2000710", "No CR"))
+            ->setFault(FaultTarget::TcpIdentify, Fault::replace("127.0.255.250:0050C2000710:No CR"));
+        m_simulator->addReader(readerConfig("127.0.255.252", "0050C2000712", "=Last, \"one\""));
+        startSimulator();
+        m_text3->setText(QStringLiteral("127.0.255.240"));
+        m_text2->setText(QStringLiteral("87"));
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
+        QVERIFY(!m_window->isScanning());
+        const QStringList serial = listed();
+        QCOMPARE(serial.size(), 4);
+        const QList<QStringList> serialFields = csvFields();
+
+        auto *fast = m_window->findChild<QCheckBox *>(QStringLiteral("FastMode"));
+        fast->setChecked(true);
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
+        QVERIFY(m_window->isScanning());
+        QVERIFY(!fast->isVisible());
+        QVERIFY(!m_check1->isVisible());
+        QVERIFY(m_label3->isVisible());
+        QTRY_VERIFY(!m_window->isScanning());
+        QVERIFY(fast->isVisible());
+        QVERIFY(m_check1->isVisible());
+        QVERIFY(!m_label3->isVisible());
+        QCOMPARE(listed(), serial);
+        QCOMPARE(csvFields(), serialFields);
+        QCOMPARE(serialFields.last(), (QStringList{"127.0.255.252", "0050C2000712", "=Last, \"one\"", "87"}));
+        QCOMPARE(m_label3->text(), QStringLiteral("Searched 16 addresses, up to 127.0.255.255"));
+        QCOMPARE(m_dialogs->messages, QStringList());
+        QVERIFY(fast->isChecked());
+    }
+
+    // F2 in Fast Mode: the scan ends at once, every connection is closed and
+    // no address is tried after it.
+    void fastModeStop()
+    {
+        QList<QTcpServer *> servers;
+        int accepted = 0;
+        int open = 0;
+        quint16 port = 0;
+        for (int i = 0; i < 40; ++i) {
+            auto *server = new QTcpServer(this);
+            servers.append(server);
+            QVERIFY(server->listen(QHostAddress(QStringLiteral("127.0.255.%1").arg(200 + i)), port));
+            port = server->serverPort();
+            connect(server, &QTcpServer::newConnection, this, [&, server] {
+                while (QTcpSocket *peer = server->nextPendingConnection()) {
+                    ++accepted;
+                    ++open;
+                    connect(peer, &QTcpSocket::disconnected, this, [&, peer] {
+                        --open;
+                        peer->deleteLater();
+                    });
+                }
+            });
+        }
+        m_window->findChild<QCheckBox *>(QStringLiteral("FastMode"))->setChecked(true);
+        m_text3->setText(QStringLiteral("127.0.255.200"));
+        m_text2->setText(QString::number(port));
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
+        QTRY_COMPARE(accepted, 40);
+        QVERIFY(m_window->isScanning());
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F2);
+        QVERIFY(!m_window->isScanning());
+        QVERIFY(m_check1->isVisible());
+        QVERIFY(!m_label3->isVisible());
+        QTRY_COMPARE(open, 0);
+        QCOMPARE(accepted, 40);
+        QCOMPARE(m_list->count(), 0);
+        qDeleteAll(servers);
+    }
+
+    // Real timing: 56 silent addresses in Fast Mode take about 1 s in all.
+    void fastModeSilentTiming()
+    {
+        NestedNetwork silent(9);
+        QString error;
+        QVERIFY2(silent.start({QStringLiteral("sleep"), QStringLiteral("60")}, &error), qPrintable(error));
+        QVERIFY2(silent.routeThrough(QStringLiteral("10.99.0.0/16"), &error), qPrintable(error));
+        m_window->findChild<QCheckBox *>(QStringLiteral("FastMode"))->setChecked(true);
+        m_text3->setText(QStringLiteral("10.99.255.200"));
+        m_text2->setText(QStringLiteral("87"));
+        QElapsedTimer clock;
+        clock.start();
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->isScanning(), 10000);
+        const qint64 elapsed = clock.elapsed();
+        QVERIFY2(elapsed >= 950 && elapsed < 2500, qPrintable(QString::number(elapsed)));
+        QCOMPARE(m_label3->text(), QStringLiteral("Searched 56 addresses, up to 10.99.255.255"));
+        QCOMPARE(m_list->count(), 0);
+    }
+
+    // The wide-area list saves as CSV with the port each reader was asked on.
+    void saveListAsCsv()
+    {
+        waits::setTickMs(5);
+        m_simulator->addReader(readerConfig("127.0.255.254", "0050C2000801", "@Gate"));
+        startSimulator();
+        m_text3->setText(QStringLiteral("127.0.255.254"));
+        m_text2->setText(QStringLiteral("87"));
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
+        QCOMPARE(m_list->count(), 1);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("wide.csv"));
+        m_dialogs->saveAnswers.enqueue(path);
+        ReaderListMenu *menu = m_window->findChild<ReaderListMenu *>();
+        QVERIFY(menu);
+        menu->saveListAs();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("\xEF\xBB\xBFIP Address,MAC Address,Reader Identification,Control Port\r\n"
+                                            "127.0.255.254,0050C2000801,'@Gate,87\r\n"));
+    }
+
 private:
     // With ZAV_SCREENSHOT_DIR set, keeps a picture of the window for review.
     void saveScreenshot(const QString &name)
@@ -418,6 +568,20 @@ private:
         const QString dir = qEnvironmentVariable("ZAV_SCREENSHOT_DIR");
         if (!dir.isEmpty())
             m_window->grab().save(dir + QLatin1Char('/') + name);
+    }
+    QStringList listed() const
+    {
+        QStringList texts;
+        for (int row = 0; row < m_list->count(); ++row)
+            texts.append(m_list->item(row)->text());
+        return texts;
+    }
+    QList<QStringList> csvFields() const
+    {
+        QList<QStringList> rows;
+        for (int row = 0; row < m_list->count(); ++row)
+            rows.append(m_list->item(row)->data(ReaderListMenu::CsvFieldsRole).toStringList());
+        return rows;
     }
     void startSimulator()
     {

@@ -38,6 +38,20 @@ bool ScriptedDialogs::openFile(const FileRequest &request, QString &path)
     return true;
 }
 
+bool ScriptedDialogs::saveFile(const FileRequest &request, QString &path)
+{
+    saveRequests.append(request);
+    if (whileOpen)
+        whileOpen(request.proposedName);
+    if (saveAnswers.isEmpty())
+        return false;
+    const QString answer = saveAnswers.dequeue();
+    if (answer.isEmpty())
+        return false;
+    path = answer;
+    return true;
+}
+
 void ScriptedDialogs::clear()
 {
     messages.clear();
@@ -45,4 +59,5 @@ void ScriptedDialogs::clear()
     prompts.clear();
     inputTitles.clear();
     fileRequests.clear();
+    saveRequests.clear();
 }

@@ -16,16 +16,19 @@ public:
     bool question(const QString &text) override;
     QString input(const QString &prompt, const QString &title) override;
     bool openFile(const FileRequest &request, QString &path) override;
+    bool saveFile(const FileRequest &request, QString &path) override;
 
     QStringList messages;           // every message text, in order
     QStringList questions;          // every question text
     QStringList prompts;            // every input prompt
     QStringList inputTitles;        // every input title
     QList<FileRequest> fileRequests;
+    QList<FileRequest> saveRequests;
 
     QQueue<bool> questionAnswers;   // default No when empty
     QQueue<QString> inputAnswers;   // default empty (as Cancel)
     QQueue<QString> fileAnswers;    // an empty string is a cancel; none left is a cancel
+    QQueue<QString> saveAnswers;    // the same for file-save dialogs
 
     // Runs while any dialog is open; its argument is the dialog's text.
     std::function<void(const QString &)> whileOpen;

@@ -1,0 +1,82 @@
+#include "readerlistmenu.h"
+
+#include "dialogs.h"
+#include "readerlistcsv.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QPointer>
+#include <QSaveFile>
+
+ReaderListMenu::ReaderListMenu(QListWidget *list, Dialogs &dialogs, const QStringList &csvHeader,
+                               const QString &proposedName)
+    : QObject(list), m_list(list), m_dialogs(dialogs), m_header(csvHeader), m_proposedName(proposedName)
+{
+    auto *copy = new QAction(QStringLiteral("Copy"), list);
+    copy->setShortcut(QKeySequence::Copy);
+    // Only while the list has the focus: the entry fields keep their own Ctrl+C.
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    auto *copyAllAction = new QAction(QStringLiteral("Copy All"), list);
+    auto *save = new QAction(QStringLiteral("Save List As..."), list);
+    list->addActions({copy, copyAllAction, save});
+    list->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(copy, &QAction::triggered, this, &ReaderListMenu::copySelected);
+    connect(copyAllAction, &QAction::triggered, this, &ReaderListMenu::copyAll);
+    connect(save, &QAction::triggered, this, &ReaderListMenu::saveListAs);
+}
+
+void ReaderListMenu::copySelected()
+{
+    const QList<QListWidgetItem *> selected = m_list->selectedItems();
+    if (!selected.isEmpty())
+        QGuiApplication::clipboard()->setText(selected.first()->text());
+}
+
+void ReaderListMenu::copyAll()
+{
+    QString text;
+    for (int row = 0; row < m_list->count(); ++row)
+        text += m_list->item(row)->text() + QLatin1Char('\n');
+    QGuiApplication::clipboard()->setText(text);
+}
+
+QString ReaderListMenu::csvText() const
+{
+    QString text = csvLine(m_header);
+    for (int row = 0; row < m_list->count(); ++row)
+        text += csvLine(m_list->item(row)->data(CsvFieldsRole).toStringList());
+    return text;
+}
+
+QString ReaderListMenu::couldNotSaveMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The list could not be saved to %1: %2").arg(path, reason);
+}
+
+void ReaderListMenu::saveListAs()
+{
+    Dialogs::FileRequest request;
+    request.defaultExtension = QStringLiteral("csv");
+    request.proposedName = m_proposedName;
+    request.filters = QStringList{QStringLiteral("CSV Files (*.csv)"), QStringLiteral("All Files (*.*)")};
+    request.mustExist = false;
+    // The list may change while the dialog is open: what is saved is the list
+    // at the moment the name is chosen.
+    QPointer<ReaderListMenu> self(this);
+    QString path;
+    if (!m_dialogs.saveFile(request, path) || !self)
+        return;
+    // UTF-8 with a byte order mark, so that a spreadsheet reads identifications
+    // with accented letters right. Written whole or not at all.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write("\xEF\xBB\xBF");
+        file.write(csvText().toUtf8());
+        if (file.commit())
+            return;
+    }
+    const QString reason = file.errorString();
+    m_dialogs.message(couldNotSaveMessage(path, reason));
+}
