@@ -1,14 +1,23 @@
 // How fast the local search lists N readers answering one F1.
 //
-//   scripts/netns build/bench/discovery/bench_lansearch [N...] [--program [path]] [--screenshot file.png]
+//   scripts/netns build/bench/discovery/bench_lansearch [N...] [--program [path]] [--networks K]
+//                                                      [--screenshot file.png]
 //
 // The readers are simulated at 127.0.1.1 onwards: in this process, or with
 // --program in a separate zav-reader-sim process (default build/zav-reader-sim),
 // which sends its replies while this one is busy listing. For each N it prints
 // how many lines were listed and how long the list took to fill, counted from
 // the key press to the last line.
+//
+// With --networks K (2 or 3) the readers are spread over K networks: loopback
+// and K-1 networks made of veth pairs into nested namespaces inside the
+// private namespace, each with a zav-reader-sim of its share of the readers.
+// It then also prints the lines per interface and whether any reader was
+// listed twice.
 
 #include "lansearch.h"
+#include "nestednetwork.h"
+#include "readerlistmenu.h"
 #include "readersimulator.h"
 #include "dialogs.h"
 #include "uikit.h"
@@ -16,6 +25,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QListWidget>
+#include <QMap>
+#include <QSet>
 #include <QProcess>
 #include <QTest>
 #include <QTextStream>
@@ -48,6 +59,8 @@ void raiseOpenFileLimit()
 struct Result
 {
     int listed = 0;
+    int distinct = 0;
+    QMap<QString, int> perInterface;
     qint64 fillMs = -1;   // key press to the last line
     int repliesSent = 0;
     int repliesFailed = 0;
@@ -85,12 +98,45 @@ void stopProgram(QProcess &process)
     process.waitForFinished(5000);
 }
 
-Result measure(LanSearch &window, int readers, const QString &program)
+// Starts a nested network with its share of the readers, each on an address
+// of its own there, and waits until they are ready.
+bool startNetwork(NestedNetwork &network, int number, const QString &program, int readers)
+{
+    const QHostAddress first(QStringLiteral("10.%1.1.1").arg(number));
+    QString setup = QStringLiteral("ip -b - <<EOF\n");
+    for (int i = 0; i < readers; ++i)
+        setup += QStringLiteral("addr add %1/32 dev lo\n").arg(ReaderSimulator::addressAfter(first, i).toString());
+    setup += QStringLiteral("EOF\n");
+    QString error;
+    if (!network.start({program, QStringLiteral("--readers"), QString::number(readers), QStringLiteral("--address"),
+                        first.toString(), QStringLiteral("--mac"),
+                        QString::fromLatin1(ReaderSimulator::macAfter("0050C2000000", number * 100000)),
+                        QStringLiteral("--identification"), QStringLiteral("Network %1 reader").arg(number)},
+                       &error, setup)) {
+        QTextStream(stderr) << "network " << number << ": " << error << Qt::endl;
+        return false;
+    }
+    if (!network.waitForOutput("ready:", 60000)) {
+        QTextStream(stderr) << "network " << number << ": simulator did not get ready" << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
+Result measure(LanSearch &window, int readers, const QString &program, int networks)
 {
     ReaderSimulator simulator;
     QProcess process;
-    if (program.isEmpty()) {
-        for (int i = 0; i < readers; ++i) {
+    std::vector<std::unique_ptr<NestedNetwork>> nested;
+    const int share = readers / networks;
+    const int local = readers - share * (networks - 1);
+    for (int number = 1; number < networks; ++number) {
+        nested.push_back(std::make_unique<NestedNetwork>(number));
+        if (!startNetwork(*nested.back(), number, program, share))
+            return {};
+    }
+    if (program.isEmpty() || networks > 1) {
+        for (int i = 0; i < local; ++i) {
             ReaderConfig config;
             config.address = ReaderSimulator::addressAfter(QHostAddress(QStringLiteral("127.0.1.1")), i);
             config.mac = ReaderSimulator::macAfter("0050C2100000", i);
@@ -102,7 +148,7 @@ Result measure(LanSearch &window, int readers, const QString &program)
             QTextStream(stderr) << "simulator: " << error << Qt::endl;
             return {};
         }
-    } else if (!startProgram(process, program, readers)) {
+    } else if (!startProgram(process, program, local)) {
         stopProgram(process);
         return {};
     }
@@ -126,8 +172,15 @@ Result measure(LanSearch &window, int readers, const QString &program)
     }
     result.listed = lastCount;
     result.fillMs = lastChange;
-    result.repliesSent = program.isEmpty() ? simulator.identifyRepliesSent() : -1;
-    result.repliesFailed = program.isEmpty() ? simulator.identifyRepliesFailed() : -1;
+    QSet<QString> lines;
+    for (int row = 0; row < list->count(); ++row) {
+        lines.insert(list->item(row)->text());
+        ++result.perInterface[list->item(row)->data(ReaderListMenu::CsvFieldsRole).toStringList().value(4)];
+    }
+    result.distinct = int(lines.size());
+    const bool inProcess = program.isEmpty() || networks > 1;
+    result.repliesSent = inProcess ? simulator.identifyRepliesSent() : -1;
+    result.repliesFailed = inProcess ? simulator.identifyRepliesFailed() : -1;
     stopProgram(process);
     return result;
 }
@@ -145,6 +198,7 @@ int main(int argc, char **argv)
     QList<int> counts;
     QString screenshot;
     QString program;
+    int networks = 1;
     const QStringList args = app.arguments().mid(1);
     for (int i = 0; i < args.size(); ++i) {
         if (args.at(i) == QLatin1String("--screenshot") && i + 1 < args.size()) {
@@ -153,12 +207,17 @@ int main(int argc, char **argv)
             program = QCoreApplication::applicationDirPath() + QStringLiteral("/../../zav-reader-sim");
             if (i + 1 < args.size() && !args.at(i + 1).startsWith(QLatin1Char('-')) && args.at(i + 1).toInt() == 0)
                 program = args.at(++i);
+        } else if (args.at(i) == QLatin1String("--networks") && i + 1 < args.size()) {
+            networks = qBound(1, args.at(++i).toInt(), 3);
         } else if (args.at(i).toInt() > 0) {
             counts.append(qMin(args.at(i).toInt(), 5000));
         }
     }
     if (counts.isEmpty())
         counts = {100, 500, 2000};
+    // The nested networks' readers always run in the simulator program.
+    if (networks > 1 && program.isEmpty())
+        program = QCoreApplication::applicationDirPath() + QStringLiteral("/../../zav-reader-sim");
 
     SilentDialogs dialogs;
     LanSearch window(dialogs);
@@ -168,11 +227,19 @@ int main(int argc, char **argv)
 
     QTextStream out(stdout);
     for (int readers : std::as_const(counts)) {
-        const Result result = measure(window, readers, program);
-        out << "readers " << readers << (program.isEmpty() ? " (in process)" : " (simulator program)") << ": "
-            << result.listed << " lines listed in " << result.fillMs << " ms";
+        const Result result = measure(window, readers, program, networks);
+        out << "readers " << readers
+            << (networks > 1 ? QStringLiteral(" on %1 networks").arg(networks)
+                             : program.isEmpty() ? QStringLiteral(" (in process)") : QStringLiteral(" (simulator program)"))
+            << ": " << result.listed << " lines listed in " << result.fillMs << " ms";
         if (result.repliesSent >= 0)
-            out << " (replies sent " << result.repliesSent << ", failed " << result.repliesFailed << ")";
+            out << " (loopback replies sent " << result.repliesSent << ", failed " << result.repliesFailed << ")";
+        if (networks > 1) {
+            out << "; per interface:";
+            for (auto it = result.perInterface.cbegin(); it != result.perInterface.cend(); ++it)
+                out << ' ' << it.key() << '=' << it.value();
+            out << "; " << (result.listed - result.distinct) << " listed twice";
+        }
         out << Qt::endl;
     }
     if (!screenshot.isEmpty())

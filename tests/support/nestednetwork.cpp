@@ -2,6 +2,9 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QThread>
+
+#include <unistd.h>
 
 namespace {
 // Only loopback and the near ends of nested networks: the namespace was made
@@ -25,6 +28,14 @@ bool onlyPrivateInterfaces(QString *error)
         }
     }
     return true;
+}
+// "net:[inode]" of a process's network namespace.
+QByteArray namespaceOf(const QString &pid)
+{
+    char target[64] = {};
+    const ssize_t length =
+        ::readlink(QStringLiteral("/proc/%1/ns/net").arg(pid).toLocal8Bit().constData(), target, sizeof target - 1);
+    return length > 0 ? QByteArray(target, length) : QByteArray();
 }
 } // namespace
 
@@ -88,8 +99,20 @@ bool NestedNetwork::start(const QStringList &program, QString *error, const QStr
         return false;
     }
     // unshare without --fork becomes the shell and then the program: its
-    // process is the one in the nested namespace.
-    return runIp({"link", "set", farInterface(), "netns", QString::number(m_process.processId())}, error);
+    // process is the one in the nested namespace, once it has made it. Moved
+    // before that, the far end would stay here.
+    const QString pid = QString::number(m_process.processId());
+    const QByteArray here = namespaceOf(QStringLiteral("self"));
+    QElapsedTimer clock;
+    clock.start();
+    while (namespaceOf(pid) == here) {
+        if (clock.elapsed() > 5000 || m_process.state() == QProcess::NotRunning) {
+            *error = QStringLiteral("the nested namespace was not made");
+            return false;
+        }
+        QThread::msleep(5);
+    }
+    return runIp({"link", "set", farInterface(), "netns", pid}, error);
 }
 
 bool NestedNetwork::waitForOutput(const QByteArray &text, int timeoutMs)
