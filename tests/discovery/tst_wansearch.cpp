@@ -539,6 +539,30 @@ private slots:
         QCOMPARE(m_list->count(), 0);
     }
 
+    // A window closed during a Fast Mode scan closes its connections with it.
+    void fastModeWindowClosed()
+    {
+        QTcpServer mute;
+        QVERIFY(mute.listen(QHostAddress(QStringLiteral("127.0.255.254"))));
+        QList<QTcpSocket *> peers;
+        connect(&mute, &QTcpServer::newConnection, this, [&] {
+            while (QTcpSocket *peer = mute.nextPendingConnection())
+                peers.append(peer);
+        });
+        auto *window = new WanSearch(*m_dialogs);
+        window->show();
+        window->findChild<QCheckBox *>(QStringLiteral("FastMode"))->setChecked(true);
+        window->findChild<QLineEdit *>(QStringLiteral("Text3"))->setText(QStringLiteral("127.0.255.254"));
+        window->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QString::number(mute.serverPort()));
+        window->runScan();
+        QVERIFY(window->isScanning());
+        QTRY_COMPARE(peers.size(), 1);
+        delete window;
+        QTRY_COMPARE(peers.first()->state(), QAbstractSocket::UnconnectedState);
+        QCOMPARE(m_dialogs->messages, QStringList());
+        qDeleteAll(peers);
+    }
+
     // The wide-area list saves as CSV with the port each reader was asked on.
     void saveListAsCsv()
     {
