@@ -3,6 +3,7 @@
 #include "identifyreply.h"
 #include "multicast.h"
 
+#include <QCryptographicHash>
 #include <QNetworkDatagram>
 #include <QNetworkInterface>
 #include <QPointer>
@@ -19,11 +20,14 @@ quint32 networkOrder(const QHostAddress &address)
 
 bool HeardReplies::isNew(const QByteArray &reply, int interfaceIndex)
 {
-    const auto found = m_firstHeardOn.constFind(reply);
+    // A digest stands for the reply: a flood of large datagrams costs a few
+    // megabytes at most.
+    const QByteArray digest = QCryptographicHash::hash(reply, QCryptographicHash::Sha256);
+    const auto found = m_firstHeardOn.constFind(digest);
     if (found != m_firstHeardOn.cend())
         return found.value() == interfaceIndex;
     if (m_firstHeardOn.size() < MaxRemembered)
-        m_firstHeardOn.insert(reply, interfaceIndex);
+        m_firstHeardOn.insert(digest, interfaceIndex);
     return true;
 }
 

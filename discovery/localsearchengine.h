@@ -27,7 +27,7 @@ public:
     void clear() { m_firstHeardOn.clear(); }
 
 private:
-    QHash<QByteArray, int> m_firstHeardOn;
+    QHash<QByteArray, int> m_firstHeardOn;   // SHA-256 of the reply -> interface index
 };
 
 // The multicast identify on every given interface: binds UDP 53001

@@ -251,6 +251,24 @@ private slots:
         QVERIFY(heard.isNew(replies.last(), interfaces.first() + 100));
     }
 
+    // Beyond the replies remembered, every reply counts as new: a flood costs
+    // bounded memory and never hides a reader.
+    void heardRepliesBounded()
+    {
+        HeardReplies heard;
+        for (int i = 0; i < HeardReplies::MaxRemembered; ++i)
+            QVERIFY(heard.isNew(QByteArray::number(i), 2));
+        QVERIFY(!heard.isNew(QByteArray::number(7), 3));
+        QVERIFY(heard.isNew("late", 2));
+        QVERIFY(heard.isNew("late", 3));
+        // Large replies that differ only at their end are different replies.
+        HeardReplies large;
+        QVERIFY(large.isNew(QByteArray(60000, 'x') + 'a', 4));
+        QVERIFY(large.isNew(QByteArray(60000, 'x') + 'b', 5));
+        QVERIFY(!large.isNew(QByteArray(60000, 'x') + 'a', 5));
+        QVERIFY(large.isNew(QByteArray(60000, 'x') + 'a', 4));
+    }
+
     // Inside the test's namespace loopback is the only interface.
     void loopbackOnly()
     {
