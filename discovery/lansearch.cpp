@@ -112,10 +112,10 @@ void LanSearch::winsock1DataArrival(const QByteArray &datagram, const QString &i
         return;
     const IdentifyReply reply = parseIdentifyReply(datagram);
     auto *item = new QListWidgetItem(identifyListLine(reply));
+    const auto field = [](const QByteArray &bytes) { return QString::fromLatin1(bytes.left(SavedFieldBytes)); };
     item->setData(ReaderListMenu::CsvFieldsRole,
-                  QStringList{QString::fromLatin1(reply.address), QString::fromLatin1(reply.mac.left(12)),
-                              QString::fromLatin1(reply.identification), QString::fromLatin1(reply.controlPort),
-                              interfaceName});
+                  QStringList{field(reply.address), QString::fromLatin1(reply.mac.left(12)),
+                              field(reply.identification), field(reply.controlPort), interfaceName});
     List1->addItem(item);
     markDuplicates(item);
 }

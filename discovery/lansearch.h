@@ -31,6 +31,9 @@ public:
     // beyond it (only a flooding sender gets there) are dropped, so that a
     // flood cannot fill the memory; a new search starts a new list.
     static constexpr int MaxListLines = 65536;
+    // Bytes of each reply field kept for copying and saving the list: more
+    // than any line shows, and a flood of large replies stays small.
+    static constexpr int SavedFieldBytes = 64;
 
     explicit LanSearch(Dialogs &dialogs, QWidget *parent = nullptr);
 

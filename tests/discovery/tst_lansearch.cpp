@@ -603,7 +603,8 @@ private slots:
         const QList<QByteArray> replies{"127.0.0.92:0050C2000092:=cmd|' /C calc'!A0:87\r",
                                         "127.0.0.93:0050C2000093:Hall, \"east\" door:1087\r",
                                         "+127.0.0.94:0050C2000094:@SUM(1+1):-5\r",
-                                        "127.0.0.95:0050C2000095\r"};
+                                        "127.0.0.95:0050C2000095\r",
+                                        "127.0.0.96:0050C2000096:" + QByteArray(100, 'n') + ":87\r"};
         for (int i = 0; i < replies.size(); ++i)
             m_simulator->addReader(readerConfig(qPrintable(QStringLiteral("127.0.2.%1").arg(i + 1)), "0050C2000001", "x"))
                 ->setFault(FaultTarget::MulticastIdentify, Fault::replace(replies.at(i)));
@@ -637,6 +638,8 @@ private slots:
                            {"127.0.0.92", "0050C2000092", "'=cmd|' /C calc'!A0", "87", "lo"},
                            {"127.0.0.93", "0050C2000093", "Hall, \"east\" door", "1087", "lo"},
                            {"127.0.0.95", "0050C2000095", "", "", "lo"},
+                           // Long fields are kept up to what a technician could need.
+                           {"127.0.0.96", "0050C2000096", QString(LanSearch::SavedFieldBytes, 'n'), "87", "lo"},
                        }));
 
         // Cancel writes nothing; a file that cannot be written is said so.
