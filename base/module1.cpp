@@ -2,15 +2,9 @@
 
 #include "socketcontrol.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QPointer>
 #include <QStringList>
-#include <QTimer>
 
 namespace {
-int g_tickMs = 100;
-
 // The numeric value of a group as the classic Val() reads it: leading blanks
 // skipped, digits until the first character that cannot continue the number.
 int leadingNumber(const QString &group)
@@ -115,52 +109,16 @@ QString nextfield(const QString &text, int &position)
     return nextfieldOf(text, position);
 }
 
-void sleepWithEvents(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 bool waitconnect(SocketControl &socket, const QObject *owner)
 {
-    QPointer<const QObject> guard(owner);
-    QPointer<SocketControl> control(&socket);
     if (!socket.Connect())
         return false;
-    for (int counter = 1;; ++counter) {
-        sleepWithEvents(g_tickMs);
-        if (counter == waits::Limit)
-            return false;
-        QCoreApplication::processEvents();
-        if ((owner && !guard) || !control)
-            return false;
-        if (control->State() == SocketControl::Connected)
-            return true;
-    }
+    return waits::until(waits::counting(), [&socket] { return socket.State() == SocketControl::Connected; },
+                        {owner, &socket});
 }
 
 bool waitok(const QByteArray &replyBuffer, const QObject *owner)
 {
-    QPointer<const QObject> guard(owner);
-    for (int counter = 1;; ++counter) {
-        sleepWithEvents(g_tickMs);
-        if (counter == waits::Limit)
-            return false;
-        QCoreApplication::processEvents();
-        if (owner && !guard)
-            return false;
-        if (replyBuffer == QByteArrayLiteral("OK\r"))
-            return true;
-    }
-}
-
-int waits::tickMs()
-{
-    return g_tickMs;
-}
-
-void waits::setTickMs(int milliseconds)
-{
-    g_tickMs = qMax(1, milliseconds);
+    return waits::until(waits::counting(), [&replyBuffer] { return replyBuffer == QByteArrayLiteral("OK\r"); },
+                        {owner});
 }

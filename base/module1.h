@@ -1,5 +1,7 @@
 #pragma once
 
+#include "waits.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -30,19 +32,9 @@ QString nextfield(const QString &text, int &position);
 
 // Starts socket.Connect() and looks every 100 ms whether it is connected;
 // false at the 30th count (about 3 s). A connect that cannot even start (a bad
-// port) gives false at once. Events keep running while it waits.
+// port) gives false at once. Events keep running while it waits; false at once
+// when owner (if given) or the socket is destroyed meanwhile.
 bool waitconnect(SocketControl &socket, const QObject *owner = nullptr);
 // Looks every 100 ms whether the buffer is exactly "OK" CR; false at the 30th
 // count. Returns false at once when owner (if given) is destroyed meanwhile.
 bool waitok(const QByteArray &replyBuffer, const QObject *owner = nullptr);
-
-// Lets events run for the given time without freezing the windows.
-void sleepWithEvents(int milliseconds);
-
-namespace waits {
-// The length of one look of the waits (100 ms). Tests may shorten it; every
-// wait keeps a test at its real timing.
-int tickMs();
-void setTickMs(int milliseconds);
-constexpr int Limit = 30;
-} // namespace waits

@@ -9,7 +9,6 @@
 #include "uikit.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPointer>
@@ -19,10 +18,10 @@ const QString ColumnHeadings = QStringLiteral("IP Address") + QString(34, QLatin
                                + QStringLiteral("Mac Address") + QString(32, QLatin1Char(' '))
                                + QStringLiteral("Reader Identification");
 
-// Looks at the connection (in ticks of the shared wait) before an address is
-// given up: about 1 s, or 3 s in slow mode.
-constexpr int ConnectLooks = 10;
-constexpr int SlowConnectLooks = 30;
+// The count (in ticks of the shared wait) at which an address is given up
+// when it has not connected: about 1 s, or 3 s in slow mode.
+constexpr int ConnectCounts = 10;
+constexpr int SlowConnectCounts = 30;
 // A connected reader gets 10 passes of 20 ms to answer.
 constexpr int ReplyPasses = 10;
 constexpr int ReplyPassMs = 20;
@@ -158,19 +157,12 @@ bool WanSearch::identifyAt(const QString &address, IdentifyReply &reply)
     tcpclient->RemoteHost = address;
     tcpclient->Connect();
 
-    for (int counter = 1;; ++counter) {
-        sleepWithEvents(waits::tickMs());
-        if (!self)
-            return false;
-        if (counter >= (Check1->isChecked() ? SlowConnectLooks : ConnectLooks)) {
+    const int connectCounts = Check1->isChecked() ? SlowConnectCounts : ConnectCounts;
+    if (!waits::until(waits::counting(connectCounts),
+                      [this] { return tcpclient->State() == SocketControl::Connected; }, {this})) {
+        if (self)
             tcpclient->Close();
-            return false;
-        }
-        QCoreApplication::processEvents();
-        if (!self)
-            return false;
-        if (tcpclient->State() == SocketControl::Connected)
-            break;
+        return false;
     }
 
     // The reply is walked as it comes and only the shown part of each field
@@ -179,25 +171,23 @@ bool WanSearch::identifyAt(const QString &address, IdentifyReply &reply)
     // socket holds in pieces of at most ReadPieceBytes.
     IdentifyReplyWalk walk;
     tcpclient->SendData(identify::TcpRequest);
-    for (int pass = 0; pass < ReplyPasses; ++pass) {
-        QCoreApplication::processEvents();
-        if (self)
-            sleepWithEvents(ReplyPassMs);
-        if (!self)
-            return false;
+    // Judged, as for one read of everything waiting, once the piece read
+    // last has emptied the socket.
+    auto replied = [&] {
         while (tcpclient->BytesReceived() != 0) {
             walk.add(tcpclient->GetData(qMin<qint64>(tcpclient->BytesReceived(), ReadPieceBytes)));
-            // Judged, as for one read of everything waiting, once the piece
-            // read last has emptied the socket.
-            if (tcpclient->BytesReceived() == 0 && walk.endsWithCarriageReturn()) {
-                tcpclient->Close();
-                reply = walk.fields();
+            if (tcpclient->BytesReceived() == 0 && walk.endsWithCarriageReturn())
                 return true;
-            }
         }
-    }
+        return false;
+    };
+    const bool answered = waits::until(waits::passes(ReplyPasses, ReplyPassMs), replied, {this});
+    if (!self)
+        return false;
     tcpclient->Close();
-    return false;
+    if (answered)
+        reply = walk.fields();
+    return answered;
 }
 
 void WanSearch::list1DblClick(QListWidgetItem *item)

@@ -2,8 +2,6 @@
 
 #include "module1.h"
 
-#include <QCoreApplication>
-#include <QPointer>
 
 QByteArray control::commandLine(const QByteArray &keyword, const QByteArray &argument)
 {
@@ -30,17 +28,9 @@ bool control::isCompleteStatReply(const QByteArray &replyBuffer)
 
 bool control::waitstat(const QByteArray &replyBuffer, const QObject *owner, const bool *overlong)
 {
-    QPointer<const QObject> guard(owner);
-    for (int counter = 1;; ++counter) {
-        sleepWithEvents(waits::tickMs());
-        if (counter == waits::Limit)
-            return false;
-        QCoreApplication::processEvents();
-        if (owner && !guard)
-            return false;
-        if (isCompleteStatReply(replyBuffer) && !(overlong && *overlong))
-            return true;
-    }
+    return waits::until(
+        waits::counting(),
+        [&] { return isCompleteStatReply(replyBuffer) && !(overlong && *overlong); }, {owner});
 }
 
 void control::appendReply(QByteArray &replyBuffer, bool &overlong, const QByteArray &chunk)
