@@ -1,5 +1,6 @@
 #include "module1.h"
 
+#include "replybuffer.h"
 #include "socketcontrol.h"
 
 #include <QStringList>
@@ -119,6 +120,11 @@ bool waitconnect(SocketControl &socket, const QObject *owner)
 
 bool waitok(const QByteArray &replyBuffer, const QObject *owner)
 {
-    return waits::until(waits::counting(), [&replyBuffer] { return replyBuffer == QByteArrayLiteral("OK\r"); },
+    return waits::until(waits::counting(), [&replyBuffer] { return ReplyBuffer::isAcknowledgement(replyBuffer); },
                         {owner});
+}
+
+bool waitok(const ReplyBuffer &replyBuffer, const QObject *owner)
+{
+    return waits::until(waits::counting(), [&replyBuffer] { return replyBuffer.holdsAcknowledgement(); }, {owner});
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 class QObject;
+class ReplyBuffer;
 class SocketControl;
 
 // The shared checks, the field splitter and the bounded waits that every
@@ -38,3 +39,5 @@ bool waitconnect(SocketControl &socket, const QObject *owner = nullptr);
 // Looks every 100 ms whether the buffer is exactly "OK" CR; false at the 30th
 // count. Returns false at once when owner (if given) is destroyed meanwhile.
 bool waitok(const QByteArray &replyBuffer, const QObject *owner = nullptr);
+// The same for a capped buffer: an overlong one is never an acknowledgement.
+bool waitok(const ReplyBuffer &replyBuffer, const QObject *owner = nullptr);

@@ -3,7 +3,6 @@
 #include "commandlanguage.h"
 #include "dialogs.h"
 #include "module1.h"
-#include "replybuffer.h"
 #include "socketcontrol.h"
 #include "terminalview.h"
 #include "uikit.h"
@@ -71,7 +70,7 @@ ClientTest::ClientTest(Dialogs &dialogs, QWidget *parent)
 void ClientTest::readReply()
 {
     if (Winsock2->BytesReceived() > 0)
-        replybuffer::append(m_replyBuffer, Winsock2->GetData(Winsock2->BytesReceived()));
+        m_replyBuffer.append(Winsock2->GetData(Winsock2->BytesReceived()));
 }
 
 void ClientTest::listenClick()

@@ -288,7 +288,7 @@ Flashdl::WaitResult Flashdl::waitAcknowledgement()
     for (;;) {
         // The acknowledgement is tested before the time-out flag: an answer
         // already in the buffer wins over a tick that came at the same moment.
-        if (DownloadMessage::isAcknowledgement(m_downloadReply)) {
+        if (DownloadMessage::isAcknowledgement(m_downloadReply.bytes())) {
             Timer1->stop();
             m_timedOut = false;
             return WaitResult::Done;
@@ -353,12 +353,12 @@ void Flashdl::controlDataArrival(qint64)
 {
     const qint64 waiting = Winsock2->BytesReceived();
     if (waiting != 0)
-        DownloadMessage::appendReply(m_replyBuffer, Winsock2->GetData(waiting));
+        m_replyBuffer.append(Winsock2->GetData(waiting));
 }
 
 void Flashdl::downloadDataArrival(qint64)
 {
-    DownloadMessage::appendReply(m_downloadReply, Winsock1->GetData());
+    m_downloadReply.append(Winsock1->GetData());
     wake();
 }
 

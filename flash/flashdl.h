@@ -1,6 +1,8 @@
 #pragma once
 
+#include "downloadmessage.h"
 #include "firmwareimage.h"
+#include "replybuffer.h"
 #include "taskwindow.h"
 
 #include <QByteArray>
@@ -72,8 +74,8 @@ private:
     SocketControl *Winsock1; // download-port connection
 
     QString m_selectedFile;
-    QByteArray m_replyBuffer;     // control port
-    QByteArray m_downloadReply;   // download port
+    ReplyBuffer m_replyBuffer{DownloadMessage::ReplyLimit};    // control port
+    ReplyBuffer m_downloadReply{DownloadMessage::ReplyLimit};  // download port
     bool m_timedOut = false;
     bool m_abort = false;
     bool m_running = false;

@@ -1,6 +1,7 @@
 #include "commandlanguage.h"
 
 #include "module1.h"
+#include "replybuffer.h"
 
 
 QByteArray control::commandLine(const QByteArray &keyword, const QByteArray &argument)
@@ -18,7 +19,7 @@ QByteArray control::loginLine(const QByteArray &password)
 
 bool control::isAcknowledgement(const QByteArray &replyBuffer)
 {
-    return replyBuffer == QByteArrayLiteral("OK\r");
+    return ReplyBuffer::isAcknowledgement(replyBuffer);
 }
 
 bool control::isCompleteStatReply(const QByteArray &replyBuffer)
@@ -33,13 +34,11 @@ bool control::waitstat(const QByteArray &replyBuffer, const QObject *owner, cons
         [&] { return isCompleteStatReply(replyBuffer) && !(overlong && *overlong); }, {owner});
 }
 
-void control::appendReply(QByteArray &replyBuffer, bool &overlong, const QByteArray &chunk)
+bool control::waitstat(const ReplyBuffer &replyBuffer, const QObject *owner)
 {
-    const qsizetype room = ReplyLimit - replyBuffer.size();
-    if (chunk.size() > room)
-        overlong = true;
-    if (room > 0)
-        replyBuffer.append(chunk.constData(), qMin(room, chunk.size()));
+    return waits::until(
+        waits::counting(),
+        [&replyBuffer] { return isCompleteStatReply(replyBuffer.bytes()) && !replyBuffer.overlong(); }, {owner});
 }
 
 bool control::isPortNumber(const QByteArray &text)

@@ -313,13 +313,12 @@ void WideProgram::Winsock1_DataArrival(qint64)
 {
     const qint64 waiting = Winsock1->BytesReceived();
     if (waiting != 0)
-        control::appendReply(m_replyBuffer, m_replyOverlong, Winsock1->GetData(waiting));
+        m_replyBuffer.append(Winsock1->GetData(waiting));
 }
 
 void WideProgram::clearReply()
 {
     m_replyBuffer.clear();
-    m_replyOverlong = false;
 }
 
 void WideProgram::setStatus(const QString &status)
@@ -396,12 +395,12 @@ void WideProgram::getparams()
     clearReply();
     m_cmdline = control::commandLine(QByteArrayLiteral("STAT"));
     Winsock1->SendData(m_cmdline);
-    if (!control::waitstat(m_replyBuffer, this, &m_replyOverlong)) {
+    if (!control::waitstat(m_replyBuffer, this)) {
         if (alive)
             connectionFailed();
         return;
     }
-    showStatReply(m_replyBuffer);
+    showStatReply(m_replyBuffer.bytes());
     Winsock1->Close();
     m_busy = false;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "commandlanguage.h"
+#include "replybuffer.h"
 #include "taskwindow.h"
 
 #include <QByteArray>
@@ -27,7 +29,7 @@ public:
     bool busy() const { return m_busy; }
     QByteArray firmware() const { return m_firmware; }
     QByteArray cmdline() const { return m_cmdline; }
-    QByteArray replyBuffer() const { return m_replyBuffer; }
+    QByteArray replyBuffer() const { return m_replyBuffer.bytes(); }
     qsizetype replyCapacity() const { return m_replyBuffer.capacity(); }
     QByteArray modecode() const { return m_modecode; }
     QByteArray speedcode() const { return m_speedcode; }
@@ -107,8 +109,7 @@ private:
     bool m_busy = false;
     bool m_actionRunning = false;
     QByteArray m_cmdline;
-    QByteArray m_replyBuffer;   // at most control::ReplyLimit bytes
-    bool m_replyOverlong = false;  // bytes beyond the limit were dropped since the last clear
+    ReplyBuffer m_replyBuffer{control::ReplyLimit};
     QByteArray m_firmware;
     QByteArray m_modecode, m_speedcode, m_dhcpcode, m_dpasscode;
     QByteArray m_cidcode;
