@@ -1,6 +1,7 @@
 #include "wansearch.h"
 
 #include "addresswalk.h"
+#include "controlnumbers.h"
 #include "dialogs.h"
 #include "identifyreply.h"
 #include "keymap.h"
@@ -85,10 +86,10 @@ WanSearch::WanSearch(Dialogs &dialogs, QWidget *parent)
 bool WanSearch::keyPreview(QKeyEvent *event)
 {
     const int code = virtualKeyCode(event);
-    if (code != 112 && code != 113)
+    if (code != keycode::F1 && code != keycode::F2)
         return false;
     if (event->type() == QEvent::KeyPress) {
-        if (code == 112)
+        if (code == keycode::F1)
             runScan();
         else
             stopScan();

@@ -1,6 +1,7 @@
 #include "wideprogram.h"
 
 #include "commandlanguage.h"
+#include "controlnumbers.h"
 #include "dialogs.h"
 #include "module1.h"
 #include "settingrun.h"
@@ -135,11 +136,11 @@ void WideProgram::buildControls()
     // The three actions: white labels over grey rounded rectangles.
     struct Action { int index; const char *caption; const char *tip; const char *shape; QRect shapeRect; QRect labelRect; };
     const Action actions[] = {
-        {3, "Get  Parameters", "Read the settings from the reader", "Shape2", QRect(600, 1320, 2595, 375),
+        {programaction::GetParameters, "Get  Parameters", "Read the settings from the reader", "Shape2", QRect(600, 1320, 2595, 375),
          QRect(600, 1380, 2535, 315)},
-        {4, "Set  Parameters", "Reprogram the reader with the current settings on the screen", "Shape3",
+        {programaction::SetParameters, "Set  Parameters", "Reprogram the reader with the current settings on the screen", "Shape3",
          QRect(3840, 1320, 2595, 375), QRect(3840, 1380, 2535, 315)},
-        {20, "Reboot", "Restart the reader with the new settings", "Shape5", QRect(7140, 1320, 1935, 375),
+        {programaction::Reboot, "Reboot", "Restart the reader with the new settings", "Shape5", QRect(7140, 1320, 1935, 375),
          QRect(7140, 1380, 1935, 315)},
     };
     for (const Action &a : actions) {
@@ -285,23 +286,28 @@ void WideProgram::makeOptionGroup(const QList<QCheckBox *> &group)
     }
 }
 
-void WideProgram::setup(const QString &address, const QString &port)
+void WideProgram::setReader(const QString &address, const QString &port)
 {
     Text1->setText(address);
     Text2->setText(port);
+}
+
+void WideProgram::setup(const QString &address, const QString &port)
+{
+    setReader(address, port);
     Text3->setFocus(Qt::OtherFocusReason);
 }
 
 void WideProgram::labelClick(int index)
 {
     switch (index) {
-    case 3:
+    case programaction::GetParameters:
         getparams();
         break;
-    case 4:
+    case programaction::SetParameters:
         setparams();
         break;
-    case 20:
+    case programaction::Reboot:
         reboot();
         break;
     default:

@@ -42,7 +42,8 @@ public:
     static inline const QString BusyMessage = QStringLiteral("Connection is Currently Busy");
     static inline const QString ConnectFailedMessage = QStringLiteral("Unable to connect to reader");
 
-public slots:
+    // The reader to talk to: address and control port into the top row.
+    void setReader(const QString &address, const QString &port);
     // A search window hands over a reader: address and control port. The
     // password field gets the focus; nothing else changes.
     void setup(const QString &address, const QString &port);

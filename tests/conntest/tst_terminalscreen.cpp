@@ -1,10 +1,11 @@
+#include "controlnumbers.h"
 #include "terminalscreen.h"
 
 #include <QTest>
 
 namespace {
-constexpr int Alt = 18;
-constexpr int F10 = 121;
+constexpr int Alt = keycode::Alt;
+constexpr int F10 = keycode::F10;
 
 // A key event script: "D18" key down 18, "C65" character 65, "U18" key up 18,
 // "X" Clear Screen, "Y" the window loses the keyboard. What each event consumed is written as "1" or "0", and
