@@ -17,19 +17,19 @@ MenuForm::MenuForm(QWidget *mainWindow) : QWidget(mainWindow)
     setObjectName(QStringLiteral("menuform"));
     ui::setColours(this, ui::Teal);
     for (int i = 0; i < menu::EntryCount; ++i) {
-        auto *entry = new ClickLabel(QStringLiteral("Label1(%1)").arg(i), QLatin1String(Captions[i]), this);
+        auto *entry = new ClickLabel(Label1.elementName(i), QLatin1String(Captions[i]), this);
         entry->setFont(ui::font(QStringLiteral("Arial"), 9.75, true));
         entry->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         ui::setColours(entry, ui::Teal, White);
         place(entry, 180, 360 + 480 * i, 2115, 375);
         connect(entry, &ClickLabel::clicked, this, [this, i] { label1Click(i); });
-        m_label1.append(entry);
+        Label1[i] = entry;
     }
 }
 
 void MenuForm::all_white()
 {
-    for (ClickLabel *entry : std::as_const(m_label1))
+    for (ClickLabel *entry : Label1)
         ui::setColours(entry, ui::Teal, White);
 }
 
@@ -38,7 +38,7 @@ void MenuForm::label1Click(int index)
     if (index < 0 || index >= menu::EntryCount)
         return;
     all_white();
-    ui::setColours(m_label1.at(index), ui::Teal, Yellow);
+    ui::setColours(Label1.at(index), ui::Teal, Yellow);
     emit entryChosen(index);
 }
 

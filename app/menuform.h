@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controlarray.h"
 #include "controlnumbers.h"
 
 #include <QString>
@@ -25,7 +26,7 @@ public:
     // control port in its first two fields.
     void do_click3(const QString &address, const QString &port);
 
-    ClickLabel *entry(int index) const { return m_label1.value(index); }
+    ClickLabel *entry(int index) const { return Label1.at(index); }
 
 signals:
     // The entry whose window the main window brings to the front.
@@ -34,5 +35,5 @@ signals:
     void readerHandedOver(const QString &address, const QString &port);
 
 private:
-    QVector<ClickLabel *> m_label1;  // Label1(0..6): the menu entries
+    ControlArray<ClickLabel> Label1{QStringLiteral("Label1")};  // the menu entries
 };

@@ -24,16 +24,11 @@ ClientTest::ClientTest(Dialogs &dialogs, QWidget *parent)
     QLabel *passwordLabel = ui::label(this, QStringLiteral("Label1(1)"), QStringLiteral("Password"),
                                       arial, 5100, 1020, 1815, 315);
 
-    Text2 = new FilteredLineEdit(QStringLiteral("Text2"), 5, this);
-    Text2->setText(QStringLiteral("57"));
-    Text2->setFilter(FilteredLineEdit::digits);
-    place(Text2, 2760, 840, 1635, 315);
-    Text4 = new FilteredLineEdit(QStringLiteral("Text4"), 5, this);
-    Text4->setText(QStringLiteral("87"));
-    Text4->setFilter(FilteredLineEdit::digits);
-    place(Text4, 7200, 600, 1635, 315);
-    Text1 = new FilteredLineEdit(QStringLiteral("Text1"), 5, this);
-    place(Text1, 7200, 1020, 1635, 315);
+    Text2 = ui::field(this, QStringLiteral("Text2"), 5, QRect(2760, 840, 1635, 315), QStringLiteral("57"),
+                      FilteredLineEdit::digits);
+    Text4 = ui::field(this, QStringLiteral("Text4"), 5, QRect(7200, 600, 1635, 315), QStringLiteral("87"),
+                      FilteredLineEdit::digits);
+    Text1 = ui::field(this, QStringLiteral("Text1"), 5, QRect(7200, 1020, 1635, 315));
 
     // Each field is named, for assistive technology, by the label before it.
     dataPortLabel->setBuddy(Text2);

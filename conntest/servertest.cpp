@@ -11,17 +11,6 @@
 
 #include <QPointer>
 
-namespace {
-FilteredLineEdit *field(QWidget *parent, const QString &name, int maxLength, const QString &text,
-                        int left, int top, int width, int height)
-{
-    auto *edit = new FilteredLineEdit(name, maxLength, parent);
-    edit->setText(text);
-    place(edit, left, top, width, height);
-    return edit;
-}
-} // namespace
-
 ServerTest::ServerTest(Dialogs &dialogs, QWidget *parent)
     : ConnectionTestWindow(QStringLiteral("servertest"), 10845, 8115, parent), m_dialogs(dialogs)
 {
@@ -37,13 +26,13 @@ ServerTest::ServerTest(Dialogs &dialogs, QWidget *parent)
     QLabel *passwordLabel = ui::label(this, QStringLiteral("Label1(1)"), QStringLiteral("Password"),
                                       arial, 4920, 1080, 1815, 315);
 
-    Text3 = field(this, QStringLiteral("Text3"), 15, QStringLiteral("192.168.1.55"), 2700, 660, 1635, 315);
-    Text3->setFilter(FilteredLineEdit::address);
-    Text2 = field(this, QStringLiteral("Text2"), 5, QStringLiteral("57"), 2700, 1080, 1635, 315);
-    Text2->setFilter(FilteredLineEdit::digits);
-    Text4 = field(this, QStringLiteral("Text4"), 5, QStringLiteral("87"), 7020, 660, 1635, 315);
-    Text4->setFilter(FilteredLineEdit::digits);
-    Text1 = field(this, QStringLiteral("Text1"), 5, QString(), 7020, 1080, 1635, 315);
+    Text3 = ui::field(this, QStringLiteral("Text3"), 15, QRect(2700, 660, 1635, 315), QStringLiteral("192.168.1.55"),
+                      FilteredLineEdit::address);
+    Text2 = ui::field(this, QStringLiteral("Text2"), 5, QRect(2700, 1080, 1635, 315), QStringLiteral("57"),
+                      FilteredLineEdit::digits);
+    Text4 = ui::field(this, QStringLiteral("Text4"), 5, QRect(7020, 660, 1635, 315), QStringLiteral("87"),
+                      FilteredLineEdit::digits);
+    Text1 = ui::field(this, QStringLiteral("Text1"), 5, QRect(7020, 1080, 1635, 315));
 
     // Each field is named, for assistive technology, by the label before it.
     addressLabel->setBuddy(Text3);

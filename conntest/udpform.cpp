@@ -22,17 +22,11 @@ UdpForm::UdpForm(Dialogs &dialogs, QWidget *parent)
     QLabel *dataPortLabel = ui::label(this, QStringLiteral("Label1(4)"), QStringLiteral("Data Port Number"),
                                       arial, 840, 1080, 1695, 315);
 
-    Text3 = new FilteredLineEdit(QStringLiteral("Text3"), 15, this);
-    Text3->setText(QStringLiteral("192.168.1.55"));
-    Text3->setFilter(FilteredLineEdit::address);
-    place(Text3, 2700, 660, 1635, 315);
-    Text2 = new FilteredLineEdit(QStringLiteral("Text2"), 5, this);
-    Text2->setText(QStringLiteral("57"));
-    Text2->setFilter(FilteredLineEdit::digits);
-    place(Text2, 6720, 660, 1635, 315);
-    Text1 = new FilteredLineEdit(QStringLiteral("Text1"), 5, this);
-    Text1->setText(QStringLiteral("53002"));
-    place(Text1, 2700, 1080, 1635, 315);
+    Text3 = ui::field(this, QStringLiteral("Text3"), 15, QRect(2700, 660, 1635, 315), QStringLiteral("192.168.1.55"),
+                      FilteredLineEdit::address);
+    Text2 = ui::field(this, QStringLiteral("Text2"), 5, QRect(6720, 660, 1635, 315), QStringLiteral("57"),
+                      FilteredLineEdit::digits);
+    Text1 = ui::field(this, QStringLiteral("Text1"), 5, QRect(2700, 1080, 1635, 315), QStringLiteral("53002"));
 
     // Each field is named, for assistive technology, by the label before it.
     addressLabel->setBuddy(Text3);

@@ -37,14 +37,12 @@ WanSearch::WanSearch(Dialogs &dialogs, QWidget *parent)
                           labelFont, 1260, 60, 6855, 315, Qt::AlignHCenter | Qt::AlignTop);
     Label1[3] = ui::label(this, QStringLiteral("Label1(3)"), QStringLiteral("Starting IP Address"), labelFont,
                           720, 720, 1815, 315);
-    Text3 = new FilteredLineEdit(QStringLiteral("Text3"), 15, this);
-    Text3->setFilter(FilteredLineEdit::address);
-    place(Text3, 2760, 720, 1635, 315);
+    Text3 = ui::field(this, QStringLiteral("Text3"), 15, QRect(2760, 720, 1635, 315), QString(),
+                      FilteredLineEdit::address);
     Label1[4] = ui::label(this, QStringLiteral("Label1(4)"), QStringLiteral("Control Port Number"), labelFont,
                           720, 1140, 1755, 315);
-    Text2 = new FilteredLineEdit(QStringLiteral("Text2"), 5, this);
-    Text2->setFilter(FilteredLineEdit::digits);
-    place(Text2, 2760, 1140, 1635, 315);
+    Text2 = ui::field(this, QStringLiteral("Text2"), 5, QRect(2760, 1140, 1635, 315), QString(),
+                      FilteredLineEdit::digits);
     // The field labels name their fields for assistive technology.
     Label1[3]->setBuddy(Text3);
     Label1[4]->setBuddy(Text2);

@@ -88,26 +88,22 @@ void WideProgram::buildControls()
     const QFont labelFont = ui::arialBold(9);
     const QFont checkFont = ui::arialBold(8.25);
     const QFont actionFont = ui::sansSerifBold(9.75);
-    Label2.resize(24, nullptr);
 
     // The panel outlines lie behind everything else.
     place(new ShapeWidget(QStringLiteral("Shape1"), ShapeWidget::Outline, Qt::black, this), 300, 2040, 4575, 5115);
     place(new ShapeWidget(QStringLiteral("Shape4"), ShapeWidget::Outline, Qt::black, this), 4860, 2040, 4575, 5115);
 
     auto fieldLabel = [&](int index, const QString &caption, int left, int top, int width, int height) {
-        QLabel *l = ui::label(this, QStringLiteral("Label2(%1)").arg(index), caption, labelFont, left, top, width,
-                              height);
+        QLabel *l = ui::label(this, Label2.elementName(index), caption, labelFont, left, top, width, height);
         Label2[index] = l;
         return l;
     };
     auto box = [&](const QString &name, int maxLength, int left, int top, int width, int height,
                    const QString &tip, FilteredLineEdit::Filter filter) {
-        auto *edit = new FilteredLineEdit(name, maxLength, this);
+        FilteredLineEdit *edit = ui::field(this, name, maxLength, QRect(left, top, width, height), QString(),
+                                           std::move(filter));
         edit->setProperty("designMaxLength", maxLength);
-        if (filter)
-            edit->setFilter(std::move(filter));
         edit->setToolTip(tip);
-        place(edit, left, top, width, height);
         return edit;
     };
     const FilteredLineEdit::Filter address = FilteredLineEdit::address;
@@ -144,7 +140,7 @@ void WideProgram::buildControls()
          QRect(7140, 1380, 1935, 315)},
     };
     for (const Action &a : actions) {
-        ClickLabel *label = actionButton(this, QStringLiteral("Label2(%1)").arg(a.index), QString::fromLatin1(a.caption),
+        ClickLabel *label = actionButton(this, Label2.elementName(a.index), QString::fromLatin1(a.caption),
                                          QString::fromLatin1(a.shape), a.shapeRect, a.labelRect, actionFont);
         label->setToolTip(QString::fromLatin1(a.tip));
         Label2[a.index] = label;
@@ -237,14 +233,12 @@ void WideProgram::buildControls()
     Check12 = check("Check12", "No", 6000, 5520, 735, "A password is not required for the reader to receive data");
     heading(22, QStringLiteral("Firmware Version:"), 5040, 6540, 1875)
         ->setToolTip(QStringLiteral("Sets the Operating mode of the reader (tcp client, tcp server, or udp)"));
-    Text15 = new QLineEdit(this);
-    Text15->setObjectName(QStringLiteral("Text15"));
+    Text15 = ui::field(this, QStringLiteral("Text15"), 0, QRect(6960, 6540, 1815, 255));
     Text15->setReadOnly(true);
-    place(Text15, 6960, 6540, 1815, 255);
     Label2.at(22)->setBuddy(Text15);
 
     // Status line: dark red, centred, empty while idle.
-    QLabel *status = fieldLabel(StatusLine, QStringLiteral("Label2(21)"), 300, 7200, 9135, 315);
+    QLabel *status = fieldLabel(StatusLine, Label2.elementName(StatusLine), 300, 7200, 9135, 315);
     status->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     ui::setColours(status, ui::Grey, ui::DarkRed);
 

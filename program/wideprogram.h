@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commandlanguage.h"
+#include "controlarray.h"
 #include "replybuffer.h"
 #include "taskwindow.h"
 
@@ -102,7 +103,7 @@ private:
     QCheckBox *Check12;         // data password No
     QCheckBox *Check13;         // client send id Off
     QCheckBox *Check14;         // client send id On
-    QList<QLabel *> Label2;     // field labels, headings, action labels, status line (21)
+    ControlArray<QLabel> Label2{QStringLiteral("Label2")}; // field labels, headings, action labels, status line (21)
     SocketControl *Winsock1;    // the control-port connection
 
     QList<QCheckBox *> m_modeGroup, m_speedGroup, m_dhcpGroup, m_dataPasswordGroup, m_clientSendIdGroup;
