@@ -34,14 +34,6 @@ constexpr quint16 RefusingPort = 9057;
 // Where the hand-made control port of a flooding reader listens.
 constexpr quint16 FloodControlPort = 9087;
 
-QStringList texts(const QSignalSpy &spy)
-{
-    QStringList list;
-    for (const QList<QVariant> &arguments : spy)
-        list << arguments.at(0).toString();
-    return list;
-}
-
 QByteArray pattern(qint64 from, qint64 length)
 {
     QByteArray bytes(length, Qt::Uninitialized);
