@@ -8,24 +8,15 @@
 // window to the front.
 namespace menu {
 enum Entry : int {
-    LocalNetworkSearch = 0,
-    WideNetworkSearch = 1,
-    ProgramReader = 2,
-    ServerConnect = 3,
-    ClientConnect = 4,
-    UdpConnect = 5,
-    FlashReader = 6,
+    LocalNetworkSearch = 0, WideNetworkSearch = 1, ProgramReader = 2, ServerConnect = 3,
+    ClientConnect = 4,      UdpConnect = 5,        FlashReader = 6,
 };
 constexpr int EntryCount = 7;
 } // namespace menu
 
 // The Program Reader's action labels: their indexes in its Label2 array.
 namespace programaction {
-enum Label : int {
-    GetParameters = 3,
-    SetParameters = 4,
-    Reboot = 20,
-};
+enum Label : int { GetParameters = 3, SetParameters = 4, Reboot = 20 };
 } // namespace programaction
 
 // The key codes of the product's documents (Windows virtual-key codes).

@@ -6,21 +6,6 @@
 #include <QStringList>
 
 namespace {
-// The numeric value of a group as the classic Val() reads it: leading blanks
-// skipped, digits until the first character that cannot continue the number.
-int leadingNumber(const QString &group)
-{
-    int i = 0;
-    while (i < group.size() && group.at(i) == QLatin1Char(' '))
-        ++i;
-    int value = 0;
-    while (i < group.size() && group.at(i) >= QLatin1Char('0') && group.at(i) <= QLatin1Char('9')) {
-        value = value * 10 + (group.at(i).unicode() - '0');
-        ++i;
-    }
-    return value;
-}
-
 template <typename Text>
 Text nextfieldOf(const Text &text, int &position)
 {
@@ -47,6 +32,19 @@ QString trimBlanks(const QString &text)
     while (end > start && text.at(end - 1) == QLatin1Char(' '))
         --end;
     return text.mid(start, end - start);
+}
+
+int leadingNumber(const QString &group)
+{
+    int i = 0;
+    while (i < group.size() && group.at(i) == QLatin1Char(' '))
+        ++i;
+    int value = 0;
+    while (i < group.size() && group.at(i) >= QLatin1Char('0') && group.at(i) <= QLatin1Char('9') && value <= 255) {
+        value = value * 10 + (group.at(i).unicode() - '0');
+        ++i;
+    }
+    return value;
 }
 
 bool isvalidip(const QString &text)

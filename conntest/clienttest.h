@@ -2,11 +2,8 @@
 
 #include "connectiontestwindow.h"
 
-class ClickLabel;
 class Dialogs;
 class FilteredLineEdit;
-class QLabel;
-class SocketControl;
 
 // "Client Connect": tests a reader that works as a TCP client. Listens on the
 // local data port and accepts the reader's first connection; with a password

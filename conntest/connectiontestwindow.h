@@ -77,6 +77,13 @@ protected:
     void setConnected(bool connected) { m_terminal.setConnected(connected); }
     bool connected() const { return m_terminal.connected(); }
 
+    // The two action labels every connection test has, each over its grey
+    // rounded rectangle: Label2 on the left (Shape1), Label3 on the right (Shape2).
+    void addActionButtons(const QString &leftText, const QString &rightText, ClickLabel *&left, ClickLabel *&right);
+    // The tab order: the fields in the order given, the terminal, the two
+    // action labels and "Clear Screen". The first field gets the focus.
+    void arrangeTabOrder(const QList<QWidget *> &fields, ClickLabel *left, ClickLabel *right);
+
     // Puts the action label over its grey rounded rectangle (positions in twips).
     ClickLabel *addButton(const QString &labelName, const QString &text, const QString &shapeName,
                           const QRect &shapeTwips, const QRect &labelTwips);

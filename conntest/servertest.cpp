@@ -40,20 +40,10 @@ ServerTest::ServerTest(Dialogs &dialogs, QWidget *parent)
     controlPortLabel->setBuddy(Text4);
     passwordLabel->setBuddy(Text1);
 
-    Label2 = addButton(QStringLiteral("Label2"), QStringLiteral("Connect"), QStringLiteral("Shape1"),
-                       QRect(840, 1680, 1875, 435), QRect(900, 1740, 1755, 315));
-    Label3 = addButton(QStringLiteral("Label3"), QStringLiteral("Disconnect"), QStringLiteral("Shape2"),
-                       QRect(7020, 1680, 1875, 435), QRect(7080, 1740, 1755, 255));
+    addActionButtons(QStringLiteral("Connect"), QStringLiteral("Disconnect"), Label2, Label3);
     addStatusLine(QStringLiteral("Disconnected"));
 
-    setTabOrder(Text3, Text2);
-    setTabOrder(Text2, Text4);
-    setTabOrder(Text4, Text1);
-    setTabOrder(Text1, terminalView());
-    setTabOrder(terminalView(), Label2);
-    setTabOrder(Label2, Label3);
-    setTabOrder(Label3, clearScreenButton());
-    Text3->setFocus();
+    arrangeTabOrder({Text3, Text2, Text4, Text1}, Label2, Label3);
 
     Winsock1 = new SocketControl(SocketControl::Tcp, this);
     Winsock1->setObjectName(QStringLiteral("Winsock1"));

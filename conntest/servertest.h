@@ -2,11 +2,8 @@
 
 #include "connectiontestwindow.h"
 
-class ClickLabel;
 class Dialogs;
 class FilteredLineEdit;
-class QLabel;
-class SocketControl;
 
 // "Server Connect": tests a reader that works as a TCP server. Optionally
 // logs in on the reader's control port first, then connects to its data port;

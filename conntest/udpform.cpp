@@ -33,19 +33,10 @@ UdpForm::UdpForm(Dialogs &dialogs, QWidget *parent)
     receivePortLabel->setBuddy(Text2);
     dataPortLabel->setBuddy(Text1);
 
-    Label2 = addButton(QStringLiteral("Label2"), QStringLiteral("Listen"), QStringLiteral("Shape1"),
-                       QRect(840, 1680, 1875, 435), QRect(900, 1740, 1755, 315));
-    Label3 = addButton(QStringLiteral("Label3"), QStringLiteral("Stop"), QStringLiteral("Shape2"),
-                       QRect(7020, 1680, 1875, 435), QRect(7080, 1740, 1755, 255));
+    addActionButtons(QStringLiteral("Listen"), QStringLiteral("Stop"), Label2, Label3);
     addStatusLine(QStringLiteral("Offline"));
 
-    setTabOrder(Text3, Text2);
-    setTabOrder(Text2, Text1);
-    setTabOrder(Text1, terminalView());
-    setTabOrder(terminalView(), Label2);
-    setTabOrder(Label2, Label3);
-    setTabOrder(Label3, clearScreenButton());
-    Text3->setFocus();
+    arrangeTabOrder({Text3, Text2, Text1}, Label2, Label3);
 
     Winsock2 = new SocketControl(SocketControl::Udp, this);
     Winsock2->setObjectName(QStringLiteral("Winsock2"));

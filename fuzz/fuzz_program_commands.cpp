@@ -2,20 +2,12 @@
 // a line is keyword, argument and one CR; only "OK" CR is an acknowledgement;
 // the reply buffer never passes its limit and keeps the first bytes received.
 #include "commandlanguage.h"
+#include "fuzzcheck.h"
 #include "replybuffer.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-
-// A violated property names its line, then aborts.
-#define check(property)                                                                                      \
-    do {                                                                                                     \
-        if (!(property)) {                                                                                   \
-            fprintf(stderr, "property violated at line %d: %s\n", __LINE__, #property);                      \
-            abort();                                                                                         \
-        }                                                                                                    \
-    } while (false)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

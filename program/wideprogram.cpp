@@ -326,6 +326,19 @@ void WideProgram::setStatus(const QString &status)
     Label2.at(StatusLine)->setText(status);
 }
 
+bool WideProgram::topRowAccepted()
+{
+    if (!isvalidip(Text1->text()))
+        m_dialogs.message(InvalidAddress);
+    else if (!isnotblank(Text2->text()))
+        m_dialogs.message(InvalidControlPort);
+    else if (!isfivechars(Text3->text()))
+        m_dialogs.message(InvalidPassword);
+    else
+        return true;
+    return false;
+}
+
 bool WideProgram::refusedAsBusy()
 {
     if (!m_busy && !m_actionRunning)
@@ -377,15 +390,11 @@ void WideProgram::getparams()
 {
     if (refusedAsBusy())
         return;
-    QPointer<WideProgram> alive(this);
     ActionScope running(m_actionRunning, this);
+    if (!topRowAccepted())
+        return;
 
-    if (!isvalidip(Text1->text()))
-        return m_dialogs.message(InvalidAddress);
-    if (!isnotblank(Text2->text()))
-        return m_dialogs.message(InvalidControlPort);
-    if (!isfivechars(Text3->text()))
-        return m_dialogs.message(InvalidPassword);
+    QPointer<WideProgram> alive(this);
 
     if (!connectAndLogin()) {
         if (alive)
@@ -465,12 +474,8 @@ void WideProgram::setparams()
 
     if (m_firmware.isEmpty())
         return m_dialogs.message(QStringLiteral("You must get the parameters before setting them"));
-    if (!isvalidip(Text1->text()))
-        return m_dialogs.message(InvalidAddress);
-    if (!isnotblank(Text2->text()))
-        return m_dialogs.message(InvalidControlPort);
-    if (!isfivechars(Text3->text()))
-        return m_dialogs.message(InvalidPassword);
+    if (!topRowAccepted())
+        return;
     // The settings written into the reader must also be ones it can use: a
     // pasted port of letters, 0 or above 65535, or an address with blanks or
     // letters, gets the message of its field instead of being written (which
@@ -551,15 +556,11 @@ void WideProgram::reboot()
 {
     if (refusedAsBusy())
         return;
-    QPointer<WideProgram> alive(this);
     ActionScope running(m_actionRunning, this);
+    if (!topRowAccepted())
+        return;
 
-    if (!isvalidip(Text1->text()))
-        return m_dialogs.message(InvalidAddress);
-    if (!isnotblank(Text2->text()))
-        return m_dialogs.message(InvalidControlPort);
-    if (!isfivechars(Text3->text()))
-        return m_dialogs.message(InvalidPassword);
+    QPointer<WideProgram> alive(this);
 
     if (!connectAndLogin() || !sendAndAwaitAcknowledgement(control::commandLine(QByteArrayLiteral("REBOOT")))) {
         if (alive)

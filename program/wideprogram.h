@@ -64,6 +64,9 @@ private:
     void clearReply();
 
     bool refusedAsBusy();
+    // The checks of address, control port and password, in this order; false
+    // after the message of the first that fails.
+    bool topRowAccepted();
     bool connectAndLogin();
     bool sendAndAwaitAcknowledgement(const QByteArray &line);
     void connectionFailed();
