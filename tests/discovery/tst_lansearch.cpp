@@ -6,6 +6,7 @@
 #include "localsearchengine.h"
 #include "nestednetwork.h"
 #include "readerlistmenu.h"
+#include "searchtesting.h"
 #include "twips.h"
 #include "uikit.h"
 
@@ -155,19 +156,7 @@ private slots:
         QTest::newRow("resolve") << "Label3" << "Resolve Dup" << QRect(7140, 6600, 1875, 255) << "MS Sans Serif"
                                  << 9.75;
     }
-    void layout()
-    {
-        QFETCH(QString, name);
-        QFETCH(QRect, twipsPlace);
-        auto *label = m_window->findChild<QLabel *>(name);
-        QVERIFY(label);
-        QTEST(label->text(), "text");
-        QCOMPARE(label->textFormat(), Qt::PlainText);
-        QCOMPARE(label->geometry(), twipsRect(twipsPlace.x(), twipsPlace.y(), twipsPlace.width(), twipsPlace.height()));
-        QTEST(label->font().family(), "family");
-        QTEST(label->font().pointSizeF(), "pointSize");
-        QVERIFY(label->font().bold());
-    }
+    void layout() { searchtesting::verifyLabel(m_window); }
 
     void windowAndList()
     {
