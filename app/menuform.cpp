@@ -50,15 +50,8 @@ void MenuForm::label1Click(int index)
     window->raise();
     // The keyboard follows the window brought to the front.
     QWidget *focus = QApplication::focusWidget();
-    if (!focus || !window->isAncestorOf(focus)) {
-        for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
-            if (window->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window)
-                && w->isEnabled()) {
-                w->setFocus(Qt::OtherFocusReason);
-                break;
-            }
-        }
-    }
+    if (!focus || !window->isAncestorOf(focus))
+        window->focusFirstControl();
 }
 
 void MenuForm::do_click3(const QString &address, const QString &port)
