@@ -145,11 +145,12 @@ void TestFrontWindow::coveredWindowTakesNoKeys()
     QVERIFY(inside(front, QApplication::focusWidget()));
 
     // Enough rounds to walk every window's tab order more than once.
+    QStringList focusedInCovered;
     for (int round = 0; round < 20; ++round) {
         for (int kind : presses) {
             press(Press(kind));
-            QVERIFY2(!inside(m_server, QApplication::focusWidget()),
-                     qPrintable(QApplication::focusWidget()->objectName()));
+            if (inside(m_server, QApplication::focusWidget()))
+                focusedInCovered << QApplication::focusWidget()->objectName();
         }
     }
     // Back in front, the window takes keys again; the reader then holds
@@ -157,8 +158,10 @@ void TestFrontWindow::coveredWindowTakesNoKeys()
     QTest::mouseClick(entry(MenuForm::ServerConnect), Qt::LeftButton);
     QVERIFY(inside(m_server, QApplication::focusWidget()));
     QTest::keyClick(m_main->windowHandle(), 'Z');
-    QTRY_COMPARE(m_reader->receivedBytes(Channel::Data), QByteArray("aZ"));
+    QTRY_VERIFY(m_reader->receivedBytes(Channel::Data).endsWith('Z'));
+    QCOMPARE(m_reader->receivedBytes(Channel::Data), QByteArray("aZ"));
     QCOMPARE(m_reader->dataConnections(), 1);
+    QCOMPARE(focusedInCovered, QStringList());
 }
 
 // Tab walks the front window's controls in their own order and comes round
