@@ -68,7 +68,7 @@ QString ConnectionTestWindow::listenFailureExplanation(QAbstractSocket::SocketEr
     // Linux lets only privileged programs listen below 1024; the installed
     // package grants exactly that right to the program file.
     if (kind == QAbstractSocket::SocketAccessError && port > 0 && port < 1024)
-        return QStringLiteral("Port %1 is below 1024, where this system lets only privileged programs listen: "
+        return QStringLiteral("Port %1 is below 1024, where this system lets only privileged programs listen:\n"
                               "install the zav-utility package (it grants that right), or use a port of 1024 "
                               "or above.")
             .arg(port);
