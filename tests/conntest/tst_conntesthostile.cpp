@@ -23,10 +23,7 @@
 #include <QTimer>
 #include <QUdpSocket>
 
-#include <linux/capability.h>
 #include <sys/socket.h>
-#include <sys/syscall.h>
-#include <unistd.h>
 
 #include <functional>
 #include <memory>
@@ -146,22 +143,6 @@ private:
     qint64 m_last = -1;
     qint64 m_longestGap = 0;
 };
-
-// Takes away (or gives back) this thread's right to listen on ports below
-// 1024, as for a user who runs the program without that privilege. Inside the
-// test's own namespace the test is root, so the right can be given back.
-bool allowLowPorts(bool allowed)
-{
-    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct data[2] = {};
-    if (syscall(SYS_capget, &header, data) != 0)
-        return false;
-    const quint32 bit = 1u << CAP_NET_BIND_SERVICE;
-    if (allowed && !(data[0].permitted & bit))
-        return false;
-    data[0].effective = allowed ? data[0].effective | bit : data[0].effective & ~bit;
-    return syscall(SYS_capset, &header, data) == 0;
-}
 
 void settle()
 {
