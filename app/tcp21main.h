@@ -7,6 +7,8 @@
 
 class Dialogs;
 class MenuForm;
+class WideProgram;
+#include "controlnumbers.h"
 #include "taskwindow.h"
 
 // The main window: holds the menu panel and the seven task windows, one
@@ -21,6 +23,8 @@ public:
     // The task window of a menu entry, created (not shown) on first reference.
     TaskWindow *taskWindow(int index);
     TaskWindow *existingTaskWindow(int index) const { return m_windows.at(size_t(index)); }
+    // The Program Reader window, created (not shown) on first reference.
+    WideProgram *programReader();
     // Performs the menu click for "Server Connect".
     void startclick();
     // Sizes the window so that its outer size, frame and title bar included,
@@ -37,6 +41,8 @@ protected:
 
 private:
     TaskWindow *createTaskWindow(int index);
+    // The window of a menu entry placed at 2501, 0, shown and raised.
+    void bringToFront(int index);
     void applyOuterSize();
     // Keys go only to the window in front: a focus that lands in a covered
     // task window (by a click on a part of it that shows) goes back.
@@ -44,7 +50,7 @@ private:
 
     Dialogs &m_dialogs;
     MenuForm *m_menuform = nullptr;
-    std::array<QPointer<TaskWindow>, 7> m_windows;
+    std::array<QPointer<TaskWindow>, menu::EntryCount> m_windows;
     QSize m_outerSize;  // the outer size still to be given once the frame is known
 };
 

@@ -71,7 +71,7 @@ void TestFrontWindow::init()
     m_main->activateWindow();
     QTRY_VERIFY(m_main->isActiveWindow());
 
-    m_server = m_main->existingTaskWindow(MenuForm::ServerConnect);
+    m_server = m_main->existingTaskWindow(menu::ServerConnect);
     QVERIFY(m_server);
     m_server->findChild<QLineEdit *>(QStringLiteral("Text3"))->setText(ReaderAddress);
     QTest::mouseClick(m_server->findChild<QLabel *>(QStringLiteral("Label2")), Qt::LeftButton);
@@ -155,7 +155,7 @@ void TestFrontWindow::coveredWindowTakesNoKeys()
     }
     // Back in front, the window takes keys again; the reader then holds
     // exactly what was typed there, so nothing came in between.
-    QTest::mouseClick(entry(MenuForm::ServerConnect), Qt::LeftButton);
+    QTest::mouseClick(entry(menu::ServerConnect), Qt::LeftButton);
     QVERIFY(inside(m_server, QApplication::focusWidget()));
     QTest::keyClick(m_main->windowHandle(), 'Z');
     QTRY_VERIFY(m_reader->receivedBytes(Channel::Data).endsWith('Z'));
