@@ -31,6 +31,13 @@ Tcp21Main::Tcp21Main(Dialogs &dialogs, QWidget *parent) : QWidget(parent), m_dia
     connect(qApp, &QApplication::focusChanged, this, &Tcp21Main::keepFocusInFront);
 }
 
+// Closing the window moves the focus once more, after this part of the
+// object is gone: the focus watch must end first.
+Tcp21Main::~Tcp21Main()
+{
+    disconnect(qApp, &QApplication::focusChanged, this, &Tcp21Main::keepFocusInFront);
+}
+
 void Tcp21Main::startclick()
 {
     m_menuform->label1Click(menu::ServerConnect);

@@ -18,6 +18,7 @@ class Tcp21Main : public QWidget
     Q_OBJECT
 public:
     explicit Tcp21Main(Dialogs &dialogs, QWidget *parent = nullptr);
+    ~Tcp21Main() override;
 
     MenuForm *menuform() const { return m_menuform; }
     // The task window of a menu entry, created (not shown) on first reference.
