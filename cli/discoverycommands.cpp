@@ -61,7 +61,8 @@ int cli::search(const QStringList &arguments, Console &console)
         "Sends the identify request to 224.1.2.3, UDP port 53001, out of every interface that is up, "
         "multicast-capable and has an IPv4 address (or those named), and lists each reader that answers "
         "within the wait once: address, MAC, identification, control port and the interface it answered on."));
-    parser.addPositionalArgument(QStringLiteral("arguments"), QString(), QStringLiteral("search"));
+    parser.addPositionalArgument(QStringLiteral("search"), QStringLiteral("The command; it takes no arguments."),
+                                 QStringLiteral("search"));
     parser.addOption({QStringLiteral("interface"), QStringLiteral("Search on this interface only (repeatable)."),
                       QStringLiteral("name")});
     parser.addOption({QStringLiteral("wait"), QStringLiteral("Seconds to wait for answers (default 2)."),
@@ -128,7 +129,8 @@ int cli::scan(const QStringList &arguments, Console &console)
         "Tries addresses from START on over TCP (the identify request on the control port), many at a time, "
         "and lists every reader that answers, in address order. After host 255 the scan goes on with the next "
         "third group from host 1, and it ends after third group 255."));
-    parser.addPositionalArgument(QStringLiteral("arguments"), QString(), QStringLiteral("scan START"));
+    parser.addPositionalArgument(QStringLiteral("START"), QStringLiteral("The first address to try."),
+                                 QStringLiteral("scan START"));
     parser.addOption({QStringLiteral("count"),
                       QStringLiteral("Addresses to try (default 256; 0 = to the end of the scan)."),
                       QStringLiteral("n")});
@@ -199,7 +201,9 @@ int cli::changeAddress(const QStringList &arguments, Console &console)
         "Sends the change-address message (\"RPG\", the MAC, the new address) to 224.1.2.3, UDP port 53001, "
         "out of every usable interface (or those named). The reader with that MAC restarts with the new "
         "address; no answer comes back, so search again to see it. MAC: 12 hex digits, separators allowed."));
-    parser.addPositionalArgument(QStringLiteral("arguments"), QString(), QStringLiteral("change-address MAC NEW_ADDRESS"));
+    parser.addPositionalArgument(QStringLiteral("MAC"), QStringLiteral("The reader's MAC address."),
+                                 QStringLiteral("change-address MAC"));
+    parser.addPositionalArgument(QStringLiteral("NEW_ADDRESS"), QStringLiteral("Its new address."));
     parser.addOption({QStringLiteral("interface"), QStringLiteral("Send on this interface only (repeatable)."),
                       QStringLiteral("name")});
     parser.addOption(formatOption());

@@ -137,7 +137,13 @@ void output::Writer::add(const Record &record)
         break;
     }
     case Format::Json:
-        m_sink(((m_written == 0 ? QStringLiteral("[\n  ") : QStringLiteral(",\n  ")) + jsonObject(record)).toUtf8());
+        // Each object is written once the next one (or the end) says whether
+        // a comma follows, so that standard output only ever gets whole lines.
+        if (m_written == 0)
+            m_sink(QByteArrayLiteral("[\n"));
+        else
+            m_sink(m_pendingJson + ",\n");
+        m_pendingJson = "  " + jsonObject(record).toUtf8();
         break;
     }
     ++m_written;
@@ -154,7 +160,7 @@ void output::Writer::finish()
             m_sink(csvLine(m_columns).toUtf8());
         return;
     case Format::Json:
-        m_sink(m_written == 0 ? QByteArrayLiteral("[]\n") : QByteArrayLiteral("\n]\n"));
+        m_sink(m_written == 0 ? QByteArrayLiteral("[]\n") : m_pendingJson + "\n]\n");
         return;
     case Format::Table:
         break;

@@ -50,6 +50,7 @@ private:
     QStringList m_columns;
     Sink m_sink;
     QList<Record> m_table;
+    QByteArray m_pendingJson;
     int m_written = 0;
     bool m_finished = false;
 };

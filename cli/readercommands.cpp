@@ -20,10 +20,16 @@ class Sessions : public QObject
 {
 };
 
-void describe(QCommandLineParser &parser, const QString &description, const QString &syntax)
+// The description, and the readers (and what follows them) in the usage line.
+void describe(QCommandLineParser &parser, const QString &description, const QString &command,
+              const QList<QPair<QString, QString>> &after = {})
 {
     parser.setApplicationDescription(description);
-    parser.addPositionalArgument(QStringLiteral("arguments"), QString(), syntax);
+    parser.addPositionalArgument(QStringLiteral("ADDRESS"),
+                                 QStringLiteral("A.B.C.D, a range A.B.C.D-E, or - for standard input."),
+                                 command + QStringLiteral(" ADDRESS..."));
+    for (const auto &[name, text] : after)
+        parser.addPositionalArgument(name, text);
 }
 
 const QString AddressHelp = QStringLiteral(
@@ -37,7 +43,7 @@ int cli::get(const QStringList &arguments, Console &console)
     describe(parser,
              QStringLiteral("Logs in to each reader and reads its settings (STAT). Keys: %1.\n%2")
                  .arg(readerkeys::allKeys().join(QLatin1String(", ")), AddressHelp),
-             QStringLiteral("get ADDRESS..."));
+             QStringLiteral("get"));
     addReaderOptions(parser);
     int status = zavctl::Success;
     if (!parseArguments(parser, arguments, console, &status))
@@ -77,7 +83,8 @@ int cli::set(const QStringList &arguments, Console &console)
                             "Values: mode server|client|udp, speed 10hd|10fd|100hd|100fd|auto, dhcp on|off, "
                             "data-password yes|no, client-send-id on|off, identifier up to 20 characters.\n%2")
                  .arg(readerkeys::settableKeys().join(QLatin1String(", ")), AddressHelp),
-             QStringLiteral("set ADDRESS... KEY=VALUE..."));
+             QStringLiteral("set"),
+             {{QStringLiteral("KEY=VALUE..."), QStringLiteral("The settings to change.")}});
     addReaderOptions(parser);
     parser.addOption({QStringLiteral("new-password"),
                       QStringLiteral("Also change the control password (sent last). The new one comes from "
@@ -195,7 +202,7 @@ int cli::reboot(const QStringList &arguments, Console &console)
 {
     QCommandLineParser parser;
     describe(parser, QStringLiteral("Logs in to each reader and restarts it (REBOOT).\n") + AddressHelp,
-             QStringLiteral("reboot ADDRESS..."));
+             QStringLiteral("reboot"));
     addReaderOptions(parser);
     int status = zavctl::Success;
     if (!parseArguments(parser, arguments, console, &status))
@@ -228,7 +235,7 @@ int cli::flash(const QStringList &arguments, Console &console)
              QStringLiteral("Loads a firmware image into each reader: login on the control port, then on the "
                             "download port 53005 the announce, every 1024-byte block (each acknowledged within "
                             "5 s) and the restart. The image must be 1 to 255 whole blocks.\n") + AddressHelp,
-             QStringLiteral("flash ADDRESS... FILE"));
+             QStringLiteral("flash"), {{QStringLiteral("FILE"), QStringLiteral("The firmware image.")}});
     addReaderOptions(parser);
     parser.addOption({QStringLiteral("no-restart"),
                       QStringLiteral("Do not send the restart message after the last block.")});

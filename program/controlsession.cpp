@@ -91,6 +91,9 @@ void ControlSession::connected()
 {
     if (m_step != Connecting)
         return;
+    // Every command is one short line that waits for its answer: nothing is
+    // gained by holding it back to fill a segment.
+    m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     sendLine(control::loginLine(m_plan.password), AwaitingLogin);
 }
 

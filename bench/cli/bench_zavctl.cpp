@@ -4,6 +4,7 @@
 //   scripts/netns -- bench/cli/bench_zavctl.sh [build]
 // or, without the scan, inside any private network:
 //   scripts/netns -- build/bench/cli/bench_zavctl --zavctl build/zavctl
+#include "controlsession.h"
 #include "dialogs.h"
 #include "readersimulator.h"
 #include "uikit.h"
@@ -179,7 +180,36 @@ int main(int argc, char **argv)
         }
     }
 
-    QList<double> cliGet, cliSet;
+    // The same exchanges in this process, without a program start.
+    QList<double> sessionGet, sessionSet;
+    for (int i = 0; i < runs; ++i) {
+        for (bool setting : {false, true}) {
+            ControlSession session;
+            QSignalSpy finished(&session, &ControlSession::finished);
+            ControlSession::Plan plan;
+            plan.password = "58203";
+            plan.readStat = true;
+            if (setting) {
+                plan.afterStat = [](const StatReply &, QList<SettingCommand> *commands, QString *) {
+                    *commands = {{"CIP", "127.0.0.55"}, {"DPT", "57"}, {"UDPP", "53002"}, {"CPT", "87"},
+                                 {"CSN", "255.255.255.0"}, {"GTW", "0.0.0.0"}, {"SIP", "127.0.0.1"},
+                                 {"SPRT", "57"}, {"IDENT", "READER"}, {"MODE", "0"}, {"CID", "0"},
+                                 {"SPEED", "5"}, {"DHCP", "0"}, {"DPASS", "0"}};
+                    return true;
+                };
+            }
+            QElapsedTimer clock;
+            clock.start();
+            session.start(QHostAddress(QStringLiteral("127.0.0.55")), 87, plan);
+            if (!finished.wait(10000) || session.failure() != ControlSession::NoFailure) {
+                std::fprintf(stderr, "session failed: %s\n", qPrintable(session.errorText()));
+                return 1;
+            }
+            (setting ? sessionSet : sessionGet).append(clock.nsecsElapsed() / 1e9);
+        }
+    }
+
+    QList<double> cliStart, cliGet, cliSet;
     for (int i = 0; i < runs; ++i) {
         const Timed get = runZavctl(zavctl, {QStringLiteral("get"), QStringLiteral("127.0.0.55")});
         reader->clearRecord();
@@ -190,6 +220,7 @@ int main(int argc, char **argv)
             return 1;
         }
         cliGet.append(get.seconds);
+        cliStart.append(runZavctl(zavctl, {QStringLiteral("--version")}).seconds);
         cliSet.append(set.seconds);
     }
 
@@ -221,6 +252,9 @@ int main(int argc, char **argv)
                 "< 0.050 s");
     std::printf("%-44s %10.3f s %10.3f s %10s\n", "set of one reader (PASS, STAT, 14 settings)", median(cliSet),
                 median(windowSet), "< 0.100 s");
+    std::printf("%-44s %10.3f s\n", "  of which starting the program (--version)", median(cliStart));
+    std::printf("%-44s %10.3f s / %.3f s\n", "  the get / set exchange alone (in process)", median(sessionGet),
+                median(sessionSet));
     std::printf("%-44s %10.3f s %12s %10s\n", qPrintable(QStringLiteral("set of %1 readers, --jobs 64").arg(batch)),
                 many.seconds, "-", "< 10 s");
     if (!silent.isEmpty())
