@@ -21,8 +21,13 @@ public:
     void progress(const QString &text);
     void clearProgress();
 
-    // Writes results to standard output.
-    void write(const QByteArray &bytes) { m_io.out(bytes); }
+    // Writes results to standard output (after taking away a progress line
+    // that shares the terminal).
+    void write(const QByteArray &bytes)
+    {
+        clearProgress();
+        m_io.out(bytes);
+    }
 
 private:
     zavctl::Io m_io;
