@@ -9,6 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QHash>
 #include <QObject>
 #include <QSet>
 
@@ -121,10 +122,6 @@ int cli::set(const QStringList &arguments, Console &console)
     }
     const bool newPassword = parser.isSet(QStringLiteral("new-password"))
                              || parser.isSet(QStringLiteral("new-password-file"));
-    if (changes.isEmpty() && !newPassword) {
-        console.message(QStringLiteral("nothing to set: give KEY=VALUE or --new-password"));
-        return zavctl::BadUsage;
-    }
 
     ReaderOptions options;
     if (!readReaderOptions(parser, addresses, console, &options))
@@ -132,6 +129,47 @@ int cli::set(const QStringList &arguments, Console &console)
     if (keys.contains(QStringLiteral("address")) && options.targets.size() > 1) {
         console.message(QStringLiteral("address= names one reader's new address; it cannot be given to %1 readers")
                             .arg(options.targets.size()));
+        return zavctl::BadUsage;
+    }
+    // Each reader's own settings from the columns of a CSV on standard input,
+    // checked as strictly as the command line's.
+    QList<QList<readerkeys::Change>> changesOf;
+    QHash<QByteArray, QString> newAddresses;
+    for (const targets::Target &target : std::as_const(options.targets)) {
+        QList<readerkeys::Change> own = changes;
+        for (const auto &[heading, value] : target.columns) {
+            if (!readerkeys::settableKeys().contains(heading))
+                continue;
+            const QString argument = heading + QLatin1Char('=') + value;
+            readerkeys::Change change;
+            QString refusal;
+            if (!readerkeys::parseChange(argument, &change, &refusal)) {
+                console.message(QStringLiteral("standard input line %1: %2: %3").arg(target.line).arg(argument, refusal));
+                return zavctl::BadUsage;
+            }
+            if (keys.contains(change.key)) {
+                console.message(QStringLiteral("standard input line %1: %2 is also given on the command line")
+                                    .arg(target.line).arg(change.key));
+                return zavctl::BadUsage;
+            }
+            own.append(change);
+            if (change.key == u"address") {
+                if (newAddresses.contains(change.value)) {
+                    console.message(QStringLiteral("%1 and %2 would both get the address %3")
+                                        .arg(newAddresses.value(change.value), target.address,
+                                             QString::fromLatin1(change.value)));
+                    return zavctl::BadUsage;
+                }
+                newAddresses.insert(change.value, target.address);
+            }
+        }
+        changesOf.append(own);
+    }
+    bool anything = newPassword;
+    for (const QList<readerkeys::Change> &own : std::as_const(changesOf))
+        anything = anything || !own.isEmpty();
+    if (!anything) {
+        console.message(QStringLiteral("nothing to set: give KEY=VALUE or --new-password"));
         return zavctl::BadUsage;
     }
     QByteArray newPasswordText;
@@ -182,10 +220,11 @@ int cli::set(const QStringList &arguments, Console &console)
         ControlSession::Plan plan;
         plan.password = options.password;
         plan.readStat = true;
-        plan.afterStat = [&changes, &newPasswordText](const StatReply &stat, QList<SettingCommand> *commands,
-                                                      QString *refusal) {
-            const SettingValues values = readerkeys::applyChanges(stat, changes, newPasswordText);
-            *refusal = readerkeys::runRefusal(stat, changes, values);
+        const QList<readerkeys::Change> &own = changesOf.at(index);
+        plan.afterStat = [&own, &newPasswordText](const StatReply &stat, QList<SettingCommand> *commands,
+                                                  QString *refusal) {
+            const SettingValues values = readerkeys::applyChanges(stat, own, newPasswordText);
+            *refusal = readerkeys::runRefusal(stat, own, values);
             if (!refusal->isEmpty())
                 return false;
             *commands = settingRun(values);

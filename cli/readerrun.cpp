@@ -6,6 +6,7 @@
 #include "settingchecks.h"
 
 #include <QEventLoop>
+#include <QHash>
 
 quint16 cli::ReaderOptions::portOf(int index) const
 {
@@ -74,6 +75,19 @@ bool cli::readReaderOptions(const QCommandLineParser &parser, const QStringList 
             console.message(QStringLiteral("more than %1 readers").arg(targets::Limit));
             return false;
         }
+    }
+    // A reader named twice is served once; twice with different columns of a
+    // CSV it is a contradiction.
+    QHash<QString, const targets::Target *> named;
+    for (const targets::Target &target : std::as_const(all)) {
+        const QString key = target.address + QLatin1Char(':') + QString::number(target.port);
+        const targets::Target *before = named.value(key);
+        if (before && before->columns != target.columns) {
+            console.message(QStringLiteral("standard input lines %1 and %2 name %3 with different values")
+                                .arg(before->line).arg(target.line).arg(target.address));
+            return false;
+        }
+        named.insert(key, &target);
     }
     options->targets = targets::withoutDuplicates(all);
     if (options->targets.isEmpty()) {

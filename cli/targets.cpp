@@ -97,6 +97,7 @@ bool targets::parseInput(const QByteArray &input, QList<Target> *targets, QStrin
 {
     const QList<QByteArray> lines = input.split('\n');
     int portColumn = -1;
+    QStringList headings;
     bool first = true;
     for (int number = 1; number <= lines.size(); ++number) {
         QString line = QString::fromUtf8(lines.at(number - 1));
@@ -110,7 +111,9 @@ bool targets::parseInput(const QByteArray &input, QList<Target> *targets, QStrin
             first = false;
             // A header line names its columns; the address is in the first.
             if (address == u"address" || address == u"reader") {
-                portColumn = int(fields.indexOf(QStringLiteral("control-port")));
+                for (const QString &field : fields)
+                    headings.append(field.trimmed());
+                portColumn = int(headings.indexOf(QStringLiteral("control-port")));
                 if (portColumn == 0)
                     portColumn = -1;
                 continue;
@@ -129,6 +132,15 @@ bool targets::parseInput(const QByteArray &input, QList<Target> *targets, QStrin
                 return false;
             }
             target.port = quint16(port.toUInt());
+        }
+        target.line = number;
+        for (qsizetype column = 1; column < fields.size() && column < headings.size(); ++column) {
+            QString value = fields.at(column);
+            if (value.size() > 1 && value.front() == QLatin1Char('\'')
+                && QStringLiteral("=+-@\t\r").contains(value.at(1)))
+                value.remove(0, 1);
+            if (!value.isEmpty() && !headings.at(column).isEmpty())
+                target.columns.append({headings.at(column), value});
         }
         targets->append(target);
         if (targets->size() > Limit) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,10 @@ namespace targets {
 struct Target {
     QString address;   // numeric dotted address
     quint16 port = 0;  // control port; 0 = the command's --port
+    // From a CSV with a header: the other named columns of the reader's line
+    // that are not empty (heading, value), and the line's number.
+    QList<QPair<QString, QString>> columns;
+    int line = 0;
 };
 
 // Reads one address argument: "A.B.C.D", or "A.B.C.D-E" for the last group
@@ -20,7 +25,9 @@ bool parseAddressArgument(const QString &argument, QList<Target> *targets, QStri
 // Reads the lines of standard input: one address per line, or a CSV whose
 // first column is the address (the output of "search", "scan" or "get": its
 // header line is skipped, and a "control-port" column, when present, gives
-// each reader's port). Blank lines and lines starting with '#' are skipped.
+// each reader's port; the other columns are kept with the reader). Blank
+// lines and lines starting with '#' are skipped. A field that a CSV writer
+// made inert with a leading apostrophe ('=1) is read without it.
 bool parseInput(const QByteArray &input, QList<Target> *targets, QString *refusal);
 
 // The fields of one CSV line (RFC 4180 quoting; a quoted field may hold

@@ -47,6 +47,7 @@ private slots:
     void csvFields_data();
     void csvFields();
     void duplicatesDropped();
+    void csvColumnsKeptWithTheReader();
 
     void changes_data();
     void changes();
@@ -171,6 +172,24 @@ void TestCliLogic::duplicatesDropped()
 {
     const QList<targets::Target> list{{"10.0.0.1", 0}, {"10.0.0.2", 0}, {"10.0.0.1", 0}, {"10.0.0.1", 88}};
     QCOMPARE(addresses(targets::withoutDuplicates(list)), (QStringList{"10.0.0.1", "10.0.0.2", "10.0.0.1:88"}));
+}
+
+void TestCliLogic::csvColumnsKeptWithTheReader()
+{
+    const QByteArray csv = "reader,ok,identifier,mode,client-send-id\r\n"
+                           "10.0.0.1,true,'=SUM(A1),client,\r\n"
+                           "10.0.0.2,true,\"Dock, 4\",,on\r\n";
+    QList<targets::Target> list;
+    QString refusal;
+    QVERIFY(targets::parseInput(csv, &list, &refusal));
+    QCOMPARE(list.size(), 2);
+    using Columns = QList<QPair<QString, QString>>;
+    // The apostrophe that made the field inert is not part of the value;
+    // empty cells are no value.
+    QCOMPARE(list.at(0).columns, (Columns{{"ok", "true"}, {"identifier", "=SUM(A1)"}, {"mode", "client"}}));
+    QCOMPARE(list.at(1).columns, (Columns{{"ok", "true"}, {"identifier", "Dock, 4"}, {"client-send-id", "on"}}));
+    QCOMPARE(list.at(0).line, 2);
+    QCOMPARE(list.at(1).line, 3);
 }
 
 void TestCliLogic::changes_data()

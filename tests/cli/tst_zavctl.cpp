@@ -50,6 +50,10 @@ private slots:
     void setWithNewPasswordAndReboot();
     void setRefusedByTheReaderSettings();
     void setStopsAtUnacknowledgedCommand();
+    void setEachReaderFromCsv();
+    void setFromEditedGetOutput();
+    void csvContradictionsRefused_data();
+    void csvContradictionsRefused();
     void rebootBytes();
     void flashBytes_data();
     void flashBytes();
@@ -294,6 +298,75 @@ void TestZavctl::setStopsAtUnacknowledgedCommand()
     QVERIFY(reader->receivedBytes(Channel::Control).endsWith("GTW0.0.0.0\r"));
     QVERIFY(run.err.contains("GTW not acknowledged"));
     QVERIFY(run.err.contains("5 settings before it were accepted"));
+}
+
+void TestZavctl::setEachReaderFromCsv()
+{
+    SimulatedReader *a = addReader();
+    SimulatedReader *b = addReader();
+    // Commissioning: every reader its own identifier and new address, all
+    // of them the same mode from the command line.
+    const QByteArray csv = "reader,identifier,address\n" + address(a).toLatin1() + ",DOCK 1,10.20.0.1\n"
+                           + address(b).toLatin1() + ",DOCK 2,10.20.0.2\n";
+    const Run run = zavctl({"set", "-", "mode=udp"}, csv);
+    QCOMPARE(run.status, 0);
+    QVERIFY(a->receivedBytes(Channel::Control).contains("CIP10.20.0.1\r"));
+    QVERIFY(a->receivedBytes(Channel::Control).contains("IDENTDOCK 1\rMODE2\r"));
+    QVERIFY(b->receivedBytes(Channel::Control).contains("CIP10.20.0.2\r"));
+    QVERIFY(b->receivedBytes(Channel::Control).contains("IDENTDOCK 2\rMODE2\r"));
+}
+
+void TestZavctl::setFromEditedGetOutput()
+{
+    SimulatedReader *a = addReader();
+    SimulatedReader *b = addReader();
+    const Run got = zavctl({"get", address(a), address(b), "--format", "csv"});
+    QCOMPARE(got.status, 0);
+    // As a spreadsheet would: one cell changed.
+    QByteArray edited = got.out;
+    const QByteArray line = (address(b) + ",true," + b->config().mac + ",READER,").toLatin1();
+    QVERIFY(edited.contains(line));
+    edited.replace(line, (address(b) + ",true," + b->config().mac + ",GATE 7,").toLatin1());
+    a->clearRecord();
+    b->clearRecord();
+    const Run run = zavctl({"set", "-"}, edited);
+    QCOMPARE(run.status, 0);
+    QVERIFY(a->receivedBytes(Channel::Control).contains("IDENTREADER\r"));
+    QVERIFY(b->receivedBytes(Channel::Control).contains("IDENTGATE 7\r"));
+    QCOMPARE(b->config().identifier, QByteArray("GATE 7"));
+}
+
+void TestZavctl::csvContradictionsRefused_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("key on both") << QStringList{"set", "-", "mode=udp"} << QByteArray("reader,mode\n@,client\n")
+                                 << "also given on the command line";
+    QTest::newRow("bad value in a cell") << QStringList{"set", "-"} << QByteArray("reader,data-port\n@,0\n")
+                                         << "line 2: data-port=0: Invalid Data Port Number";
+    QTest::newRow("one address for two") << QStringList{"set", "-"}
+                                         << QByteArray("reader,address\n@,10.0.0.7\n127.0.1.251,10.0.0.7\n")
+                                         << "would both get the address 10.0.0.7";
+    QTest::newRow("reader twice, different values")
+        << QStringList{"set", "-"} << QByteArray("reader,mode\n@,client\n@,udp\n") << "different values";
+    QTest::newRow("columns but nothing settable") << QStringList{"set", "-"}
+                                                  << QByteArray("reader,ok,mac\n@,true,0050C2000001\n")
+                                                  << "nothing to set";
+}
+
+void TestZavctl::csvContradictionsRefused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, message);
+    SimulatedReader *reader = addReader();
+    csv.replace("@", address(reader).toLatin1());
+    const Run run = zavctl(arguments, csv);
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.err.contains(message.toUtf8()), run.err.constData());
+    QTest::qWait(50);
+    QCOMPARE(connectionsInAll(), 0);
 }
 
 void TestZavctl::rebootBytes()
