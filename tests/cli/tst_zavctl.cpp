@@ -65,6 +65,11 @@ private slots:
     void helpAndUsage();
     void parallelRunKeepsOrder();
 
+    void searchListsEachReaderOnce();
+    void searchUnknownInterface();
+    void scanInAddressOrder();
+    void changeAddressMessage();
+
 private:
     SimulatedReader *addReader(ReaderConfig config = ReaderConfig());
     Run zavctl(const QStringList &arguments, const QByteArray &input = QByteArray(),
@@ -590,6 +595,89 @@ void TestZavctl::parallelRunKeepsOrder()
         QVERIFY2(lines.at(i + 1).startsWith((address(readers.at(i)) + (i == 5 ? ",false," : ",true,")).toLatin1()),
                  lines.at(i + 1).constData());
     QCOMPARE(run.err.count('\n'), 1);
+}
+
+void TestZavctl::searchListsEachReaderOnce()
+{
+    ReaderConfig one;
+    one.address = QHostAddress(QStringLiteral("127.0.3.1"));
+    one.mac = "0050C2000A01";
+    one.identification = "Dock, north";
+    ReaderConfig two;
+    two.address = QHostAddress(QStringLiteral("127.0.3.2"));
+    two.mac = "0050C2000A02";
+    two.controlPort = 8087;
+    SimulatedReader *a = m_simulator->addReader(one);
+    m_simulator->addReader(two);
+    m_simulator->setMulticastEnabled(true);
+    QString error;
+    QVERIFY2(m_simulator->start(&error), qPrintable(error));
+    const Run run = zavctl({"search", "--wait", "0.5", "--format", "json"}, {}, {});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(a->receivedBytes(Channel::Identify), QByteArray("ZAVIDENTIFY"));
+    const QJsonArray array = QJsonDocument::fromJson(run.out).array();
+    QCOMPARE(array.size(), 2);
+    QHash<QString, QJsonObject> byMac;
+    for (const QJsonValue &value : array)
+        byMac.insert(value.toObject().value("mac").toString(), value.toObject());
+    QCOMPARE(byMac.value("0050C2000A01").value("address").toString(), QStringLiteral("127.0.3.1"));
+    QCOMPARE(byMac.value("0050C2000A01").value("identification").toString(), QStringLiteral("Dock, north"));
+    QCOMPARE(byMac.value("0050C2000A02").value("control-port").toString(), QStringLiteral("8087"));
+    QCOMPARE(byMac.value("0050C2000A02").value("interface").toString(), QStringLiteral("lo"));
+
+    // Its CSV feeds the next command, each reader at its own port.
+    const Run csv = zavctl({"search", "--wait", "0.5", "--format", "csv"}, {}, {});
+    QVERIFY(csv.out.startsWith("address,mac,identification,control-port,interface\r\n"));
+    const Run get = zavctl({"get", "-"}, csv.out);
+    QCOMPARE(get.status, 0);
+    QCOMPARE(get.out.count('\n'), 3);
+}
+
+void TestZavctl::searchUnknownInterface()
+{
+    const Run run = zavctl({"search", "--interface", "eth9", "--wait", "0.1"}, {}, {});
+    QCOMPARE(run.status, 2);
+    QVERIFY(run.err.contains("eth9"));
+    QCOMPARE(run.out, QByteArray());
+}
+
+void TestZavctl::scanInAddressOrder()
+{
+    // Readers at .3 and .1 of five addresses; the others refuse at once.
+    for (int host : {3, 1}) {
+        ReaderConfig config;
+        config.address = QHostAddress(QStringLiteral("127.0.4.%1").arg(host));
+        config.mac = ReaderSimulator::macAfter("0050C2000B00", host);
+        addReader(config);
+    }
+    SimulatedReader *first = m_simulator->readers().at(1);
+    const Run run = zavctl({"scan", "127.0.4.1", "--count", "5", "--timeout", "0.5", "--format", "csv"}, {}, {});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(first->receivedBytes(Channel::Control), QByteArray("ZAVIDENTIFY\r"));
+    const QList<QByteArray> lines = run.out.split('\n');
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines.at(0), QByteArray("address,mac,identification,control-port,reported-address\r"));
+    QVERIFY(lines.at(1).startsWith("127.0.4.1,0050C2000B01,ZAV Reader,87,127.0.4.1"));
+    QVERIFY(lines.at(2).startsWith("127.0.4.3,0050C2000B03,ZAV Reader,87,127.0.4.3"));
+}
+
+void TestZavctl::changeAddressMessage()
+{
+    ReaderConfig config;
+    config.address = QHostAddress(QStringLiteral("127.0.5.1"));
+    config.mac = "0050C2000C01";
+    config.rebootDelayMs = 50;
+    SimulatedReader *reader = m_simulator->addReader(config);
+    m_simulator->setMulticastEnabled(true);
+    QString error;
+    QVERIFY2(m_simulator->start(&error), qPrintable(error));
+    const Run run = zavctl({"change-address", "00:50:C2:00:0C:01", "127.0.5.77", "--format", "json"}, {}, {});
+    QCOMPARE(run.status, 0);
+    QTRY_COMPARE(reader->receivedBytes(Channel::Identify), QByteArray("RPG0050C2000C01127.0.5.77     "));
+    QTRY_COMPARE(reader->activeConfig().address, QHostAddress(QStringLiteral("127.0.5.77")));
+    const QJsonObject result = QJsonDocument::fromJson(run.out).array().at(0).toObject();
+    QCOMPARE(result.value("ok").toBool(), true);
+    QCOMPARE(result.value("new-address").toString(), QStringLiteral("127.0.5.77"));
 }
 
 QTEST_GUILESS_MAIN(TestZavctl)
