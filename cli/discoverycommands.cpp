@@ -16,13 +16,17 @@ namespace {
 constexpr int SearchLimit = 65536;
 
 // The interfaces to use: all that searchInterfaces() offers, or those named.
-bool chooseInterfaces(const QStringList &names, Console &console, QList<SearchInterface> *chosen)
+// On false, *status is 2 for a name that is no usable interface and 1 when
+// this machine has none at all.
+bool chooseInterfaces(const QStringList &names, Console &console, QList<SearchInterface> *chosen, int *status)
 {
     const QList<SearchInterface> available = searchInterfaces();
+    *status = zavctl::BadUsage;
     if (names.isEmpty()) {
         *chosen = available;
         if (chosen->isEmpty()) {
             console.message(QStringLiteral("no interface is up, multicast-capable and has an IPv4 address"));
+            *status = zavctl::ReaderFailed;
             return false;
         }
         return true;
@@ -80,8 +84,8 @@ int cli::search(const QStringList &arguments, Console &console)
     if (!secondsOption(parser, QStringLiteral("wait"), 0.01, 3600, &waitMs, console) || !formatFrom(parser, console, &format))
         return zavctl::BadUsage;
     QList<SearchInterface> interfaces;
-    if (!chooseInterfaces(parser.values(QStringLiteral("interface")), console, &interfaces))
-        return zavctl::BadUsage;
+    if (!chooseInterfaces(parser.values(QStringLiteral("interface")), console, &interfaces, &status))
+        return status;
 
     LocalSearchEngine engine;
     if (!engine.open(interfaces)) {
@@ -233,8 +237,8 @@ int cli::changeAddress(const QStringList &arguments, Console &console)
     if (!formatFrom(parser, console, &format))
         return zavctl::BadUsage;
     QList<SearchInterface> interfaces;
-    if (!chooseInterfaces(parser.values(QStringLiteral("interface")), console, &interfaces))
-        return zavctl::BadUsage;
+    if (!chooseInterfaces(parser.values(QStringLiteral("interface")), console, &interfaces, &status))
+        return status;
 
     output::Writer writer(format,
                           {QStringLiteral("mac"), QStringLiteral("new-address"), QStringLiteral("ok"),
