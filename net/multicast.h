@@ -17,3 +17,13 @@ int SockMulti_TTL(qintptr socketHandle, int ttl);
 // socket bound to the port; turning IP_MULTICAST_ALL off limits a socket to
 // its own groups. Does nothing elsewhere.
 int setMulticastAll(qintptr socketHandle, bool enabled);
+
+// IP_ADD_MEMBERSHIP of the group on the interface with this index (and
+// address, in network order, where the system takes no index). 0 on success.
+int joinGroupOnInterface(qintptr socketHandle, const QString &multiAddr, int interfaceIndex,
+                         quint32 interfaceAddress);
+
+// IP_MULTICAST_IF: multicast sent on this socket from now on leaves through the
+// interface with this index (or address, where the system takes no index),
+// whatever the routing table says. 0 on success.
+int setMulticastInterface(qintptr socketHandle, int interfaceIndex, quint32 interfaceAddress);
