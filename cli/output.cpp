@@ -1,29 +1,6 @@
 #include "output.h"
 
-#if __has_include("readerlistcsv.h")
 #include "readerlistcsv.h"
-#else
-// Until the discovery library's reader-list CSV is in (removed at the merge).
-namespace {
-QString csvField(const QString &text)
-{
-    QString field = text;
-    if (!field.isEmpty() && QStringLiteral("=+-@\t\r").contains(field.front()))
-        field.prepend(QLatin1Char('\''));
-    if (field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"')) || field.contains(QLatin1Char('\r'))
-        || field.contains(QLatin1Char('\n')))
-        field = QLatin1Char('"') + field.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
-    return field;
-}
-QString csvLine(const QStringList &fields)
-{
-    QStringList quoted;
-    for (const QString &field : fields)
-        quoted.append(csvField(field));
-    return quoted.join(QLatin1Char(',')) + QLatin1String("\r\n");
-}
-} // namespace
-#endif
 
 namespace {
 QString boolText(bool value, output::Format format)

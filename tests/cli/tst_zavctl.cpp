@@ -648,8 +648,10 @@ void TestZavctl::scanInAddressOrder()
         ReaderConfig config;
         config.address = QHostAddress(QStringLiteral("127.0.4.%1").arg(host));
         config.mac = ReaderSimulator::macAfter("0050C2000B00", host);
-        addReader(config);
+        m_simulator->addReader(config);
     }
+    QString error;
+    QVERIFY2(m_simulator->start(&error), qPrintable(error));
     SimulatedReader *first = m_simulator->readers().at(1);
     const Run run = zavctl({"scan", "127.0.4.1", "--count", "5", "--timeout", "0.5", "--format", "csv"}, {}, {});
     QCOMPARE(run.status, 0);
