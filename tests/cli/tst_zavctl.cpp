@@ -64,6 +64,7 @@ private slots:
     void helpAndUsage_data();
     void helpAndUsage();
     void parallelRunKeepsOrder();
+    void linksNoGuiLibrary();
 
     void searchListsEachReaderOnce();
     void searchUnknownInterface();
@@ -595,6 +596,19 @@ void TestZavctl::parallelRunKeepsOrder()
         QVERIFY2(lines.at(i + 1).startsWith((address(readers.at(i)) + (i == 5 ? ",false," : ",true,")).toLatin1()),
                  lines.at(i + 1).constData());
     QCOMPARE(run.err.count('\n'), 1);
+}
+
+void TestZavctl::linksNoGuiLibrary()
+{
+    // The command line runs where no display is: it is built on the logic
+    // libraries alone.
+    QProcess ldd;
+    ldd.start(QStringLiteral("ldd"), {QStringLiteral(ZAVCTL_PATH)});
+    QVERIFY(ldd.waitForFinished(10000));
+    const QByteArray libraries = ldd.readAllStandardOutput();
+    QVERIFY2(libraries.contains("libQt6Core"), libraries.constData());
+    QVERIFY2(!libraries.contains("libQt6Gui"), libraries.constData());
+    QVERIFY2(!libraries.contains("libQt6Widgets"), libraries.constData());
 }
 
 void TestZavctl::searchListsEachReaderOnce()
