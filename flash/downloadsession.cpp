@@ -11,6 +11,8 @@ DownloadSession::DownloadSession(QObject *parent) : QObject(parent)
 {
     m_timer = new QTimer(this);
     m_timer->setSingleShot(true);
+    // A coarse timer may fire up to 5 % early; a limit is never shorter than stated.
+    m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &DownloadSession::timedOut);
 }
 
