@@ -77,7 +77,7 @@ bool passwords::obtain(const Source &source, QByteArray *password, QString *refu
         text = QString::fromLocal8Bit(typed);
         if (source.confirm) {
             QByteArray again;
-            promptWithoutEcho(QStringLiteral("Again: "), &again);
+            promptWithoutEcho(QStringLiteral("The %1 again: ").arg(source.name), &again);
             if (again != typed) {
                 *refusal = QStringLiteral("the two %1 entries differ").arg(source.name);
                 return false;

@@ -6,6 +6,7 @@
 #include "privatenetwork.h"
 #include "readersimulator.h"
 
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -64,6 +65,7 @@ private slots:
     void helpAndUsage_data();
     void helpAndUsage();
     void parallelRunKeepsOrder();
+    void hostileReadersFailAlone();
     void linksNoGuiLibrary();
 
     void searchListsEachReaderOnce();
@@ -596,6 +598,32 @@ void TestZavctl::parallelRunKeepsOrder()
         QVERIFY2(lines.at(i + 1).startsWith((address(readers.at(i)) + (i == 5 ? ",false," : ",true,")).toLatin1()),
                  lines.at(i + 1).constData());
     QCOMPARE(run.err.count('\n'), 1);
+}
+
+void TestZavctl::hostileReadersFailAlone()
+{
+    // A reader that floods, one that drips its reply for ever and one that
+    // answers with terminal control sequences: each fails (or shows) on its
+    // own line, within the limits, and the others are served meanwhile.
+    SimulatedReader *flood = addReader();
+    flood->setFault("STAT", Fault::flood(32 * 1024 * 1024));
+    SimulatedReader *drip = addReader();
+    drip->setFault("STAT", Fault::drip(200));
+    ReaderConfig odd;
+    odd.identifier = "\x1b]0;x\x07";
+    SimulatedReader *escape = addReader(odd);
+    SimulatedReader *fine = addReader();
+    QElapsedTimer clock;
+    clock.start();
+    const Run run = zavctl({"get", address(flood), address(drip), address(escape), address(fine), "--format", "table"});
+    QVERIFY2(clock.elapsed() < 8000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.err.count('\n'), 2);
+    QVERIFY(run.err.contains(address(flood).toLatin1() + ": "));
+    QVERIFY(run.err.contains(address(drip).toLatin1() + ": no complete STAT reply within 3 s"));
+    QVERIFY(!run.out.contains('\x1b'));
+    QVERIFY(run.out.contains("\\x1b]0;x\\x07"));
+    QVERIFY(run.out.contains((address(fine) + "  yes").toLatin1()));
 }
 
 void TestZavctl::linksNoGuiLibrary()
