@@ -7,6 +7,10 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+namespace {
+constexpr qsizetype KeptReplyBytes = 4;
+} // namespace
+
 DownloadSession::DownloadSession(QObject *parent) : QObject(parent)
 {
     m_timer = new QTimer(this);
@@ -117,8 +121,10 @@ void DownloadSession::readyRead()
         const QByteArray chunk = m_socket->read(4096);
         if (chunk.isEmpty())
             break;
+        // One byte more than an acknowledgement is enough to know that the
+        // reply is none; the rest is dropped.
         if (m_step == AwaitingAnnounce || m_step == AwaitingBlock)
-            DownloadMessage::appendReply(m_reply, chunk);
+            m_reply.append(chunk.left(qMax<qsizetype>(0, KeptReplyBytes - m_reply.size())));
     }
     if (m_step != AwaitingAnnounce && m_step != AwaitingBlock)
         return;

@@ -127,7 +127,13 @@ void ControlSession::readyRead()
         const QByteArray chunk = m_socket->read(control::ReplyLimit);
         if (chunk.isEmpty())
             break;
-        control::appendReply(m_reply, m_replyOverlong, chunk);
+        // Kept up to control::ReplyLimit; a reply that runs over can no
+        // longer be what is awaited.
+        const qsizetype room = control::ReplyLimit - m_reply.size();
+        if (chunk.size() > room)
+            m_replyOverlong = true;
+        if (room > 0)
+            m_reply.append(chunk.constData(), qMin(room, chunk.size()));
     }
     examineReply();
 }
