@@ -12,7 +12,7 @@
 #include "wansearch.h"
 #include "wideprogram.h"
 
-#include <QLineEdit>
+#include <QApplication>
 
 Tcp21Main::Tcp21Main(Dialogs &dialogs, QWidget *parent) : QWidget(parent), m_dialogs(dialogs)
 {
@@ -21,13 +21,42 @@ Tcp21Main::Tcp21Main(Dialogs &dialogs, QWidget *parent) : QWidget(parent), m_dia
     ui::setColours(this, ui::Grey);
     m_menuform = new MenuForm(this);
     m_menuform->hide();
+    connect(m_menuform, &MenuForm::entryChosen, this, &Tcp21Main::bringToFront);
+    connect(m_menuform, &MenuForm::readerHandedOver, this,
+            [this](const QString &address, const QString &port) { programReader()->setup(address, port); });
     // The load event: the first window shown is "Server Connect".
     startclick();
 }
 
 void Tcp21Main::startclick()
 {
-    m_menuform->label1Click(MenuForm::ServerConnect);
+    m_menuform->label1Click(menu::ServerConnect);
+}
+
+void Tcp21Main::bringToFront(int index)
+{
+    TaskWindow *window = taskWindow(index);
+    if (!window)
+        return;
+    window->move(twips(2501), 0);
+    window->show();
+    window->raise();
+    // The keyboard follows the window brought to the front.
+    QWidget *focus = QApplication::focusWidget();
+    if (!focus || !window->isAncestorOf(focus)) {
+        for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+            if (window->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window)
+                && w->isEnabled()) {
+                w->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+        }
+    }
+}
+
+WideProgram *Tcp21Main::programReader()
+{
+    return static_cast<WideProgram *>(taskWindow(menu::ProgramReader));
 }
 
 TaskWindow *Tcp21Main::taskWindow(int index)
@@ -45,23 +74,23 @@ TaskWindow *Tcp21Main::taskWindow(int index)
 TaskWindow *Tcp21Main::createTaskWindow(int index)
 {
     switch (index) {
-    case 0: {
+    case menu::LocalNetworkSearch: {
         auto *window = new LanSearch(m_dialogs, this);
         connect(window, &LanSearch::readerChosen, m_menuform, &MenuForm::do_click3);
         return window;
     }
-    case 1: {
+    case menu::WideNetworkSearch: {
         auto *window = new WanSearch(m_dialogs, this);
         connect(window, &WanSearch::readerChosen, m_menuform, &MenuForm::do_click3);
         return window;
     }
-    case 2:
+    case menu::ProgramReader:
         return new WideProgram(m_dialogs, this);
-    case 3:
+    case menu::ServerConnect:
         return new ServerTest(m_dialogs, this);
-    case 4:
+    case menu::ClientConnect:
         return new ClientTest(m_dialogs, this);
-    case 5:
+    case menu::UdpConnect:
         return new UdpForm(m_dialogs, this);
     default:
         return new Flashdl(m_dialogs, this);
@@ -92,10 +121,6 @@ Tcp21Main *Main(Dialogs &dialogs)
     main->menuform()->setGeometry(0, 0, twips(2500), main->frameGeometry().height());
     main->menuform()->show();
     main->menuform()->lower();
-    TaskWindow *program = main->taskWindow(MenuForm::ProgramReader);
-    if (auto *text1 = program->findChild<QLineEdit *>(QStringLiteral("Text1")))
-        text1->setText(QStringLiteral("192.168.1.55"));
-    if (auto *text2 = program->findChild<QLineEdit *>(QStringLiteral("Text2")))
-        text2->setText(QStringLiteral("87"));
+    main->programReader()->setReader(QStringLiteral("192.168.1.55"), QStringLiteral("87"));
     return main;
 }

@@ -7,6 +7,8 @@
 
 class Dialogs;
 class MenuForm;
+class WideProgram;
+#include "controlnumbers.h"
 #include "taskwindow.h"
 
 // The main window: holds the menu panel and the seven task windows, one
@@ -21,6 +23,8 @@ public:
     // The task window of a menu entry, created (not shown) on first reference.
     TaskWindow *taskWindow(int index);
     TaskWindow *existingTaskWindow(int index) const { return m_windows.at(size_t(index)); }
+    // The Program Reader window, created (not shown) on first reference.
+    WideProgram *programReader();
     // Performs the menu click for "Server Connect".
     void startclick();
 
@@ -30,10 +34,12 @@ protected:
 
 private:
     TaskWindow *createTaskWindow(int index);
+    // The window of a menu entry placed at 2501, 0, shown and raised.
+    void bringToFront(int index);
 
     Dialogs &m_dialogs;
     MenuForm *m_menuform = nullptr;
-    std::array<QPointer<TaskWindow>, 7> m_windows;
+    std::array<QPointer<TaskWindow>, menu::EntryCount> m_windows;
 };
 
 // The start-up sequence: sizes and shows the main window, docks the menu panel

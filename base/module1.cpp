@@ -1,31 +1,11 @@
 #include "module1.h"
 
+#include "replybuffer.h"
 #include "socketcontrol.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QPointer>
 #include <QStringList>
-#include <QTimer>
 
 namespace {
-int g_tickMs = 100;
-
-// The numeric value of a group as the classic Val() reads it: leading blanks
-// skipped, digits until the first character that cannot continue the number.
-int leadingNumber(const QString &group)
-{
-    int i = 0;
-    while (i < group.size() && group.at(i) == QLatin1Char(' '))
-        ++i;
-    int value = 0;
-    while (i < group.size() && group.at(i) >= QLatin1Char('0') && group.at(i) <= QLatin1Char('9')) {
-        value = value * 10 + (group.at(i).unicode() - '0');
-        ++i;
-    }
-    return value;
-}
-
 template <typename Text>
 Text nextfieldOf(const Text &text, int &position)
 {
@@ -52,6 +32,19 @@ QString trimBlanks(const QString &text)
     while (end > start && text.at(end - 1) == QLatin1Char(' '))
         --end;
     return text.mid(start, end - start);
+}
+
+int leadingNumber(const QString &group)
+{
+    int i = 0;
+    while (i < group.size() && group.at(i) == QLatin1Char(' '))
+        ++i;
+    int value = 0;
+    while (i < group.size() && group.at(i) >= QLatin1Char('0') && group.at(i) <= QLatin1Char('9') && value <= 255) {
+        value = value * 10 + (group.at(i).unicode() - '0');
+        ++i;
+    }
+    return value;
 }
 
 bool isvalidip(const QString &text)
@@ -115,52 +108,21 @@ QString nextfield(const QString &text, int &position)
     return nextfieldOf(text, position);
 }
 
-void sleepWithEvents(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 bool waitconnect(SocketControl &socket, const QObject *owner)
 {
-    QPointer<const QObject> guard(owner);
-    QPointer<SocketControl> control(&socket);
     if (!socket.Connect())
         return false;
-    for (int counter = 1;; ++counter) {
-        sleepWithEvents(g_tickMs);
-        if (counter == waits::Limit)
-            return false;
-        QCoreApplication::processEvents();
-        if ((owner && !guard) || !control)
-            return false;
-        if (control->State() == SocketControl::Connected)
-            return true;
-    }
+    return waits::until(waits::counting(), [&socket] { return socket.State() == SocketControl::Connected; },
+                        {owner, &socket});
 }
 
 bool waitok(const QByteArray &replyBuffer, const QObject *owner)
 {
-    QPointer<const QObject> guard(owner);
-    for (int counter = 1;; ++counter) {
-        sleepWithEvents(g_tickMs);
-        if (counter == waits::Limit)
-            return false;
-        QCoreApplication::processEvents();
-        if (owner && !guard)
-            return false;
-        if (replyBuffer == QByteArrayLiteral("OK\r"))
-            return true;
-    }
+    return waits::until(waits::counting(), [&replyBuffer] { return ReplyBuffer::isAcknowledgement(replyBuffer); },
+                        {owner});
 }
 
-int waits::tickMs()
+bool waitok(const ReplyBuffer &replyBuffer, const QObject *owner)
 {
-    return g_tickMs;
-}
-
-void waits::setTickMs(int milliseconds)
-{
-    g_tickMs = qMax(1, milliseconds);
+    return waits::until(waits::counting(), [&replyBuffer] { return replyBuffer.holdsAcknowledgement(); }, {owner});
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "waits.h"
+
 #include <QByteArray>
 #include <QString>
 
 class QObject;
+class ReplyBuffer;
 class SocketControl;
 
 // The shared checks, the field splitter and the bounded waits that every
@@ -11,6 +14,11 @@ class SocketControl;
 
 // The text without blanks (spaces) at either end; tabs and other characters stay.
 QString trimBlanks(const QString &text);
+// The number at the start of an address group as the classic Val() reads it:
+// leading blanks skipped, then decimal digits up to the first other
+// character. Reading stops once the value is above 255, so any text gives a
+// value from 0 to 2559 and nothing overflows.
+int leadingNumber(const QString &group);
 // A dotted address in the product's loose sense: exactly three dots, groups of
 // at most three characters whose leading number is at most 255, no empty group
 // after the last dot. "a.b.c.d" and ".1.2.3" pass.
@@ -30,19 +38,11 @@ QString nextfield(const QString &text, int &position);
 
 // Starts socket.Connect() and looks every 100 ms whether it is connected;
 // false at the 30th count (about 3 s). A connect that cannot even start (a bad
-// port) gives false at once. Events keep running while it waits.
+// port) gives false at once. Events keep running while it waits; false at once
+// when owner (if given) or the socket is destroyed meanwhile.
 bool waitconnect(SocketControl &socket, const QObject *owner = nullptr);
 // Looks every 100 ms whether the buffer is exactly "OK" CR; false at the 30th
 // count. Returns false at once when owner (if given) is destroyed meanwhile.
 bool waitok(const QByteArray &replyBuffer, const QObject *owner = nullptr);
-
-// Lets events run for the given time without freezing the windows.
-void sleepWithEvents(int milliseconds);
-
-namespace waits {
-// The length of one look of the waits (100 ms). Tests may shorten it; every
-// wait keeps a test at its real timing.
-int tickMs();
-void setTickMs(int milliseconds);
-constexpr int Limit = 30;
-} // namespace waits
+// The same for a capped buffer: an overlong one is never an acknowledgement.
+bool waitok(const ReplyBuffer &replyBuffer, const QObject *owner = nullptr);

@@ -3,7 +3,6 @@
 #include "commandlanguage.h"
 #include "dialogs.h"
 #include "module1.h"
-#include "replybuffer.h"
 #include "socketcontrol.h"
 #include "terminalview.h"
 #include "uikit.h"
@@ -25,35 +24,21 @@ ClientTest::ClientTest(Dialogs &dialogs, QWidget *parent)
     QLabel *passwordLabel = ui::label(this, QStringLiteral("Label1(1)"), QStringLiteral("Password"),
                                       arial, 5100, 1020, 1815, 315);
 
-    Text2 = new FilteredLineEdit(QStringLiteral("Text2"), 5, this);
-    Text2->setText(QStringLiteral("57"));
-    Text2->setFilter(FilteredLineEdit::digits);
-    place(Text2, 2760, 840, 1635, 315);
-    Text4 = new FilteredLineEdit(QStringLiteral("Text4"), 5, this);
-    Text4->setText(QStringLiteral("87"));
-    Text4->setFilter(FilteredLineEdit::digits);
-    place(Text4, 7200, 600, 1635, 315);
-    Text1 = new FilteredLineEdit(QStringLiteral("Text1"), 5, this);
-    place(Text1, 7200, 1020, 1635, 315);
+    Text2 = ui::field(this, QStringLiteral("Text2"), 5, QRect(2760, 840, 1635, 315), QStringLiteral("57"),
+                      FilteredLineEdit::digits);
+    Text4 = ui::field(this, QStringLiteral("Text4"), 5, QRect(7200, 600, 1635, 315), QStringLiteral("87"),
+                      FilteredLineEdit::digits);
+    Text1 = ui::field(this, QStringLiteral("Text1"), 5, QRect(7200, 1020, 1635, 315));
 
     // Each field is named, for assistive technology, by the label before it.
     dataPortLabel->setBuddy(Text2);
     controlPortLabel->setBuddy(Text4);
     passwordLabel->setBuddy(Text1);
 
-    Label2 = addButton(QStringLiteral("Label2"), QStringLiteral("Listen"), QStringLiteral("Shape1"),
-                       QRect(840, 1680, 1875, 435), QRect(900, 1740, 1755, 315));
-    Label3 = addButton(QStringLiteral("Label3"), QStringLiteral("Stop"), QStringLiteral("Shape2"),
-                       QRect(7020, 1680, 1875, 435), QRect(7080, 1740, 1755, 255));
+    addActionButtons(QStringLiteral("Listen"), QStringLiteral("Stop"), Label2, Label3);
     addStatusLine(QStringLiteral("Disconnected"));
 
-    setTabOrder(Text2, Text4);
-    setTabOrder(Text4, Text1);
-    setTabOrder(Text1, terminalView());
-    setTabOrder(terminalView(), Label2);
-    setTabOrder(Label2, Label3);
-    setTabOrder(Label3, clearScreenButton());
-    Text2->setFocus();
+    arrangeTabOrder({Text2, Text4, Text1}, Label2, Label3);
 
     Winsock1 = new SocketControl(SocketControl::Tcp, this);
     Winsock1->setObjectName(QStringLiteral("Winsock1"));
@@ -71,7 +56,7 @@ ClientTest::ClientTest(Dialogs &dialogs, QWidget *parent)
 void ClientTest::readReply()
 {
     if (Winsock2->BytesReceived() > 0)
-        replybuffer::append(m_replyBuffer, Winsock2->GetData(Winsock2->BytesReceived()));
+        m_replyBuffer.append(Winsock2->GetData(Winsock2->BytesReceived()));
 }
 
 void ClientTest::listenClick()

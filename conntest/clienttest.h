@@ -2,11 +2,8 @@
 
 #include "connectiontestwindow.h"
 
-class ClickLabel;
 class Dialogs;
 class FilteredLineEdit;
-class QLabel;
-class SocketControl;
 
 // "Client Connect": tests a reader that works as a TCP client. Listens on the
 // local data port and accepts the reader's first connection; with a password
@@ -22,8 +19,8 @@ public:
     void stopClick();
 
     // What the control connection delivered since the login line was sent
-    // (at most replybuffer::Limit bytes).
-    const QByteArray &replyBuffer() const { return m_replyBuffer; }
+    // (at most ControlReplyLimit bytes).
+    const QByteArray &replyBuffer() const { return m_replyBuffer.bytes(); }
 
 private:
     void connectionRequest(qintptr requestId);
@@ -37,6 +34,6 @@ private:
     ClickLabel *Label3;       // "Stop"
     SocketControl *Winsock1;  // listener, then the data connection
     SocketControl *Winsock2;  // control connection
-    QByteArray m_replyBuffer;
+    ReplyBuffer m_replyBuffer{ControlReplyLimit};
     int m_session = 0;        // advanced by Listen and Stop, so a running login gives up
 };

@@ -36,6 +36,25 @@ ClickLabel *ConnectionTestWindow::addButton(const QString &labelName, const QStr
     return actionButton(this, labelName, text, shapeName, shapeTwips, labelTwips, ui::sansSerifBold());
 }
 
+void ConnectionTestWindow::addActionButtons(const QString &leftText, const QString &rightText, ClickLabel *&left,
+                                            ClickLabel *&right)
+{
+    left = addButton(QStringLiteral("Label2"), leftText, QStringLiteral("Shape1"), QRect(840, 1680, 1875, 435),
+                     QRect(900, 1740, 1755, 315));
+    right = addButton(QStringLiteral("Label3"), rightText, QStringLiteral("Shape2"), QRect(7020, 1680, 1875, 435),
+                      QRect(7080, 1740, 1755, 255));
+}
+
+void ConnectionTestWindow::arrangeTabOrder(const QList<QWidget *> &fields, ClickLabel *left, ClickLabel *right)
+{
+    QList<QWidget *> order = fields;
+    order << pop1 << left << right << Label4;
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+    if (!fields.isEmpty())
+        fields.first()->setFocus();
+}
+
 void ConnectionTestWindow::addStatusLine(const QString &initialText)
 {
     const QFont arial = ui::arialBold(9);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "replybuffer.h"
 #include "taskwindow.h"
 #include "socketcontrol.h"
 #include "terminalscreen.h"
@@ -43,6 +44,13 @@ public:
     // sender's datagrams wait in the socket's queue.
     static constexpr qint64 MaxQueuedDraw = 1024 * 1024;
     static constexpr qint64 SocketReadLimit = 64 * 1024;
+    // The reply buffer of the control connection that Server and Client
+    // Connect log in on. The login waits for it to hold exactly "OK" CR;
+    // whatever the reader sends later on that connection is kept there and
+    // never shown. A longer buffer can no longer become "OK" CR until it is
+    // emptied before the next command, so keeping only this much changes no
+    // outcome, while a reader that keeps sending cannot grow it without bound.
+    static constexpr qsizetype ControlReplyLimit = 64;
 
     // A reader address that a socket can use: isvalidip's check, and the text
     // without its outer blanks really is a dotted IPv4 address (isvalidip
@@ -68,6 +76,13 @@ protected:
     virtual void datagramTaken(SocketControl *socket) { Q_UNUSED(socket); }
     void setConnected(bool connected) { m_terminal.setConnected(connected); }
     bool connected() const { return m_terminal.connected(); }
+
+    // The two action labels every connection test has, each over its grey
+    // rounded rectangle: Label2 on the left (Shape1), Label3 on the right (Shape2).
+    void addActionButtons(const QString &leftText, const QString &rightText, ClickLabel *&left, ClickLabel *&right);
+    // The tab order: the fields in the order given, the terminal, the two
+    // action labels and "Clear Screen". The first field gets the focus.
+    void arrangeTabOrder(const QList<QWidget *> &fields, ClickLabel *left, ClickLabel *right);
 
     // Puts the action label over its grey rounded rectangle (positions in twips).
     ClickLabel *addButton(const QString &labelName, const QString &text, const QString &shapeName,

@@ -3,7 +3,6 @@
 #include "commandlanguage.h"
 #include "dialogs.h"
 #include "module1.h"
-#include "replybuffer.h"
 #include "socketcontrol.h"
 #include "terminalview.h"
 #include "uikit.h"
@@ -11,17 +10,6 @@
 #include <QLabel>
 
 #include <QPointer>
-
-namespace {
-FilteredLineEdit *field(QWidget *parent, const QString &name, int maxLength, const QString &text,
-                        int left, int top, int width, int height)
-{
-    auto *edit = new FilteredLineEdit(name, maxLength, parent);
-    edit->setText(text);
-    place(edit, left, top, width, height);
-    return edit;
-}
-} // namespace
 
 ServerTest::ServerTest(Dialogs &dialogs, QWidget *parent)
     : ConnectionTestWindow(QStringLiteral("servertest"), 10845, 8115, parent), m_dialogs(dialogs)
@@ -38,13 +26,13 @@ ServerTest::ServerTest(Dialogs &dialogs, QWidget *parent)
     QLabel *passwordLabel = ui::label(this, QStringLiteral("Label1(1)"), QStringLiteral("Password"),
                                       arial, 4920, 1080, 1815, 315);
 
-    Text3 = field(this, QStringLiteral("Text3"), 15, QStringLiteral("192.168.1.55"), 2700, 660, 1635, 315);
-    Text3->setFilter(FilteredLineEdit::address);
-    Text2 = field(this, QStringLiteral("Text2"), 5, QStringLiteral("57"), 2700, 1080, 1635, 315);
-    Text2->setFilter(FilteredLineEdit::digits);
-    Text4 = field(this, QStringLiteral("Text4"), 5, QStringLiteral("87"), 7020, 660, 1635, 315);
-    Text4->setFilter(FilteredLineEdit::digits);
-    Text1 = field(this, QStringLiteral("Text1"), 5, QString(), 7020, 1080, 1635, 315);
+    Text3 = ui::field(this, QStringLiteral("Text3"), 15, QRect(2700, 660, 1635, 315), QStringLiteral("192.168.1.55"),
+                      FilteredLineEdit::address);
+    Text2 = ui::field(this, QStringLiteral("Text2"), 5, QRect(2700, 1080, 1635, 315), QStringLiteral("57"),
+                      FilteredLineEdit::digits);
+    Text4 = ui::field(this, QStringLiteral("Text4"), 5, QRect(7020, 660, 1635, 315), QStringLiteral("87"),
+                      FilteredLineEdit::digits);
+    Text1 = ui::field(this, QStringLiteral("Text1"), 5, QRect(7020, 1080, 1635, 315));
 
     // Each field is named, for assistive technology, by the label before it.
     addressLabel->setBuddy(Text3);
@@ -52,20 +40,10 @@ ServerTest::ServerTest(Dialogs &dialogs, QWidget *parent)
     controlPortLabel->setBuddy(Text4);
     passwordLabel->setBuddy(Text1);
 
-    Label2 = addButton(QStringLiteral("Label2"), QStringLiteral("Connect"), QStringLiteral("Shape1"),
-                       QRect(840, 1680, 1875, 435), QRect(900, 1740, 1755, 315));
-    Label3 = addButton(QStringLiteral("Label3"), QStringLiteral("Disconnect"), QStringLiteral("Shape2"),
-                       QRect(7020, 1680, 1875, 435), QRect(7080, 1740, 1755, 255));
+    addActionButtons(QStringLiteral("Connect"), QStringLiteral("Disconnect"), Label2, Label3);
     addStatusLine(QStringLiteral("Disconnected"));
 
-    setTabOrder(Text3, Text2);
-    setTabOrder(Text2, Text4);
-    setTabOrder(Text4, Text1);
-    setTabOrder(Text1, terminalView());
-    setTabOrder(terminalView(), Label2);
-    setTabOrder(Label2, Label3);
-    setTabOrder(Label3, clearScreenButton());
-    Text3->setFocus();
+    arrangeTabOrder({Text3, Text2, Text4, Text1}, Label2, Label3);
 
     Winsock1 = new SocketControl(SocketControl::Tcp, this);
     Winsock1->setObjectName(QStringLiteral("Winsock1"));
@@ -82,7 +60,7 @@ ServerTest::ServerTest(Dialogs &dialogs, QWidget *parent)
 void ServerTest::readReply()
 {
     if (Winsock2->BytesReceived() > 0)
-        replybuffer::append(m_replyBuffer, Winsock2->GetData(Winsock2->BytesReceived()));
+        m_replyBuffer.append(Winsock2->GetData(Winsock2->BytesReceived()));
 }
 
 void ServerTest::failureExit()

@@ -2,11 +2,8 @@
 
 #include "connectiontestwindow.h"
 
-class ClickLabel;
 class Dialogs;
 class FilteredLineEdit;
-class QLabel;
-class SocketControl;
 
 // "Server Connect": tests a reader that works as a TCP server. Optionally
 // logs in on the reader's control port first, then connects to its data port;
@@ -21,8 +18,8 @@ public:
     void disconnectClick();
 
     // What the control connection delivered since the login line was sent
-    // (at most replybuffer::Limit bytes).
-    const QByteArray &replyBuffer() const { return m_replyBuffer; }
+    // (at most ControlReplyLimit bytes).
+    const QByteArray &replyBuffer() const { return m_replyBuffer.bytes(); }
 
 private:
     void readReply();
@@ -37,7 +34,7 @@ private:
     ClickLabel *Label3;       // "Disconnect"
     SocketControl *Winsock1;  // data connection
     SocketControl *Winsock2;  // control connection
-    QByteArray m_replyBuffer;
+    ReplyBuffer m_replyBuffer{ControlReplyLimit};
     bool m_connecting = false;
     int m_session = 0;        // advanced by Disconnect, so a running Connect gives up
 };

@@ -1,8 +1,10 @@
 #include "terminalscreen.h"
 
+#include "controlnumbers.h"
+
 namespace {
-constexpr int AltKey = 18;
-constexpr int F10Key = 121;
+constexpr int AltKey = keycode::Alt;
+constexpr int F10Key = keycode::F10;
 
 // The decimal digit that a key adds to an Alt code: the keypad digits with
 // Num Lock on, and the same keys with Num Lock off (or the dedicated

@@ -22,36 +22,21 @@ UdpForm::UdpForm(Dialogs &dialogs, QWidget *parent)
     QLabel *dataPortLabel = ui::label(this, QStringLiteral("Label1(4)"), QStringLiteral("Data Port Number"),
                                       arial, 840, 1080, 1695, 315);
 
-    Text3 = new FilteredLineEdit(QStringLiteral("Text3"), 15, this);
-    Text3->setText(QStringLiteral("192.168.1.55"));
-    Text3->setFilter(FilteredLineEdit::address);
-    place(Text3, 2700, 660, 1635, 315);
-    Text2 = new FilteredLineEdit(QStringLiteral("Text2"), 5, this);
-    Text2->setText(QStringLiteral("57"));
-    Text2->setFilter(FilteredLineEdit::digits);
-    place(Text2, 6720, 660, 1635, 315);
-    Text1 = new FilteredLineEdit(QStringLiteral("Text1"), 5, this);
-    Text1->setText(QStringLiteral("53002"));
-    place(Text1, 2700, 1080, 1635, 315);
+    Text3 = ui::field(this, QStringLiteral("Text3"), 15, QRect(2700, 660, 1635, 315), QStringLiteral("192.168.1.55"),
+                      FilteredLineEdit::address);
+    Text2 = ui::field(this, QStringLiteral("Text2"), 5, QRect(6720, 660, 1635, 315), QStringLiteral("57"),
+                      FilteredLineEdit::digits);
+    Text1 = ui::field(this, QStringLiteral("Text1"), 5, QRect(2700, 1080, 1635, 315), QStringLiteral("53002"));
 
     // Each field is named, for assistive technology, by the label before it.
     addressLabel->setBuddy(Text3);
     receivePortLabel->setBuddy(Text2);
     dataPortLabel->setBuddy(Text1);
 
-    Label2 = addButton(QStringLiteral("Label2"), QStringLiteral("Listen"), QStringLiteral("Shape1"),
-                       QRect(840, 1680, 1875, 435), QRect(900, 1740, 1755, 315));
-    Label3 = addButton(QStringLiteral("Label3"), QStringLiteral("Stop"), QStringLiteral("Shape2"),
-                       QRect(7020, 1680, 1875, 435), QRect(7080, 1740, 1755, 255));
+    addActionButtons(QStringLiteral("Listen"), QStringLiteral("Stop"), Label2, Label3);
     addStatusLine(QStringLiteral("Offline"));
 
-    setTabOrder(Text3, Text2);
-    setTabOrder(Text2, Text1);
-    setTabOrder(Text1, terminalView());
-    setTabOrder(terminalView(), Label2);
-    setTabOrder(Label2, Label3);
-    setTabOrder(Label3, clearScreenButton());
-    Text3->setFocus();
+    arrangeTabOrder({Text3, Text2, Text1}, Label2, Label3);
 
     Winsock2 = new SocketControl(SocketControl::Udp, this);
     Winsock2->setObjectName(QStringLiteral("Winsock2"));

@@ -2,11 +2,8 @@
 
 #include "connectiontestwindow.h"
 
-class ClickLabel;
 class Dialogs;
 class FilteredLineEdit;
-class QLabel;
-class SocketControl;
 
 // "Udp Connect": tests a reader whose data port works over UDP. Every byte
 // typed goes out as a one-byte datagram to the reader's data port; every

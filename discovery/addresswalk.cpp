@@ -1,20 +1,10 @@
 #include "addresswalk.h"
 
+#include "module1.h"
+
 #include <QStringList>
 
 namespace {
-int leadingNumber(const QString &group)
-{
-    int i = 0;
-    while (i < group.size() && group.at(i) == QLatin1Char(' '))
-        ++i;
-    int value = 0;
-    while (i < group.size() && group.at(i).isDigit() && group.at(i).unicode() < 128 && value <= 255) {
-        value = value * 10 + (group.at(i).unicode() - '0');
-        ++i;
-    }
-    return value;
-}
 bool allDigits(const QString &group)
 {
     if (group.isEmpty())

@@ -1,5 +1,7 @@
 #include "identifyreply.h"
 
+#include "module1.h"
+
 namespace {
 // The text of bytes cut or padded with blanks to exactly 'width' characters.
 QString column(const QByteArray &field, int width)
@@ -25,14 +27,7 @@ QString macColumn(const QByteArray &mac)
 // Columns 'first' to 'last' (counted from 1) of a line, without blanks at either end.
 QString columns(const QString &line, int first, int last)
 {
-    const QString part = line.mid(first - 1, last - first + 1);
-    qsizetype start = 0;
-    qsizetype end = part.size();
-    while (start < end && part.at(start) == QLatin1Char(' '))
-        ++start;
-    while (end > start && part.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return part.mid(start, end - start);
+    return trimBlanks(line.mid(first - 1, last - first + 1));
 }
 } // namespace
 

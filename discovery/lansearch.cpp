@@ -1,6 +1,7 @@
 #include "lansearch.h"
 
 #include "changeaddress.h"
+#include "controlnumbers.h"
 #include "dialogs.h"
 #include "identifyreply.h"
 #include "keymap.h"
@@ -83,7 +84,7 @@ QString LanSearch::couldNotSendMessage()
 
 bool LanSearch::keyPreview(QKeyEvent *event)
 {
-    if (virtualKeyCode(event) != 112)
+    if (virtualKeyCode(event) != keycode::F1)
         return false;
     if (event->type() == QEvent::KeyPress)
         startSearch();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controlarray.h"
 #include "taskwindow.h"
 
 class ClickLabel;
@@ -48,7 +49,7 @@ private:
     void list1DblClick(QListWidgetItem *item);
 
     Dialogs &m_dialogs;
-    QLabel *Label1[4] = {};       // heading, column headings, double-click hint, Resolve Dup hint
+    ControlArray<QLabel> Label1{QStringLiteral("Label1")};       // heading, column headings, double-click hint, Resolve Dup hint
     QListWidget *List1 = nullptr;  // one line per identify reply, in arrival order
     ClickLabel *Label2 = nullptr;  // "F1 Start Search"
     ClickLabel *Label3 = nullptr;  // "Resolve Dup"

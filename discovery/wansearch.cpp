@@ -1,6 +1,7 @@
 #include "wansearch.h"
 
 #include "addresswalk.h"
+#include "controlnumbers.h"
 #include "dialogs.h"
 #include "identifyreply.h"
 #include "keymap.h"
@@ -9,7 +10,6 @@
 #include "uikit.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPointer>
@@ -19,10 +19,10 @@ const QString ColumnHeadings = QStringLiteral("IP Address") + QString(34, QLatin
                                + QStringLiteral("Mac Address") + QString(32, QLatin1Char(' '))
                                + QStringLiteral("Reader Identification");
 
-// Looks at the connection (in ticks of the shared wait) before an address is
-// given up: about 1 s, or 3 s in slow mode.
-constexpr int ConnectLooks = 10;
-constexpr int SlowConnectLooks = 30;
+// The count (in ticks of the shared wait) at which an address is given up
+// when it has not connected: about 1 s, or 3 s in slow mode.
+constexpr int ConnectCounts = 10;
+constexpr int SlowConnectCounts = 30;
 // A connected reader gets 10 passes of 20 ms to answer.
 constexpr int ReplyPasses = 10;
 constexpr int ReplyPassMs = 20;
@@ -37,14 +37,12 @@ WanSearch::WanSearch(Dialogs &dialogs, QWidget *parent)
                           labelFont, 1260, 60, 6855, 315, Qt::AlignHCenter | Qt::AlignTop);
     Label1[3] = ui::label(this, QStringLiteral("Label1(3)"), QStringLiteral("Starting IP Address"), labelFont,
                           720, 720, 1815, 315);
-    Text3 = new FilteredLineEdit(QStringLiteral("Text3"), 15, this);
-    Text3->setFilter(FilteredLineEdit::address);
-    place(Text3, 2760, 720, 1635, 315);
+    Text3 = ui::field(this, QStringLiteral("Text3"), 15, QRect(2760, 720, 1635, 315), QString(),
+                      FilteredLineEdit::address);
     Label1[4] = ui::label(this, QStringLiteral("Label1(4)"), QStringLiteral("Control Port Number"), labelFont,
                           720, 1140, 1755, 315);
-    Text2 = new FilteredLineEdit(QStringLiteral("Text2"), 5, this);
-    Text2->setFilter(FilteredLineEdit::digits);
-    place(Text2, 2760, 1140, 1635, 315);
+    Text2 = ui::field(this, QStringLiteral("Text2"), 5, QRect(2760, 1140, 1635, 315), QString(),
+                      FilteredLineEdit::digits);
     // The field labels name their fields for assistive technology.
     Label1[3]->setBuddy(Text3);
     Label1[4]->setBuddy(Text2);
@@ -86,10 +84,10 @@ WanSearch::WanSearch(Dialogs &dialogs, QWidget *parent)
 bool WanSearch::keyPreview(QKeyEvent *event)
 {
     const int code = virtualKeyCode(event);
-    if (code != 112 && code != 113)
+    if (code != keycode::F1 && code != keycode::F2)
         return false;
     if (event->type() == QEvent::KeyPress) {
-        if (code == 112)
+        if (code == keycode::F1)
             runScan();
         else
             stopScan();
@@ -158,19 +156,12 @@ bool WanSearch::identifyAt(const QString &address, IdentifyReply &reply)
     tcpclient->RemoteHost = address;
     tcpclient->Connect();
 
-    for (int counter = 1;; ++counter) {
-        sleepWithEvents(waits::tickMs());
-        if (!self)
-            return false;
-        if (counter >= (Check1->isChecked() ? SlowConnectLooks : ConnectLooks)) {
+    const int connectCounts = Check1->isChecked() ? SlowConnectCounts : ConnectCounts;
+    if (!waits::until(waits::counting(connectCounts),
+                      [this] { return tcpclient->State() == SocketControl::Connected; }, {this})) {
+        if (self)
             tcpclient->Close();
-            return false;
-        }
-        QCoreApplication::processEvents();
-        if (!self)
-            return false;
-        if (tcpclient->State() == SocketControl::Connected)
-            break;
+        return false;
     }
 
     // The reply is walked as it comes and only the shown part of each field
@@ -179,25 +170,23 @@ bool WanSearch::identifyAt(const QString &address, IdentifyReply &reply)
     // socket holds in pieces of at most ReadPieceBytes.
     IdentifyReplyWalk walk;
     tcpclient->SendData(identify::TcpRequest);
-    for (int pass = 0; pass < ReplyPasses; ++pass) {
-        QCoreApplication::processEvents();
-        if (self)
-            sleepWithEvents(ReplyPassMs);
-        if (!self)
-            return false;
+    // Judged, as for one read of everything waiting, once the piece read
+    // last has emptied the socket.
+    auto replied = [&] {
         while (tcpclient->BytesReceived() != 0) {
             walk.add(tcpclient->GetData(qMin<qint64>(tcpclient->BytesReceived(), ReadPieceBytes)));
-            // Judged, as for one read of everything waiting, once the piece
-            // read last has emptied the socket.
-            if (tcpclient->BytesReceived() == 0 && walk.endsWithCarriageReturn()) {
-                tcpclient->Close();
-                reply = walk.fields();
+            if (tcpclient->BytesReceived() == 0 && walk.endsWithCarriageReturn())
                 return true;
-            }
         }
-    }
+        return false;
+    };
+    const bool answered = waits::until(waits::passes(ReplyPasses, ReplyPassMs), replied, {this});
+    if (!self)
+        return false;
     tcpclient->Close();
-    return false;
+    if (answered)
+        reply = walk.fields();
+    return answered;
 }
 
 void WanSearch::list1DblClick(QListWidgetItem *item)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controlarray.h"
 #include "taskwindow.h"
 
 #include <QByteArray>
@@ -47,7 +48,7 @@ private:
     void list1DblClick(QListWidgetItem *item);
 
     Dialogs &m_dialogs;
-    QLabel *Label1[5] = {};           // heading, column headings, hint, field labels
+    ControlArray<QLabel> Label1{QStringLiteral("Label1")};           // heading, column headings, hint, field labels
     FilteredLineEdit *Text3 = nullptr;  // starting IP address
     FilteredLineEdit *Text2 = nullptr;  // reader control port
     ClickLabel *Label2 = nullptr;     // "F1 Start Search"

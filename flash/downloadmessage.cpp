@@ -2,9 +2,6 @@
 
 namespace {
 constexpr char Space = ' ';
-// Longest content kept: one byte more than an acknowledgement, so that an
-// overfull buffer stays overfull.
-constexpr int KeptReplyBytes = 4;
 } // namespace
 
 QByteArray DownloadMessage::announce(int blockCount)
@@ -38,11 +35,4 @@ QByteArray DownloadMessage::restart()
 bool DownloadMessage::isAcknowledgement(const QByteArray &reply)
 {
     return reply.size() == 3 && reply.startsWith("OK");
-}
-
-void DownloadMessage::appendReply(QByteArray &buffer, const QByteArray &chunk)
-{
-    if (buffer.size() >= KeptReplyBytes)
-        return;
-    buffer.append(chunk.left(KeptReplyBytes - buffer.size()));
 }

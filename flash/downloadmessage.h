@@ -24,9 +24,8 @@ QByteArray restart();
 // first two "OK" (upper case); the third is not examined.
 bool isAcknowledgement(const QByteArray &reply);
 
-// Appends a received chunk to a reply buffer that is waiting for a short
-// answer. Once the buffer holds more than an acknowledgement can, it can never
-// become one again until it is emptied, so further bytes are dropped: a
-// chattering peer cannot grow it without bound.
-void appendReply(QByteArray &buffer, const QByteArray &chunk);
+// The most a reply buffer of the download window keeps: one byte more than
+// an acknowledgement, so a buffer that ran over can never become one until it
+// is emptied, and a chattering peer cannot grow it without bound.
+constexpr qsizetype ReplyLimit = 4;
 } // namespace DownloadMessage

@@ -22,11 +22,7 @@ int g_restartPauseMs = DefaultRestartPauseMs;
 
 QLineEdit *entryField(QWidget *parent, const QString &name, int maxLength, int left, int top)
 {
-    auto *field = new QLineEdit(parent);
-    field->setObjectName(name);
-    field->setMaxLength(maxLength);
-    place(field, left, top, 1635, 315);
-    return field;
+    return ui::field(parent, name, maxLength, QRect(left, top, 1635, 315));
 }
 
 QLabel *fieldLabel(QWidget *parent, const QString &name, const QString &text, int left, int top, int width)
@@ -47,30 +43,30 @@ ClickLabel *button(QWidget *parent, const QString &name, const QString &text, co
 Flashdl::Flashdl(Dialogs &dialogs, QWidget *parent)
     : TaskWindow(QStringLiteral("Flashdl"), 10845, 5000, parent), m_dialogs(dialogs)
 {
-    Label1_0 = ui::label(this, QStringLiteral("Label1(0)"), QStringLiteral("Flash Download new firmware into Reader"),
+    Label1[0] = ui::label(this, Label1.elementName(0), QStringLiteral("Flash Download new firmware into Reader"),
                          ui::arialBold(12), 960, 120, 6855, 315, Qt::AlignCenter);
-    Label1_3 = fieldLabel(this, QStringLiteral("Label1(3)"), QStringLiteral("IP Address"), 660, 840, 1635);
+    Label1[3] = fieldLabel(this, Label1.elementName(3), QStringLiteral("IP Address"), 660, 840, 1635);
     Text3 = entryField(this, QStringLiteral("Text3"), 15, 2520, 840);
-    Label1_2 = fieldLabel(this, QStringLiteral("Label1(2)"), QStringLiteral("Control Port Number"), 4740, 840, 1875);
+    Label1[2] = fieldLabel(this, Label1.elementName(2), QStringLiteral("Control Port Number"), 4740, 840, 1875);
     Text4 = entryField(this, QStringLiteral("Text4"), 5, 6840, 840);
-    Label1_1 = fieldLabel(this, QStringLiteral("Label1(1)"), QStringLiteral("Password"), 4740, 1260, 1815);
+    Label1[1] = fieldLabel(this, Label1.elementName(1), QStringLiteral("Password"), 4740, 1260, 1815);
     Text1 = entryField(this, QStringLiteral("Text1"), 5, 6840, 1260);
     Label2 = button(this, QStringLiteral("Label2"), QStringLiteral("Select File"), QStringLiteral("Shape1"),
                     600, 1980, 1755, 315);
-    Label1_4 = fieldLabel(this, QStringLiteral("Label1(4)"), QStringLiteral(" None Selected"), 2580, 1980, 7935);
+    Label1[4] = fieldLabel(this, Label1.elementName(4), QStringLiteral(" None Selected"), 2580, 1980, 7935);
     Label3 = button(this, QStringLiteral("Label3"), QStringLiteral("Start Download"), QStringLiteral("Shape2"),
                     600, 3300, 1755, 315);
     Label4 = button(this, QStringLiteral("Label4"), QStringLiteral("Abort Download"), QStringLiteral("Shape3"),
                     600, 3900, 1755, 315);
-    Label1_5 = fieldLabel(this, QStringLiteral("Label1(5)"), FlashStatus::text(QStringLiteral("Not Connected")),
+    Label1[5] = fieldLabel(this, Label1.elementName(5), FlashStatus::text(QStringLiteral("Not Connected")),
                           2580, 3540, 7875);
     // Each field is named by its label for screen readers; the file path and
     // the status line are read out as they currently stand.
-    Label1_3->setBuddy(Text3);
-    Label1_2->setBuddy(Text4);
-    Label1_1->setBuddy(Text1);
-    Label1_4->setAccessibleName(QString());
-    Label1_5->setAccessibleName(QString());
+    Label1[3]->setBuddy(Text3);
+    Label1[2]->setBuddy(Text4);
+    Label1[1]->setBuddy(Text1);
+    Label1[4]->setAccessibleName(QString());
+    Label1[5]->setAccessibleName(QString());
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -123,7 +119,7 @@ void Flashdl::selectFile()
     if (!self || !chosen || m_running)
         return;
     m_selectedFile = path;
-    Label1_4->setText(path);
+    Label1[4]->setText(path);
 }
 
 void Flashdl::download()
@@ -288,7 +284,7 @@ Flashdl::WaitResult Flashdl::waitAcknowledgement()
     for (;;) {
         // The acknowledgement is tested before the time-out flag: an answer
         // already in the buffer wins over a tick that came at the same moment.
-        if (DownloadMessage::isAcknowledgement(m_downloadReply)) {
+        if (DownloadMessage::isAcknowledgement(m_downloadReply.bytes())) {
             Timer1->stop();
             m_timedOut = false;
             return WaitResult::Done;
@@ -353,12 +349,12 @@ void Flashdl::controlDataArrival(qint64)
 {
     const qint64 waiting = Winsock2->BytesReceived();
     if (waiting != 0)
-        DownloadMessage::appendReply(m_replyBuffer, Winsock2->GetData(waiting));
+        m_replyBuffer.append(Winsock2->GetData(waiting));
 }
 
 void Flashdl::downloadDataArrival(qint64)
 {
-    DownloadMessage::appendReply(m_downloadReply, Winsock1->GetData());
+    m_downloadReply.append(Winsock1->GetData());
     wake();
 }
 
@@ -370,7 +366,7 @@ void Flashdl::closeConnections()
 
 void Flashdl::setStatus(const QString &statusText, bool repaintNow)
 {
-    Label1_5->setText(statusText);
+    Label1[5]->setText(statusText);
     if (repaintNow)
-        Label1_5->repaint();
+        Label1[5]->repaint();
 }

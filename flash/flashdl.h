@@ -1,6 +1,9 @@
 #pragma once
 
+#include "downloadmessage.h"
+#include "controlarray.h"
 #include "firmwareimage.h"
+#include "replybuffer.h"
 #include "taskwindow.h"
 
 #include <QByteArray>
@@ -55,25 +58,22 @@ private:
 
     Dialogs &m_dialogs;
 
-    QLabel *Label1_0;        // heading
-    QLabel *Label1_3;        // "IP Address"
+    // heading, "Password", "Control Port Number", "IP Address", path of the
+    // chosen file, status line
+    ControlArray<QLabel> Label1{QStringLiteral("Label1")};
     QLineEdit *Text3;        // reader address
-    QLabel *Label1_2;        // "Control Port Number"
     QLineEdit *Text4;        // control port
-    QLabel *Label1_1;        // "Password"
     QLineEdit *Text1;        // control-port password
     ClickLabel *Label2;      // "Select File"
-    QLabel *Label1_4;        // path of the chosen file
     ClickLabel *Label3;      // "Start Download"
     ClickLabel *Label4;      // "Abort Download"
-    QLabel *Label1_5;        // status line
     QTimer *Timer1;          // time-out clock of the waits
     SocketControl *Winsock2; // control-port connection
     SocketControl *Winsock1; // download-port connection
 
     QString m_selectedFile;
-    QByteArray m_replyBuffer;     // control port
-    QByteArray m_downloadReply;   // download port
+    ReplyBuffer m_replyBuffer{DownloadMessage::ReplyLimit};    // control port
+    ReplyBuffer m_downloadReply{DownloadMessage::ReplyLimit};  // download port
     bool m_timedOut = false;
     bool m_abort = false;
     bool m_running = false;

@@ -7,6 +7,7 @@
 // padded to 1024 bytes, is a block body.
 #include "downloadmessage.h"
 #include "firmwareimage.h"
+#include "replybuffer.h"
 
 #include <QByteArray>
 
@@ -80,17 +81,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Reply chunks: a length byte, then that many bytes. The buffer must
     // accept exactly the replies whose whole is three bytes starting "OK",
     // and never hold more than four bytes.
-    QByteArray buffer;
+    ReplyBuffer buffer(DownloadMessage::ReplyLimit);
     QByteArray whole;
     for (qsizetype at = 0; at < rest.size();) {
         const int chunkLength = quint8(rest.at(at));
         const QByteArray chunk = rest.mid(at + 1, chunkLength);
         at += 1 + chunkLength;
-        DownloadMessage::appendReply(buffer, chunk);
+        buffer.append(chunk);
         whole += chunk;
-        require(buffer.size() <= 4);
+        require(buffer.bytes().size() <= 4);
         const bool expected = whole.size() == 3 && whole.startsWith("OK");
-        require(DownloadMessage::isAcknowledgement(buffer) == expected);
+        require(DownloadMessage::isAcknowledgement(buffer.bytes()) == expected);
         require(DownloadMessage::isAcknowledgement(whole) == expected);
     }
 

@@ -2,19 +2,12 @@
 // a line is keyword, argument and one CR; only "OK" CR is an acknowledgement;
 // the reply buffer never passes its limit and keeps the first bytes received.
 #include "commandlanguage.h"
+#include "fuzzcheck.h"
+#include "replybuffer.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-
-// A violated property names its line, then aborts.
-#define check(property)                                                                                      \
-    do {                                                                                                     \
-        if (!(property)) {                                                                                   \
-            fprintf(stderr, "property violated at line %d: %s\n", __LINE__, #property);                      \
-            abort();                                                                                         \
-        }                                                                                                    \
-    } while (false)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -44,19 +37,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // The reply buffer, fed up to eight pieces whose sizes come from the first
     // bytes (up to 75 KiB each, so the limit is reached and passed too).
-    QByteArray buffer;
-    bool overlong = false;
+    ReplyBuffer buffer(control::ReplyLimit);
     QByteArray kept; // the first ReplyLimit bytes sent
     qint64 total = 0;
     for (qsizetype i = 0; i < input.size() && i < 8; ++i) {
         const QByteArray chunk(qsizetype(quint8(input.at(i))) * 300 + i, input.at(i));
-        control::appendReply(buffer, overlong, chunk);
+        buffer.append(chunk);
         kept += chunk.left(control::ReplyLimit - kept.size());
         total += chunk.size();
-        check(buffer.size() <= control::ReplyLimit);
-        check(overlong == (total > control::ReplyLimit));
+        check(buffer.bytes().size() <= control::ReplyLimit);
+        check(buffer.overlong() == (total > control::ReplyLimit));
+        check(buffer.holdsAcknowledgement() == (kept == "OK\r" && !buffer.overlong()));
     }
-    check(buffer == kept);
+    check(buffer.bytes() == kept);
 
     // Pasted ports and addresses: only plain numbers and dotted addresses pass.
     if (control::isPortNumber(input)) {

@@ -3,6 +3,7 @@
 // nextfield walks it, field 19 only for firmware other than "02.00", and the
 // run written back sends exactly the fields it was given, in order.
 #include "commandlanguage.h"
+#include "fuzzcheck.h"
 #include "module1.h"
 #include "settingrun.h"
 #include "statreply.h"
@@ -10,15 +11,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-
-// A violated property names its line, then aborts.
-#define check(property)                                                                                      \
-    do {                                                                                                     \
-        if (!(property)) {                                                                                   \
-            fprintf(stderr, "property violated at line %d: %s\n", __LINE__, #property);                      \
-            abort();                                                                                         \
-        }                                                                                                    \
-    } while (false)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

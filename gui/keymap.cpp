@@ -1,5 +1,7 @@
 #include "keymap.h"
 
+#include "controlnumbers.h"
+
 #include <QKeyEvent>
 
 int virtualKeyCode(const QKeyEvent *event)
@@ -7,7 +9,7 @@ int virtualKeyCode(const QKeyEvent *event)
     const int key = event->key();
     const bool keypad = event->modifiers() & Qt::KeypadModifier;
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
-        return 112 + (key - Qt::Key_F1);
+        return keycode::F1 + (key - Qt::Key_F1);
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
         return keypad ? 96 + (key - Qt::Key_0) : 48 + (key - Qt::Key_0);
     if (key >= Qt::Key_A && key <= Qt::Key_Z)
@@ -15,7 +17,7 @@ int virtualKeyCode(const QKeyEvent *event)
     switch (key) {
     case Qt::Key_Alt:
     case Qt::Key_AltGr:
-        return 18;
+        return keycode::Alt;
     case Qt::Key_Shift:
         return 16;
     case Qt::Key_Control:

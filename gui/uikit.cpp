@@ -207,3 +207,14 @@ ClickLabel *actionButton(QWidget *parent, const QString &labelName, const QStrin
     button->raise();
     return button;
 }
+
+FilteredLineEdit *ui::field(QWidget *parent, const QString &name, int maxLength, const QRect &twips,
+                            const QString &text, FilteredLineEdit::Filter filter)
+{
+    auto *edit = new FilteredLineEdit(name, maxLength, parent);
+    edit->setText(text);
+    if (filter)
+        edit->setFilter(std::move(filter));
+    place(edit, twips.x(), twips.y(), twips.width(), twips.height());
+    return edit;
+}

@@ -93,6 +93,13 @@ private:
     Filter m_filter;
 };
 
+namespace ui {
+// Creates an entry field with its name, maximum length (0: none), position
+// (twips), starting text and filter on typed characters (none: every one).
+FilteredLineEdit *field(QWidget *parent, const QString &name, int maxLength, const QRect &twips,
+                        const QString &text = QString(), FilteredLineEdit::Filter filter = {});
+} // namespace ui
+
 // Adds an action label over its grey rounded rectangle: white centred text.
 ClickLabel *actionButton(QWidget *parent, const QString &labelName, const QString &text,
                          const QString &shapeName, const QRect &shapeTwips, const QRect &labelTwips,

@@ -1,9 +1,8 @@
 #include "commandlanguage.h"
 
 #include "module1.h"
+#include "replybuffer.h"
 
-#include <QCoreApplication>
-#include <QPointer>
 
 QByteArray control::commandLine(const QByteArray &keyword, const QByteArray &argument)
 {
@@ -20,7 +19,7 @@ QByteArray control::loginLine(const QByteArray &password)
 
 bool control::isAcknowledgement(const QByteArray &replyBuffer)
 {
-    return replyBuffer == QByteArrayLiteral("OK\r");
+    return ReplyBuffer::isAcknowledgement(replyBuffer);
 }
 
 bool control::isCompleteStatReply(const QByteArray &replyBuffer)
@@ -30,26 +29,16 @@ bool control::isCompleteStatReply(const QByteArray &replyBuffer)
 
 bool control::waitstat(const QByteArray &replyBuffer, const QObject *owner, const bool *overlong)
 {
-    QPointer<const QObject> guard(owner);
-    for (int counter = 1;; ++counter) {
-        sleepWithEvents(waits::tickMs());
-        if (counter == waits::Limit)
-            return false;
-        QCoreApplication::processEvents();
-        if (owner && !guard)
-            return false;
-        if (isCompleteStatReply(replyBuffer) && !(overlong && *overlong))
-            return true;
-    }
+    return waits::until(
+        waits::counting(),
+        [&] { return isCompleteStatReply(replyBuffer) && !(overlong && *overlong); }, {owner});
 }
 
-void control::appendReply(QByteArray &replyBuffer, bool &overlong, const QByteArray &chunk)
+bool control::waitstat(const ReplyBuffer &replyBuffer, const QObject *owner)
 {
-    const qsizetype room = ReplyLimit - replyBuffer.size();
-    if (chunk.size() > room)
-        overlong = true;
-    if (room > 0)
-        replyBuffer.append(chunk.constData(), qMin(room, chunk.size()));
+    return waits::until(
+        waits::counting(),
+        [&replyBuffer] { return isCompleteStatReply(replyBuffer.bytes()) && !replyBuffer.overlong(); }, {owner});
 }
 
 bool control::isPortNumber(const QByteArray &text)

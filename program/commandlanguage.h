@@ -5,6 +5,7 @@
 #include <QList>
 
 class QObject;
+class ReplyBuffer;
 
 // The reader's control-port command language: one command is one line of
 // keyword, argument and a single carriage return; the reader accepts a command
@@ -27,7 +28,8 @@ QByteArray commandLine(const QByteArray &keyword, const QByteArray &argument = Q
 QByteArray loginLine(const QByteArray &password);
 
 // True only for the three bytes "OK" CR: "OK" alone, "OK" CR LF, or anything
-// before or after it is no acknowledgement.
+// before or after it is no acknowledgement (ReplyBuffer::isAcknowledgement,
+// the test that waitok makes).
 bool isAcknowledgement(const QByteArray &replyBuffer);
 // A STAT reply is complete once the buffer is not empty and its last byte is CR.
 bool isCompleteStatReply(const QByteArray &replyBuffer);
@@ -38,10 +40,7 @@ bool isCompleteStatReply(const QByteArray &replyBuffer);
 // An overlong reply (*overlong true, see ReplyLimit) is never complete: the
 // wait then runs to its limit like any reply without its carriage return.
 bool waitstat(const QByteArray &replyBuffer, const QObject *owner = nullptr, const bool *overlong = nullptr);
-
-// Appends a received chunk to a reply buffer, keeping at most ReplyLimit
-// bytes; sets *overlong once bytes had to be dropped.
-void appendReply(QByteArray &replyBuffer, bool &overlong, const QByteArray &chunk);
+bool waitstat(const ReplyBuffer &replyBuffer, const QObject *owner = nullptr);
 
 // Stricter checks for what the Program Reader window writes into a reader or
 // connects to. Its field checks accept more (pasted text bypasses the key

@@ -1,6 +1,7 @@
 #include "wideprogram.h"
 
 #include "commandlanguage.h"
+#include "controlnumbers.h"
 #include "dialogs.h"
 #include "module1.h"
 #include "settingrun.h"
@@ -87,26 +88,22 @@ void WideProgram::buildControls()
     const QFont labelFont = ui::arialBold(9);
     const QFont checkFont = ui::arialBold(8.25);
     const QFont actionFont = ui::sansSerifBold(9.75);
-    Label2.resize(24, nullptr);
 
     // The panel outlines lie behind everything else.
     place(new ShapeWidget(QStringLiteral("Shape1"), ShapeWidget::Outline, Qt::black, this), 300, 2040, 4575, 5115);
     place(new ShapeWidget(QStringLiteral("Shape4"), ShapeWidget::Outline, Qt::black, this), 4860, 2040, 4575, 5115);
 
     auto fieldLabel = [&](int index, const QString &caption, int left, int top, int width, int height) {
-        QLabel *l = ui::label(this, QStringLiteral("Label2(%1)").arg(index), caption, labelFont, left, top, width,
-                              height);
+        QLabel *l = ui::label(this, Label2.elementName(index), caption, labelFont, left, top, width, height);
         Label2[index] = l;
         return l;
     };
     auto box = [&](const QString &name, int maxLength, int left, int top, int width, int height,
                    const QString &tip, FilteredLineEdit::Filter filter) {
-        auto *edit = new FilteredLineEdit(name, maxLength, this);
+        FilteredLineEdit *edit = ui::field(this, name, maxLength, QRect(left, top, width, height), QString(),
+                                           std::move(filter));
         edit->setProperty("designMaxLength", maxLength);
-        if (filter)
-            edit->setFilter(std::move(filter));
         edit->setToolTip(tip);
-        place(edit, left, top, width, height);
         return edit;
     };
     const FilteredLineEdit::Filter address = FilteredLineEdit::address;
@@ -135,15 +132,15 @@ void WideProgram::buildControls()
     // The three actions: white labels over grey rounded rectangles.
     struct Action { int index; const char *caption; const char *tip; const char *shape; QRect shapeRect; QRect labelRect; };
     const Action actions[] = {
-        {3, "Get  Parameters", "Read the settings from the reader", "Shape2", QRect(600, 1320, 2595, 375),
+        {programaction::GetParameters, "Get  Parameters", "Read the settings from the reader", "Shape2", QRect(600, 1320, 2595, 375),
          QRect(600, 1380, 2535, 315)},
-        {4, "Set  Parameters", "Reprogram the reader with the current settings on the screen", "Shape3",
+        {programaction::SetParameters, "Set  Parameters", "Reprogram the reader with the current settings on the screen", "Shape3",
          QRect(3840, 1320, 2595, 375), QRect(3840, 1380, 2535, 315)},
-        {20, "Reboot", "Restart the reader with the new settings", "Shape5", QRect(7140, 1320, 1935, 375),
+        {programaction::Reboot, "Reboot", "Restart the reader with the new settings", "Shape5", QRect(7140, 1320, 1935, 375),
          QRect(7140, 1380, 1935, 315)},
     };
     for (const Action &a : actions) {
-        ClickLabel *label = actionButton(this, QStringLiteral("Label2(%1)").arg(a.index), QString::fromLatin1(a.caption),
+        ClickLabel *label = actionButton(this, Label2.elementName(a.index), QString::fromLatin1(a.caption),
                                          QString::fromLatin1(a.shape), a.shapeRect, a.labelRect, actionFont);
         label->setToolTip(QString::fromLatin1(a.tip));
         Label2[a.index] = label;
@@ -236,14 +233,12 @@ void WideProgram::buildControls()
     Check12 = check("Check12", "No", 6000, 5520, 735, "A password is not required for the reader to receive data");
     heading(22, QStringLiteral("Firmware Version:"), 5040, 6540, 1875)
         ->setToolTip(QStringLiteral("Sets the Operating mode of the reader (tcp client, tcp server, or udp)"));
-    Text15 = new QLineEdit(this);
-    Text15->setObjectName(QStringLiteral("Text15"));
+    Text15 = ui::field(this, QStringLiteral("Text15"), 0, QRect(6960, 6540, 1815, 255));
     Text15->setReadOnly(true);
-    place(Text15, 6960, 6540, 1815, 255);
     Label2.at(22)->setBuddy(Text15);
 
     // Status line: dark red, centred, empty while idle.
-    QLabel *status = fieldLabel(StatusLine, QStringLiteral("Label2(21)"), 300, 7200, 9135, 315);
+    QLabel *status = fieldLabel(StatusLine, Label2.elementName(StatusLine), 300, 7200, 9135, 315);
     status->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     ui::setColours(status, ui::Grey, ui::DarkRed);
 
@@ -285,23 +280,28 @@ void WideProgram::makeOptionGroup(const QList<QCheckBox *> &group)
     }
 }
 
-void WideProgram::setup(const QString &address, const QString &port)
+void WideProgram::setReader(const QString &address, const QString &port)
 {
     Text1->setText(address);
     Text2->setText(port);
+}
+
+void WideProgram::setup(const QString &address, const QString &port)
+{
+    setReader(address, port);
     Text3->setFocus(Qt::OtherFocusReason);
 }
 
 void WideProgram::labelClick(int index)
 {
     switch (index) {
-    case 3:
+    case programaction::GetParameters:
         getparams();
         break;
-    case 4:
+    case programaction::SetParameters:
         setparams();
         break;
-    case 20:
+    case programaction::Reboot:
         reboot();
         break;
     default:
@@ -313,18 +313,30 @@ void WideProgram::Winsock1_DataArrival(qint64)
 {
     const qint64 waiting = Winsock1->BytesReceived();
     if (waiting != 0)
-        control::appendReply(m_replyBuffer, m_replyOverlong, Winsock1->GetData(waiting));
+        m_replyBuffer.append(Winsock1->GetData(waiting));
 }
 
 void WideProgram::clearReply()
 {
     m_replyBuffer.clear();
-    m_replyOverlong = false;
 }
 
 void WideProgram::setStatus(const QString &status)
 {
     Label2.at(StatusLine)->setText(status);
+}
+
+bool WideProgram::topRowAccepted()
+{
+    if (!isvalidip(Text1->text()))
+        m_dialogs.message(InvalidAddress);
+    else if (!isnotblank(Text2->text()))
+        m_dialogs.message(InvalidControlPort);
+    else if (!isfivechars(Text3->text()))
+        m_dialogs.message(InvalidPassword);
+    else
+        return true;
+    return false;
 }
 
 bool WideProgram::refusedAsBusy()
@@ -378,15 +390,11 @@ void WideProgram::getparams()
 {
     if (refusedAsBusy())
         return;
-    QPointer<WideProgram> alive(this);
     ActionScope running(m_actionRunning, this);
+    if (!topRowAccepted())
+        return;
 
-    if (!isvalidip(Text1->text()))
-        return m_dialogs.message(InvalidAddress);
-    if (!isnotblank(Text2->text()))
-        return m_dialogs.message(InvalidControlPort);
-    if (!isfivechars(Text3->text()))
-        return m_dialogs.message(InvalidPassword);
+    QPointer<WideProgram> alive(this);
 
     if (!connectAndLogin()) {
         if (alive)
@@ -396,12 +404,12 @@ void WideProgram::getparams()
     clearReply();
     m_cmdline = control::commandLine(QByteArrayLiteral("STAT"));
     Winsock1->SendData(m_cmdline);
-    if (!control::waitstat(m_replyBuffer, this, &m_replyOverlong)) {
+    if (!control::waitstat(m_replyBuffer, this)) {
         if (alive)
             connectionFailed();
         return;
     }
-    showStatReply(m_replyBuffer);
+    showStatReply(m_replyBuffer.bytes());
     Winsock1->Close();
     m_busy = false;
 }
@@ -466,12 +474,8 @@ void WideProgram::setparams()
 
     if (m_firmware.isEmpty())
         return m_dialogs.message(QStringLiteral("You must get the parameters before setting them"));
-    if (!isvalidip(Text1->text()))
-        return m_dialogs.message(InvalidAddress);
-    if (!isnotblank(Text2->text()))
-        return m_dialogs.message(InvalidControlPort);
-    if (!isfivechars(Text3->text()))
-        return m_dialogs.message(InvalidPassword);
+    if (!topRowAccepted())
+        return;
     // The settings written into the reader must also be ones it can use: a
     // pasted port of letters, 0 or above 65535, or an address with blanks or
     // letters, gets the message of its field instead of being written (which
@@ -552,15 +556,11 @@ void WideProgram::reboot()
 {
     if (refusedAsBusy())
         return;
-    QPointer<WideProgram> alive(this);
     ActionScope running(m_actionRunning, this);
+    if (!topRowAccepted())
+        return;
 
-    if (!isvalidip(Text1->text()))
-        return m_dialogs.message(InvalidAddress);
-    if (!isnotblank(Text2->text()))
-        return m_dialogs.message(InvalidControlPort);
-    if (!isfivechars(Text3->text()))
-        return m_dialogs.message(InvalidPassword);
+    QPointer<WideProgram> alive(this);
 
     if (!connectAndLogin() || !sendAndAwaitAcknowledgement(control::commandLine(QByteArrayLiteral("REBOOT")))) {
         if (alive)

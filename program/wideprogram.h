@@ -1,5 +1,8 @@
 #pragma once
 
+#include "commandlanguage.h"
+#include "controlarray.h"
+#include "replybuffer.h"
 #include "taskwindow.h"
 
 #include <QByteArray>
@@ -27,7 +30,7 @@ public:
     bool busy() const { return m_busy; }
     QByteArray firmware() const { return m_firmware; }
     QByteArray cmdline() const { return m_cmdline; }
-    QByteArray replyBuffer() const { return m_replyBuffer; }
+    QByteArray replyBuffer() const { return m_replyBuffer.bytes(); }
     qsizetype replyCapacity() const { return m_replyBuffer.capacity(); }
     QByteArray modecode() const { return m_modecode; }
     QByteArray speedcode() const { return m_speedcode; }
@@ -40,7 +43,8 @@ public:
     static inline const QString BusyMessage = QStringLiteral("Connection is Currently Busy");
     static inline const QString ConnectFailedMessage = QStringLiteral("Unable to connect to reader");
 
-public slots:
+    // The reader to talk to: address and control port into the top row.
+    void setReader(const QString &address, const QString &port);
     // A search window hands over a reader: address and control port. The
     // password field gets the focus; nothing else changes.
     void setup(const QString &address, const QString &port);
@@ -60,6 +64,9 @@ private:
     void clearReply();
 
     bool refusedAsBusy();
+    // The checks of address, control port and password, in this order; false
+    // after the message of the first that fails.
+    bool topRowAccepted();
     bool connectAndLogin();
     bool sendAndAwaitAcknowledgement(const QByteArray &line);
     void connectionFailed();
@@ -99,7 +106,7 @@ private:
     QCheckBox *Check12;         // data password No
     QCheckBox *Check13;         // client send id Off
     QCheckBox *Check14;         // client send id On
-    QList<QLabel *> Label2;     // field labels, headings, action labels, status line (21)
+    ControlArray<QLabel> Label2{QStringLiteral("Label2")}; // field labels, headings, action labels, status line (21)
     SocketControl *Winsock1;    // the control-port connection
 
     QList<QCheckBox *> m_modeGroup, m_speedGroup, m_dhcpGroup, m_dataPasswordGroup, m_clientSendIdGroup;
@@ -107,8 +114,7 @@ private:
     bool m_busy = false;
     bool m_actionRunning = false;
     QByteArray m_cmdline;
-    QByteArray m_replyBuffer;   // at most control::ReplyLimit bytes
-    bool m_replyOverlong = false;  // bytes beyond the limit were dropped since the last clear
+    ReplyBuffer m_replyBuffer{control::ReplyLimit};
     QByteArray m_firmware;
     QByteArray m_modecode, m_speedcode, m_dhcpcode, m_dpasscode;
     QByteArray m_cidcode;

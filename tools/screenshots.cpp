@@ -128,15 +128,15 @@ int main(int argc, char *argv[])
     main->grab().save(folder + QStringLiteral("/startup.png"));
 
     // Local Network Search: F1 lists every reader.
-    main->menuform()->label1Click(0);
-    TaskWindow *lan = main->taskWindow(0);
+    main->menuform()->label1Click(menu::LocalNetworkSearch);
+    TaskWindow *lan = main->taskWindow(menu::LocalNetworkSearch);
     click(lan, QStringLiteral("Label2"));
     settleUntil([lan] { return lan->findChild<QListWidget *>(QStringLiteral("List1"))->count() >= 4; });
     save(main, lan, folder);
 
     // Wide Network Search: a scan from 127.0.0.2 stopped after a few addresses.
-    main->menuform()->label1Click(1);
-    TaskWindow *wan = main->taskWindow(1);
+    main->menuform()->label1Click(menu::WideNetworkSearch);
+    TaskWindow *wan = main->taskWindow(menu::WideNetworkSearch);
     setText(wan, QStringLiteral("Text3"), QStringLiteral("127.0.0.2"));
     setText(wan, QStringLiteral("Text2"), QStringLiteral("87"));
     QTimer::singleShot(1500, wan, [wan] {
@@ -147,13 +147,13 @@ int main(int argc, char *argv[])
 
     // Program Reader after "Get  Parameters".
     main->menuform()->do_click3(QStringLiteral("127.0.0.5"), QStringLiteral("87"));
-    TaskWindow *program = main->taskWindow(2);
+    TaskWindow *program = main->taskWindow(menu::ProgramReader);
     click(program, QStringLiteral("Label2(3)"));
     save(main, program, folder);
 
     // Server Connect: typed bytes in black, the reader's echo in red.
-    main->menuform()->label1Click(3);
-    TaskWindow *serverTest = main->taskWindow(3);
+    main->menuform()->label1Click(menu::ServerConnect);
+    TaskWindow *serverTest = main->taskWindow(menu::ServerConnect);
     setText(serverTest, QStringLiteral("Text3"), QStringLiteral("127.0.0.5"));
     setText(serverTest, QStringLiteral("Text1"), QStringLiteral("58203"));
     click(serverTest, QStringLiteral("Label2"));
@@ -162,8 +162,8 @@ int main(int argc, char *argv[])
     click(serverTest, QStringLiteral("Label3"));
 
     // Client Connect: the reader connects and sends its identification.
-    main->menuform()->label1Click(4);
-    TaskWindow *clientTest = main->taskWindow(4);
+    main->menuform()->label1Click(menu::ClientConnect);
+    TaskWindow *clientTest = main->taskWindow(menu::ClientConnect);
     setText(clientTest, QStringLiteral("Text2"), QStringLiteral("5057"));
     click(clientTest, QStringLiteral("Label2"));
     settle(1500);
@@ -172,8 +172,8 @@ int main(int argc, char *argv[])
     click(clientTest, QStringLiteral("Label3"));
 
     // Udp Connect: one datagram per key, echoed by the reader.
-    main->menuform()->label1Click(5);
-    TaskWindow *udpTest = main->taskWindow(5);
+    main->menuform()->label1Click(menu::UdpConnect);
+    TaskWindow *udpTest = main->taskWindow(menu::UdpConnect);
     setText(udpTest, QStringLiteral("Text3"), QStringLiteral("127.0.0.4"));
     click(udpTest, QStringLiteral("Label2"));
     type(main, "UDP test\r");
@@ -188,8 +188,8 @@ int main(int argc, char *argv[])
         image.write(QByteArray(3 * 1024, '\x5a'));
         image.close();
     }
-    main->menuform()->label1Click(6);
-    TaskWindow *flash = main->taskWindow(6);
+    main->menuform()->label1Click(menu::FlashReader);
+    TaskWindow *flash = main->taskWindow(menu::FlashReader);
     click(flash, QStringLiteral("Label2"));
     setText(flash, QStringLiteral("Text3"), QStringLiteral("127.0.0.5"));
     setText(flash, QStringLiteral("Text4"), QStringLiteral("87"));

@@ -18,14 +18,6 @@
 using namespace conntesting;
 
 namespace {
-QStringList texts(const QSignalSpy &spy)
-{
-    QStringList list;
-    for (const QList<QVariant> &arguments : spy)
-        list << arguments.at(0).toString();
-    return list;
-}
-
 ReaderConfig clientReader(const char *address)
 {
     ReaderConfig config;

@@ -2,7 +2,6 @@
 #include "module1.h"
 #include "privatenetwork.h"
 #include "readersimulator.h"
-#include "replybuffer.h"
 #include "resources.h"
 #include "scripteddialogs.h"
 #include "servertest.h"
@@ -34,14 +33,6 @@ const QString ReaderAddress = QStringLiteral("127.0.0.7");
 constexpr quint16 RefusingPort = 9057;
 // Where the hand-made control port of a flooding reader listens.
 constexpr quint16 FloodControlPort = 9087;
-
-QStringList texts(const QSignalSpy &spy)
-{
-    QStringList list;
-    for (const QList<QVariant> &arguments : spy)
-        list << arguments.at(0).toString();
-    return list;
-}
 
 QByteArray pattern(qint64 from, qint64 length)
 {
@@ -213,8 +204,8 @@ private slots:
         QCOMPARE(control.received(), QByteArray("PASS58203\r"));
         QTRY_VERIFY_WITH_TIMEOUT(control.floodDone(), 60000);
         QVERIFY2(responsiveness.longestGap() < 700, qPrintable(QString::number(responsiveness.longestGap())));
-        QVERIFY(longestReply <= replybuffer::Limit);
-        QCOMPARE(replyBuffer(), (QByteArray("OK\r") + pattern(0, replybuffer::Limit)).left(replybuffer::Limit));
+        QVERIFY(longestReply <= ConnectionTestWindow::ControlReplyLimit);
+        QCOMPARE(replyBuffer(), (QByteArray("OK\r") + pattern(0, ConnectionTestWindow::ControlReplyLimit)).left(ConnectionTestWindow::ControlReplyLimit));
         QCOMPARE(m_window->status(), connectedText);
 
         type(m_window.get(), "z");
@@ -254,8 +245,8 @@ private slots:
             QVERIFY(m_dialogs->messages.isEmpty());
         }
         QCOMPARE(socket("Winsock2")->State(), int(SocketControl::Closed));
-        QVERIFY(longestReply <= replybuffer::Limit);
-        QCOMPARE(replyBuffer().size(), replybuffer::Limit);
+        QVERIFY(longestReply <= ConnectionTestWindow::ControlReplyLimit);
+        QCOMPARE(replyBuffer().size(), ConnectionTestWindow::ControlReplyLimit);
         QVERIFY2(responsiveness.longestGap() < 700, qPrintable(QString::number(responsiveness.longestGap())));
     }
 

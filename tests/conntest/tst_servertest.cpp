@@ -19,14 +19,6 @@ using namespace conntesting;
 
 namespace {
 const QString ReaderAddress = QStringLiteral("127.0.0.7");
-
-QStringList texts(const QSignalSpy &spy)
-{
-    QStringList list;
-    for (const QList<QVariant> &arguments : spy)
-        list << arguments.at(0).toString();
-    return list;
-}
 } // namespace
 
 // Server Connect against a simulated reader that works as a TCP server.

@@ -1,11 +1,11 @@
-#include "replybuffer.h"
+#include "controlnumbers.h"
 #include "terminalscreen.h"
 
 #include <QTest>
 
 namespace {
-constexpr int Alt = 18;
-constexpr int F10 = 121;
+constexpr int Alt = keycode::Alt;
+constexpr int F10 = keycode::F10;
 
 // A key event script: "D18" key down 18, "C65" character 65, "U18" key up 18,
 // "X" Clear Screen, "Y" the window loses the keyboard. What each event consumed is written as "1" or "0", and
@@ -373,38 +373,6 @@ private slots:
             QVERIFY(cell.drawn);
             QCOMPARE(cell.code, quint8(bytes.at(size - onScreen + i)));
         }
-    }
-
-    // The capped reply buffer comes to hold exactly "OK" CR in the same cases
-    // as an unbounded one would, and never holds more than its limit.
-    void replyBufferKeepsEveryOutcome_data()
-    {
-        QTest::addColumn<QByteArrayList>("chunks");
-        QTest::addColumn<QByteArray>("kept");
-        QTest::newRow("acknowledgement") << QByteArrayList{"OK\r"} << QByteArray("OK\r");
-        QTest::newRow("split acknowledgement") << QByteArrayList{"O", "K", "\r"} << QByteArray("OK\r");
-        QTest::newRow("CR LF") << QByteArrayList{"OK\r\n"} << QByteArray("OK\r\n");
-        QTest::newRow("flood after") << QByteArrayList{"OK\r", QByteArray(100000, 'x')}
-                                     << QByteArray("OK\r" + QByteArray(replybuffer::Limit - 3, 'x'));
-        QTest::newRow("flood in pieces") << QByteArrayList{QByteArray(40, 'a'), QByteArray(40, 'b'), "OK\r"}
-                                         << QByteArray(QByteArray(40, 'a') + QByteArray(replybuffer::Limit - 40, 'b'));
-        QTest::newRow("exactly the limit") << QByteArrayList{QByteArray(replybuffer::Limit, 'z'), "OK\r"}
-                                           << QByteArray(replybuffer::Limit, 'z');
-        QTest::newRow("empty chunks") << QByteArrayList{"", "OK", "", "\r"} << QByteArray("OK\r");
-    }
-    void replyBufferKeepsEveryOutcome()
-    {
-        QFETCH(QByteArrayList, chunks);
-        QFETCH(QByteArray, kept);
-        QByteArray capped;
-        QByteArray unbounded;
-        for (const QByteArray &chunk : chunks) {
-            replybuffer::append(capped, chunk);
-            unbounded += chunk;
-            QVERIFY(capped.size() <= replybuffer::Limit);
-            QCOMPARE(capped == "OK\r", unbounded == "OK\r");
-        }
-        QCOMPARE(capped, kept);
     }
 };
 

@@ -15,16 +15,6 @@
 
 using namespace conntesting;
 
-namespace {
-QStringList texts(const QSignalSpy &spy)
-{
-    QStringList list;
-    for (const QList<QVariant> &arguments : spy)
-        list << arguments.at(0).toString();
-    return list;
-}
-} // namespace
-
 // UDP Connect against a simulated reader in UDP mode, which sends to the
 // window's receive port 57.
 class TestUdpForm : public QObject

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
 
@@ -60,6 +61,15 @@ inline QString screenText(ConnectionTestWindow *window)
     while (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines.join(QLatin1Char('|'));
+}
+
+// The texts a statusChanged spy has recorded, in order.
+inline QStringList texts(const QSignalSpy &spy)
+{
+    QStringList list;
+    for (const QList<QVariant> &arguments : spy)
+        list << arguments.at(0).toString();
+    return list;
 }
 
 inline QString status(QWidget *window)

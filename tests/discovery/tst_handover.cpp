@@ -38,7 +38,7 @@ private slots:
         QVERIFY2(m_simulator->start(&error), qPrintable(error));
         m_main = Main(*m_dialogs);
         QVERIFY(QTest::qWaitForWindowExposed(m_main));
-        m_program = m_main->taskWindow(MenuForm::ProgramReader);
+        m_program = m_main->taskWindow(menu::ProgramReader);
         m_program->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("192.168.1.55"));
         m_program->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("87"));
     }
@@ -52,8 +52,8 @@ private slots:
 
     void fromLocalSearch()
     {
-        m_main->menuform()->label1Click(0);
-        auto *window = qobject_cast<LanSearch *>(m_main->existingTaskWindow(0));
+        m_main->menuform()->label1Click(menu::LocalNetworkSearch);
+        auto *window = qobject_cast<LanSearch *>(m_main->existingTaskWindow(menu::LocalNetworkSearch));
         QVERIFY(window);
         QVERIFY(window->isVisible());
         auto *list = window->findChild<QListWidget *>(QStringLiteral("List1"));
@@ -66,8 +66,8 @@ private slots:
     void fromWideAreaSearch()
     {
         waits::setTickMs(20);
-        m_main->menuform()->label1Click(1);
-        auto *window = qobject_cast<WanSearch *>(m_main->existingTaskWindow(1));
+        m_main->menuform()->label1Click(menu::WideNetworkSearch);
+        auto *window = qobject_cast<WanSearch *>(m_main->existingTaskWindow(menu::WideNetworkSearch));
         QVERIFY(window);
         window->findChild<QLineEdit *>(QStringLiteral("Text3"))->setText(QStringLiteral("127.0.0.61"));
         window->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("1087"));
@@ -107,9 +107,9 @@ private:
                 top = task;
         }
         QCOMPARE(top, static_cast<QWidget *>(m_program));
-        for (int i = 0; i < MenuForm::EntryCount; ++i) {
+        for (int i = 0; i < menu::EntryCount; ++i) {
             const QColor colour = m_main->menuform()->entry(i)->palette().color(QPalette::WindowText);
-            QCOMPARE(colour, i == MenuForm::ProgramReader ? QColor(255, 255, 0) : QColor(255, 255, 255));
+            QCOMPARE(colour, i == menu::ProgramReader ? QColor(255, 255, 0) : QColor(255, 255, 255));
         }
     }
 

@@ -3,6 +3,7 @@
 #include "privatenetwork.h"
 #include "readersimulator.h"
 #include "scripteddialogs.h"
+#include "searchtesting.h"
 #include "socketcontrol.h"
 #include "twips.h"
 #include "uikit.h"
@@ -113,19 +114,7 @@ private slots:
         QTest::newRow("resolve") << "Label3" << "Resolve Dup" << QRect(7140, 6600, 1875, 255) << "MS Sans Serif"
                                  << 9.75;
     }
-    void layout()
-    {
-        QFETCH(QString, name);
-        QFETCH(QRect, twipsPlace);
-        auto *label = m_window->findChild<QLabel *>(name);
-        QVERIFY(label);
-        QTEST(label->text(), "text");
-        QCOMPARE(label->textFormat(), Qt::PlainText);
-        QCOMPARE(label->geometry(), twipsRect(twipsPlace.x(), twipsPlace.y(), twipsPlace.width(), twipsPlace.height()));
-        QTEST(label->font().family(), "family");
-        QTEST(label->font().pointSizeF(), "pointSize");
-        QVERIFY(label->font().bold());
-    }
+    void layout() { searchtesting::verifyLabel(m_window); }
 
     void windowAndList()
     {

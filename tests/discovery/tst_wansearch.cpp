@@ -3,6 +3,7 @@
 #include "privatenetwork.h"
 #include "readersimulator.h"
 #include "scripteddialogs.h"
+#include "searchtesting.h"
 #include "twips.h"
 #include "uikit.h"
 #include "wansearch.h"
@@ -136,19 +137,7 @@ private slots:
                               << 9.75;
         QTest::newRow("status") << "Label3" << "" << QRect(4800, 1200, 3795, 315) << "MS Sans Serif" << 8.25;
     }
-    void layout()
-    {
-        QFETCH(QString, name);
-        QFETCH(QRect, twipsPlace);
-        auto *label = m_window->findChild<QLabel *>(name);
-        QVERIFY(label);
-        QTEST(label->text(), "text");
-        QCOMPARE(label->textFormat(), Qt::PlainText);
-        QCOMPARE(label->geometry(), twipsRect(twipsPlace.x(), twipsPlace.y(), twipsPlace.width(), twipsPlace.height()));
-        QTEST(label->font().family(), "family");
-        QTEST(label->font().pointSizeF(), "pointSize");
-        QVERIFY(label->font().bold());
-    }
+    void layout() { searchtesting::verifyLabel(m_window); }
 
     void controlsAtLoad()
     {

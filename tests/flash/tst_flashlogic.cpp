@@ -1,6 +1,7 @@
 #include "downloadmessage.h"
 #include "firmwareimage.h"
 #include "flashstatus.h"
+#include "replybuffer.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -113,11 +114,11 @@ private slots:
     {
         QFETCH(QList<QByteArray>, chunks);
         QFETCH(bool, accepted);
-        QByteArray buffer;
+        ReplyBuffer buffer(DownloadMessage::ReplyLimit);
         for (const QByteArray &chunk : chunks)
-            DownloadMessage::appendReply(buffer, chunk);
-        QCOMPARE(DownloadMessage::isAcknowledgement(buffer), accepted);
-        QVERIFY(buffer.size() <= 4);
+            buffer.append(chunk);
+        QCOMPARE(DownloadMessage::isAcknowledgement(buffer.bytes()), accepted);
+        QVERIFY(buffer.bytes().size() <= 4);
     }
 
     void imageLength_data()

@@ -1,5 +1,6 @@
 #include "commandlanguage.h"
 #include "module1.h"
+#include "replybuffer.h"
 #include "settingrun.h"
 #include "statreply.h"
 
@@ -303,18 +304,17 @@ private slots:
         QFETCH(QByteArrayList, chunks);
         QFETCH(qsizetype, kept);
         QFETCH(bool, overlong);
-        QByteArray buffer;
-        bool over = false;
+        ReplyBuffer buffer(control::ReplyLimit);
         QByteArray all;
         for (const QByteArray &chunk : chunks) {
-            control::appendReply(buffer, over, chunk);
+            buffer.append(chunk);
             all += chunk;
         }
-        QCOMPARE(buffer.size(), kept);
-        QCOMPARE(buffer, all.left(kept));
-        QCOMPARE(over, overlong);
+        QCOMPARE(buffer.bytes().size(), kept);
+        QCOMPARE(buffer.bytes(), all.left(kept));
+        QCOMPARE(buffer.overlong(), overlong);
         waits::setTickMs(1);
-        QCOMPARE(control::waitstat(buffer, nullptr, &over), buffer.endsWith('\r') && !overlong);
+        QCOMPARE(control::waitstat(buffer), buffer.bytes().endsWith('\r') && !overlong);
     }
 
     void settingChecks_data()

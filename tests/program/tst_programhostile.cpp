@@ -3,6 +3,7 @@
 // memory, every socket closed.
 #include "commandlanguage.h"
 #include "module1.h"
+#include "programtesting.h"
 #include "privatenetwork.h"
 #include "readersimulator.h"
 #include "resources.h"
@@ -23,7 +24,7 @@ Q_DECLARE_METATYPE(Fault)
 
 namespace {
 const QString Unable = QStringLiteral("Unable to connect to reader");
-enum Action { Get = 3, Set = 4, Reboot = 20 };
+using namespace programtesting;
 
 // Every byte value but the field separator.
 QByteArray everyByteButColon()
@@ -37,9 +38,12 @@ QByteArray everyByteButColon()
 }
 } // namespace
 
-class TestProgramHostile : public QObject
+class TestProgramHostile : public QObject, private ProgramReaderFixture
 {
     Q_OBJECT
+public:
+    TestProgramHostile() : ProgramReaderFixture(50) {}
+
 private slots:
     void initTestCase() { ZAV_REQUIRE_PRIVATE_NETWORK(); }
     void init();
@@ -58,49 +62,17 @@ private slots:
     void badSetting();
 
 private:
-    SimulatedReader *addReader(ReaderConfig config = ReaderConfig());
-    void target(SimulatedReader *reader, const QString &password = QStringLiteral("58203"));
-    void click(int index) { QTest::mouseClick(label2(index), Qt::LeftButton); }
-    QLineEdit *text(int n) const { return m_window->findChild<QLineEdit *>(QStringLiteral("Text%1").arg(n)); }
-    QCheckBox *check(int n) const { return m_window->findChild<QCheckBox *>(QStringLiteral("Check%1").arg(n)); }
-    QLabel *label2(int i) const { return m_window->findChild<QLabel *>(QStringLiteral("Label2(%1)").arg(i)); }
-    SocketControl *socket() const { return m_window->findChild<SocketControl *>(QStringLiteral("Winsock1")); }
     void verifyIdleAfterFailure();
-
-    ReaderSimulator *m_simulator = nullptr;
-    ScriptedDialogs *m_dialogs = nullptr;
-    WideProgram *m_window = nullptr;
-    int m_nextAddress = 50;
 };
 
 void TestProgramHostile::init()
 {
-    waits::setTickMs(20);
-    m_simulator = new ReaderSimulator;
-    m_simulator->setMulticastEnabled(false);
-    m_dialogs = new ScriptedDialogs;
-    m_window = new WideProgram(*m_dialogs);
-    m_window->setup(QStringLiteral("192.168.1.55"), QStringLiteral("87"));
+    startFixture();
 }
 
 void TestProgramHostile::cleanup()
 {
-    delete m_window;
-    delete m_dialogs;
-    delete m_simulator;
-    waits::setTickMs(100);
-}
-
-SimulatedReader *TestProgramHostile::addReader(ReaderConfig config)
-{
-    config.address = QHostAddress(QStringLiteral("127.0.0.%1").arg(m_nextAddress++));
-    return m_simulator->addReader(config);
-}
-
-void TestProgramHostile::target(SimulatedReader *reader, const QString &password)
-{
-    m_window->setup(reader->activeConfig().address.toString(), QString::number(reader->activeConfig().controlPort));
-    text(3)->setText(password);
+    stopFixture();
 }
 
 void TestProgramHostile::verifyIdleAfterFailure()

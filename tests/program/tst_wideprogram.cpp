@@ -1,6 +1,7 @@
 // The Program Reader window against simulated readers on 127.0.0.x: the bytes
 // each reader received, what the window shows and the texts of the dialogs.
 #include "module1.h"
+#include "programtesting.h"
 #include "privatenetwork.h"
 #include "readersimulator.h"
 #include "scripteddialogs.h"
@@ -31,7 +32,7 @@ const QString NewParameters = QStringLiteral(
 const QString Rebooting = QStringLiteral("Reader is Rebooting");
 const QString GetFirst = QStringLiteral("You must get the parameters before setting them");
 
-enum Action { Get = 3, Set = 4, Reboot = 20 };
+using namespace programtesting;
 
 // The setting commands a reader with the default panel contents receives.
 QByteArray settingLines(bool withCid, const QByteArray &cid = "0")
@@ -44,9 +45,12 @@ QByteArray settingLines(bool withCid, const QByteArray &cid = "0")
 }
 } // namespace
 
-class TestWideProgram : public QObject
+class TestWideProgram : public QObject, private ProgramReaderFixture
 {
     Q_OBJECT
+public:
+    TestWideProgram() : ProgramReaderFixture(10) {}
+
 private slots:
     void initTestCase() { ZAV_REQUIRE_PRIVATE_NETWORK(); }
     void init();
@@ -98,47 +102,19 @@ private slots:
     void rebootNotAcknowledged();
 
 private:
-    SimulatedReader *addReader(ReaderConfig config = ReaderConfig());
     bool startSimulator();
-    void click(int index);
-    void target(SimulatedReader *reader, const QString &password = QStringLiteral("58203"));
     bool getFrom(SimulatedReader *reader);
-    QLineEdit *text(int n) const { return m_window->findChild<QLineEdit *>(QStringLiteral("Text%1").arg(n)); }
-    QCheckBox *check(int n) const { return m_window->findChild<QCheckBox *>(QStringLiteral("Check%1").arg(n)); }
-    QLabel *label2(int i) const { return m_window->findChild<QLabel *>(QStringLiteral("Label2(%1)").arg(i)); }
-    QString status() const { return label2(21)->text(); }
     QList<bool> checks() const;
-
-    ReaderSimulator *m_simulator = nullptr;
-    ScriptedDialogs *m_dialogs = nullptr;
-    WideProgram *m_window = nullptr;
-    int m_nextAddress = 10;
 };
 
 void TestWideProgram::init()
 {
-    waits::setTickMs(20);
-    m_simulator = new ReaderSimulator;
-    m_simulator->setMulticastEnabled(false);
-    m_dialogs = new ScriptedDialogs;
-    m_window = new WideProgram(*m_dialogs);
-    m_window->setup(QStringLiteral("192.168.1.55"), QStringLiteral("87"));
+    startFixture();
 }
 
 void TestWideProgram::cleanup()
 {
-    delete m_window;
-    delete m_dialogs;
-    delete m_simulator;
-    waits::setTickMs(100);
-}
-
-// Each reader gets an address of its own, so that no test meets the
-// connections of the one before.
-SimulatedReader *TestWideProgram::addReader(ReaderConfig config)
-{
-    config.address = QHostAddress(QStringLiteral("127.0.0.%1").arg(m_nextAddress++));
-    return m_simulator->addReader(config);
+    stopFixture();
 }
 
 bool TestWideProgram::startSimulator()
@@ -148,17 +124,6 @@ bool TestWideProgram::startSimulator()
     if (!started)
         qWarning("simulator: %s", qPrintable(error));
     return started;
-}
-
-void TestWideProgram::click(int index)
-{
-    QTest::mouseClick(label2(index), Qt::LeftButton);
-}
-
-void TestWideProgram::target(SimulatedReader *reader, const QString &password)
-{
-    m_window->setup(reader->activeConfig().address.toString(), QString::number(reader->activeConfig().controlPort));
-    text(3)->setText(password);
 }
 
 bool TestWideProgram::getFrom(SimulatedReader *reader)

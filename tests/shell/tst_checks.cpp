@@ -6,6 +6,32 @@ class TestChecks : public QObject
 {
     Q_OBJECT
 private slots:
+    // The group value that isvalidip and the wide-area scan's start both read.
+    void leadingNumber_data()
+    {
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<int>("value");
+        QTest::newRow("empty") << QString() << 0;
+        QTest::newRow("digits") << QStringLiteral("192") << 192;
+        QTest::newRow("leading blanks") << QStringLiteral("  12") << 12;
+        QTest::newRow("stops at a letter") << QStringLiteral("12x4") << 12;
+        QTest::newRow("stops at an inner blank") << QStringLiteral("1 2") << 1;
+        QTest::newRow("letters") << QStringLiteral("abc") << 0;
+        QTest::newRow("sign") << QStringLiteral("-5") << 0;
+        QTest::newRow("leading zeros") << QStringLiteral("007") << 7;
+        QTest::newRow("255") << QStringLiteral("255") << 255;
+        QTest::newRow("256") << QStringLiteral("256") << 256;
+        QTest::newRow("stops past 255") << QStringLiteral("2560") << 256;
+        QTest::newRow("long run of nines") << QStringLiteral("99999999999999999999") << 999;
+        QTest::newRow("non-Latin digit") << QString(QChar(0x0663)) << 0;
+    }
+    void leadingNumber()
+    {
+        QFETCH(QString, group);
+        QFETCH(int, value);
+        QCOMPARE(::leadingNumber(group), value);
+    }
+
     void isvalidip_data()
     {
         QTest::addColumn<QString>("text");

@@ -23,7 +23,7 @@ QColor entryColour(Tcp21Main *main, int index)
 int yellowCount(Tcp21Main *main)
 {
     int count = 0;
-    for (int i = 0; i < MenuForm::EntryCount; ++i)
+    for (int i = 0; i < menu::EntryCount; ++i)
         count += entryColour(main, i) == Yellow ? 1 : 0;
     return count;
 }
@@ -68,7 +68,7 @@ private slots:
         QCOMPARE(menu->palette().color(QPalette::Window), QColor(0, 128, 128));
         const QStringList captions{"Local Network Search", "Wide Network Search", "Program Reader", "Server Connect",
                                    "Client Connect", "Udp Connect", "Flash Reader"};
-        for (int i = 0; i < MenuForm::EntryCount; ++i) {
+        for (int i = 0; i < menu::EntryCount; ++i) {
             QLabel *entry = menu->entry(i);
             QCOMPARE(entry->objectName(), QStringLiteral("Label1(%1)").arg(i));
             QCOMPARE(entry->text(), captions.at(i));
@@ -76,17 +76,17 @@ private slots:
             QCOMPARE(entry->font().family(), QStringLiteral("Arial"));
             QCOMPARE(entry->font().weight(), QFont::Bold);
             QCOMPARE(entry->palette().color(QPalette::Window), QColor(0, 128, 128));
-            QCOMPARE(entry->palette().color(QPalette::WindowText), i == MenuForm::ServerConnect ? Yellow : White);
+            QCOMPARE(entry->palette().color(QPalette::WindowText), i == menu::ServerConnect ? Yellow : White);
             QCOMPARE(entry->font().pointSizeF(), 9.75);
         }
-        QCOMPARE(entryColour(m_main, MenuForm::ServerConnect), Yellow);
+        QCOMPARE(entryColour(m_main, menu::ServerConnect), Yellow);
         QCOMPARE(yellowCount(m_main), 1);
         QWidget *server = topTaskWindow(m_main);
         QVERIFY(server);
         QCOMPARE(server->objectName(), QStringLiteral("servertest"));
         QCOMPARE(server->pos(), QPoint(twips(2501), 0));
 
-        TaskWindow *program = m_main->existingTaskWindow(MenuForm::ProgramReader);
+        TaskWindow *program = m_main->existingTaskWindow(menu::ProgramReader);
         QVERIFY(program);
         QVERIFY(!program->isVisible());
         QCOMPARE(program->findChild<QLineEdit *>("Text1")->text(), QStringLiteral("192.168.1.55"));
@@ -121,7 +121,7 @@ private slots:
     {
         QWidget *server = topTaskWindow(m_main);
         server->move(300, 200);
-        QTest::mouseClick(m_main->menuform()->entry(MenuForm::ServerConnect), Qt::LeftButton);
+        QTest::mouseClick(m_main->menuform()->entry(menu::ServerConnect), Qt::LeftButton);
         QCOMPARE(server->pos(), QPoint(twips(2501), 0));
         QCOMPARE(topTaskWindow(m_main), server);
     }
@@ -135,7 +135,7 @@ private slots:
         QCOMPARE(entryColour(m_main, 1), Yellow);
         QCOMPARE(entryColour(m_main, 3), White);
         // Windows stay open beneath the one on top, as they were.
-        QVERIFY(m_main->existingTaskWindow(0)->isVisible());
+        QVERIFY(m_main->existingTaskWindow(menu::LocalNetworkSearch)->isVisible());
         QCOMPARE(topTaskWindow(m_main)->objectName(), QStringLiteral("wansearch"));
     }
 
@@ -150,12 +150,12 @@ private slots:
 
     void doClick3HandsOverReader()
     {
-        TaskWindow *program = m_main->taskWindow(MenuForm::ProgramReader);
+        TaskWindow *program = m_main->taskWindow(menu::ProgramReader);
         auto *text3 = program->findChild<QLineEdit *>("Text3");
         const QString passwordBefore = text3 ? text3->text() : QString();
         m_main->menuform()->do_click3(QStringLiteral("127.0.0.42"), QStringLiteral("12345"));
         QCOMPARE(topTaskWindow(m_main), program);
-        QCOMPARE(entryColour(m_main, MenuForm::ProgramReader), Yellow);
+        QCOMPARE(entryColour(m_main, menu::ProgramReader), Yellow);
         QCOMPARE(yellowCount(m_main), 1);
         QCOMPARE(program->findChild<QLineEdit *>("Text1")->text(), QStringLiteral("127.0.0.42"));
         QCOMPARE(program->findChild<QLineEdit *>("Text2")->text(), QStringLiteral("12345"));
@@ -168,11 +168,11 @@ private slots:
     void goneWindowIsCreatedAfresh()
     {
         QTest::mouseClick(m_main->menuform()->entry(6), Qt::LeftButton);
-        TaskWindow *flash = m_main->existingTaskWindow(6);
+        TaskWindow *flash = m_main->existingTaskWindow(menu::FlashReader);
         QVERIFY(flash);
         flash->findChild<QLineEdit *>("Text3")->setText(QStringLiteral("1.2.3.4"));
         delete flash;
-        QVERIFY(!m_main->existingTaskWindow(6));
+        QVERIFY(!m_main->existingTaskWindow(menu::FlashReader));
         QTest::mouseClick(m_main->menuform()->entry(6), Qt::LeftButton);
         QWidget *top = topTaskWindow(m_main);
         QVERIFY(top);
@@ -192,7 +192,7 @@ private slots:
         // What lies at a point inside the task windows belongs to the last one chosen.
         QWidget *atPoint = m_main->childAt(twips(2501) + 20, 20);
         QVERIFY(atPoint);
-        QVERIFY(atPoint == m_main->existingTaskWindow(3) || m_main->existingTaskWindow(3)->isAncestorOf(atPoint));
+        QVERIFY(atPoint == m_main->existingTaskWindow(menu::ServerConnect) || m_main->existingTaskWindow(menu::ServerConnect)->isAncestorOf(atPoint));
     }
 
     void fileDialogListsEveryFileUnderAllFiles_data()

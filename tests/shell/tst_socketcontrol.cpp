@@ -171,6 +171,52 @@ private slots:
         QVERIFY(!sender.SendData("x"));
     }
 
+    // A datagram to a port outside 1..65535 is refused before anything is
+    // sent: SendData says false with the error text, a bound control stays
+    // bound and a fresh one closed, and the control still sends afterwards.
+    void udpSendToImpossiblePort_data()
+    {
+        QTest::addColumn<int>("port");
+        QTest::addColumn<bool>("bound");
+        for (const bool bound : {false, true}) {
+            const char *how = bound ? "bound" : "fresh";
+            QTest::addRow("%s, zero", how) << 0 << bound;
+            QTest::addRow("%s, negative", how) << -1 << bound;
+            QTest::addRow("%s, 65536", how) << 65536 << bound;
+            QTest::addRow("%s, 70000", how) << 70000 << bound;
+        }
+    }
+    void udpSendToImpossiblePort()
+    {
+        QFETCH(int, port);
+        QFETCH(bool, bound);
+        SocketControl receiver(SocketControl::Udp);
+        QUdpSocket probe;
+        QVERIFY(probe.bind(QHostAddress::LocalHost, 0));
+        receiver.LocalPort = probe.localPort();
+        probe.close();
+        QVERIFY(receiver.Bind());
+        QList<QByteArray> datagrams;
+        connect(&receiver, &SocketControl::DataArrival, this, [&] { datagrams.append(receiver.GetData()); });
+
+        SocketControl sender(SocketControl::Udp);
+        if (bound)
+            QVERIFY(sender.Bind());
+        const int stateBefore = sender.State();
+        QCOMPARE(stateBefore, bound ? int(SocketControl::Open) : int(SocketControl::Closed));
+        sender.RemoteHost = QStringLiteral("127.0.0.1");
+        sender.RemotePort = port;
+        QVERIFY(!sender.SendData("refused"));
+        QCOMPARE(sender.lastError(), QStringLiteral("Invalid port number"));
+        QCOMPARE(sender.State(), stateBefore);
+        QCOMPARE(sender.RemotePort, port);
+
+        sender.RemotePort = receiver.LocalPort;
+        QVERIFY(sender.SendData("sent"));
+        QTRY_COMPARE(datagrams.size(), 1);
+        QCOMPARE(datagrams.at(0), QByteArray("sent"));
+    }
+
     // A window may Close its control, or delete it, from inside the control's
     // own DataArrival: the handler's end is final (no further event), and no
     // descriptor stays open.

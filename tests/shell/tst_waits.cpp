@@ -3,6 +3,7 @@
 #include "socketcontrol.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -14,6 +15,139 @@ class TestWaits : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { ZAV_REQUIRE_PRIVATE_NETWORK(); }
+    void cleanup()
+    {
+        waits::setLookObserver({});
+        waits::setTickMs(100);
+    }
+
+    // The looks are counted, not timed: the acknowledgement is put into the
+    // buffer at a given look, either just before the buffer is read at that
+    // look or just after (then the next look is the first that can see it).
+    // However slow the machine, the 29th look is the last one.
+    void waitokLooksAreCounted_data()
+    {
+        QTest::addColumn<int>("look");
+        QTest::addColumn<bool>("afterTheLook");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<int>("looksTaken");
+        QTest::newRow("at the first look") << 1 << false << true << 1;
+        QTest::newRow("after the first look") << 1 << true << true << 2;
+        QTest::newRow("at the 28th look") << 28 << false << true << 28;
+        QTest::newRow("after the 28th look") << 28 << true << true << 29;
+        QTest::newRow("at the 29th look") << 29 << false << true << 29;
+        QTest::newRow("after the 29th look") << 29 << true << false << 29;
+    }
+    void waitokLooksAreCounted()
+    {
+        QFETCH(int, look);
+        QFETCH(bool, afterTheLook);
+        QFETCH(bool, accepted);
+        QFETCH(int, looksTaken);
+        waits::setTickMs(1);
+        QByteArray buffer;
+        int looks = 0;
+        waits::setLookObserver([&](int n) {
+            looks = n;
+            if (n != look)
+                return;
+            if (afterTheLook)
+                QTimer::singleShot(0, [&] { buffer = "OK\r"; });
+            else
+                buffer = "OK\r";
+        });
+        QCOMPARE(waitok(buffer), accepted);
+        QCOMPARE(looks, looksTaken);
+    }
+
+    // The same count for every named wait that counts to 30, and the wide-area
+    // scan's waits: 9 or 29 looks at the connection, 10 passes for the reply.
+    void looksOfEachWait_data()
+    {
+        QTest::addColumn<int>("counts");
+        QTest::addColumn<int>("looks");
+        QTest::addColumn<bool>("sleepsLastCount");
+        QTest::newRow("waitok and waitconnect") << waits::Limit << 29 << true;
+        QTest::newRow("scan connect") << 10 << 9 << true;
+        QTest::newRow("scan connect, slow mode") << 30 << 29 << true;
+    }
+    void looksOfEachWait()
+    {
+        QFETCH(int, counts);
+        QFETCH(int, looks);
+        QFETCH(bool, sleepsLastCount);
+        waits::setTickMs(1);
+        const waits::Cadence cadence = waits::counting(counts);
+        QCOMPARE(cadence.looks, looks);
+        QCOMPARE(cadence.sleepsLastCount, sleepsLastCount);
+        QCOMPARE(cadence.tickMs, 1);
+        int asked = 0;
+        QVERIFY(!waits::until(cadence, [&] { ++asked; return false; }));
+        QCOMPARE(asked, looks);
+    }
+
+    void scanReplyPassesIgnoreTheTickSeam()
+    {
+        waits::setTickMs(1);
+        const waits::Cadence cadence = waits::passes(10, 20);
+        QCOMPARE(cadence.tickMs, 20);
+        QCOMPARE(cadence.looks, 10);
+        QVERIFY(!cadence.sleepsLastCount);
+        int asked = 0;
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!waits::until(cadence, [&] { ++asked; return false; }));
+        QCOMPARE(asked, 10);
+        QVERIFY2(clock.elapsed() >= 200, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    void waitconnectLooksAreCounted_data()
+    {
+        QTest::addColumn<bool>("listening");
+        QTest::addColumn<int>("looksTaken");
+        QTest::newRow("listening") << true << -1; // seen at an early look
+        QTest::newRow("nobody listening") << false << 29;
+    }
+    void waitconnectLooksAreCounted()
+    {
+        QFETCH(bool, listening);
+        QFETCH(int, looksTaken);
+        waits::setTickMs(1);
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress(QStringLiteral("127.0.0.9"))));
+        const quint16 port = server.serverPort();
+        if (!listening)
+            server.close();
+        int looks = 0;
+        waits::setLookObserver([&](int n) { looks = n; });
+        SocketControl socket(SocketControl::Tcp);
+        socket.RemoteHost = QStringLiteral("127.0.0.9");
+        socket.RemotePort = port;
+        QCOMPARE(waitconnect(socket), listening);
+        if (looksTaken >= 0)
+            QCOMPARE(looks, looksTaken);
+        else
+            QVERIFY(looks >= 1 && looks < 29);
+        socket.Close();
+    }
+
+    void waitconnectStopsWhenTheSocketGoes()
+    {
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost));
+        const quint16 port = probe.serverPort();
+        probe.close();
+        auto *socket = new SocketControl(SocketControl::Tcp);
+        socket->RemoteHost = QStringLiteral("127.0.0.1");
+        socket->RemotePort = port;
+        QTimer::singleShot(150, socket, [socket] { socket->deleteLater(); });
+        QElapsedTimer clock;
+        clock.start();
+        QPointer<SocketControl> alive(socket);
+        QVERIFY(!waitconnect(*socket));
+        QVERIFY(!alive);
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    }
 
     void waitconnectGivesUpAfterAboutThreeSeconds()
     {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "multicast.h"
+#include "readerconfig.h"
 
 #include <QElapsedTimer>
 #include <QHostAddress>
@@ -8,6 +9,22 @@
 #include <QTcpSocket>
 #include <QTest>
 #include <QUdpSocket>
+
+inline QHostAddress ip(const char *text)
+{
+    return QHostAddress(QString::fromLatin1(text));
+}
+
+// A reader at the address that restarts after 0.2 s and, as a TCP client,
+// retries its connect every 0.1 s.
+inline ReaderConfig readerAt(const char *address)
+{
+    ReaderConfig config;
+    config.address = ip(address);
+    config.rebootDelayMs = 200;
+    config.clientRetryMs = 100;
+    return config;
+}
 
 // A plain TCP client that gathers everything it receives, with arrival times.
 struct TcpPeer

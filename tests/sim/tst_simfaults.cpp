@@ -10,19 +10,6 @@ Q_DECLARE_METATYPE(Fault)
 // Faults, streams and timing of the simulated reader, seen from a plain client.
 
 namespace {
-QHostAddress ip(const char *text)
-{
-    return QHostAddress(QString::fromLatin1(text));
-}
-
-ReaderConfig readerAt(const char *address)
-{
-    ReaderConfig config;
-    config.address = ip(address);
-    config.rebootDelayMs = 200;
-    return config;
-}
-
 QByteArray pattern(int count)
 {
     QByteArray bytes;

@@ -10,20 +10,6 @@
 // sockets as the client.
 
 namespace {
-QHostAddress ip(const char *text)
-{
-    return QHostAddress(QString::fromLatin1(text));
-}
-
-ReaderConfig readerAt(const char *address)
-{
-    ReaderConfig config;
-    config.address = ip(address);
-    config.rebootDelayMs = 200;
-    config.clientRetryMs = 100;
-    return config;
-}
-
 QByteArray allByteValues()
 {
     QByteArray bytes;
