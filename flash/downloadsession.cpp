@@ -7,10 +7,6 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-namespace {
-constexpr qsizetype KeptReplyBytes = 4;
-} // namespace
-
 DownloadSession::DownloadSession(QObject *parent) : QObject(parent)
 {
     m_timer = new QTimer(this);
@@ -121,20 +117,18 @@ void DownloadSession::readyRead()
         const QByteArray chunk = m_socket->read(4096);
         if (chunk.isEmpty())
             break;
-        // One byte more than an acknowledgement is enough to know that the
-        // reply is none; the rest is dropped.
         if (m_step == AwaitingAnnounce || m_step == AwaitingBlock)
-            m_reply.append(chunk.left(qMax<qsizetype>(0, KeptReplyBytes - m_reply.size())));
+            m_reply.append(chunk);
     }
     if (m_step != AwaitingAnnounce && m_step != AwaitingBlock)
         return;
-    if (DownloadMessage::isAcknowledgement(m_reply)) {
+    if (!m_reply.overlong() && DownloadMessage::isAcknowledgement(m_reply.bytes())) {
         if (m_step == AwaitingBlock) {
             ++m_blocksDone;
             emit progress(m_blocksDone, m_blockCount);
         }
         sendNextBlock();
-    } else if (m_reply.size() >= 3 || !QByteArrayLiteral("OK").startsWith(m_reply.left(2))) {
+    } else if (m_reply.bytes().size() >= 3 || !QByteArrayLiteral("OK").startsWith(m_reply.bytes().left(2))) {
         // No later byte can make this an acknowledgement.
         fail(NotResponding, m_step == AwaitingAnnounce
                                 ? QStringLiteral("the announce was not acknowledged")

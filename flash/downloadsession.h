@@ -1,5 +1,8 @@
 #pragma once
 
+#include "downloadmessage.h"
+#include "replybuffer.h"
+
 #include <QByteArray>
 #include <QHostAddress>
 #include <QObject>
@@ -71,7 +74,8 @@ private:
     QTcpSocket *m_socket = nullptr;
     QTimer *m_timer = nullptr;
     Step m_step = Idle;
-    QByteArray m_reply;
+    // One byte more than an acknowledgement is kept: enough to know a reply is none.
+    ReplyBuffer m_reply{DownloadMessage::ReplyLimit};
     int m_blockCount = 0;
     int m_blocksDone = 0;
     bool m_running = false;

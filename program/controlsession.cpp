@@ -54,7 +54,6 @@ void ControlSession::start(const QHostAddress &address, quint16 port, const Plan
     m_failure = NoFailure;
     m_errorText.clear();
     m_reply.clear();
-    m_replyOverlong = false;
     m_next = 0;
     m_acknowledged = 0;
     m_hasStat = false;
@@ -102,7 +101,6 @@ void ControlSession::connected()
 void ControlSession::sendLine(const QByteArray &line, Step next)
 {
     m_reply.clear();
-    m_replyOverlong = false;
     m_step = next;
     m_timer->start(m_limits.replyMs);
     m_socket->write(line);
@@ -127,13 +125,7 @@ void ControlSession::readyRead()
         const QByteArray chunk = m_socket->read(control::ReplyLimit);
         if (chunk.isEmpty())
             break;
-        // Kept up to control::ReplyLimit; a reply that runs over can no
-        // longer be what is awaited.
-        const qsizetype room = control::ReplyLimit - m_reply.size();
-        if (chunk.size() > room)
-            m_replyOverlong = true;
-        if (room > 0)
-            m_reply.append(chunk.constData(), qMin(room, chunk.size()));
+        m_reply.append(chunk);
     }
     examineReply();
 }
@@ -143,7 +135,7 @@ void ControlSession::examineReply()
     switch (m_step) {
     case AwaitingLogin:
     case AwaitingAcknowledgement:
-        if (control::isAcknowledgement(m_reply)) {
+        if (m_reply.holdsAcknowledgement()) {
             if (m_step == AwaitingLogin) {
                 if (m_plan.readStat)
                     sendLine(control::commandLine(QByteArrayLiteral("STAT")), AwaitingStat);
@@ -153,20 +145,20 @@ void ControlSession::examineReply()
                 ++m_acknowledged;
                 sendNextCommand();
             }
-        } else if (!Acknowledgement.startsWith(m_reply)) {
+        } else if (m_reply.overlong() || !Acknowledgement.startsWith(m_reply.bytes())) {
             // Bytes that no later bytes can turn into "OK" CR.
             if (m_step == AwaitingLogin)
-                fail(LoginRefused, QStringLiteral("login not acknowledged (answered %1)").arg(quoted(m_reply)));
+                fail(LoginRefused, QStringLiteral("login not acknowledged (answered %1)").arg(quoted(m_reply.bytes())));
             else
                 fail(NotAcknowledged, QStringLiteral("%1 not acknowledged (answered %2)")
-                                          .arg(QString::fromLatin1(m_keyword), quoted(m_reply)));
+                                          .arg(QString::fromLatin1(m_keyword), quoted(m_reply.bytes())));
         }
         break;
     case AwaitingStat:
-        if (m_replyOverlong) {
+        if (m_reply.overlong()) {
             fail(NoStatReply, QStringLiteral("STAT reply longer than %1 bytes").arg(control::ReplyLimit));
-        } else if (control::isCompleteStatReply(m_reply)) {
-            m_stat = StatReply::parse(m_reply);
+        } else if (control::isCompleteStatReply(m_reply.bytes())) {
+            m_stat = StatReply::parse(m_reply.bytes());
             m_hasStat = true;
             if (m_plan.afterStat) {
                 QList<SettingCommand> commands;
@@ -225,9 +217,9 @@ void ControlSession::timedOut()
         fail(NoConnection, QStringLiteral("no connection %1").arg(limit));
         break;
     case AwaitingLogin:
-        fail(LoginRefused, m_reply.isEmpty()
+        fail(LoginRefused, m_reply.bytes().isEmpty()
                                ? QStringLiteral("login not acknowledged %1 (wrong password, or not a reader)").arg(limit)
-                               : QStringLiteral("login not acknowledged %1 (answered %2)").arg(limit, quoted(m_reply)));
+                               : QStringLiteral("login not acknowledged %1 (answered %2)").arg(limit, quoted(m_reply.bytes())));
         break;
     case AwaitingStat:
         fail(NoStatReply, QStringLiteral("no complete STAT reply %1").arg(limit));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "commandlanguage.h"
+#include "replybuffer.h"
 #include "settingrun.h"
 #include "statreply.h"
 
@@ -99,8 +101,8 @@ private:
     QTcpSocket *m_socket = nullptr;
     QTimer *m_timer = nullptr;
     Step m_step = Idle;
-    QByteArray m_reply;
-    bool m_replyOverlong = false;
+    // Capped: a reader that floods the connection cannot fill the memory.
+    ReplyBuffer m_reply{control::ReplyLimit};
     int m_next = 0;
     int m_acknowledged = 0;
     QByteArray m_keyword;
