@@ -3,15 +3,11 @@
 #include "uikit.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zav-utility"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ZAV TCP/IP Utility"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zav-utility.png")));
-    QApplication::setDesktopFileName(QStringLiteral("zav-utility"));
+    setApplicationIdentity();
     ui::installFontSubstitutes();
     QtDialogs dialogs;
     Tcp21Main *mainWindow = Main(dialogs);

@@ -13,6 +13,8 @@
 #include "wideprogram.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QWindow>
 
 Tcp21Main::Tcp21Main(Dialogs &dialogs, QWidget *parent) : QWidget(parent), m_dialogs(dialogs)
 {
@@ -26,6 +28,14 @@ Tcp21Main::Tcp21Main(Dialogs &dialogs, QWidget *parent) : QWidget(parent), m_dia
             [this](const QString &address, const QString &port) { programReader()->setup(address, port); });
     // The load event: the first window shown is "Server Connect".
     startclick();
+    connect(qApp, &QApplication::focusChanged, this, &Tcp21Main::keepFocusInFront);
+}
+
+// Closing the window moves the focus once more, after this part of the
+// object is gone: the focus watch must end first.
+Tcp21Main::~Tcp21Main()
+{
+    disconnect(qApp, &QApplication::focusChanged, this, &Tcp21Main::keepFocusInFront);
 }
 
 void Tcp21Main::startclick()
@@ -43,15 +53,8 @@ void Tcp21Main::bringToFront(int index)
     window->raise();
     // The keyboard follows the window brought to the front.
     QWidget *focus = QApplication::focusWidget();
-    if (!focus || !window->isAncestorOf(focus)) {
-        for (QWidget *w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
-            if (window->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(window)
-                && w->isEnabled()) {
-                w->setFocus(Qt::OtherFocusReason);
-                break;
-            }
-        }
-    }
+    if (!focus || !window->isAncestorOf(focus))
+        window->focusFirstControl();
 }
 
 WideProgram *Tcp21Main::programReader()
@@ -97,6 +100,74 @@ TaskWindow *Tcp21Main::createTaskWindow(int index)
     }
 }
 
+void Tcp21Main::setOuterSize(const QSize &outer)
+{
+    m_outerSize = outer;
+    resize(outer);
+    applyOuterSize();
+}
+
+// A window manager frames a window only after it is shown, and tells its
+// frame later still: the outer size is given when the frame is first known.
+void Tcp21Main::applyOuterSize()
+{
+    if (m_outerSize.isEmpty() || !isVisible())
+        return;
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        m_outerSize = QSize();
+        return;
+    }
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull())
+        return;
+    const QSize outer = m_outerSize;
+    m_outerSize = QSize();
+    resize(outer.shrunkBy(frame));
+}
+
+bool Tcp21Main::event(QEvent *event)
+{
+    const bool result = QWidget::event(event);
+    switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowStateChange:
+        applyOuterSize();
+        break;
+    default:
+        break;
+    }
+    return result;
+}
+
+bool Tcp21Main::focusNextPrevChild(bool next)
+{
+    TaskWindow *front = TaskWindow::frontWindow(this);
+    if (!front)
+        return QWidget::focusNextPrevChild(next);
+    return front->focusNextControl(next);
+}
+
+void Tcp21Main::keepFocusInFront(QWidget *old, QWidget *now)
+{
+    if (!now || now->window() != this)
+        return;
+    TaskWindow *front = TaskWindow::frontWindow(this);
+    if (!front || front->isAncestorOf(now) || now == front)
+        return;
+    for (QWidget *w = now->parentWidget(); w && w != this; w = w->parentWidget()) {
+        if (qobject_cast<TaskWindow *>(w)) {
+            // A covered task window: its controls take no keys.
+            if (old && old->window() == this && (front->isAncestorOf(old) || old == front))
+                old->setFocus(Qt::OtherFocusReason);
+            else if (!front->focusFirstControl())
+                now->clearFocus();
+            return;
+        }
+    }
+}
+
 void Tcp21Main::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
@@ -112,15 +183,18 @@ void Tcp21Main::moveEvent(QMoveEvent *event)
 Tcp21Main *Main(Dialogs &dialogs)
 {
     auto *main = new Tcp21Main(dialogs);
-    main->resize(twips(12500), twips(9000));
+    main->setOuterSize(QSize(twips(12500), twips(9000)));
     main->show();
-    // The size is the outer size: take off what the window frame adds.
-    const QSize frame = main->frameGeometry().size() - main->size();
-    if (!frame.isEmpty())
-        main->resize(twips(12500) - frame.width(), twips(9000) - frame.height());
     main->menuform()->setGeometry(0, 0, twips(2500), main->frameGeometry().height());
     main->menuform()->show();
     main->menuform()->lower();
     main->programReader()->setReader(QStringLiteral("192.168.1.55"), QStringLiteral("87"));
     return main;
+}
+
+void setApplicationIdentity()
+{
+    QApplication::setApplicationName(QStringLiteral("zav-utility"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zav-utility.png")));
+    QApplication::setDesktopFileName(QStringLiteral("zav-utility"));
 }

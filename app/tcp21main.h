@@ -18,6 +18,7 @@ class Tcp21Main : public QWidget
     Q_OBJECT
 public:
     explicit Tcp21Main(Dialogs &dialogs, QWidget *parent = nullptr);
+    ~Tcp21Main() override;
 
     MenuForm *menuform() const { return m_menuform; }
     // The task window of a menu entry, created (not shown) on first reference.
@@ -27,20 +28,37 @@ public:
     WideProgram *programReader();
     // Performs the menu click for "Server Connect".
     void startclick();
+    // Sizes the window so that its outer size, frame and title bar included,
+    // is 'outer'. Until the platform reports a frame the inside gets that
+    // size; the first time a frame is known the inside shrinks by it, once.
+    void setOuterSize(const QSize &outer);
 
 protected:
+    bool event(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
+    // Tab and Shift+Tab walk the controls of the task window in front only.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     TaskWindow *createTaskWindow(int index);
     // The window of a menu entry placed at 2501, 0, shown and raised.
     void bringToFront(int index);
+    void applyOuterSize();
+    // Keys go only to the window in front: a focus that lands in a covered
+    // task window (by a click on a part of it that shows) goes back.
+    void keepFocusInFront(QWidget *old, QWidget *now);
 
     Dialogs &m_dialogs;
     MenuForm *m_menuform = nullptr;
     std::array<QPointer<TaskWindow>, menu::EntryCount> m_windows;
+    QSize m_outerSize;  // the outer size still to be given once the frame is known
 };
+
+// Names the program to the desktop: its name, its desktop entry (which gives
+// the name and icon a launcher shows) and its window icon. It sets no
+// display name, which Qt would append to the title of every window.
+void setApplicationIdentity();
 
 // The start-up sequence: sizes and shows the main window, docks the menu panel
 // and gives Program Reader its default reader address and control port.

@@ -84,7 +84,7 @@ void ClientTest::listenClick()
     if (Winsock1->Listen())
         setStatus(QStringLiteral("Waiting for Connection"));
     else
-        setStatus(QStringLiteral("Unable to Listen"));
+        showListenFailure(*Winsock1);
 }
 
 void ClientTest::connectionRequest(qintptr requestId)

@@ -68,10 +68,33 @@ void ConnectionTestWindow::addStatusLine(const QString &initialText)
     m_status->setAutoFillBackground(false);
 }
 
-void ConnectionTestWindow::setStatus(const QString &text)
+void ConnectionTestWindow::setStatus(const QString &text, const QString &explanation)
 {
+    m_status->setToolTip(explanation);
     m_status->setText(text);
     emit statusChanged(text);
+}
+
+void ConnectionTestWindow::showListenFailure(const SocketControl &socket)
+{
+    setStatus(QStringLiteral("Unable to Listen"),
+              listenFailureExplanation(socket.lastSocketError(), socket.LocalPort, socket.lastError()));
+}
+
+QString ConnectionTestWindow::listenFailureExplanation(QAbstractSocket::SocketError kind, int port,
+                                                       const QString &systemMessage)
+{
+    // Linux lets only privileged programs listen below 1024; the installed
+    // package grants exactly that right to the program file.
+    if (kind == QAbstractSocket::SocketAccessError && port > 0 && port < 1024)
+        return QStringLiteral("Port %1 is below 1024, where this system lets only privileged programs listen:\n"
+                              "install the zav-utility package (it grants that right), or use a port of 1024 "
+                              "or above.")
+            .arg(port);
+    if (kind == QAbstractSocket::AddressInUseError)
+        return QStringLiteral("Port %1 is in use by another program: stop that program, or use another port.")
+            .arg(port);
+    return systemMessage;
 }
 
 QString ConnectionTestWindow::status() const

@@ -57,6 +57,9 @@ public:
     // lets "a.b.c.d" or "1.2.3. 4" through, which would be looked up as host
     // names).
     static bool isReaderAddress(const QString &text);
+    // The tooltip of "Unable to Listen" for a failure of the given kind on a port.
+    static QString listenFailureExplanation(QAbstractSocket::SocketError kind, int port,
+                                            const QString &systemMessage);
 
 signals:
     // Every text the status line (Label1(5)) is given, in order.
@@ -67,7 +70,11 @@ protected:
 
     // The "Current Status" caption and the status line under it.
     void addStatusLine(const QString &initialText);
-    void setStatus(const QString &text);
+    // The status text, and the explanation its tooltip gives (none by default).
+    void setStatus(const QString &text, const QString &explanation = QString());
+    // "Unable to Listen", with why in the tooltip: a port that needs a
+    // privilege, a port another program holds, or the system's own words.
+    void showListenFailure(const SocketControl &socket);
     void setSendingSocket(SocketControl *socket) { m_sendingSocket = socket; }
     // The socket whose data the terminal draws: its bytes are taken as fast as
     // the drawing keeps up (see MaxQueuedDraw). TCP: every byte as it came;

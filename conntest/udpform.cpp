@@ -92,7 +92,7 @@ void UdpForm::listenClick()
     // that hears nothing must not look as if it had started.
     Winsock2->LocalPort = receivePort;
     if (!Winsock2->Bind()) {
-        setStatus(QStringLiteral("Unable to Listen"));
+        showListenFailure(*Winsock2);
         return;
     }
     Winsock1->RemotePort = dataPort;

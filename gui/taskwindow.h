@@ -20,6 +20,16 @@ public:
     // Makes sure the key preview of the window's top-level QWindow is in place.
     void installKeyPreview();
 
+    // The task window drawn on top among the visible task windows stacked
+    // in 'container' (its direct children), or null when none shows.
+    static TaskWindow *frontWindow(const QWidget *container);
+    // The keyboard focus to the next (or previous) control of this window in
+    // its tab order, wrapping around inside the window; from outside the
+    // window, to its first (or last) control. False when no control takes it.
+    bool focusNextControl(bool next);
+    // The keyboard focus to the window's first control in its tab order.
+    bool focusFirstControl();
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -27,5 +37,7 @@ private:
     // Labels used as buttons can take the keyboard focus; they come after the
     // window's fields and boxes, which keep their own order.
     void moveActionLabelsToEndOfTabChain();
+    // The controls that Tab reaches, in tab order.
+    QList<QWidget *> tabControls() const;
     bool m_tabChainArranged = false;
 };

@@ -81,9 +81,10 @@ quint16 SocketControl::portFromText(const QString &text, bool *ok)
     return valid ? quint16(value) : 0;
 }
 
-bool SocketControl::fail(const QString &message)
+bool SocketControl::fail(const QString &message, QAbstractSocket::SocketError kind)
 {
     m_lastError = message;
+    m_lastSocketError = kind;
     return false;
 }
 
@@ -196,8 +197,9 @@ bool SocketControl::Listen()
     auto *server = new QTcpServer(this);
     if (!server->listen(QHostAddress::AnyIPv4, quint16(LocalPort))) {
         const QString message = server->errorString();
+        const QAbstractSocket::SocketError kind = server->serverError();
         delete server;
-        return fail(message);
+        return fail(message, kind);
     }
     m_server = server;
     connect(server, &QTcpServer::newConnection, this, [this, server] {
@@ -260,8 +262,9 @@ bool SocketControl::Bind()
     if (!m_udp->bind(QHostAddress::AnyIPv4, quint16(LocalPort),
                      QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint)) {
         const QString message = m_udp->errorString();
+        const QAbstractSocket::SocketError kind = m_udp->error();
         disposeUdp();
-        return fail(message);
+        return fail(message, kind);
     }
     if (m_receiveBufferSize > 0)
         m_udp->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, m_receiveBufferSize);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractSocket>
 #include <QByteArray>
 #include <QHash>
 #include <QHostAddress>
@@ -72,6 +73,11 @@ public:
     void Close();
 
     QString lastError() const { return m_lastError; }
+    // The kind of the last failure of the system's socket (for example
+    // SocketAccessError when a port below 1024 needs a privilege, or
+    // AddressInUseError); UnknownSocketError for failures of this control's
+    // own checks.
+    QAbstractSocket::SocketError lastSocketError() const { return m_lastSocketError; }
 
     // A port number as the user typed it, checked: 1..65535, else 0 and ok false.
     static quint16 portFromText(const QString &text, bool *ok = nullptr);
@@ -95,7 +101,8 @@ private:
     void attachTcp(QTcpSocket *socket);
     void readDatagrams();
     void disposeUdp();
-    bool fail(const QString &message);
+    bool fail(const QString &message,
+              QAbstractSocket::SocketError kind = QAbstractSocket::UnknownSocketError);
     QByteArray takeTcpData(qint64 maxLength);
 
     Protocol m_protocol;
@@ -110,6 +117,7 @@ private:
     QUdpSocket *m_udpInSignal = nullptr; // the socket whose readyRead is being delivered
     QString m_remoteHostIP;
     QString m_lastError;
+    QAbstractSocket::SocketError m_lastSocketError = QAbstractSocket::UnknownSocketError;
     int m_receiveBufferSize = 0;
     qint64 m_readBufferSize = 0;
 };

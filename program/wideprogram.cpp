@@ -433,16 +433,23 @@ QList<bool> WideProgram::checkedStates(const QList<QCheckBox *> &group)
 void WideProgram::showStatReply(const QByteArray &reply)
 {
     const StatReply stat = StatReply::parse(reply);
+    m_reported.clear();
     fill(Text14, stat.macAddress);
     fill(Text12, stat.identifier);
     m_firmware = stat.firmware;
     fill(Text15, stat.firmware);
     fill(Text4, stat.address);
+    m_reported.insert(Text4, Text4->text());
     fill(Text5, stat.dataPort);
+    m_reported.insert(Text5, Text5->text());
     fill(Text7, stat.controlPort);
+    m_reported.insert(Text7, Text7->text());
     fill(Text9, stat.gateway);
+    m_reported.insert(Text9, Text9->text());
     fill(Text10, stat.serverAddress);
+    m_reported.insert(Text10, Text10->text());
     fill(Text11, stat.serverPort);
+    m_reported.insert(Text11, Text11->text());
     m_modecode = stat.modecode;
     checkOnly(m_modeGroup, codes::boxForCode(stat.modecode, codes::Mode));
     m_speedcode = stat.speedcode;
@@ -450,7 +457,9 @@ void WideProgram::showStatReply(const QByteArray &reply)
     m_dhcpcode = stat.dhcpcode;
     checkOnly(m_dhcpGroup, codes::boxForCode(stat.dhcpcode, codes::Dhcp));
     fill(Text8, stat.subnetMask);
+    m_reported.insert(Text8, Text8->text());
     fill(Text6, stat.udpPort);
+    m_reported.insert(Text6, Text6->text());
     m_dpasscode = stat.dpasscode;
     checkOnly(m_dataPasswordGroup, codes::boxForCode(stat.dpasscode, codes::DataPassword));
 
@@ -465,6 +474,12 @@ void WideProgram::showStatReply(const QByteArray &reply)
     }
 }
 
+bool WideProgram::asReported(const QLineEdit *box) const
+{
+    const auto reported = m_reported.constFind(box);
+    return reported != m_reported.constEnd() && *reported == box->text();
+}
+
 void WideProgram::setparams()
 {
     if (refusedAsBusy())
@@ -477,24 +492,33 @@ void WideProgram::setparams()
     if (!topRowAccepted())
         return;
     // The settings written into the reader must also be ones it can use: a
-    // pasted port of letters, 0 or above 65535, or an address with blanks or
-    // letters, gets the message of its field instead of being written (which
-    // could leave the reader unreachable).
-    if (!isvalidip(Text4->text()) || !control::isDottedAddress(bytes(Text4)))
+    // typed or pasted port of letters, 0 or above 65535, or an address with
+    // blanks or letters, gets the message of its field instead of being
+    // written (which could leave the reader unreachable). A field that still
+    // holds what the reader itself reported is written back as it is, after
+    // the plain checks only: a reader in server mode may well report server
+    // port "0", and must stay settable without the user touching that field.
+    const auto badAddress = [this](const QLineEdit *box) {
+        return !isvalidip(box->text()) || (!asReported(box) && !control::isDottedAddress(bytes(box)));
+    };
+    const auto badPort = [this](const QLineEdit *box) {
+        return !isnotblank(box->text()) || (!asReported(box) && !control::isPortNumber(bytes(box)));
+    };
+    if (badAddress(Text4))
         return m_dialogs.message(InvalidAddress);
-    if (!isnotblank(Text5->text()) || !control::isPortNumber(bytes(Text5)))
+    if (badPort(Text5))
         return m_dialogs.message(QStringLiteral("Invalid Data Port Number"));
-    if (!isnotblank(Text6->text()) || !control::isPortNumber(bytes(Text6)))
+    if (badPort(Text6))
         return m_dialogs.message(QStringLiteral("Invalid UDP Port Number"));
-    if (!isnotblank(Text7->text()) || !control::isPortNumber(bytes(Text7)))
+    if (badPort(Text7))
         return m_dialogs.message(InvalidControlPort);
-    if (!isvalidip(Text8->text()) || !control::isDottedAddress(bytes(Text8)))
+    if (badAddress(Text8))
         return m_dialogs.message(QStringLiteral("Invalid Subnet Address"));
-    if (!isvalidip(Text9->text()) || !control::isDottedAddress(bytes(Text9)))
+    if (badAddress(Text9))
         return m_dialogs.message(QStringLiteral("Invalid Gateway Address"));
-    if (!isvalidip(Text10->text()) || !control::isDottedAddress(bytes(Text10)))
+    if (badAddress(Text10))
         return m_dialogs.message(QStringLiteral("Invalid Server Address"));
-    if (!isnotblank(Text11->text()) || !control::isPortNumber(bytes(Text11)))
+    if (badPort(Text11))
         return m_dialogs.message(QStringLiteral("Invalid Server Port Number"));
     if (!checkedStates(m_modeGroup).contains(true))
         return m_dialogs.message(QStringLiteral("An Operating Mode must be selected"));

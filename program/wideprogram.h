@@ -6,6 +6,7 @@
 #include "taskwindow.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 
 class ClickLabel;
@@ -74,6 +75,8 @@ private:
     void showStatReply(const QByteArray &reply);
     static void checkOnly(const QList<QCheckBox *> &group, int index);
     static QList<bool> checkedStates(const QList<QCheckBox *> &group);
+    // True while a settings field holds exactly what the last STAT reply put there.
+    bool asReported(const QLineEdit *box) const;
 
     Dialogs &m_dialogs;
 
@@ -118,4 +121,5 @@ private:
     QByteArray m_firmware;
     QByteArray m_modecode, m_speedcode, m_dhcpcode, m_dpasscode;
     QByteArray m_cidcode;
+    QHash<const QLineEdit *, QString> m_reported;  // settings fields as the last STAT reply filled them
 };

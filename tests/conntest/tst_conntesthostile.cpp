@@ -13,6 +13,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPointer>
+#include <QScopeGuard>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -445,6 +447,66 @@ private slots:
                                                                             : QStringLiteral("Disconnected"));
         click(m_window.get(), "Label3");
         QTRY_COMPARE(openFileDescriptorCount(), descriptors);
+    }
+
+    // Without the privilege, a listen on the readers' port 57 fails: the
+    // status stays "Unable to Listen" and its tooltip says why and what to
+    // do; a port of 1024 or above works; the next status clears the tooltip.
+    void listenWithoutPrivilege_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("listening");
+        QTest::newRow("clienttest") << "clienttest" << "Waiting for Connection";
+        QTest::newRow("udpform") << "udpform" << "Online";
+    }
+    void listenWithoutPrivilege()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, listening);
+        openWindow(window);
+        QLabel *statusLine = m_window->findChild<QLabel *>(QStringLiteral("Label1(5)"));
+        QVERIFY(statusLine);
+        QVERIFY(allowLowPorts(false));
+        auto restore = qScopeGuard([] { allowLowPorts(true); });
+        QCOMPARE(field(m_window.get(), "Text2")->text(), QStringLiteral("57"));
+        click(m_window.get(), "Label2");
+        QCOMPARE(texts(*m_statuses), QStringList{"Unable to Listen"});
+        QVERIFY(!m_window->terminal().connected());
+        QVERIFY(m_dialogs->messages.isEmpty());
+        const QString why = statusLine->toolTip();
+        QVERIFY2(why.contains(QLatin1String("Port 57 is below 1024")), qPrintable(why));
+        QVERIFY2(why.contains(QLatin1String("install the zav-utility package")), qPrintable(why));
+        QVERIFY2(why.contains(QLatin1String("use a port of 1024 or above")), qPrintable(why));
+        QCOMPARE(why.count(QLatin1Char('.')), 1); // one sentence
+
+        field(m_window.get(), "Text2")->setText(QStringLiteral("1024"));
+        click(m_window.get(), "Label2");
+        QCOMPARE(m_window->status(), listening);
+        QVERIFY(statusLine->toolTip().isEmpty());
+        click(m_window.get(), "Label3");
+    }
+
+    // A port that another program holds is explained as such.
+    void listenOnPortInUseExplained_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("clienttest") << "clienttest";
+        QTest::newRow("udpform") << "udpform";
+    }
+    void listenOnPortInUseExplained()
+    {
+        QFETCH(QString, window);
+        QTcpServer tcpOccupant;
+        QUdpSocket udpOccupant;
+        if (window == QLatin1String("udpform"))
+            QVERIFY(udpOccupant.bind(QHostAddress::AnyIPv4, 57, QAbstractSocket::DontShareAddress));
+        else
+            QVERIFY(tcpOccupant.listen(QHostAddress::AnyIPv4, 57));
+        openWindow(window);
+        click(m_window.get(), "Label2");
+        QCOMPARE(texts(*m_statuses), QStringList{"Unable to Listen"});
+        const QString why = m_window->findChild<QLabel *>(QStringLiteral("Label1(5)"))->toolTip();
+        QVERIFY2(why.contains(QLatin1String("Port 57 is in use by another program")), qPrintable(why));
     }
 
     // A receive port that cannot be bound says so; the session is not online.

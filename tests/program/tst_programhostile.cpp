@@ -60,6 +60,8 @@ private slots:
     void badTopRow();
     void badSetting_data();
     void badSetting();
+    void reportedSettingWrittenBack_data();
+    void reportedSettingWrittenBack();
 
 private:
     void verifyIdleAfterFailure();
@@ -356,6 +358,83 @@ void TestProgramHostile::badSetting()
     QCOMPARE(reader->connectionCount(Channel::Control), 1);
     QVERIFY(!m_window->busy());
     QVERIFY(label2(21)->text().isEmpty());
+}
+
+// What the reader itself reported goes back to it unchanged, after the plain
+// checks only; once the user types into such a field, the strict checks hold.
+void TestProgramHostile::reportedSettingWrittenBack_data()
+{
+    QTest::addColumn<QByteArray>("setting");   // the reported value's command
+    QTest::addColumn<QByteArray>("reported");
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("typed");        // empty: the field is left alone
+    QTest::addColumn<QString>("message");      // empty: the run completes
+    QTest::newRow("server port 0 kept") << QByteArray("SPRT") << QByteArray("0") << 11 << "" << "";
+    QTest::newRow("data port 0 kept") << QByteArray("DPT") << QByteArray("0") << 5 << "" << "";
+    QTest::newRow("UDP port 0 kept") << QByteArray("UDPP") << QByteArray("0") << 6 << "" << "";
+    QTest::newRow("gateway with a letter kept") << QByteArray("GTW") << QByteArray("10.0.0.x") << 9 << "" << "";
+    QTest::newRow("subnet with a blank kept")
+        << QByteArray("CSN") << QByteArray("255.255. 0.0") << 8 << "" << "";
+    QTest::newRow("server address with a letter kept")
+        << QByteArray("SIP") << QByteArray("10.0.0.2a") << 10 << "" << "";
+    QTest::newRow("server port 0 typed again") << QByteArray("SPRT") << QByteArray("0") << 11 << "0" << "";
+    QTest::newRow("typed 0 refused")
+        << QByteArray("SPRT") << QByteArray("57") << 11 << "0" << "Invalid Server Port Number";
+    QTest::newRow("typed 70000 over a reported 0 refused")
+        << QByteArray("SPRT") << QByteArray("0") << 11 << "70000" << "Invalid Server Port Number";
+    QTest::newRow("typed 00 over a reported 0 refused")
+        << QByteArray("DPT") << QByteArray("0") << 5 << "00" << "Invalid Data Port Number";
+    QTest::newRow("typed letter over a reported odd gateway refused")
+        << QByteArray("GTW") << QByteArray("10.0.0.x") << 9 << "10.0.0.y" << "Invalid Gateway Address";
+    QTest::newRow("plain check still holds for a reported value")
+        << QByteArray("SPRT") << QByteArray("0") << 11 << " " << "Invalid Server Port Number";
+}
+
+void TestProgramHostile::reportedSettingWrittenBack()
+{
+    QFETCH(QByteArray, setting);
+    QFETCH(QByteArray, reported);
+    QFETCH(int, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    ReaderConfig config;
+    if (setting == "SPRT")
+        config.serverPort = quint16(reported.toUInt());
+    else if (setting == "DPT")
+        config.tcpDataPort = quint16(reported.toUInt());
+    else if (setting == "UDPP")
+        config.udpDataPort = quint16(reported.toUInt());
+    else if (setting == "GTW")
+        config.gateway = reported;
+    else if (setting == "CSN")
+        config.subnet = reported;
+    else if (setting == "SIP")
+        config.serverAddress = reported;
+    SimulatedReader *reader = addReader(config);
+    QVERIFY(m_simulator->start());
+    target(reader);
+    click(Get);
+    QVERIFY(!m_window->firmware().isEmpty());
+    QCOMPARE(text(box)->text(), QString::fromLatin1(reported));
+    if (!typed.isEmpty())
+        text(box)->setText(typed);
+    reader->clearRecord();
+    click(Set);
+    if (!message.isEmpty()) {
+        QCOMPARE(m_dialogs->messages, QStringList{message});
+        QCOMPARE(reader->connectionCount(Channel::Control), 1);
+        QVERIFY(reader->receivedBytes(Channel::Control).isEmpty());
+        return;
+    }
+    // Passed by the window and sent as it stands; whether this reader takes
+    // the value is its own affair (the simulated one stores only what it can
+    // use, and a refusal ends the run as any unacknowledged command does).
+    QCOMPARE(m_dialogs->messages.filter(QStringLiteral("Invalid")), QStringList());
+    QCOMPARE(m_dialogs->messages.size(), 1);
+    const QByteArray sent = reader->receivedBytes(Channel::Control);
+    const QByteArray line = setting + (typed.isEmpty() ? reported : typed.toLatin1()) + '\r';
+    QVERIFY2(sent.startsWith("PASS58203\r"), sent.constData());
+    QVERIFY2(sent.contains('\r' + line), sent.constData());
 }
 
 int main(int argc, char **argv)

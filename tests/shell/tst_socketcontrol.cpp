@@ -4,6 +4,7 @@
 #include "socketcontrol.h"
 
 #include <QPointer>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -141,6 +142,53 @@ private slots:
         listener.LocalPort = other.serverPort();
         QVERIFY(!listener.Listen());
         QCOMPARE(listener.State(), 0);
+    }
+
+    // A failed Listen or Bind names its cause, so that a window can say why:
+    // no privilege for a port below 1024, or a port another program holds.
+    void failureKindNamed_data()
+    {
+        QTest::addColumn<bool>("udp");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<bool>("privileged");   // the right to listen below 1024
+        QTest::addColumn<bool>("occupied");     // another socket holds the port
+        QTest::addColumn<int>("kind");          // -1: the operation succeeds
+        for (bool udp : {false, true}) {
+            const char *name = udp ? "Bind" : "Listen";
+            QTest::addRow("%s 57 without privilege", name) << udp << 57 << false << false
+                                                            << int(QAbstractSocket::SocketAccessError);
+            QTest::addRow("%s 1023 without privilege", name) << udp << 1023 << false << false
+                                                              << int(QAbstractSocket::SocketAccessError);
+            QTest::addRow("%s 1024 without privilege", name) << udp << 1024 << false << false << -1;
+            QTest::addRow("%s 57 with privilege", name) << udp << 57 << true << false << -1;
+            QTest::addRow("%s 57 in use", name) << udp << 57 << true << true
+                                                 << int(QAbstractSocket::AddressInUseError);
+        }
+    }
+    void failureKindNamed()
+    {
+        QFETCH(bool, udp);
+        QFETCH(int, port);
+        QFETCH(bool, privileged);
+        QFETCH(bool, occupied);
+        QFETCH(int, kind);
+        QTcpServer tcpOccupant;
+        QUdpSocket udpOccupant;
+        if (occupied) {
+            QVERIFY(udp ? udpOccupant.bind(QHostAddress::AnyIPv4, quint16(port), QAbstractSocket::DontShareAddress)
+                        : tcpOccupant.listen(QHostAddress::AnyIPv4, quint16(port)));
+        }
+        QVERIFY(allowLowPorts(privileged));
+        auto restore = qScopeGuard([] { allowLowPorts(true); });
+        SocketControl control(udp ? SocketControl::Udp : SocketControl::Tcp);
+        control.LocalPort = port;
+        const bool done = udp ? control.Bind() : control.Listen();
+        QCOMPARE(done, kind < 0);
+        if (kind >= 0) {
+            QCOMPARE(int(control.lastSocketError()), kind);
+            QVERIFY(!control.lastError().isEmpty());
+            QCOMPARE(control.State(), int(SocketControl::Closed));
+        }
     }
 
     void udpOneDatagramPerEvent()

@@ -7,6 +7,12 @@
 // what was found otherwise.
 bool inPrivateNetwork(QString *why = nullptr);
 
+// Takes away (or gives back) this thread's right to listen on ports below
+// 1024, as for a user who runs the program without that privilege. Inside the
+// test's own namespace the test is root, so the right can be given back.
+// False when the system refuses.
+bool allowLowPorts(bool allowed);
+
 // For initTestCase() of every test that opens a socket.
 #define ZAV_REQUIRE_PRIVATE_NETWORK()                                                          \
     do {                                                                                       \
