@@ -1,0 +1,271 @@
+// search, scan and change-address: finding readers and readdressing one.
+#include "changeaddress.h"
+#include "console.h"
+#include "identifyreply.h"
+#include "localsearchengine.h"
+#include "module1.h"
+#include "searchinterfaces.h"
+#include "widescan.h"
+
+#include <QEventLoop>
+#include <QSet>
+#include <QTimer>
+
+namespace {
+// The most readers one search lists, so that a flooding sender cannot fill the memory.
+constexpr int SearchLimit = 65536;
+
+// The interfaces to use: all that searchInterfaces() offers, or those named.
+// On false, *status is 2 for a name that is no usable interface and 1 when
+// this machine has none at all.
+bool chooseInterfaces(const QStringList &names, Console &console, QList<SearchInterface> *chosen, int *status)
+{
+    const QList<SearchInterface> available = searchInterfaces();
+    *status = zavctl::BadUsage;
+    if (names.isEmpty()) {
+        *chosen = available;
+        if (chosen->isEmpty()) {
+            console.message(QStringLiteral("no interface is up, multicast-capable and has an IPv4 address"));
+            *status = zavctl::ReaderFailed;
+            return false;
+        }
+        return true;
+    }
+    for (const QString &name : names) {
+        bool found = false;
+        for (const SearchInterface &interface : available) {
+            if (interface.name == name) {
+                chosen->append(interface);
+                found = true;
+            }
+        }
+        if (!found) {
+            QStringList known;
+            for (const SearchInterface &interface : available)
+                known.append(interface.name);
+            console.message(QStringLiteral("--interface %1: not an interface that is up, multicast-capable and has "
+                                           "an IPv4 address (usable: %2)")
+                                .arg(name, known.isEmpty() ? QStringLiteral("none") : known.join(QLatin1String(", "))));
+            return false;
+        }
+    }
+    return true;
+}
+
+QString text(const QByteArray &bytes)
+{
+    return QString::fromLatin1(bytes);
+}
+} // namespace
+
+int cli::search(const QStringList &arguments, Console &console)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Sends the identify request to 224.1.2.3, UDP port 53001, out of every interface that is up, "
+        "multicast-capable and has an IPv4 address (or those named), and lists each reader that answers "
+        "within the wait once: address, MAC, identification, control port and the interface it answered on."));
+    parser.addPositionalArgument(QStringLiteral("search"), QStringLiteral("The command; it takes no arguments."),
+                                 QStringLiteral("search"));
+    parser.addOption({QStringLiteral("interface"), QStringLiteral("Search on this interface only (repeatable)."),
+                      QStringLiteral("name")});
+    parser.addOption({QStringLiteral("wait"), QStringLiteral("Seconds to wait for answers (default 2)."),
+                      QStringLiteral("seconds")});
+    parser.addOption(formatOption());
+    int status = zavctl::Success;
+    if (!parseArguments(parser, arguments, console, &status))
+        return status;
+    if (!parser.positionalArguments().isEmpty()) {
+        console.message(QStringLiteral("search takes no arguments (\"%1\")").arg(parser.positionalArguments().first()));
+        return zavctl::BadUsage;
+    }
+    int waitMs = 2000;
+    output::Format format;
+    if (!secondsOption(parser, QStringLiteral("wait"), 0.01, 3600, &waitMs, console) || !formatFrom(parser, console, &format))
+        return zavctl::BadUsage;
+    QList<SearchInterface> interfaces;
+    if (!chooseInterfaces(parser.values(QStringLiteral("interface")), console, &interfaces, &status))
+        return status;
+
+    LocalSearchEngine engine;
+    if (!engine.open(interfaces)) {
+        console.message(QStringLiteral("cannot receive identify replies on UDP port 53001 on any interface"));
+        return zavctl::ReaderFailed;
+    }
+    output::Writer writer(format,
+                          {QStringLiteral("address"), QStringLiteral("mac"), QStringLiteral("identification"),
+                           QStringLiteral("control-port"), QStringLiteral("interface")},
+                          [&console](const QByteArray &bytes) { console.write(bytes); });
+    QSet<QByteArray> seen;
+    QObject::connect(&engine, &LocalSearchEngine::replyReceived, &engine,
+                     [&](const QByteArray &datagram, const QString &interfaceName) {
+                         const IdentifyReply reply = parseIdentifyReply(datagram);
+                         const QByteArray key = reply.address + ':' + reply.mac;
+                         if (seen.contains(key) || seen.size() >= SearchLimit)
+                             return;
+                         seen.insert(key);
+                         writer.add({{QStringLiteral("address"), text(reply.address)},
+                                     {QStringLiteral("mac"), text(reply.mac)},
+                                     {QStringLiteral("identification"), text(reply.identification)},
+                                     {QStringLiteral("control-port"), text(reply.controlPort)},
+                                     {QStringLiteral("interface"), interfaceName}});
+                         console.progress(QStringLiteral("search: %1 readers").arg(seen.size()));
+                     });
+    if (!engine.search()) {
+        console.message(QStringLiteral("the identify request could not be sent on any interface"));
+        return zavctl::ReaderFailed;
+    }
+    console.progress(QStringLiteral("search: waiting %1 s").arg(waitMs / 1000.0));
+    QEventLoop loop;
+    QTimer::singleShot(waitMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    console.clearProgress();
+    writer.finish();
+    if (seen.isEmpty())
+        console.message(QStringLiteral("no reader answered"));
+    return zavctl::Success;
+}
+
+int cli::scan(const QStringList &arguments, Console &console)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Tries addresses from START on over TCP (the identify request on the control port), many at a time, "
+        "and lists every reader that answers, in address order. After host 255 the scan goes on with the next "
+        "third group from host 1, and it ends after third group 255."));
+    parser.addPositionalArgument(QStringLiteral("START"), QStringLiteral("The first address to try."),
+                                 QStringLiteral("scan START"));
+    parser.addOption({QStringLiteral("count"),
+                      QStringLiteral("Addresses to try (default 256; 0 = to the end of the scan)."),
+                      QStringLiteral("n")});
+    parser.addOption({QStringLiteral("port"), QStringLiteral("The control port (default 87)."), QStringLiteral("port")});
+    parser.addOption({QStringLiteral("jobs"), QStringLiteral("Addresses tried at the same time (default 64)."),
+                      QStringLiteral("n")});
+    parser.addOption({QStringLiteral("timeout"),
+                      QStringLiteral("Seconds given to each address in all (default 1)."), QStringLiteral("seconds")});
+    parser.addOption(formatOption());
+    int status = zavctl::Success;
+    if (!parseArguments(parser, arguments, console, &status))
+        return status;
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1) {
+        console.message(QStringLiteral("give one starting address"));
+        return zavctl::BadUsage;
+    }
+    const QString start = positional.first().trimmed();
+    if (!isvalidip(start) || !isNumericAddress(start)) {
+        console.message(QStringLiteral("\"%1\": Invalid IP Address").arg(positional.first()));
+        return zavctl::BadUsage;
+    }
+    WideScan::Options options;
+    options.start = start;
+    options.count = 256;
+    int port = 87;
+    output::Format format;
+    if (!numberOption(parser, QStringLiteral("count"), 0, 65536, &options.count, console)
+        || !numberOption(parser, QStringLiteral("port"), 1, 65535, &port, console)
+        || !numberOption(parser, QStringLiteral("jobs"), 1, 1024, &options.jobs, console)
+        || !secondsOption(parser, QStringLiteral("timeout"), 0.01, 60, &options.timeoutMs, console)
+        || !formatFrom(parser, console, &format))
+        return zavctl::BadUsage;
+    options.port = quint16(port);
+
+    output::Writer writer(format,
+                          {QStringLiteral("address"), QStringLiteral("mac"), QStringLiteral("identification"),
+                           QStringLiteral("control-port"), QStringLiteral("reported-address")},
+                          [&console](const QByteArray &bytes) { console.write(bytes); });
+    WideScan scanner;
+    int found = 0;
+    QObject::connect(&scanner, &WideScan::readerFound, &scanner,
+                     [&](const QString &address, const IdentifyReply &reply) {
+                         ++found;
+                         writer.add({{QStringLiteral("address"), address},
+                                     {QStringLiteral("mac"), text(reply.mac)},
+                                     {QStringLiteral("identification"), text(reply.identification)},
+                                     {QStringLiteral("control-port"), QString::number(port)},
+                                     {QStringLiteral("reported-address"), text(reply.address)}});
+                     });
+    QObject::connect(&scanner, &WideScan::progress, &scanner, [&](int done, const QString &last) {
+        console.progress(QStringLiteral("scan: %1 addresses tried (%2), %3 readers").arg(done).arg(last).arg(found));
+    });
+    QEventLoop loop;
+    QObject::connect(&scanner, &WideScan::finished, &loop, &QEventLoop::quit);
+    scanner.start(options);
+    if (scanner.isRunning())
+        loop.exec();
+    console.clearProgress();
+    writer.finish();
+    return zavctl::Success;
+}
+
+int cli::changeAddress(const QStringList &arguments, Console &console)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Sends the change-address message (\"RPG\", the MAC, the new address) to 224.1.2.3, UDP port 53001, "
+        "out of every usable interface (or those named). The reader with that MAC restarts with the new "
+        "address; no answer comes back, so search again to see it. MAC: 12 hex digits, separators allowed."));
+    parser.addPositionalArgument(QStringLiteral("MAC"), QStringLiteral("The reader's MAC address."),
+                                 QStringLiteral("change-address MAC"));
+    parser.addPositionalArgument(QStringLiteral("NEW_ADDRESS"), QStringLiteral("Its new address."));
+    parser.addOption({QStringLiteral("interface"), QStringLiteral("Send on this interface only (repeatable)."),
+                      QStringLiteral("name")});
+    parser.addOption(formatOption());
+    int status = zavctl::Success;
+    if (!parseArguments(parser, arguments, console, &status))
+        return status;
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 2) {
+        console.message(QStringLiteral("give the reader's MAC and its new address"));
+        return zavctl::BadUsage;
+    }
+    QString mac = positional.at(0);
+    mac.remove(QLatin1Char(':')).remove(QLatin1Char('-')).remove(QLatin1Char('.')).remove(QLatin1Char(' '));
+    bool macValid = mac.size() == changeaddress::MacLength;
+    for (const QChar c : mac)
+        macValid = macValid && c.unicode() < 0x80 && QByteArrayLiteral("0123456789abcdefABCDEF").contains(char(c.unicode()));
+    if (!macValid) {
+        console.message(QStringLiteral("\"%1\": a MAC address is 12 hex digits").arg(positional.at(0)));
+        return zavctl::BadUsage;
+    }
+    const QString address = positional.at(1).trimmed();
+    if (!isvalidip(address) || !isNewReaderAddress(address)) {
+        console.message(QStringLiteral("\"%1\": Invalid IP Address").arg(positional.at(1)));
+        return zavctl::BadUsage;
+    }
+    output::Format format;
+    if (!formatFrom(parser, console, &format))
+        return zavctl::BadUsage;
+    QList<SearchInterface> interfaces;
+    if (!chooseInterfaces(parser.values(QStringLiteral("interface")), console, &interfaces, &status))
+        return status;
+
+    output::Writer writer(format,
+                          {QStringLiteral("mac"), QStringLiteral("new-address"), QStringLiteral("ok"),
+                           QStringLiteral("interfaces"), QStringLiteral("error")},
+                          [&console](const QByteArray &bytes) { console.write(bytes); });
+    output::Record record{{QStringLiteral("mac"), mac}, {QStringLiteral("new-address"), address}};
+    LocalSearchEngine engine;
+    QString error;
+    if (!engine.open(interfaces))
+        error = QStringLiteral("cannot open UDP port 53001 on any interface");
+    else if (!engine.sendToReaders(changeAddressMessage(mac.toLatin1(), address)))
+        error = QStringLiteral("the message could not be sent on any interface");
+    QStringList used;
+    for (const SearchInterface &interface : engine.openInterfaces())
+        used.append(interface.name);
+    record.append({QStringLiteral("ok"), error.isEmpty()});
+    record.append({QStringLiteral("interfaces"), used.join(QLatin1Char(' '))});
+    if (!error.isEmpty()) {
+        record.append({QStringLiteral("error"), error});
+        console.message(QStringLiteral("%1: %2").arg(mac, error));
+    }
+    writer.add(record);
+    writer.finish();
+    if (!error.isEmpty())
+        return zavctl::ReaderFailed;
+    console.message(QStringLiteral("%1: a message has been sent to change the IP Address in the Reader. If it was "
+                                   "successful, the reader will restart with the new IP Address")
+                        .arg(mac));
+    return zavctl::Success;
+}

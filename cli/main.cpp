@@ -1,0 +1,12 @@
+// zavctl: the reader operations of the ZAV TCP/IP Utility from the command line.
+#include "zavctl.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zavctl"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    return zavctl::run(app.arguments().mid(1), zavctl::standardIo());
+}

@@ -1,0 +1,166 @@
+#include "targets.h"
+
+#include "commandlanguage.h"
+#include "module1.h"
+
+#include <QSet>
+
+namespace {
+bool isAddress(const QString &text)
+{
+    return isvalidip(text) && isNumericAddress(text);
+}
+
+// The address with each group as a plain decimal number, so that "010" is
+// ten and never read as an octal number further down.
+QString normalized(const QString &text)
+{
+    QStringList groups = text.split(QLatin1Char('.'));
+    for (QString &group : groups)
+        group = QString::number(group.toInt());
+    return groups.join(QLatin1Char('.'));
+}
+
+QString invalidAddress(const QString &text)
+{
+    return QStringLiteral("\"%1\": Invalid IP Address").arg(text);
+}
+} // namespace
+
+bool targets::parseAddressArgument(const QString &argument, QList<Target> *targets, QString *refusal)
+{
+    const QString text = argument.trimmed();
+    const qsizetype dash = text.indexOf(QLatin1Char('-'));
+    if (dash < 0) {
+        if (!isAddress(text)) {
+            *refusal = invalidAddress(argument);
+            return false;
+        }
+        targets->append({normalized(text), 0});
+        return true;
+    }
+
+    const QString first = text.left(dash);
+    const QString endText = text.mid(dash + 1);
+    bool endIsNumber = !endText.isEmpty() && endText.size() <= 3;
+    for (const QChar c : endText)
+        endIsNumber = endIsNumber && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    if (!isAddress(first) || !endIsNumber) {
+        *refusal = QStringLiteral("\"%1\": not an address or a range A.B.C.D-E").arg(argument);
+        return false;
+    }
+    const qsizetype lastDot = first.lastIndexOf(QLatin1Char('.'));
+    const int from = first.mid(lastDot + 1).toInt();
+    const int to = endText.toInt();
+    if (to < from || to > 255) {
+        *refusal = QStringLiteral("\"%1\": the range must end at %2 to 255").arg(argument).arg(from);
+        return false;
+    }
+    const QString prefix = normalized(first).section(QLatin1Char('.'), 0, 2) + QLatin1Char('.');
+    for (int host = from; host <= to; ++host)
+        targets->append({prefix + QString::number(host), 0});
+    return true;
+}
+
+QStringList targets::csvFields(const QString &line)
+{
+    QStringList fields;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (quoted) {
+            if (c == QLatin1Char('"')) {
+                if (i + 1 < line.size() && line.at(i + 1) == QLatin1Char('"')) {
+                    field += c;
+                    ++i;
+                } else {
+                    quoted = false;
+                }
+            } else {
+                field += c;
+            }
+        } else if (c == QLatin1Char('"')) {
+            quoted = true;
+        } else if (c == QLatin1Char(',')) {
+            fields.append(field);
+            field.clear();
+        } else {
+            field += c;
+        }
+    }
+    fields.append(field);
+    return fields;
+}
+
+bool targets::parseInput(const QByteArray &input, QList<Target> *targets, QString *refusal)
+{
+    const QList<QByteArray> lines = input.split('\n');
+    int portColumn = -1;
+    QStringList headings;
+    bool first = true;
+    for (int number = 1; number <= lines.size(); ++number) {
+        QString line = QString::fromUtf8(lines.at(number - 1));
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.trimmed().isEmpty() || line.trimmed().startsWith(QLatin1Char('#')))
+            continue;
+        const QStringList fields = csvFields(line);
+        const QString address = fields.first().trimmed();
+        if (first) {
+            first = false;
+            // A header line names its columns; the address is in the first.
+            if (address == u"address" || address == u"reader") {
+                for (const QString &field : fields)
+                    headings.append(field.trimmed());
+                portColumn = int(headings.indexOf(QStringLiteral("control-port")));
+                if (portColumn == 0)
+                    portColumn = -1;
+                continue;
+            }
+        }
+        if (!isAddress(address)) {
+            *refusal = QStringLiteral("standard input line %1: %2").arg(number).arg(invalidAddress(address));
+            return false;
+        }
+        Target target{normalized(address), 0};
+        if (portColumn > 0 && portColumn < fields.size() && !fields.at(portColumn).trimmed().isEmpty()) {
+            const QByteArray port = fields.at(portColumn).trimmed().toLatin1();
+            if (!control::isPortNumber(port)) {
+                *refusal = QStringLiteral("standard input line %1: \"%2\": Invalid Control Port Number")
+                               .arg(number).arg(fields.at(portColumn));
+                return false;
+            }
+            target.port = quint16(port.toUInt());
+        }
+        target.line = number;
+        for (qsizetype column = 1; column < fields.size() && column < headings.size(); ++column) {
+            QString value = fields.at(column);
+            if (value.size() > 1 && value.front() == QLatin1Char('\'')
+                && QStringLiteral("=+-@\t\r").contains(value.at(1)))
+                value.remove(0, 1);
+            if (!value.isEmpty() && !headings.at(column).isEmpty())
+                target.columns.append({headings.at(column), value});
+        }
+        targets->append(target);
+        if (targets->size() > Limit) {
+            *refusal = QStringLiteral("more than %1 readers").arg(Limit);
+            return false;
+        }
+    }
+    return true;
+}
+
+QList<targets::Target> targets::withoutDuplicates(const QList<Target> &targets)
+{
+    QList<Target> unique;
+    QSet<QString> seen;
+    for (const Target &target : targets) {
+        const QString key = target.address + QLatin1Char(':') + QString::number(target.port);
+        if (!seen.contains(key)) {
+            seen.insert(key);
+            unique.append(target);
+        }
+    }
+    return unique;
+}
