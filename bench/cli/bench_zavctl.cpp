@@ -33,6 +33,7 @@ public:
     bool question(const QString &) override { return false; }
     QString input(const QString &, const QString &) override { return {}; }
     bool openFile(const FileRequest &, QString &) override { return false; }
+    bool saveFile(const FileRequest &, QString &) override { return false; }
     QStringList messages;
 };
 
