@@ -218,7 +218,10 @@ QString readerkeys::runRefusal(const StatReply &stat, const QList<Change> &chang
             return QStringLiteral("client-send-id cannot be set: firmware %1 has no such setting")
                 .arg(QString::fromLatin1(stat.firmware));
     }
-    const QString refusal = settingchecks::settingsRefusal(values);
+    // As in the window: what the reader reported goes back after the plain
+    // checks; a value given here must be one the reader can use.
+    const SettingValues reported = applyChanges(stat, {}, values.newPassword);
+    const QString refusal = settingchecks::settingsRefusal(values, &reported);
     if (!refusal.isEmpty())
         return refusal + QStringLiteral(" (the reader's current setting; give it with KEY=VALUE)");
     // The reader's current data-password and client-send-id codes go back as

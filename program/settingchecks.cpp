@@ -4,37 +4,38 @@
 #include "module1.h"
 
 namespace {
-bool isAddress(const QByteArray &value)
+bool isAddress(const QByteArray &value, settingchecks::Origin origin)
 {
     const QString text = QString::fromLatin1(value);
-    return isvalidip(text) && control::isDottedAddress(value);
+    return isvalidip(text) && (origin == settingchecks::Origin::Reported || control::isDottedAddress(value));
 }
 
-bool isPort(const QByteArray &value)
+bool isPort(const QByteArray &value, settingchecks::Origin origin)
 {
-    return isnotblank(QString::fromLatin1(value)) && control::isPortNumber(value);
+    return isnotblank(QString::fromLatin1(value))
+        && (origin == settingchecks::Origin::Reported || control::isPortNumber(value));
 }
 } // namespace
 
-QString settingchecks::fieldRefusal(Field field, const QByteArray &value)
+QString settingchecks::fieldRefusal(Field field, const QByteArray &value, Origin origin)
 {
     switch (field) {
     case Field::Address:
-        return isAddress(value) ? QString() : InvalidAddress;
+        return isAddress(value, origin) ? QString() : InvalidAddress;
     case Field::DataPort:
-        return isPort(value) ? QString() : QStringLiteral("Invalid Data Port Number");
+        return isPort(value, origin) ? QString() : QStringLiteral("Invalid Data Port Number");
     case Field::UdpPort:
-        return isPort(value) ? QString() : QStringLiteral("Invalid UDP Port Number");
+        return isPort(value, origin) ? QString() : QStringLiteral("Invalid UDP Port Number");
     case Field::ControlPort:
-        return isPort(value) ? QString() : InvalidControlPort;
+        return isPort(value, origin) ? QString() : InvalidControlPort;
     case Field::SubnetMask:
-        return isAddress(value) ? QString() : QStringLiteral("Invalid Subnet Address");
+        return isAddress(value, origin) ? QString() : QStringLiteral("Invalid Subnet Address");
     case Field::Gateway:
-        return isAddress(value) ? QString() : QStringLiteral("Invalid Gateway Address");
+        return isAddress(value, origin) ? QString() : QStringLiteral("Invalid Gateway Address");
     case Field::ServerAddress:
-        return isAddress(value) ? QString() : QStringLiteral("Invalid Server Address");
+        return isAddress(value, origin) ? QString() : QStringLiteral("Invalid Server Address");
     case Field::ServerPort:
-        return isPort(value) ? QString() : QStringLiteral("Invalid Server Port Number");
+        return isPort(value, origin) ? QString() : QStringLiteral("Invalid Server Port Number");
     case Field::Mode:
         return codes::Mode.contains(value) ? QString() : QStringLiteral("An Operating Mode must be selected");
     case Field::Speed:
@@ -45,18 +46,21 @@ QString settingchecks::fieldRefusal(Field field, const QByteArray &value)
     return {};
 }
 
-QString settingchecks::settingsRefusal(const SettingValues &values)
+QString settingchecks::settingsRefusal(const SettingValues &values, const SettingValues *reported)
 {
-    const std::pair<Field, const QByteArray *> order[] = {
-        {Field::Address, &values.address},         {Field::DataPort, &values.dataPort},
-        {Field::UdpPort, &values.udpPort},          {Field::ControlPort, &values.controlPort},
-        {Field::SubnetMask, &values.subnetMask},    {Field::Gateway, &values.gateway},
-        {Field::ServerAddress, &values.serverAddress}, {Field::ServerPort, &values.serverPort},
-        {Field::Mode, &values.modecode},            {Field::Speed, &values.speedcode},
-        {Field::Dhcp, &values.dhcpcode},
+    using Setting = QByteArray SettingValues::*;
+    const std::pair<Field, Setting> order[] = {
+        {Field::Address, &SettingValues::address},         {Field::DataPort, &SettingValues::dataPort},
+        {Field::UdpPort, &SettingValues::udpPort},          {Field::ControlPort, &SettingValues::controlPort},
+        {Field::SubnetMask, &SettingValues::subnetMask},    {Field::Gateway, &SettingValues::gateway},
+        {Field::ServerAddress, &SettingValues::serverAddress}, {Field::ServerPort, &SettingValues::serverPort},
+        {Field::Mode, &SettingValues::modecode},            {Field::Speed, &SettingValues::speedcode},
+        {Field::Dhcp, &SettingValues::dhcpcode},
     };
-    for (const auto &[field, value] : order) {
-        const QString refusal = fieldRefusal(field, *value);
+    for (const auto &[field, setting] : order) {
+        const QByteArray &value = values.*setting;
+        const Origin origin = reported && reported->*setting == value ? Origin::Reported : Origin::Given;
+        const QString refusal = fieldRefusal(field, value, origin);
         if (!refusal.isEmpty())
             return refusal;
     }

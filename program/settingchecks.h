@@ -27,14 +27,23 @@ enum class Field {
     Dhcp            // DHCP code
 };
 
-// The refusal text for one setting's value (a code for Mode, Speed and Dhcp),
-// or an empty string when the value can be written.
-QString fieldRefusal(Field field, const QByteArray &value);
+// Where a value comes from. A value that is exactly what the reader itself
+// reported is written back after the plain field checks only (an address
+// passes isvalidip, a port isnotblank): a reader in server mode may well
+// report server port "0", and must stay settable without anyone touching that
+// setting. Every other value must be one the reader can use.
+enum class Origin { Given, Reported };
+
+// The refusal text for one setting's value (a code for Mode, Speed and Dhcp,
+// always checked strictly), or an empty string when the value can be written.
+QString fieldRefusal(Field field, const QByteArray &value, Origin origin = Origin::Given);
 
 // The first refusal of a whole setting run in the window's order, or an empty
-// string. The identifier, the new password, the data-password and the
-// client-send-id codes are not checked here, as in the window.
-QString settingsRefusal(const SettingValues &values);
+// string. A value equal to the same setting of 'reported' (what the reader's
+// last STAT reply gave, when known) counts as reported. The identifier, the
+// new password, the data-password and the client-send-id codes are not
+// checked here, as in the window.
+QString settingsRefusal(const SettingValues &values, const SettingValues *reported = nullptr);
 
 // The reader to talk to: its address, control port and current password, with
 // the texts of the window's first checks. The password must be exactly five

@@ -4,6 +4,7 @@
 #include "controlnumbers.h"
 #include "dialogs.h"
 #include "module1.h"
+#include "settingchecks.h"
 #include "settingrun.h"
 #include "socketcontrol.h"
 #include "statreply.h"
@@ -495,31 +496,19 @@ void WideProgram::setparams()
     // typed or pasted port of letters, 0 or above 65535, or an address with
     // blanks or letters, gets the message of its field instead of being
     // written (which could leave the reader unreachable). A field that still
-    // holds what the reader itself reported is written back as it is, after
-    // the plain checks only: a reader in server mode may well report server
-    // port "0", and must stay settable without the user touching that field.
-    const auto badAddress = [this](const QLineEdit *box) {
-        return !isvalidip(box->text()) || (!asReported(box) && !control::isDottedAddress(bytes(box)));
+    // holds what the reader itself reported passes the plain checks only.
+    using settingchecks::Field;
+    const std::pair<Field, const QLineEdit *> fields[] = {
+        {Field::Address, Text4},    {Field::DataPort, Text5}, {Field::UdpPort, Text6},
+        {Field::ControlPort, Text7}, {Field::SubnetMask, Text8}, {Field::Gateway, Text9},
+        {Field::ServerAddress, Text10}, {Field::ServerPort, Text11},
     };
-    const auto badPort = [this](const QLineEdit *box) {
-        return !isnotblank(box->text()) || (!asReported(box) && !control::isPortNumber(bytes(box)));
-    };
-    if (badAddress(Text4))
-        return m_dialogs.message(InvalidAddress);
-    if (badPort(Text5))
-        return m_dialogs.message(QStringLiteral("Invalid Data Port Number"));
-    if (badPort(Text6))
-        return m_dialogs.message(QStringLiteral("Invalid UDP Port Number"));
-    if (badPort(Text7))
-        return m_dialogs.message(InvalidControlPort);
-    if (badAddress(Text8))
-        return m_dialogs.message(QStringLiteral("Invalid Subnet Address"));
-    if (badAddress(Text9))
-        return m_dialogs.message(QStringLiteral("Invalid Gateway Address"));
-    if (badAddress(Text10))
-        return m_dialogs.message(QStringLiteral("Invalid Server Address"));
-    if (badPort(Text11))
-        return m_dialogs.message(QStringLiteral("Invalid Server Port Number"));
+    for (const auto &[field, box] : fields) {
+        const QString refusal = settingchecks::fieldRefusal(
+            field, bytes(box), asReported(box) ? settingchecks::Origin::Reported : settingchecks::Origin::Given);
+        if (!refusal.isEmpty())
+            return m_dialogs.message(refusal);
+    }
     if (!checkedStates(m_modeGroup).contains(true))
         return m_dialogs.message(QStringLiteral("An Operating Mode must be selected"));
     if (!checkedStates(m_speedGroup).contains(true))

@@ -331,6 +331,16 @@ void TestCliLogic::runRefusals_data()
     badGateway.replace(":10.0.0.1:", ":10.0.0:");
     QTest::newRow("reader's own gateway refused") << badGateway << "mode=udp" << "Invalid Gateway Address";
     QTest::newRow("given gateway mends it") << badGateway << "gateway=10.0.0.254" << "";
+    QByteArray serverPortZero = Stat;
+    serverPortZero.replace(":10.0.0.2:4000:", ":10.0.0.2:0:");
+    QTest::newRow("reader's own server port 0 written back") << serverPortZero << "mode=server" << "";
+    QByteArray blankServerPort = Stat;
+    blankServerPort.replace(":10.0.0.2:4000:", ":10.0.0.2::");
+    QTest::newRow("reader's own blank server port refused") << blankServerPort << "mode=server"
+                                                            << "Invalid Server Port Number";
+    QByteArray looseGateway = Stat;
+    looseGateway.replace(":10.0.0.1:", ":a.b.c.d:");
+    QTest::newRow("reader's own loose gateway written back") << looseGateway << "mode=udp" << "";
     QByteArray badSpeed = Stat;
     badSpeed.replace(":1:5:0:", ":1:6:0:");
     QTest::newRow("unknown speed code") << badSpeed << "mode=udp" << "A Speed must be selected";
