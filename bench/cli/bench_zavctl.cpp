@@ -5,7 +5,7 @@
 // or, without the scan, inside any private network:
 //   scripts/netns -- build/bench/cli/bench_zavctl --zavctl build/zavctl
 #include "controlsession.h"
-#include "dialogs.h"
+#include "scripteddialogs.h"
 #include "readersimulator.h"
 #include "uikit.h"
 #include "wideprogram.h"
@@ -26,17 +26,6 @@
 #include <sys/resource.h>
 
 namespace {
-class RecordingDialogs : public Dialogs
-{
-public:
-    void message(const QString &text) override { messages.append(text); }
-    bool question(const QString &) override { return false; }
-    QString input(const QString &, const QString &) override { return {}; }
-    bool openFile(const FileRequest &, QString &) override { return false; }
-    bool saveFile(const FileRequest &, QString &) override { return false; }
-    QStringList messages;
-};
-
 // Sockets are only opened where the only interfaces are loopback and the
 // wrapper's link into the silent network.
 bool inBenchNetwork(QString *found)
@@ -157,7 +146,7 @@ int main(int argc, char **argv)
     }
 
     // The window, at its 100 ms look.
-    RecordingDialogs dialogs;
+    ScriptedDialogs dialogs;
     WideProgram window(dialogs);
     window.setup(QStringLiteral("127.0.0.55"), QStringLiteral("87"));
     window.show();

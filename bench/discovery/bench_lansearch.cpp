@@ -19,7 +19,7 @@
 #include "nestednetwork.h"
 #include "readerlistmenu.h"
 #include "readersimulator.h"
-#include "dialogs.h"
+#include "scripteddialogs.h"
 #include "uikit.h"
 
 #include <QApplication>
@@ -36,16 +36,6 @@
 
 namespace {
 // The benchmark opens no dialog; any that would open is answered at once.
-class SilentDialogs : public Dialogs
-{
-public:
-    void message(const QString &) override {}
-    bool question(const QString &) override { return false; }
-    QString input(const QString &, const QString &) override { return {}; }
-    bool openFile(const FileRequest &, QString &) override { return false; }
-    bool saveFile(const FileRequest &, QString &) override { return false; }
-};
-
 // Every reader holds a few listening sockets.
 void raiseOpenFileLimit()
 {
@@ -219,7 +209,7 @@ int main(int argc, char **argv)
     if (networks > 1 && program.isEmpty())
         program = QCoreApplication::applicationDirPath() + QStringLiteral("/../../zav-reader-sim");
 
-    SilentDialogs dialogs;
+    ScriptedDialogs dialogs;
     LanSearch window(dialogs);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))

@@ -10,7 +10,7 @@
 // loopback. The serial figure for 256 addresses is measured over the last N
 // addresses of the walk (default 8) and scaled, since it takes about 1 s each.
 
-#include "dialogs.h"
+#include "scripteddialogs.h"
 #include "identifyreply.h"
 #include "nestednetwork.h"
 #include "readersimulator.h"
@@ -28,17 +28,6 @@
 #include <QTextStream>
 
 namespace {
-class SilentDialogs : public Dialogs
-{
-public:
-    void message(const QString &text) override { messages.append(text); }
-    bool question(const QString &) override { return false; }
-    QString input(const QString &, const QString &) override { return {}; }
-    bool openFile(const FileRequest &, QString &) override { return false; }
-    bool saveFile(const FileRequest &, QString &) override { return false; }
-    QStringList messages;
-};
-
 struct Run
 {
     qint64 ms = -1;
@@ -134,7 +123,7 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    SilentDialogs dialogs;
+    ScriptedDialogs dialogs;
     WanSearch window(dialogs);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))

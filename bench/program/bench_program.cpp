@@ -3,7 +3,7 @@
 // reader, at the product's 100 ms cadence. Run it inside the private network:
 //   scripts/netns build/bench/program/bench_program [--runs N] [--screenshot FILE]
 // With --screenshot the window is saved as a PNG after the first get.
-#include "dialogs.h"
+#include "scripteddialogs.h"
 #include "privatenetwork.h"
 #include "readersimulator.h"
 #include "uikit.h"
@@ -21,17 +21,6 @@
 #include <cstdio>
 
 namespace {
-class RecordingDialogs : public Dialogs
-{
-public:
-    void message(const QString &text) override { messages.append(text); }
-    bool question(const QString &) override { return false; }
-    QString input(const QString &, const QString &) override { return {}; }
-    bool openFile(const FileRequest &, QString &) override { return false; }
-    bool saveFile(const FileRequest &, QString &) override { return false; }
-    QStringList messages;
-};
-
 double median(QList<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -82,7 +71,7 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    RecordingDialogs dialogs;
+    ScriptedDialogs dialogs;
     WideProgram window(dialogs);
     window.setup(QStringLiteral("127.0.0.55"), QStringLiteral("87"));
     window.show();
