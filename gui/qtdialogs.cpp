@@ -28,11 +28,14 @@ QString QtDialogs::input(const QString &prompt, const QString &title)
     return ok ? answer : QString();
 }
 
-bool QtDialogs::openFile(const FileRequest &request, QString &path)
+namespace {
+// The file dialog of both requests; false when cancelled.
+bool runFileDialog(QFileDialog::AcceptMode mode, QFileDialog::FileMode fileMode,
+                   const Dialogs::FileRequest &request, QString &path)
 {
-    QFileDialog dialog(QApplication::activeWindow(), Title);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    QFileDialog dialog(QApplication::activeWindow(), Dialogs::Title);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(fileMode);
     dialog.setDefaultSuffix(request.defaultExtension);
     dialog.setNameFilters(fileDialogNameFilters(request.filters));
     dialog.selectFile(request.proposedName);
@@ -41,19 +44,17 @@ bool QtDialogs::openFile(const FileRequest &request, QString &path)
     path = dialog.selectedFiles().constFirst();
     return true;
 }
+} // namespace
+
+bool QtDialogs::openFile(const FileRequest &request, QString &path)
+{
+    return runFileDialog(QFileDialog::AcceptOpen,
+                         request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile, request, path);
+}
 
 bool QtDialogs::saveFile(const FileRequest &request, QString &path)
 {
-    QFileDialog dialog(QApplication::activeWindow(), Title);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(request.defaultExtension);
-    dialog.setNameFilters(fileDialogNameFilters(request.filters));
-    dialog.selectFile(request.proposedName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    path = dialog.selectedFiles().constFirst();
-    return true;
+    return runFileDialog(QFileDialog::AcceptSave, QFileDialog::AnyFile, request, path);
 }
 
 QStringList fileDialogNameFilters(const QStringList &filters)
