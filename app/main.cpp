@@ -1,5 +1,5 @@
 #include "qtdialogs.h"
-#include "tcp21main.h"
+#include "mainwindow.h"
 #include "uikit.h"
 
 #include <QApplication>
@@ -10,7 +10,7 @@ int main(int argc, char *argv[])
     setApplicationIdentity();
     ui::installFontSubstitutes();
     QtDialogs dialogs;
-    Tcp21Main *mainWindow = Main(dialogs);
+    MainWindow *mainWindow = Main(dialogs);
     const int result = app.exec();
     delete mainWindow;
     // Connections closed on the way out are deleted once they are done.

@@ -3,7 +3,7 @@
 #include "console.h"
 #include "identifyreply.h"
 #include "localsearchengine.h"
-#include "module1.h"
+#include "addresschecks.h"
 #include "searchinterfaces.h"
 #include "widescan.h"
 

@@ -1,7 +1,7 @@
 #include "targets.h"
 
 #include "commandlanguage.h"
-#include "module1.h"
+#include "addresschecks.h"
 
 #include <QSet>
 

@@ -1,6 +1,6 @@
 #include "changeaddress.h"
 
-#include "module1.h"
+#include "addresschecks.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "identifyreply.h"
 
-#include "module1.h"
+#include "addresschecks.h"
 
 namespace {
 // The text of bytes cut or padded with blanks to exactly 'width' characters.

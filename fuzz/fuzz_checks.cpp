@@ -1,6 +1,6 @@
 // The address, blank and password checks on arbitrary text: they must never
 // crash, and an accepted address must have the shape the check promises.
-#include "module1.h"
+#include "addresschecks.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 // The field splitter on arbitrary bytes: walking a text field by field from
 // position 1 must give back every byte but the separators, in order, and end.
-#include "module1.h"
+#include "addresschecks.h"
 
 #include <cstdint>
 #include <cstdlib>

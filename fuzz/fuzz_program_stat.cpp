@@ -4,7 +4,7 @@
 // run written back sends exactly the fields it was given, in order.
 #include "commandlanguage.h"
 #include "fuzzcheck.h"
-#include "module1.h"
+#include "addresschecks.h"
 #include "settingrun.h"
 #include "statreply.h"
 

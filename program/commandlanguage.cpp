@@ -1,6 +1,6 @@
 #include "commandlanguage.h"
 
-#include "module1.h"
+#include "addresschecks.h"
 #include "replybuffer.h"
 
 

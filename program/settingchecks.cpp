@@ -1,7 +1,7 @@
 #include "settingchecks.h"
 
 #include "commandlanguage.h"
-#include "module1.h"
+#include "addresschecks.h"
 
 namespace {
 bool isAddress(const QByteArray &value, settingchecks::Origin origin)

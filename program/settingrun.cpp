@@ -1,7 +1,7 @@
 #include "settingrun.h"
 
 #include "commandlanguage.h"
-#include "module1.h"
+#include "addresschecks.h"
 
 QByteArray SettingCommand::line() const
 {

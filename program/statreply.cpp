@@ -1,7 +1,7 @@
 #include "statreply.h"
 
 #include "commandlanguage.h"
-#include "module1.h"
+#include "addresschecks.h"
 
 StatReply StatReply::parse(const QByteArray &reply)
 {

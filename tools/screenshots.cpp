@@ -4,11 +4,11 @@
 //   scripts/netns build/zav-screenshots docs/screenshots
 // With QT_SCALE_FACTOR=2 the same pictures come out at twice the size.
 #include "dialogs.h"
-#include "menuform.h"
-#include "module1.h"
+#include "taskmenu.h"
+#include "addresschecks.h"
 #include "readersimulator.h"
 #include "taskwindow.h"
-#include "tcp21main.h"
+#include "mainwindow.h"
 #include "uikit.h"
 
 #include <QApplication>
@@ -77,7 +77,7 @@ void type(QWidget *main, const QByteArray &keys)
     QTest::keyClick(main->windowHandle(), Qt::Key_F10);
 }
 
-void save(Tcp21Main *main, TaskWindow *window, const QString &folder)
+void save(MainWindow *main, TaskWindow *window, const QString &folder)
 {
     settle();
     main->grab().save(QStringLiteral("%1/main-%2.png").arg(folder, window->objectName()));
@@ -124,19 +124,19 @@ int main(int argc, char *argv[])
         qWarning("simulator: %s", qPrintable(error));
 
     ScreenshotDialogs dialogs;
-    Tcp21Main *main = Main(dialogs);
+    MainWindow *main = Main(dialogs);
     settle();
     main->grab().save(folder + QStringLiteral("/startup.png"));
 
     // Local Network Search: F1 lists every reader.
-    main->menuform()->label1Click(menu::LocalNetworkSearch);
+    main->taskMenu()->label1Click(menu::LocalNetworkSearch);
     TaskWindow *lan = main->taskWindow(menu::LocalNetworkSearch);
     click(lan, QStringLiteral("Label2"));
     settleUntil([lan] { return lan->findChild<QListWidget *>(QStringLiteral("List1"))->count() >= 4; });
     save(main, lan, folder);
 
     // Wide Network Search: a scan from 127.0.0.2 stopped after a few addresses.
-    main->menuform()->label1Click(menu::WideNetworkSearch);
+    main->taskMenu()->label1Click(menu::WideNetworkSearch);
     TaskWindow *wan = main->taskWindow(menu::WideNetworkSearch);
     setText(wan, QStringLiteral("Text3"), QStringLiteral("127.0.0.2"));
     setText(wan, QStringLiteral("Text2"), QStringLiteral("87"));
@@ -147,13 +147,13 @@ int main(int argc, char *argv[])
     save(main, wan, folder);
 
     // Program Reader after "Get  Parameters".
-    main->menuform()->do_click3(QStringLiteral("127.0.0.5"), QStringLiteral("87"));
+    main->taskMenu()->do_click3(QStringLiteral("127.0.0.5"), QStringLiteral("87"));
     TaskWindow *program = main->taskWindow(menu::ProgramReader);
     click(program, QStringLiteral("Label2(3)"));
     save(main, program, folder);
 
     // Server Connect: typed bytes in black, the reader's echo in red.
-    main->menuform()->label1Click(menu::ServerConnect);
+    main->taskMenu()->label1Click(menu::ServerConnect);
     TaskWindow *serverTest = main->taskWindow(menu::ServerConnect);
     setText(serverTest, QStringLiteral("Text3"), QStringLiteral("127.0.0.5"));
     setText(serverTest, QStringLiteral("Text1"), QStringLiteral("58203"));
@@ -163,7 +163,7 @@ int main(int argc, char *argv[])
     click(serverTest, QStringLiteral("Label3"));
 
     // Client Connect: the reader connects and sends its identification.
-    main->menuform()->label1Click(menu::ClientConnect);
+    main->taskMenu()->label1Click(menu::ClientConnect);
     TaskWindow *clientTest = main->taskWindow(menu::ClientConnect);
     setText(clientTest, QStringLiteral("Text2"), QStringLiteral("5057"));
     click(clientTest, QStringLiteral("Label2"));
@@ -173,7 +173,7 @@ int main(int argc, char *argv[])
     click(clientTest, QStringLiteral("Label3"));
 
     // Udp Connect: one datagram per key, echoed by the reader.
-    main->menuform()->label1Click(menu::UdpConnect);
+    main->taskMenu()->label1Click(menu::UdpConnect);
     TaskWindow *udpTest = main->taskWindow(menu::UdpConnect);
     setText(udpTest, QStringLiteral("Text3"), QStringLiteral("127.0.0.4"));
     click(udpTest, QStringLiteral("Label2"));
@@ -189,7 +189,7 @@ int main(int argc, char *argv[])
         image.write(QByteArray(3 * 1024, '\x5a'));
         image.close();
     }
-    main->menuform()->label1Click(menu::FlashReader);
+    main->taskMenu()->label1Click(menu::FlashReader);
     TaskWindow *flash = main->taskWindow(menu::FlashReader);
     click(flash, QStringLiteral("Label2"));
     setText(flash, QStringLiteral("Text3"), QStringLiteral("127.0.0.5"));

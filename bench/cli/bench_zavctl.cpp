@@ -8,7 +8,7 @@
 #include "scripteddialogs.h"
 #include "readersimulator.h"
 #include "uikit.h"
-#include "wideprogram.h"
+#include "programreaderwindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -147,7 +147,7 @@ int main(int argc, char **argv)
 
     // The window, at its 100 ms look.
     ScriptedDialogs dialogs;
-    WideProgram window(dialogs);
+    ProgramReaderWindow window(dialogs);
     window.setup(QStringLiteral("127.0.0.55"), QStringLiteral("87"));
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))

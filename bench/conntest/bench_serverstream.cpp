@@ -4,11 +4,11 @@
 //
 //   scripts/netns build/bench/conntest/bench_serverstream [megabytes]
 
-#include "module1.h"
+#include "addresschecks.h"
 #include "privatenetwork.h"
 #include "readersimulator.h"
 #include "scripteddialogs.h"
-#include "servertest.h"
+#include "serverconnectwindow.h"
 #include "uikit.h"
 
 #include <QApplication>
@@ -49,7 +49,7 @@ int main(int argc, char *argv[])
     }
 
     ScriptedDialogs dialogs;
-    ServerTest window(dialogs);
+    ServerConnectWindow window(dialogs);
     window.findChild<QLineEdit *>(QStringLiteral("Text3"))->setText(QStringLiteral("127.0.0.7"));
     window.show();
 

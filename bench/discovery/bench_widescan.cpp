@@ -15,7 +15,7 @@
 #include "nestednetwork.h"
 #include "readersimulator.h"
 #include "uikit.h"
-#include "wansearch.h"
+#include "widesearchwindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -35,7 +35,7 @@ struct Run
 };
 
 // One scan in the window from 'start' to the end of the walk.
-Run scan(WanSearch &window, const QString &start, bool fast)
+Run scan(WideSearchWindow &window, const QString &start, bool fast)
 {
     window.findChild<QLineEdit *>(QStringLiteral("Text3"))->setText(start);
     window.findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("87"));
@@ -124,7 +124,7 @@ int main(int argc, char **argv)
     }
 
     ScriptedDialogs dialogs;
-    WanSearch window(dialogs);
+    WideSearchWindow window(dialogs);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;

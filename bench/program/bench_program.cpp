@@ -7,7 +7,7 @@
 #include "privatenetwork.h"
 #include "readersimulator.h"
 #include "uikit.h"
-#include "wideprogram.h"
+#include "programreaderwindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -72,7 +72,7 @@ int main(int argc, char **argv)
     }
 
     ScriptedDialogs dialogs;
-    WideProgram window(dialogs);
+    ProgramReaderWindow window(dialogs);
     window.setup(QStringLiteral("127.0.0.55"), QStringLiteral("87"));
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))

@@ -1,12 +1,12 @@
-#include "clienttest.h"
-#include "module1.h"
+#include "clientconnectwindow.h"
+#include "addresschecks.h"
 #include "privatenetwork.h"
 #include "readersimulator.h"
 #include "resources.h"
 #include "scripteddialogs.h"
-#include "servertest.h"
+#include "serverconnectwindow.h"
 #include "socketcontrol.h"
-#include "udpform.h"
+#include "udpconnectwindow.h"
 #include "uikit.h"
 #include "windowtesting.h"
 
@@ -173,13 +173,13 @@ private slots:
     void controlFloodAfterLogin_data()
     {
         QTest::addColumn<QString>("window");
-        QTest::newRow("servertest") << "servertest";
-        QTest::newRow("clienttest") << "clienttest";
+        QTest::newRow("serverConnect") << "serverConnect";
+        QTest::newRow("clientConnect") << "clientConnect";
     }
     void controlFloodAfterLogin()
     {
         QFETCH(QString, window);
-        const bool server = window == QLatin1String("servertest");
+        const bool server = window == QLatin1String("serverConnect");
         SimulatedReader *reader = startReader(server ? '0' : '1');
         FloodingControlPort control(true, 16 * 1024 * 1024);
         QVERIFY(control.listen());
@@ -187,7 +187,7 @@ private slots:
         field(m_window.get(), "Text4")->setText(QString::number(FloodControlPort));
         field(m_window.get(), "Text1")->setText(QStringLiteral("58203"));
         const QString connectedText = server ? QStringLiteral("Connected") : QStringLiteral("Connected to 127.0.0.7");
-        connect(m_window.get(), &ConnectionTestWindow::statusChanged, &control, [&](const QString &text) {
+        connect(m_window.get(), &ConnectionWindow::statusChanged, &control, [&](const QString &text) {
             if (text == connectedText && control.passSeen())
                 control.startFlood();
         });
@@ -206,8 +206,8 @@ private slots:
         QCOMPARE(control.received(), QByteArray("PASS58203\r"));
         QTRY_VERIFY_WITH_TIMEOUT(control.floodDone(), 60000);
         QVERIFY2(responsiveness.longestGap() < 700, qPrintable(QString::number(responsiveness.longestGap())));
-        QVERIFY(longestReply <= ConnectionTestWindow::ControlReplyLimit);
-        QCOMPARE(replyBuffer(), (QByteArray("OK\r") + pattern(0, ConnectionTestWindow::ControlReplyLimit)).left(ConnectionTestWindow::ControlReplyLimit));
+        QVERIFY(longestReply <= ConnectionWindow::ControlReplyLimit);
+        QCOMPARE(replyBuffer(), (QByteArray("OK\r") + pattern(0, ConnectionWindow::ControlReplyLimit)).left(ConnectionWindow::ControlReplyLimit));
         QCOMPARE(m_window->status(), connectedText);
 
         type(m_window.get(), "z");
@@ -222,13 +222,13 @@ private slots:
     void controlFloodInsteadOfAcknowledgement_data()
     {
         QTest::addColumn<QString>("window");
-        QTest::newRow("servertest") << "servertest";
-        QTest::newRow("clienttest") << "clienttest";
+        QTest::newRow("serverConnect") << "serverConnect";
+        QTest::newRow("clientConnect") << "clientConnect";
     }
     void controlFloodInsteadOfAcknowledgement()
     {
         QFETCH(QString, window);
-        const bool server = window == QLatin1String("servertest");
+        const bool server = window == QLatin1String("serverConnect");
         SimulatedReader *reader = startReader(server ? '0' : '1');
         reader->setFault("PASS", Fault::flood(8 * 1024 * 1024));
         openWindow(window);
@@ -247,8 +247,8 @@ private slots:
             QVERIFY(m_dialogs->messages.isEmpty());
         }
         QCOMPARE(socket("Winsock2")->State(), int(SocketControl::Closed));
-        QVERIFY(longestReply <= ConnectionTestWindow::ControlReplyLimit);
-        QCOMPARE(replyBuffer().size(), ConnectionTestWindow::ControlReplyLimit);
+        QVERIFY(longestReply <= ConnectionWindow::ControlReplyLimit);
+        QCOMPARE(replyBuffer().size(), ConnectionWindow::ControlReplyLimit);
         QVERIFY2(responsiveness.longestGap() < 700, qPrintable(QString::number(responsiveness.longestGap())));
     }
 
@@ -262,16 +262,16 @@ private slots:
         config.data.stream = DataBehaviour::CountedBytes;
         config.data.streamBytes = total;
         startReader(config);
-        openWindow(QStringLiteral("servertest"));
+        openWindow(QStringLiteral("serverConnect"));
         qint64 mostHeld = 0;
         Responsiveness responsiveness([&] { mostHeld = qMax(mostHeld, socket("Winsock1")->BytesReceived()); });
         click(m_window.get(), "Label2");
         QCOMPARE(m_window->status(), QStringLiteral("Connected"));
         QTRY_COMPARE_WITH_TIMEOUT(m_window->terminal().bytesDrawn(), total, 60000);
         QVERIFY2(responsiveness.longestGap() < 700, qPrintable(QString::number(responsiveness.longestGap())));
-        QVERIFY2(m_window->terminal().peakQueuedBytes() <= ConnectionTestWindow::MaxQueuedDraw,
+        QVERIFY2(m_window->terminal().peakQueuedBytes() <= ConnectionWindow::MaxQueuedDraw,
                  qPrintable(QString::number(m_window->terminal().peakQueuedBytes())));
-        QVERIFY(mostHeld <= ConnectionTestWindow::SocketReadLimit);
+        QVERIFY(mostHeld <= ConnectionWindow::SocketReadLimit);
         const qint64 onScreen = (total - 1) % 544 + 1;
         for (qint64 i = 0; i < onScreen; ++i) {
             const TerminalScreen::Cell cell = m_window->terminal().cell(int(i % 34) + 1, int(i / 34) + 1);
@@ -286,7 +286,7 @@ private slots:
     void udpFlood()
     {
         SimulatedReader *reader = startReader('2');
-        openWindow(QStringLiteral("udpform"));
+        openWindow(QStringLiteral("udpConnect"));
         Responsiveness responsiveness;
         click(m_window.get(), "Label2");
         QCOMPARE(m_window->status(), QStringLiteral("Online"));
@@ -299,7 +299,7 @@ private slots:
         QTRY_VERIFY(m_window->terminal().bytesDrawn() > 0);
         QTRY_VERIFY_WITH_TIMEOUT(!m_window->terminal().hasQueued()
                                      && socket("Winsock2")->BytesReceived() == 0, 30000);
-        QVERIFY(m_window->terminal().peakQueuedBytes() <= ConnectionTestWindow::MaxQueuedDraw + 65535);
+        QVERIFY(m_window->terminal().peakQueuedBytes() <= ConnectionWindow::MaxQueuedDraw + 65535);
         QCOMPARE(m_window->terminal().bytesDrawn() % 60000, 0);
         QVERIFY2(responsiveness.longestGap() < 700, qPrintable(QString::number(responsiveness.longestGap())));
         QCOMPARE(m_window->status(), QStringLiteral("Receipt from 127.0.0.7"));
@@ -311,13 +311,13 @@ private slots:
     void resetInMidSession_data()
     {
         QTest::addColumn<QString>("window");
-        QTest::newRow("servertest") << "servertest";
-        QTest::newRow("clienttest") << "clienttest";
+        QTest::newRow("serverConnect") << "serverConnect";
+        QTest::newRow("clientConnect") << "clientConnect";
     }
     void resetInMidSession()
     {
         QFETCH(QString, window);
-        const bool server = window == QLatin1String("servertest");
+        const bool server = window == QLatin1String("serverConnect");
         QTcpServer readerPort;
         QPointer<QTcpSocket> peer;
         QTcpSocket readerClient;
@@ -362,14 +362,14 @@ private slots:
     void everyByteValueReceived_data()
     {
         QTest::addColumn<QString>("window");
-        QTest::newRow("servertest") << "servertest";
-        QTest::newRow("clienttest") << "clienttest";
-        QTest::newRow("udpform") << "udpform";
+        QTest::newRow("serverConnect") << "serverConnect";
+        QTest::newRow("clientConnect") << "clientConnect";
+        QTest::newRow("udpConnect") << "udpConnect";
     }
     void everyByteValueReceived()
     {
         QFETCH(QString, window);
-        const char mode = window == QLatin1String("servertest") ? '0' : window == QLatin1String("clienttest") ? '1' : '2';
+        const char mode = window == QLatin1String("serverConnect") ? '0' : window == QLatin1String("clientConnect") ? '1' : '2';
         ReaderConfig config = readerConfig(mode);
         if (mode != '2')
             config.data.stream = DataBehaviour::AllByteValues;
@@ -396,11 +396,11 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("kind");
         // Each failed connect runs its wait to the limit: 100 of each kind.
-        QTest::newRow("server: data and control port refused") << "servertest" << "refused";
-        QTest::newRow("client: listen and stop") << "clienttest" << "cycle";
-        QTest::newRow("client: port in use") << "clienttest" << "busy";
-        QTest::newRow("udp: listen and stop") << "udpform" << "cycle";
-        QTest::newRow("udp: port in use") << "udpform" << "busy";
+        QTest::newRow("server: data and control port refused") << "serverConnect" << "refused";
+        QTest::newRow("client: listen and stop") << "clientConnect" << "cycle";
+        QTest::newRow("client: port in use") << "clientConnect" << "busy";
+        QTest::newRow("udp: listen and stop") << "udpConnect" << "cycle";
+        QTest::newRow("udp: port in use") << "udpConnect" << "busy";
     }
     void failedAttemptsLeaveNoDescriptors()
     {
@@ -410,13 +410,13 @@ private slots:
         QTcpServer tcpOccupant;
         QUdpSocket udpOccupant;
         if (kind == QLatin1String("busy")) {
-            if (window == QLatin1String("clienttest"))
+            if (window == QLatin1String("clientConnect"))
                 QVERIFY(tcpOccupant.listen(QHostAddress::AnyIPv4, 57));
             else
                 QVERIFY(udpOccupant.bind(QHostAddress::AnyIPv4, 57, QAbstractSocket::DontShareAddress));
         }
         openWindow(window);
-        const bool server = window == QLatin1String("servertest");
+        const bool server = window == QLatin1String("serverConnect");
         if (server) {
             field(m_window.get(), "Text2")->setText(QString::number(RefusingPort));
             field(m_window.get(), "Text4")->setText(QString::number(RefusingPort));
@@ -443,7 +443,7 @@ private slots:
         } else if (kind == QLatin1String("busy"))
             QCOMPARE(m_window->status(), QStringLiteral("Unable to Listen"));
         else
-            QCOMPARE(m_window->status(), window == QLatin1String("udpform") ? QStringLiteral("Offline")
+            QCOMPARE(m_window->status(), window == QLatin1String("udpConnect") ? QStringLiteral("Offline")
                                                                             : QStringLiteral("Disconnected"));
         click(m_window.get(), "Label3");
         QTRY_COMPARE(openFileDescriptorCount(), descriptors);
@@ -456,8 +456,8 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("listening");
-        QTest::newRow("clienttest") << "clienttest" << "Waiting for Connection";
-        QTest::newRow("udpform") << "udpform" << "Online";
+        QTest::newRow("clientConnect") << "clientConnect" << "Waiting for Connection";
+        QTest::newRow("udpConnect") << "udpConnect" << "Online";
     }
     void listenWithoutPrivilege()
     {
@@ -490,15 +490,15 @@ private slots:
     void listenOnPortInUseExplained_data()
     {
         QTest::addColumn<QString>("window");
-        QTest::newRow("clienttest") << "clienttest";
-        QTest::newRow("udpform") << "udpform";
+        QTest::newRow("clientConnect") << "clientConnect";
+        QTest::newRow("udpConnect") << "udpConnect";
     }
     void listenOnPortInUseExplained()
     {
         QFETCH(QString, window);
         QTcpServer tcpOccupant;
         QUdpSocket udpOccupant;
-        if (window == QLatin1String("udpform"))
+        if (window == QLatin1String("udpConnect"))
             QVERIFY(udpOccupant.bind(QHostAddress::AnyIPv4, 57, QAbstractSocket::DontShareAddress));
         else
             QVERIFY(tcpOccupant.listen(QHostAddress::AnyIPv4, 57));
@@ -514,7 +514,7 @@ private slots:
     {
         QUdpSocket occupant;
         QVERIFY(occupant.bind(QHostAddress::AnyIPv4, 57, QAbstractSocket::DontShareAddress));
-        openWindow(QStringLiteral("udpform"));
+        openWindow(QStringLiteral("udpConnect"));
         click(m_window.get(), "Label2");
         QCOMPARE(texts(*m_statuses), QStringList{"Unable to Listen"});
         QVERIFY(!m_window->terminal().connected());
@@ -536,22 +536,22 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString invalidAddress = QStringLiteral("Invalid IP Address");
         for (const char *address : {"127.0.0.x7", "127 .0.0.7", "1 2.0.0.7", "a.b.c.d", "1.2.3", ""}) {
-            QTest::addRow("server address '%s'", address) << "servertest" << "Text3" << address << invalidAddress;
-            QTest::addRow("udp address '%s'", address) << "udpform" << "Text3" << address << invalidAddress;
+            QTest::addRow("server address '%s'", address) << "serverConnect" << "Text3" << address << invalidAddress;
+            QTest::addRow("udp address '%s'", address) << "udpConnect" << "Text3" << address << invalidAddress;
         }
         for (const char *port : {"5x", "abc", "0", "65536", "99999", "-1"}) {
             // Data and control port of Server Connect end silently (the failure exit).
-            QTest::addRow("server data port '%s'", port) << "servertest" << "Text2" << port << "";
-            QTest::addRow("server control port '%s'", port) << "servertest" << "Text4" << port << "";
-            QTest::addRow("client data port '%s'", port) << "clienttest" << "Text2" << port << "Invalid Data Port";
-            QTest::addRow("udp receive port '%s'", port) << "udpform" << "Text2" << port << "Invalid Receive Port";
-            QTest::addRow("udp data port '%s'", port) << "udpform" << "Text1" << port << "Invalid Data Port";
+            QTest::addRow("server data port '%s'", port) << "serverConnect" << "Text2" << port << "";
+            QTest::addRow("server control port '%s'", port) << "serverConnect" << "Text4" << port << "";
+            QTest::addRow("client data port '%s'", port) << "clientConnect" << "Text2" << port << "Invalid Data Port";
+            QTest::addRow("udp receive port '%s'", port) << "udpConnect" << "Text2" << port << "Invalid Receive Port";
+            QTest::addRow("udp data port '%s'", port) << "udpConnect" << "Text1" << port << "Invalid Data Port";
         }
-        QTest::newRow("server blank data port") << "servertest" << "Text2" << "  " << "Invalid Data Port";
-        QTest::newRow("server blank control port") << "servertest" << "Text4" << " " << "Invalid Control Port";
-        QTest::newRow("client blank data port") << "clienttest" << "Text2" << "   " << "Invalid Data Port";
-        QTest::newRow("udp blank receive port") << "udpform" << "Text2" << " " << "Invalid Receive Port";
-        QTest::newRow("udp blank data port") << "udpform" << "Text1" << "    " << "Invalid Data Port";
+        QTest::newRow("server blank data port") << "serverConnect" << "Text2" << "  " << "Invalid Data Port";
+        QTest::newRow("server blank control port") << "serverConnect" << "Text4" << " " << "Invalid Control Port";
+        QTest::newRow("client blank data port") << "clientConnect" << "Text2" << "   " << "Invalid Data Port";
+        QTest::newRow("udp blank receive port") << "udpConnect" << "Text2" << " " << "Invalid Receive Port";
+        QTest::newRow("udp blank data port") << "udpConnect" << "Text1" << "    " << "Invalid Data Port";
     }
     void badInput()
     {
@@ -559,11 +559,11 @@ private slots:
         QFETCH(QString, fieldName);
         QFETCH(QString, text);
         QFETCH(QString, message);
-        const char mode = window == QLatin1String("servertest") ? '0' : window == QLatin1String("clienttest") ? '1' : '2';
+        const char mode = window == QLatin1String("serverConnect") ? '0' : window == QLatin1String("clientConnect") ? '1' : '2';
         SimulatedReader *reader = startReader(mode);
         openWindow(window);
         // A password makes Server Connect examine its control port.
-        if (window == QLatin1String("servertest"))
+        if (window == QLatin1String("serverConnect"))
             field(m_window.get(), "Text1")->setText(QStringLiteral("58203"));
         field(m_window.get(), qPrintable(fieldName))->setText(text);
         click(m_window.get(), "Label2");
@@ -571,7 +571,7 @@ private slots:
         QVERIFY(!m_window->terminal().connected());
         // The failure exit of a port that is not a number keeps the status;
         // a bad data port after a good login leaves only the login behind.
-        if (!(window == QLatin1String("servertest") && fieldName == QLatin1String("Text2") && message.isEmpty()))
+        if (!(window == QLatin1String("serverConnect") && fieldName == QLatin1String("Text2") && message.isEmpty()))
             QVERIFY2(m_statuses->isEmpty(), qPrintable(texts(*m_statuses).join(QLatin1Char('/'))));
         QCOMPARE(socket("Winsock1")->State(), int(SocketControl::Closed));
         QCOMPARE(socket("Winsock2")->State(), int(SocketControl::Closed));
@@ -593,7 +593,7 @@ private slots:
     {
         QFETCH(QString, port);
         SimulatedReader *reader = startReader('1');
-        openWindow(QStringLiteral("clienttest"));
+        openWindow(QStringLiteral("clientConnect"));
         field(m_window.get(), "Text4")->setText(port);
         field(m_window.get(), "Text1")->setText(QStringLiteral("58203"));
         click(m_window.get(), "Label2");
@@ -612,18 +612,18 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("password");
         QTest::addColumn<QByteArray>("line");
-        QTest::newRow("server inner blank") << "servertest" << "58 03" << QByteArray("PASS58 03\r");
-        QTest::newRow("server blanks around") << "servertest" << " 582 " << QByteArray("PASS 582 \r");
-        QTest::newRow("server only blanks") << "servertest" << "     " << QByteArray();
-        QTest::newRow("client inner blank") << "clienttest" << "5 2" << QByteArray("PASS5 2\r");
-        QTest::newRow("client only blanks") << "clienttest" << "  " << QByteArray();
+        QTest::newRow("server inner blank") << "serverConnect" << "58 03" << QByteArray("PASS58 03\r");
+        QTest::newRow("server blanks around") << "serverConnect" << " 582 " << QByteArray("PASS 582 \r");
+        QTest::newRow("server only blanks") << "serverConnect" << "     " << QByteArray();
+        QTest::newRow("client inner blank") << "clientConnect" << "5 2" << QByteArray("PASS5 2\r");
+        QTest::newRow("client only blanks") << "clientConnect" << "  " << QByteArray();
     }
     void passwordsWithBlanks()
     {
         QFETCH(QString, window);
         QFETCH(QString, password);
         QFETCH(QByteArray, line);
-        const bool server = window == QLatin1String("servertest");
+        const bool server = window == QLatin1String("serverConnect");
         SimulatedReader *reader = startReader(server ? '0' : '1');
         openWindow(window);
         field(m_window.get(), "Text1")->setText(password);
@@ -661,31 +661,31 @@ private:
     }
     void openWindow(const QString &name)
     {
-        if (name == QLatin1String("servertest"))
-            m_window = std::make_unique<ServerTest>(*m_dialogs);
-        else if (name == QLatin1String("clienttest"))
-            m_window = std::make_unique<ClientTest>(*m_dialogs);
+        if (name == QLatin1String("serverConnect"))
+            m_window = std::make_unique<ServerConnectWindow>(*m_dialogs);
+        else if (name == QLatin1String("clientConnect"))
+            m_window = std::make_unique<ClientConnectWindow>(*m_dialogs);
         else
-            m_window = std::make_unique<UdpForm>(*m_dialogs);
+            m_window = std::make_unique<UdpConnectWindow>(*m_dialogs);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         if (QLineEdit *address = field(m_window.get(), "Text3"))
             address->setText(ReaderAddress);
-        m_statuses = std::make_unique<QSignalSpy>(m_window.get(), &ConnectionTestWindow::statusChanged);
+        m_statuses = std::make_unique<QSignalSpy>(m_window.get(), &ConnectionWindow::statusChanged);
     }
     SocketControl *socket(const char *name) { return m_window->findChild<SocketControl *>(QLatin1String(name)); }
     QByteArray replyBuffer() const
     {
-        if (auto *server = qobject_cast<ServerTest *>(m_window.get()))
+        if (auto *server = qobject_cast<ServerConnectWindow *>(m_window.get()))
             return server->replyBuffer();
-        if (auto *client = qobject_cast<ClientTest *>(m_window.get()))
+        if (auto *client = qobject_cast<ClientConnectWindow *>(m_window.get()))
             return client->replyBuffer();
         return {};
     }
 
     std::unique_ptr<ReaderSimulator> m_simulator;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<ConnectionTestWindow> m_window;
+    std::unique_ptr<ConnectionWindow> m_window;
     std::unique_ptr<QSignalSpy> m_statuses;
 };
 

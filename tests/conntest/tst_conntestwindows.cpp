@@ -1,9 +1,9 @@
-#include "clienttest.h"
+#include "clientconnectwindow.h"
 #include "scripteddialogs.h"
-#include "servertest.h"
+#include "serverconnectwindow.h"
 #include "terminalview.h"
 #include "twips.h"
-#include "udpform.h"
+#include "udpconnectwindow.h"
 #include "uikit.h"
 #include "windowtesting.h"
 
@@ -18,16 +18,16 @@
 using namespace conntesting;
 
 namespace {
-std::unique_ptr<ConnectionTestWindow> makeWindow(const QString &name, Dialogs &dialogs)
+std::unique_ptr<ConnectionWindow> makeWindow(const QString &name, Dialogs &dialogs)
 {
-    if (name == QLatin1String("servertest"))
-        return std::make_unique<ServerTest>(dialogs);
-    if (name == QLatin1String("clienttest"))
-        return std::make_unique<ClientTest>(dialogs);
-    return std::make_unique<UdpForm>(dialogs);
+    if (name == QLatin1String("serverConnect"))
+        return std::make_unique<ServerConnectWindow>(dialogs);
+    if (name == QLatin1String("clientConnect"))
+        return std::make_unique<ClientConnectWindow>(dialogs);
+    return std::make_unique<UdpConnectWindow>(dialogs);
 }
 
-const QStringList WindowNames{"servertest", "clienttest", "udpform"};
+const QStringList WindowNames{"serverConnect", "clientConnect", "udpConnect"};
 } // namespace
 
 // The windows without a network: controls, defaults, filters, and the
@@ -46,38 +46,38 @@ private slots:
             QTest::addRow("%s %s", window, name) << QString::fromLatin1(window) << QString::fromLatin1(name)
                                                  << QString::fromLatin1(text) << geometry;
         };
-        for (const char *w : {"servertest", "clienttest", "udpform"}) {
+        for (const char *w : {"serverConnect", "clientConnect", "udpConnect"}) {
             row(w, "pop1", "", QRect(600, 2640, 8535, 4395));
             row(w, "Label1(6)", "Use the F10 key to send a NULL character", QRect(660, 7080, 8415, 315));
             row(w, "Label4", "Clear Screen", QRect(7200, 7620, 1755, 315));
             row(w, "Label1(7)", "Current Status", QRect(3300, 1680, 2775, 255));
-            row(w, "Label2", strcmp(w, "servertest") == 0 ? "Connect" : "Listen", QRect(900, 1740, 1755, 315));
-            row(w, "Label3", strcmp(w, "servertest") == 0 ? "Disconnect" : "Stop", QRect(7080, 1740, 1755, 255));
-            row(w, "Label1(5)", strcmp(w, "udpform") == 0 ? "Offline" : "Disconnected", QRect(3360, 2040, 2655, 255));
+            row(w, "Label2", strcmp(w, "serverConnect") == 0 ? "Connect" : "Listen", QRect(900, 1740, 1755, 315));
+            row(w, "Label3", strcmp(w, "serverConnect") == 0 ? "Disconnect" : "Stop", QRect(7080, 1740, 1755, 255));
+            row(w, "Label1(5)", strcmp(w, "udpConnect") == 0 ? "Offline" : "Disconnected", QRect(3360, 2040, 2655, 255));
         }
-        row("servertest", "Label1(0)", "Connect to reader operating as a Server", QRect(1200, 120, 6855, 315));
-        row("servertest", "Label1(3)", "IP Address", QRect(840, 660, 1635, 315));
-        row("servertest", "Text3", "192.168.1.55", QRect(2700, 660, 1635, 315));
-        row("servertest", "Label1(4)", "Port Number", QRect(840, 1080, 1695, 315));
-        row("servertest", "Text2", "57", QRect(2700, 1080, 1635, 315));
-        row("servertest", "Label1(2)", "Control Port Number", QRect(4920, 660, 1875, 315));
-        row("servertest", "Text4", "87", QRect(7020, 660, 1635, 315));
-        row("servertest", "Label1(1)", "Password", QRect(4920, 1080, 1815, 315));
-        row("servertest", "Text1", "", QRect(7020, 1080, 1635, 315));
-        row("clienttest", "Label1(0)", "Connect with reader operating as a Client", QRect(1200, 120, 6855, 315));
-        row("clienttest", "Label1(4)", "Data Port Number", QRect(900, 840, 1695, 315));
-        row("clienttest", "Text2", "57", QRect(2760, 840, 1635, 315));
-        row("clienttest", "Label1(2)", "Control Port Number", QRect(5100, 600, 1875, 315));
-        row("clienttest", "Text4", "87", QRect(7200, 600, 1635, 315));
-        row("clienttest", "Label1(1)", "Password", QRect(5100, 1020, 1815, 315));
-        row("clienttest", "Text1", "", QRect(7200, 1020, 1635, 315));
-        row("udpform", "Label1(0)", "Connect to reader using UDP", QRect(1200, 120, 6855, 315));
-        row("udpform", "Label1(3)", "IP Address", QRect(840, 660, 1635, 315));
-        row("udpform", "Text3", "192.168.1.55", QRect(2700, 660, 1635, 315));
-        row("udpform", "Label1(1)", "ReceivePort Number", QRect(4740, 660, 1875, 315));
-        row("udpform", "Text2", "57", QRect(6720, 660, 1635, 315));
-        row("udpform", "Label1(4)", "Data Port Number", QRect(840, 1080, 1695, 315));
-        row("udpform", "Text1", "53002", QRect(2700, 1080, 1635, 315));
+        row("serverConnect", "Label1(0)", "Connect to reader operating as a Server", QRect(1200, 120, 6855, 315));
+        row("serverConnect", "Label1(3)", "IP Address", QRect(840, 660, 1635, 315));
+        row("serverConnect", "Text3", "192.168.1.55", QRect(2700, 660, 1635, 315));
+        row("serverConnect", "Label1(4)", "Port Number", QRect(840, 1080, 1695, 315));
+        row("serverConnect", "Text2", "57", QRect(2700, 1080, 1635, 315));
+        row("serverConnect", "Label1(2)", "Control Port Number", QRect(4920, 660, 1875, 315));
+        row("serverConnect", "Text4", "87", QRect(7020, 660, 1635, 315));
+        row("serverConnect", "Label1(1)", "Password", QRect(4920, 1080, 1815, 315));
+        row("serverConnect", "Text1", "", QRect(7020, 1080, 1635, 315));
+        row("clientConnect", "Label1(0)", "Connect with reader operating as a Client", QRect(1200, 120, 6855, 315));
+        row("clientConnect", "Label1(4)", "Data Port Number", QRect(900, 840, 1695, 315));
+        row("clientConnect", "Text2", "57", QRect(2760, 840, 1635, 315));
+        row("clientConnect", "Label1(2)", "Control Port Number", QRect(5100, 600, 1875, 315));
+        row("clientConnect", "Text4", "87", QRect(7200, 600, 1635, 315));
+        row("clientConnect", "Label1(1)", "Password", QRect(5100, 1020, 1815, 315));
+        row("clientConnect", "Text1", "", QRect(7200, 1020, 1635, 315));
+        row("udpConnect", "Label1(0)", "Connect to reader using UDP", QRect(1200, 120, 6855, 315));
+        row("udpConnect", "Label1(3)", "IP Address", QRect(840, 660, 1635, 315));
+        row("udpConnect", "Text3", "192.168.1.55", QRect(2700, 660, 1635, 315));
+        row("udpConnect", "Label1(1)", "ReceivePort Number", QRect(4740, 660, 1875, 315));
+        row("udpConnect", "Text2", "57", QRect(6720, 660, 1635, 315));
+        row("udpConnect", "Label1(4)", "Data Port Number", QRect(840, 1080, 1695, 315));
+        row("udpConnect", "Text1", "53002", QRect(2700, 1080, 1635, 315));
     }
     void controls()
     {
@@ -137,16 +137,16 @@ private slots:
         QTest::addColumn<int>("maxLength");
         QTest::addColumn<QByteArray>("typed");
         QTest::addColumn<QString>("result");
-        QTest::newRow("server Text3") << "servertest" << "Text3" << 15 << QByteArray("1a.2 b") << "1.2";
-        QTest::newRow("server Text2") << "servertest" << "Text2" << 5 << QByteArray("1.2x3456") << "12345";
-        QTest::newRow("server Text4") << "servertest" << "Text4" << 5 << QByteArray("8.7") << "87";
-        QTest::newRow("server Text1") << "servertest" << "Text1" << 5 << QByteArray(" a.B!z") << " a.B!";
-        QTest::newRow("client Text2") << "clienttest" << "Text2" << 5 << QByteArray("5.7") << "57";
-        QTest::newRow("client Text4") << "clienttest" << "Text4" << 5 << QByteArray("x87") << "87";
-        QTest::newRow("client Text1") << "clienttest" << "Text1" << 5 << QByteArray("pw d") << "pw d";
-        QTest::newRow("udp Text3") << "udpform" << "Text3" << 15 << QByteArray("10.0.x0.7") << "10.0.0.7";
-        QTest::newRow("udp Text2 drops a point") << "udpform" << "Text2" << 5 << QByteArray("5.7") << "57";
-        QTest::newRow("udp Text1 unfiltered") << "udpform" << "Text1" << 5 << QByteArray("5x.7") << "5x.7";
+        QTest::newRow("server Text3") << "serverConnect" << "Text3" << 15 << QByteArray("1a.2 b") << "1.2";
+        QTest::newRow("server Text2") << "serverConnect" << "Text2" << 5 << QByteArray("1.2x3456") << "12345";
+        QTest::newRow("server Text4") << "serverConnect" << "Text4" << 5 << QByteArray("8.7") << "87";
+        QTest::newRow("server Text1") << "serverConnect" << "Text1" << 5 << QByteArray(" a.B!z") << " a.B!";
+        QTest::newRow("client Text2") << "clientConnect" << "Text2" << 5 << QByteArray("5.7") << "57";
+        QTest::newRow("client Text4") << "clientConnect" << "Text4" << 5 << QByteArray("x87") << "87";
+        QTest::newRow("client Text1") << "clientConnect" << "Text1" << 5 << QByteArray("pw d") << "pw d";
+        QTest::newRow("udp Text3") << "udpConnect" << "Text3" << 15 << QByteArray("10.0.x0.7") << "10.0.0.7";
+        QTest::newRow("udp Text2 drops a point") << "udpConnect" << "Text2" << 5 << QByteArray("5.7") << "57";
+        QTest::newRow("udp Text1 unfiltered") << "udpConnect" << "Text1" << 5 << QByteArray("5x.7") << "5x.7";
     }
     void fieldLimitsAndFilters()
     {
@@ -172,9 +172,9 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("servertest") << "servertest" << QStringList{"Text3", "Text2", "Text4", "Text1", "pop1"};
-        QTest::newRow("clienttest") << "clienttest" << QStringList{"Text2", "Text4", "Text1", "pop1"};
-        QTest::newRow("udpform") << "udpform" << QStringList{"Text3", "Text2", "Text1", "pop1"};
+        QTest::newRow("serverConnect") << "serverConnect" << QStringList{"Text3", "Text2", "Text4", "Text1", "pop1"};
+        QTest::newRow("clientConnect") << "clientConnect" << QStringList{"Text2", "Text4", "Text1", "pop1"};
+        QTest::newRow("udpConnect") << "udpConnect" << QStringList{"Text3", "Text2", "Text1", "pop1"};
     }
     void tabOrder()
     {
@@ -251,7 +251,7 @@ private slots:
     void hugeArrivalIsDrawnInSlices()
     {
         ScriptedDialogs dialogs;
-        ServerTest w(dialogs);
+        ServerConnectWindow w(dialogs);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.terminal().setConnected(true);
@@ -276,7 +276,7 @@ private slots:
     void screenPaintsTheModel()
     {
         ScriptedDialogs dialogs;
-        ServerTest w(dialogs);
+        ServerConnectWindow w(dialogs);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.terminal().setConnected(true);
@@ -320,16 +320,16 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("fieldName");
         QTest::addColumn<QString>("name");
-        QTest::newRow("server address") << "servertest" << "Text3" << "IP Address";
-        QTest::newRow("server data port") << "servertest" << "Text2" << "Port Number";
-        QTest::newRow("server control port") << "servertest" << "Text4" << "Control Port Number";
-        QTest::newRow("server password") << "servertest" << "Text1" << "Password";
-        QTest::newRow("client data port") << "clienttest" << "Text2" << "Data Port Number";
-        QTest::newRow("client control port") << "clienttest" << "Text4" << "Control Port Number";
-        QTest::newRow("client password") << "clienttest" << "Text1" << "Password";
-        QTest::newRow("udp address") << "udpform" << "Text3" << "IP Address";
-        QTest::newRow("udp receive port") << "udpform" << "Text2" << "ReceivePort Number";
-        QTest::newRow("udp data port") << "udpform" << "Text1" << "Data Port Number";
+        QTest::newRow("server address") << "serverConnect" << "Text3" << "IP Address";
+        QTest::newRow("server data port") << "serverConnect" << "Text2" << "Port Number";
+        QTest::newRow("server control port") << "serverConnect" << "Text4" << "Control Port Number";
+        QTest::newRow("server password") << "serverConnect" << "Text1" << "Password";
+        QTest::newRow("client data port") << "clientConnect" << "Text2" << "Data Port Number";
+        QTest::newRow("client control port") << "clientConnect" << "Text4" << "Control Port Number";
+        QTest::newRow("client password") << "clientConnect" << "Text1" << "Password";
+        QTest::newRow("udp address") << "udpConnect" << "Text3" << "IP Address";
+        QTest::newRow("udp receive port") << "udpConnect" << "Text2" << "ReceivePort Number";
+        QTest::newRow("udp data port") << "udpConnect" << "Text1" << "Data Port Number";
     }
     void accessibleNames()
     {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "connectiontestwindow.h"
+#include "connectionwindow.h"
 #include "terminalscreen.h"
 
 #include <QLabel>
@@ -14,19 +14,19 @@
 // cells as text, and screenshots.
 namespace conntesting {
 
-inline void key(ConnectionTestWindow *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+inline void key(ConnectionWindow *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QTest::keyClick(window->windowHandle(), key, modifiers);
 }
 
-inline void type(ConnectionTestWindow *window, const QByteArray &text)
+inline void type(ConnectionWindow *window, const QByteArray &text)
 {
     for (char c : text)
         QTest::keyClick(window->windowHandle(), c);
 }
 
 // Alt held, the keypad digits typed (Num Lock on), Alt released.
-inline void altCode(ConnectionTestWindow *window, const QByteArray &digits)
+inline void altCode(ConnectionWindow *window, const QByteArray &digits)
 {
     QWindow *handle = window->windowHandle();
     QTest::simulateEvent(handle, true, Qt::Key_Alt, Qt::NoModifier, QString(), false);
@@ -43,7 +43,7 @@ inline void altCode(ConnectionTestWindow *window, const QByteArray &digits)
 // The screen as text: each drawn cell as its glyph or "<HEX>", each cell
 // prefixed by 'k' (black, sent) or 'r' (red, received), lines joined by '|'
 // up to the last line drawn.
-inline QString screenText(ConnectionTestWindow *window)
+inline QString screenText(ConnectionWindow *window)
 {
     TerminalScreen &screen = window->terminal();
     QStringList lines;

@@ -1,13 +1,13 @@
 #include "changeaddress.h"
 #include "identifyreply.h"
-#include "lansearch.h"
-#include "module1.h"
+#include "localsearchwindow.h"
+#include "addresschecks.h"
 #include "privatenetwork.h"
 #include "readersimulator.h"
 #include "resources.h"
 #include "scripteddialogs.h"
 #include "uikit.h"
-#include "wansearch.h"
+#include "widesearchwindow.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -160,15 +160,15 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         // Bounded in count and time; the window reads between batches.
-        while (sent < LanSearch::MaxListLines + Extra && clock.elapsed() < 60000) {
+        while (sent < LocalSearchWindow::MaxListLines + Extra && clock.elapsed() < 60000) {
             for (int i = 0; i < 500; ++i, ++sent)
                 QCOMPARE(flooder.writeDatagram(reply, QHostAddress(QStringLiteral("127.0.0.1")), 53001), reply.size());
-            QTRY_COMPARE_WITH_TIMEOUT(qMin(m_lanList->count(), LanSearch::MaxListLines),
-                                      qMin(sent, LanSearch::MaxListLines), 10000);
+            QTRY_COMPARE_WITH_TIMEOUT(qMin(m_lanList->count(), LocalSearchWindow::MaxListLines),
+                                      qMin(sent, LocalSearchWindow::MaxListLines), 10000);
         }
-        QVERIFY(sent >= LanSearch::MaxListLines + Extra);
+        QVERIFY(sent >= LocalSearchWindow::MaxListLines + Extra);
         QTest::qWait(50);
-        QCOMPARE(m_lanList->count(), LanSearch::MaxListLines);
+        QCOMPARE(m_lanList->count(), LocalSearchWindow::MaxListLines);
         QTest::keyClick(m_lan->windowHandle(), Qt::Key_F1);
         QCOMPARE(m_lanList->count(), 0);
         QCOMPARE(flooder.writeDatagram(reply, QHostAddress(QStringLiteral("127.0.0.1")), 53001), reply.size());
@@ -291,7 +291,7 @@ private slots:
         startSimulator();
         openWan(QStringLiteral("127.0.255.25 "), QStringLiteral("87"));
         // Stops after the first address: the flag is cleared when the scan starts.
-        QTimer::singleShot(0, m_wan, &WanSearch::stopScan);
+        QTimer::singleShot(0, m_wan, &WideSearchWindow::stopScan);
         m_wan->runScan();
         QCOMPARE(m_dialogs->messages, QStringList());
         QCOMPARE(m_wanList->count(), 1);
@@ -385,7 +385,7 @@ private slots:
         }
         QCOMPARE(m_dialogs->messages.size(), 50);
         for (int i = 0; i < 20; ++i) {
-            auto *window = new LanSearch(*m_dialogs);
+            auto *window = new LocalSearchWindow(*m_dialogs);
             window->startSearch();
             QCoreApplication::processEvents();
             delete window;
@@ -422,7 +422,7 @@ private:
     }
     void openLan()
     {
-        m_lan = new LanSearch(*m_dialogs);
+        m_lan = new LocalSearchWindow(*m_dialogs);
         m_lan->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_lan));
         m_lanList = m_lan->findChild<QListWidget *>(QStringLiteral("List1"));
@@ -430,7 +430,7 @@ private:
     }
     void openWan(const QString &start, const QString &port)
     {
-        m_wan = new WanSearch(*m_dialogs);
+        m_wan = new WideSearchWindow(*m_dialogs);
         m_wan->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_wan));
         m_wanList = m_wan->findChild<QListWidget *>(QStringLiteral("List1"));
@@ -449,9 +449,9 @@ private:
 
     ScriptedDialogs *m_dialogs = nullptr;
     ReaderSimulator *m_simulator = nullptr;
-    LanSearch *m_lan = nullptr;
+    LocalSearchWindow *m_lan = nullptr;
     QListWidget *m_lanList = nullptr;
-    WanSearch *m_wan = nullptr;
+    WideSearchWindow *m_wan = nullptr;
     QListWidget *m_wanList = nullptr;
 };
 

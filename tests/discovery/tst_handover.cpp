@@ -1,12 +1,12 @@
-#include "lansearch.h"
-#include "menuform.h"
-#include "module1.h"
+#include "localsearchwindow.h"
+#include "taskmenu.h"
+#include "addresschecks.h"
 #include "privatenetwork.h"
 #include "readersimulator.h"
 #include "scripteddialogs.h"
-#include "tcp21main.h"
+#include "mainwindow.h"
 #include "uikit.h"
-#include "wansearch.h"
+#include "widesearchwindow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -52,8 +52,8 @@ private slots:
 
     void fromLocalSearch()
     {
-        m_main->menuform()->label1Click(menu::LocalNetworkSearch);
-        auto *window = qobject_cast<LanSearch *>(m_main->existingTaskWindow(menu::LocalNetworkSearch));
+        m_main->taskMenu()->label1Click(menu::LocalNetworkSearch);
+        auto *window = qobject_cast<LocalSearchWindow *>(m_main->existingTaskWindow(menu::LocalNetworkSearch));
         QVERIFY(window);
         QVERIFY(window->isVisible());
         auto *list = window->findChild<QListWidget *>(QStringLiteral("List1"));
@@ -66,8 +66,8 @@ private slots:
     void fromWideAreaSearch()
     {
         waits::setTickMs(20);
-        m_main->menuform()->label1Click(menu::WideNetworkSearch);
-        auto *window = qobject_cast<WanSearch *>(m_main->existingTaskWindow(menu::WideNetworkSearch));
+        m_main->taskMenu()->label1Click(menu::WideNetworkSearch);
+        auto *window = qobject_cast<WideSearchWindow *>(m_main->existingTaskWindow(menu::WideNetworkSearch));
         QVERIFY(window);
         window->findChild<QLineEdit *>(QStringLiteral("Text3"))->setText(QStringLiteral("127.0.0.61"));
         window->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("1087"));
@@ -108,14 +108,14 @@ private:
         }
         QCOMPARE(top, static_cast<QWidget *>(m_program));
         for (int i = 0; i < menu::EntryCount; ++i) {
-            const QColor colour = m_main->menuform()->entry(i)->palette().color(QPalette::WindowText);
+            const QColor colour = m_main->taskMenu()->entry(i)->palette().color(QPalette::WindowText);
             QCOMPARE(colour, i == menu::ProgramReader ? QColor(255, 255, 0) : QColor(255, 255, 255));
         }
     }
 
     ScriptedDialogs *m_dialogs = nullptr;
     ReaderSimulator *m_simulator = nullptr;
-    Tcp21Main *m_main = nullptr;
+    MainWindow *m_main = nullptr;
     TaskWindow *m_program = nullptr;
 };
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "controlnumbers.h"
-#include "module1.h"
+#include "addresschecks.h"
 #include "readersimulator.h"
 #include "scripteddialogs.h"
 #include "socketcontrol.h"
-#include "wideprogram.h"
+#include "programreaderwindow.h"
 
 #include <QCheckBox>
 #include <QHostAddress>
@@ -36,7 +36,7 @@ protected:
         m_simulator = new ReaderSimulator;
         m_simulator->setMulticastEnabled(false);
         m_dialogs = new ScriptedDialogs;
-        m_window = new WideProgram(*m_dialogs);
+        m_window = new ProgramReaderWindow(*m_dialogs);
         m_window->setup(QStringLiteral("192.168.1.55"), QStringLiteral("87"));
     }
     void stopFixture()
@@ -72,7 +72,7 @@ protected:
 
     ReaderSimulator *m_simulator = nullptr;
     ScriptedDialogs *m_dialogs = nullptr;
-    WideProgram *m_window = nullptr;
+    ProgramReaderWindow *m_window = nullptr;
 
 private:
     int m_nextAddress;

@@ -1,5 +1,5 @@
 #include "commandlanguage.h"
-#include "module1.h"
+#include "addresschecks.h"
 #include "replybuffer.h"
 #include "settingrun.h"
 #include "statreply.h"

@@ -2,7 +2,7 @@
 // and many failed exchanges: no crash, no wait beyond its limit, bounded
 // memory, every socket closed.
 #include "commandlanguage.h"
-#include "module1.h"
+#include "addresschecks.h"
 #include "programtesting.h"
 #include "privatenetwork.h"
 #include "readersimulator.h"
@@ -10,7 +10,7 @@
 #include "scripteddialogs.h"
 #include "socketcontrol.h"
 #include "uikit.h"
-#include "wideprogram.h"
+#include "programreaderwindow.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -4,10 +4,10 @@
 // the framed main window. Runs on an X display of its own, under a window
 // manager where one is installed (scripts/xdesktop).
 #include "dialogs.h"
-#include "menuform.h"
+#include "taskmenu.h"
 #include "qtdialogs.h"
 #include "scripteddialogs.h"
-#include "tcp21main.h"
+#include "mainwindow.h"
 #include "twips.h"
 #include "uikit.h"
 
@@ -89,7 +89,7 @@ void TestDesktop::initTestCase()
 void TestDesktop::mainWindowTitle()
 {
     ScriptedDialogs dialogs;
-    std::unique_ptr<Tcp21Main> main(Main(dialogs));
+    std::unique_ptr<MainWindow> main(Main(dialogs));
     QVERIFY(QTest::qWaitForWindowExposed(main.get()));
     QTRY_COMPARE(shownTitle(main.get()), QStringLiteral("ZAV   Tcp/ip Utility V2.2"));
 }
@@ -108,7 +108,7 @@ void TestDesktop::dialogTitles()
 {
     QFETCH(QString, kind);
     ScriptedDialogs scripted;
-    std::unique_ptr<Tcp21Main> main(Main(scripted));
+    std::unique_ptr<MainWindow> main(Main(scripted));
     QVERIFY(QTest::qWaitForWindowExposed(main.get()));
 
     QString seen;
@@ -154,7 +154,7 @@ void TestDesktop::outerSizeIncludesTheFrame()
     if (!windowManagerRunning())
         QSKIP("no window manager draws frames on this display");
     ScriptedDialogs dialogs;
-    std::unique_ptr<Tcp21Main> main(Main(dialogs));
+    std::unique_ptr<MainWindow> main(Main(dialogs));
     QVERIFY(QTest::qWaitForWindowExposed(main.get()));
     const QSize outer(twips(12500), twips(9000));
     QList<int> extents;
@@ -163,7 +163,7 @@ void TestDesktop::outerSizeIncludesTheFrame()
     // As the window manager sees it: the inside and the frame around it.
     QTRY_COMPARE(main->size() + QSize(extents.at(0) + extents.at(1), extents.at(2) + extents.at(3)), outer);
     QCOMPARE(main->frameGeometry().size(), outer);
-    QTRY_COMPARE(main->menuform()->height(), outer.height());
+    QTRY_COMPARE(main->taskMenu()->height(), outer.height());
 }
 
 int main(int argc, char *argv[])

@@ -1,13 +1,13 @@
 // Keys stay in the task window in front: a connected Server Connect that
 // another window covers receives nothing, whatever is typed and however
 // often Tab and Shift+Tab are pressed.
-#include "menuform.h"
-#include "module1.h"
+#include "taskmenu.h"
+#include "addresschecks.h"
 #include "privatenetwork.h"
 #include "readersimulator.h"
 #include "scripteddialogs.h"
 #include "taskwindow.h"
-#include "tcp21main.h"
+#include "mainwindow.h"
 #include "uikit.h"
 
 #include <QApplication>
@@ -44,11 +44,11 @@ private slots:
 
 private:
     void press(Press kind);
-    QWidget *entry(int index) const { return m_main->menuform()->entry(index); }
+    QWidget *entry(int index) const { return m_main->taskMenu()->entry(index); }
 
     std::unique_ptr<ReaderSimulator> m_simulator;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
-    Tcp21Main *m_main = nullptr;
+    MainWindow *m_main = nullptr;
     SimulatedReader *m_reader = nullptr;
     QWidget *m_server = nullptr;
 };

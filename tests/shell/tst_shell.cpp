@@ -1,8 +1,8 @@
-#include "menuform.h"
+#include "taskmenu.h"
 #include "qtdialogs.h"
 #include "scripteddialogs.h"
 #include "taskwindow.h"
-#include "tcp21main.h"
+#include "mainwindow.h"
 #include "twips.h"
 #include "uikit.h"
 
@@ -15,12 +15,12 @@ namespace {
 const QColor Yellow(255, 255, 0);
 const QColor White(255, 255, 255);
 
-QColor entryColour(Tcp21Main *main, int index)
+QColor entryColour(MainWindow *main, int index)
 {
-    return main->menuform()->entry(index)->palette().color(QPalette::WindowText);
+    return main->taskMenu()->entry(index)->palette().color(QPalette::WindowText);
 }
 
-int yellowCount(Tcp21Main *main)
+int yellowCount(MainWindow *main)
 {
     int count = 0;
     for (int i = 0; i < menu::EntryCount; ++i)
@@ -29,7 +29,7 @@ int yellowCount(Tcp21Main *main)
 }
 
 // The task window drawn on top: the last visible sibling.
-QWidget *topTaskWindow(Tcp21Main *main)
+QWidget *topTaskWindow(MainWindow *main)
 {
     QWidget *top = nullptr;
     for (QObject *child : main->children()) {
@@ -62,7 +62,7 @@ private slots:
         QCOMPARE(m_main->windowTitle(), QStringLiteral("ZAV   Tcp/ip Utility V2.2"));
         QCOMPARE(m_main->frameGeometry().size(), QSize(twips(12500), twips(9000)));
         QCOMPARE(m_main->palette().color(QPalette::Window), QColor(192, 192, 192));
-        MenuForm *menu = m_main->menuform();
+        TaskMenu *menu = m_main->taskMenu();
         QVERIFY(menu->isVisible());
         QCOMPARE(menu->geometry(), QRect(0, 0, twips(2500), m_main->frameGeometry().height()));
         QCOMPARE(menu->palette().color(QPalette::Window), QColor(0, 128, 128));
@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(yellowCount(m_main), 1);
         QWidget *server = topTaskWindow(m_main);
         QVERIFY(server);
-        QCOMPARE(server->objectName(), QStringLiteral("servertest"));
+        QCOMPARE(server->objectName(), QStringLiteral("serverConnect"));
         QCOMPARE(server->pos(), QPoint(twips(2501), 0));
 
         TaskWindow *program = m_main->existingTaskWindow(menu::ProgramReader);
@@ -97,19 +97,19 @@ private slots:
     {
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("window");
-        QTest::newRow("0") << 0 << "lansearch";
-        QTest::newRow("1") << 1 << "wansearch";
-        QTest::newRow("2") << 2 << "wideprogram";
-        QTest::newRow("3") << 3 << "servertest";
-        QTest::newRow("4") << 4 << "clienttest";
-        QTest::newRow("5") << 5 << "udpform";
-        QTest::newRow("6") << 6 << "Flashdl";
+        QTest::newRow("0") << 0 << "localSearch";
+        QTest::newRow("1") << 1 << "wideSearch";
+        QTest::newRow("2") << 2 << "programReader";
+        QTest::newRow("3") << 3 << "serverConnect";
+        QTest::newRow("4") << 4 << "clientConnect";
+        QTest::newRow("5") << 5 << "udpConnect";
+        QTest::newRow("6") << 6 << "flashReader";
     }
     void menuEntriesOpenTheirWindows()
     {
         QFETCH(int, index);
         QFETCH(QString, window);
-        QTest::mouseClick(m_main->menuform()->entry(index), Qt::LeftButton);
+        QTest::mouseClick(m_main->taskMenu()->entry(index), Qt::LeftButton);
         QWidget *top = topTaskWindow(m_main);
         QCOMPARE(top->objectName(), window);
         QCOMPARE(top->pos(), QPoint(twips(2501), 0));
@@ -121,7 +121,7 @@ private slots:
     {
         QWidget *server = topTaskWindow(m_main);
         server->move(300, 200);
-        QTest::mouseClick(m_main->menuform()->entry(menu::ServerConnect), Qt::LeftButton);
+        QTest::mouseClick(m_main->taskMenu()->entry(menu::ServerConnect), Qt::LeftButton);
         QCOMPARE(server->pos(), QPoint(twips(2501), 0));
         QCOMPARE(topTaskWindow(m_main), server);
     }
@@ -129,23 +129,23 @@ private slots:
     void oneYellowAfterSeveralClicks()
     {
         for (int index : {0, 5, 2, 2, 6, 1}) {
-            QTest::mouseClick(m_main->menuform()->entry(index), Qt::LeftButton);
+            QTest::mouseClick(m_main->taskMenu()->entry(index), Qt::LeftButton);
             QCOMPARE(yellowCount(m_main), 1);
         }
         QCOMPARE(entryColour(m_main, 1), Yellow);
         QCOMPARE(entryColour(m_main, 3), White);
         // Windows stay open beneath the one on top, as they were.
         QVERIFY(m_main->existingTaskWindow(menu::LocalNetworkSearch)->isVisible());
-        QCOMPARE(topTaskWindow(m_main)->objectName(), QStringLiteral("wansearch"));
+        QCOMPARE(topTaskWindow(m_main)->objectName(), QStringLiteral("wideSearch"));
     }
 
     void panelFollowsHeight()
     {
         m_main->resize(m_main->width(), 400);
-        QTRY_COMPARE(m_main->menuform()->height(), m_main->frameGeometry().height());
+        QTRY_COMPARE(m_main->taskMenu()->height(), m_main->frameGeometry().height());
         m_main->resize(m_main->width(), 700);
-        QTRY_COMPARE(m_main->menuform()->height(), m_main->frameGeometry().height());
-        QCOMPARE(m_main->menuform()->width(), twips(2500));
+        QTRY_COMPARE(m_main->taskMenu()->height(), m_main->frameGeometry().height());
+        QCOMPARE(m_main->taskMenu()->width(), twips(2500));
     }
 
     void doClick3HandsOverReader()
@@ -153,7 +153,7 @@ private slots:
         TaskWindow *program = m_main->taskWindow(menu::ProgramReader);
         auto *text3 = program->findChild<QLineEdit *>("Text3");
         const QString passwordBefore = text3 ? text3->text() : QString();
-        m_main->menuform()->do_click3(QStringLiteral("127.0.0.42"), QStringLiteral("12345"));
+        m_main->taskMenu()->do_click3(QStringLiteral("127.0.0.42"), QStringLiteral("12345"));
         QCOMPARE(topTaskWindow(m_main), program);
         QCOMPARE(entryColour(m_main, menu::ProgramReader), Yellow);
         QCOMPARE(yellowCount(m_main), 1);
@@ -167,16 +167,16 @@ private slots:
     // the next time its entry is chosen.
     void goneWindowIsCreatedAfresh()
     {
-        QTest::mouseClick(m_main->menuform()->entry(6), Qt::LeftButton);
+        QTest::mouseClick(m_main->taskMenu()->entry(6), Qt::LeftButton);
         TaskWindow *flash = m_main->existingTaskWindow(menu::FlashReader);
         QVERIFY(flash);
         flash->findChild<QLineEdit *>("Text3")->setText(QStringLiteral("1.2.3.4"));
         delete flash;
         QVERIFY(!m_main->existingTaskWindow(menu::FlashReader));
-        QTest::mouseClick(m_main->menuform()->entry(6), Qt::LeftButton);
+        QTest::mouseClick(m_main->taskMenu()->entry(6), Qt::LeftButton);
         QWidget *top = topTaskWindow(m_main);
         QVERIFY(top);
-        QCOMPARE(top->objectName(), QStringLiteral("Flashdl"));
+        QCOMPARE(top->objectName(), QStringLiteral("flashReader"));
         QCOMPARE(top->pos(), QPoint(twips(2501), 0));
         QCOMPARE(top->findChild<QLineEdit *>("Text3")->text(), QString());
         QCOMPARE(yellowCount(m_main), 1);
@@ -186,7 +186,7 @@ private slots:
     void chosenWindowIsAboveTheOthers()
     {
         for (int index : {0, 1, 2, 4, 5, 6, 3}) {
-            QTest::mouseClick(m_main->menuform()->entry(index), Qt::LeftButton);
+            QTest::mouseClick(m_main->taskMenu()->entry(index), Qt::LeftButton);
             QCOMPARE(topTaskWindow(m_main), m_main->existingTaskWindow(index));
         }
         // What lies at a point inside the task windows belongs to the last one chosen.
@@ -212,7 +212,7 @@ private slots:
 
 private:
     ScriptedDialogs *m_dialogs = nullptr;
-    Tcp21Main *m_main = nullptr;
+    MainWindow *m_main = nullptr;
 };
 
 int main(int argc, char *argv[])

@@ -21,11 +21,11 @@ class SocketControl;
 // port ("Get  Parameters"), writes them back ("Set  Parameters") and restarts
 // the reader ("Reboot"). Each action runs inside its click, waiting with
 // events running; the window refuses a second action meanwhile.
-class WideProgram : public TaskWindow
+class ProgramReaderWindow : public TaskWindow
 {
     Q_OBJECT
 public:
-    explicit WideProgram(Dialogs &dialogs, QWidget *parent = nullptr);
+    explicit ProgramReaderWindow(Dialogs &dialogs, QWidget *parent = nullptr);
 
     // The window variables, for inspection.
     bool busy() const { return m_busy; }

@@ -21,12 +21,12 @@ class SocketControl;
 // port, keeps that login open, and sends a firmware image over the download
 // port (53005) in acknowledged 1024-byte blocks, then offers to restart the
 // reader with it.
-class Flashdl : public TaskWindow
+class FlashReaderWindow : public TaskWindow
 {
     Q_OBJECT
 public:
-    explicit Flashdl(Dialogs &dialogs, QWidget *parent = nullptr);
-    ~Flashdl() override;
+    explicit FlashReaderWindow(Dialogs &dialogs, QWidget *parent = nullptr);
+    ~FlashReaderWindow() override;
 
     // True from the moment a download passed its checks until it has ended.
     bool downloadRunning() const { return m_running; }

@@ -1,11 +1,11 @@
-#include "wansearch.h"
+#include "widesearchwindow.h"
 
 #include "addresswalk.h"
 #include "controlnumbers.h"
 #include "dialogs.h"
 #include "identifyreply.h"
 #include "keymap.h"
-#include "module1.h"
+#include "addresschecks.h"
 #include "readerlistmenu.h"
 #include "socketcontrol.h"
 #include "uikit.h"
@@ -31,8 +31,8 @@ constexpr int ReplyPassMs = 20;
 constexpr qint64 ReadPieceBytes = 64 * 1024;
 } // namespace
 
-WanSearch::WanSearch(Dialogs &dialogs, QWidget *parent)
-    : TaskWindow(QStringLiteral("wansearch"), 10500, 8385, parent), m_dialogs(dialogs)
+WideSearchWindow::WideSearchWindow(Dialogs &dialogs, QWidget *parent)
+    : TaskWindow(QStringLiteral("wideSearch"), 10500, 8385, parent), m_dialogs(dialogs)
 {
     const QFont labelFont = ui::arialBold(9);
     Label1[0] = ui::label(this, QStringLiteral("Label1(0)"), QStringLiteral("Search for Readers on a Wide Area Network"),
@@ -83,9 +83,9 @@ WanSearch::WanSearch(Dialogs &dialogs, QWidget *parent)
     tcpclient = new SocketControl(SocketControl::Tcp, this);
     tcpclient->setObjectName(QStringLiteral("tcpclient"));
 
-    connect(Label2, &ClickLabel::clicked, this, &WanSearch::runScan);
-    connect(Label5, &ClickLabel::clicked, this, &WanSearch::stopScan);
-    connect(List1, &QListWidget::itemDoubleClicked, this, &WanSearch::list1DblClick);
+    connect(Label2, &ClickLabel::clicked, this, &WideSearchWindow::runScan);
+    connect(Label5, &ClickLabel::clicked, this, &WideSearchWindow::stopScan);
+    connect(List1, &QListWidget::itemDoubleClicked, this, &WideSearchWindow::list1DblClick);
     m_listMenu = new ReaderListMenu(List1, m_dialogs,
                                     {QStringLiteral("IP Address"), QStringLiteral("MAC Address"),
                                      QStringLiteral("Reader Identification"), QStringLiteral("Control Port")},
@@ -97,10 +97,10 @@ WanSearch::WanSearch(Dialogs &dialogs, QWidget *parent)
     });
     connect(m_fastScan, &WideScan::readerFound, this,
             [this](const QString &, const IdentifyReply &reply) { addReader(reply, m_fastScanPort); });
-    connect(m_fastScan, &WideScan::finished, this, &WanSearch::scanOver);
+    connect(m_fastScan, &WideScan::finished, this, &WideSearchWindow::scanOver);
 }
 
-bool WanSearch::keyPreview(QKeyEvent *event)
+bool WideSearchWindow::keyPreview(QKeyEvent *event)
 {
     const int code = virtualKeyCode(event);
     if (code != keycode::F1 && code != keycode::F2)
@@ -114,7 +114,7 @@ bool WanSearch::keyPreview(QKeyEvent *event)
     return true;
 }
 
-void WanSearch::runScan()
+void WideSearchWindow::runScan()
 {
     // A scan lets events run while it waits; F1 then must not start a second
     // scan inside the first.
@@ -148,15 +148,15 @@ void WanSearch::runScan()
         runSerialScan();
 }
 
-void WanSearch::stopScan()
+void WideSearchWindow::stopScan()
 {
     stop = true;
     m_fastScan->stop();
 }
 
-void WanSearch::runSerialScan()
+void WideSearchWindow::runSerialScan()
 {
-    QPointer<WanSearch> self(this);
+    QPointer<WideSearchWindow> self(this);
     WideAreaWalk walk(Text3->text());
     QString address;
     while (!stop && walk.next(address)) {
@@ -172,7 +172,7 @@ void WanSearch::runSerialScan()
     scanOver();
 }
 
-void WanSearch::runFastScan()
+void WideSearchWindow::runFastScan()
 {
     WideScan::Options options;
     options.start = Text3->text();
@@ -184,7 +184,7 @@ void WanSearch::runFastScan()
     m_fastScan->start(options);
 }
 
-void WanSearch::addReader(const IdentifyReply &reply, quint16 port)
+void WideSearchWindow::addReader(const IdentifyReply &reply, quint16 port)
 {
     auto *item = new QListWidgetItem(wideAreaListLine(reply));
     item->setData(ReaderListMenu::CsvFieldsRole,
@@ -193,7 +193,7 @@ void WanSearch::addReader(const IdentifyReply &reply, quint16 port)
     List1->addItem(item);
 }
 
-void WanSearch::scanOver()
+void WideSearchWindow::scanOver()
 {
     Label3->hide();
     Check1->show();
@@ -201,9 +201,9 @@ void WanSearch::scanOver()
     m_scanning = false;
 }
 
-bool WanSearch::identifyAt(const QString &address, IdentifyReply &reply)
+bool WideSearchWindow::identifyAt(const QString &address, IdentifyReply &reply)
 {
-    QPointer<WanSearch> self(this);
+    QPointer<WideSearchWindow> self(this);
     // The port is read for every address, so an edit during the scan counts
     // from the next address on. Socket errors from here on are not reported:
     // a port text edited into no port makes Connect fail, and the address is
@@ -248,7 +248,7 @@ bool WanSearch::identifyAt(const QString &address, IdentifyReply &reply)
     return answered;
 }
 
-void WanSearch::list1DblClick(QListWidgetItem *item)
+void WideSearchWindow::list1DblClick(QListWidgetItem *item)
 {
     if (!item)
         return;

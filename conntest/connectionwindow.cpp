@@ -1,7 +1,7 @@
-#include "connectiontestwindow.h"
+#include "connectionwindow.h"
 
 #include "keymap.h"
-#include "module1.h"
+#include "addresschecks.h"
 #include "socketcontrol.h"
 #include "terminalview.h"
 #include "uikit.h"
@@ -16,7 +16,7 @@ namespace {
 constexpr qint64 SliceStep = 16 * 1024;
 } // namespace
 
-ConnectionTestWindow::ConnectionTestWindow(const QString &name, int widthTwips, int heightTwips, QWidget *parent)
+ConnectionWindow::ConnectionWindow(const QString &name, int widthTwips, int heightTwips, QWidget *parent)
     : TaskWindow(name, widthTwips, heightTwips, parent)
 {
     m_terminal.load();
@@ -27,16 +27,16 @@ ConnectionTestWindow::ConnectionTestWindow(const QString &name, int widthTwips, 
     m_hint->setAutoFillBackground(false);
     Label4 = addButton(QStringLiteral("Label4"), QStringLiteral("Clear Screen"), QStringLiteral("Shape3"),
                        QRect(7140, 7560, 1875, 435), QRect(7200, 7620, 1755, 315));
-    connect(Label4, &ClickLabel::clicked, this, &ConnectionTestWindow::clearScreen);
+    connect(Label4, &ClickLabel::clicked, this, &ConnectionWindow::clearScreen);
 }
 
-ClickLabel *ConnectionTestWindow::addButton(const QString &labelName, const QString &text, const QString &shapeName,
+ClickLabel *ConnectionWindow::addButton(const QString &labelName, const QString &text, const QString &shapeName,
                                             const QRect &shapeTwips, const QRect &labelTwips)
 {
     return actionButton(this, labelName, text, shapeName, shapeTwips, labelTwips, ui::sansSerifBold());
 }
 
-void ConnectionTestWindow::addActionButtons(const QString &leftText, const QString &rightText, ClickLabel *&left,
+void ConnectionWindow::addActionButtons(const QString &leftText, const QString &rightText, ClickLabel *&left,
                                             ClickLabel *&right)
 {
     left = addButton(QStringLiteral("Label2"), leftText, QStringLiteral("Shape1"), QRect(840, 1680, 1875, 435),
@@ -45,7 +45,7 @@ void ConnectionTestWindow::addActionButtons(const QString &leftText, const QStri
                       QRect(7080, 1740, 1755, 255));
 }
 
-void ConnectionTestWindow::arrangeTabOrder(const QList<QWidget *> &fields, ClickLabel *left, ClickLabel *right)
+void ConnectionWindow::arrangeTabOrder(const QList<QWidget *> &fields, ClickLabel *left, ClickLabel *right)
 {
     QList<QWidget *> order = fields;
     order << pop1 << left << right << Label4;
@@ -55,7 +55,7 @@ void ConnectionTestWindow::arrangeTabOrder(const QList<QWidget *> &fields, Click
         fields.first()->setFocus();
 }
 
-void ConnectionTestWindow::addStatusLine(const QString &initialText)
+void ConnectionWindow::addStatusLine(const QString &initialText)
 {
     const QFont arial = ui::arialBold(9);
     QLabel *caption = ui::label(this, QStringLiteral("Label1(7)"), QStringLiteral("Current Status"), arial,
@@ -68,20 +68,20 @@ void ConnectionTestWindow::addStatusLine(const QString &initialText)
     m_status->setAutoFillBackground(false);
 }
 
-void ConnectionTestWindow::setStatus(const QString &text, const QString &explanation)
+void ConnectionWindow::setStatus(const QString &text, const QString &explanation)
 {
     m_status->setToolTip(explanation);
     m_status->setText(text);
     emit statusChanged(text);
 }
 
-void ConnectionTestWindow::showListenFailure(const SocketControl &socket)
+void ConnectionWindow::showListenFailure(const SocketControl &socket)
 {
     setStatus(QStringLiteral("Unable to Listen"),
               listenFailureExplanation(socket.lastSocketError(), socket.LocalPort, socket.lastError()));
 }
 
-QString ConnectionTestWindow::listenFailureExplanation(QAbstractSocket::SocketError kind, int port,
+QString ConnectionWindow::listenFailureExplanation(QAbstractSocket::SocketError kind, int port,
                                                        const QString &systemMessage)
 {
     // Linux lets only privileged programs listen below 1024; the installed
@@ -97,12 +97,12 @@ QString ConnectionTestWindow::listenFailureExplanation(QAbstractSocket::SocketEr
     return systemMessage;
 }
 
-QString ConnectionTestWindow::status() const
+QString ConnectionWindow::status() const
 {
     return m_status ? m_status->text() : QString();
 }
 
-int ConnectionTestWindow::terminalKeyCode(const QKeyEvent *event)
+int ConnectionWindow::terminalKeyCode(const QKeyEvent *event)
 {
     // AltGr types characters (such as "@" on many layouts); it is not the Alt
     // key that starts a decimal code.
@@ -111,7 +111,7 @@ int ConnectionTestWindow::terminalKeyCode(const QKeyEvent *event)
     return virtualKeyCode(event);
 }
 
-bool ConnectionTestWindow::keyPreview(QKeyEvent *event)
+bool ConnectionWindow::keyPreview(QKeyEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         TerminalScreen::KeyResult result = m_terminal.keyDown(terminalKeyCode(event));
@@ -139,14 +139,14 @@ bool ConnectionTestWindow::keyPreview(QKeyEvent *event)
     return false;
 }
 
-void ConnectionTestWindow::changeEvent(QEvent *event)
+void ConnectionWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && !isActiveWindow())
         m_terminal.abandonComposition();
     TaskWindow::changeEvent(event);
 }
 
-void ConnectionTestWindow::send(const TerminalScreen::KeyResult &result)
+void ConnectionWindow::send(const TerminalScreen::KeyResult &result)
 {
     pop1->refresh();
     if (result.send.isEmpty())
@@ -157,7 +157,7 @@ void ConnectionTestWindow::send(const TerminalScreen::KeyResult &result)
         m_sendingSocket->SendData(result.send);
 }
 
-bool ConnectionTestWindow::isReaderAddress(const QString &text)
+bool ConnectionWindow::isReaderAddress(const QString &text)
 {
     if (!isvalidip(text))
         return false;
@@ -165,24 +165,24 @@ bool ConnectionTestWindow::isReaderAddress(const QString &text)
     return address.protocol() == QAbstractSocket::IPv4Protocol;
 }
 
-void ConnectionTestWindow::setReceivingSocket(SocketControl *socket)
+void ConnectionWindow::setReceivingSocket(SocketControl *socket)
 {
     m_receivingSocket = socket;
     if (socket->protocol() == SocketControl::Tcp)
         socket->setReadBufferSize(SocketReadLimit);
-    connect(socket, &SocketControl::DataArrival, this, &ConnectionTestWindow::receive);
+    connect(socket, &SocketControl::DataArrival, this, &ConnectionWindow::receive);
 }
 
-void ConnectionTestWindow::receive()
+void ConnectionWindow::receive()
 {
     takeArrivals();
     if (!m_sliceScheduled && m_terminal.hasQueued())
         drawSlice();
 }
 
-void ConnectionTestWindow::takeArrivals()
+void ConnectionWindow::takeArrivals()
 {
-    QPointer<ConnectionTestWindow> self(this);
+    QPointer<ConnectionWindow> self(this);
     while (self && m_receivingSocket && m_terminal.queuedBytes() < MaxQueuedDraw) {
         QByteArray bytes;
         if (m_receivingSocket->protocol() == SocketControl::Udp) {
@@ -203,14 +203,14 @@ void ConnectionTestWindow::takeArrivals()
     }
 }
 
-void ConnectionTestWindow::showreceived(const QByteArray &text)
+void ConnectionWindow::showreceived(const QByteArray &text)
 {
     m_terminal.queueReceived(text);
     if (!m_sliceScheduled)
         drawSlice();
 }
 
-void ConnectionTestWindow::drawSlice()
+void ConnectionWindow::drawSlice()
 {
     m_sliceScheduled = false;
     QElapsedTimer clock;
@@ -222,11 +222,11 @@ void ConnectionTestWindow::drawSlice()
     pop1->refresh();
     if (m_terminal.hasQueued()) {
         m_sliceScheduled = true;
-        QTimer::singleShot(0, this, &ConnectionTestWindow::drawSlice);
+        QTimer::singleShot(0, this, &ConnectionWindow::drawSlice);
     }
 }
 
-void ConnectionTestWindow::clearScreen()
+void ConnectionWindow::clearScreen()
 {
     m_terminal.clearScreen();
     pop1->refresh();

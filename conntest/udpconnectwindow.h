@@ -1,6 +1,6 @@
 #pragma once
 
-#include "connectiontestwindow.h"
+#include "connectionwindow.h"
 
 class Dialogs;
 class FilteredLineEdit;
@@ -9,11 +9,11 @@ class FilteredLineEdit;
 // typed goes out as a one-byte datagram to the reader's data port; every
 // datagram arriving on the local receive port is drawn, with its sender in
 // the status line.
-class UdpForm : public ConnectionTestWindow
+class UdpConnectWindow : public ConnectionWindow
 {
     Q_OBJECT
 public:
-    explicit UdpForm(Dialogs &dialogs, QWidget *parent = nullptr);
+    explicit UdpConnectWindow(Dialogs &dialogs, QWidget *parent = nullptr);
 
     void listenClick();
     void stopClick();

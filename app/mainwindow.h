@@ -6,26 +6,26 @@
 #include <array>
 
 class Dialogs;
-class MenuForm;
-class WideProgram;
+class TaskMenu;
+class ProgramReaderWindow;
 #include "controlnumbers.h"
 #include "taskwindow.h"
 
 // The main window: holds the menu panel and the seven task windows, one
 // instance of each, created the first time anything refers to it.
-class Tcp21Main : public QWidget
+class MainWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Tcp21Main(Dialogs &dialogs, QWidget *parent = nullptr);
-    ~Tcp21Main() override;
+    explicit MainWindow(Dialogs &dialogs, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
-    MenuForm *menuform() const { return m_menuform; }
+    TaskMenu *taskMenu() const { return m_taskMenu; }
     // The task window of a menu entry, created (not shown) on first reference.
     TaskWindow *taskWindow(int index);
     TaskWindow *existingTaskWindow(int index) const { return m_windows.at(size_t(index)); }
     // The Program Reader window, created (not shown) on first reference.
-    WideProgram *programReader();
+    ProgramReaderWindow *programReader();
     // Performs the menu click for "Server Connect".
     void startclick();
     // Sizes the window so that its outer size, frame and title bar included,
@@ -50,7 +50,7 @@ private:
     void keepFocusInFront(QWidget *old, QWidget *now);
 
     Dialogs &m_dialogs;
-    MenuForm *m_menuform = nullptr;
+    TaskMenu *m_taskMenu = nullptr;
     std::array<QPointer<TaskWindow>, menu::EntryCount> m_windows;
     QSize m_outerSize;  // the outer size still to be given once the frame is known
 };
@@ -62,4 +62,4 @@ void setApplicationIdentity();
 
 // The start-up sequence: sizes and shows the main window, docks the menu panel
 // and gives Program Reader its default reader address and control port.
-Tcp21Main *Main(Dialogs &dialogs);
+MainWindow *Main(Dialogs &dialogs);

@@ -1,13 +1,13 @@
 // The Program Reader window against simulated readers on 127.0.0.x: the bytes
 // each reader received, what the window shows and the texts of the dialogs.
-#include "module1.h"
+#include "addresschecks.h"
 #include "programtesting.h"
 #include "privatenetwork.h"
 #include "readersimulator.h"
 #include "scripteddialogs.h"
 #include "twips.h"
 #include "uikit.h"
-#include "wideprogram.h"
+#include "programreaderwindow.h"
 #include "commandlanguage.h"
 #include "socketcontrol.h"
 
@@ -45,11 +45,11 @@ QByteArray settingLines(bool withCid, const QByteArray &cid = "0")
 }
 } // namespace
 
-class TestWideProgram : public QObject, private ProgramReaderFixture
+class TestProgramReaderWindow : public QObject, private ProgramReaderFixture
 {
     Q_OBJECT
 public:
-    TestWideProgram() : ProgramReaderFixture(10) {}
+    TestProgramReaderWindow() : ProgramReaderFixture(10) {}
 
 private slots:
     void initTestCase() { ZAV_REQUIRE_PRIVATE_NETWORK(); }
@@ -107,17 +107,17 @@ private:
     QList<bool> checks() const;
 };
 
-void TestWideProgram::init()
+void TestProgramReaderWindow::init()
 {
     startFixture();
 }
 
-void TestWideProgram::cleanup()
+void TestProgramReaderWindow::cleanup()
 {
     stopFixture();
 }
 
-bool TestWideProgram::startSimulator()
+bool TestProgramReaderWindow::startSimulator()
 {
     QString error;
     const bool started = m_simulator->start(&error);
@@ -126,7 +126,7 @@ bool TestWideProgram::startSimulator()
     return started;
 }
 
-bool TestWideProgram::getFrom(SimulatedReader *reader)
+bool TestProgramReaderWindow::getFrom(SimulatedReader *reader)
 {
     target(reader);
     const qsizetype before = m_dialogs->messages.size();
@@ -134,7 +134,7 @@ bool TestWideProgram::getFrom(SimulatedReader *reader)
     return m_dialogs->messages.size() == before && !m_window->firmware().isEmpty();
 }
 
-QList<bool> TestWideProgram::checks() const
+QList<bool> TestProgramReaderWindow::checks() const
 {
     QList<bool> states;
     for (int n = 1; n <= 14; ++n)
@@ -142,7 +142,7 @@ QList<bool> TestWideProgram::checks() const
     return states;
 }
 
-void TestWideProgram::layout_data()
+void TestProgramReaderWindow::layout_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("twipsGeometry");
@@ -196,7 +196,7 @@ void TestWideProgram::layout_data()
     row("Label2(21)", QRect(300, 7200, 9135, 315), "", "");
 }
 
-void TestWideProgram::layout()
+void TestProgramReaderWindow::layout()
 {
     QFETCH(QString, name);
     QFETCH(QRect, twipsGeometry);
@@ -215,7 +215,7 @@ void TestWideProgram::layout()
     }
 }
 
-void TestWideProgram::fontsAndColours()
+void TestProgramReaderWindow::fontsAndColours()
 {
     QCOMPARE(m_window->size(), QSize(twips(10650), twips(8220)));
     QCOMPARE(m_window->palette().color(QPalette::Window), QColor(192, 192, 192));
@@ -248,9 +248,9 @@ void TestWideProgram::fontsAndColours()
     QCOMPARE(m_window->findChild<SocketControl *>(QStringLiteral("Winsock1"))->protocol(), SocketControl::Tcp);
 }
 
-void TestWideProgram::loadDefaults()
+void TestProgramReaderWindow::loadDefaults()
 {
-    WideProgram fresh(*m_dialogs);
+    ProgramReaderWindow fresh(*m_dialogs);
     auto t = [&fresh](int n) { return fresh.findChild<QLineEdit *>(QStringLiteral("Text%1").arg(n)); };
     QCOMPARE(t(3)->text(), QStringLiteral("58203"));
     for (int n = 4; n <= 15; ++n)
@@ -263,7 +263,7 @@ void TestWideProgram::loadDefaults()
     QVERIFY(fresh.cidcode().isEmpty());
 }
 
-void TestWideProgram::actionsAreAccessibleButtons_data()
+void TestProgramReaderWindow::actionsAreAccessibleButtons_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("name");
@@ -272,7 +272,7 @@ void TestWideProgram::actionsAreAccessibleButtons_data()
     QTest::newRow("reboot") << 20 << "Reboot";
 }
 
-void TestWideProgram::actionsAreAccessibleButtons()
+void TestProgramReaderWindow::actionsAreAccessibleButtons()
 {
     QFETCH(int, index);
     QFETCH(QString, name);
@@ -297,7 +297,7 @@ void TestWideProgram::actionsAreAccessibleButtons()
              index == 4 ? QStringLiteral("You must get the parameters before setting them") : QStringLiteral("Invalid IP Address"));
 }
 
-void TestWideProgram::fieldsNamedByTheirLabels_data()
+void TestProgramReaderWindow::fieldsNamedByTheirLabels_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("name");
@@ -313,7 +313,7 @@ void TestWideProgram::fieldsNamedByTheirLabels_data()
         QTest::newRow(n[0]) << QString::fromLatin1(n[0]) << QString::fromLatin1(n[1]);
 }
 
-void TestWideProgram::fieldsNamedByTheirLabels()
+void TestProgramReaderWindow::fieldsNamedByTheirLabels()
 {
     QFETCH(QString, field);
     QFETCH(QString, name);
@@ -324,7 +324,7 @@ void TestWideProgram::fieldsNamedByTheirLabels()
     QCOMPARE(accessible->text(QAccessible::Name), name);
 }
 
-void TestWideProgram::tabOrder()
+void TestProgramReaderWindow::tabOrder()
 {
     QStringList expected;
     for (int n = 1; n <= 14; ++n)
@@ -347,7 +347,7 @@ void TestWideProgram::tabOrder()
     QCOMPARE(actual, expected);
 }
 
-void TestWideProgram::setupFillsTopRowAndFocusesPassword()
+void TestProgramReaderWindow::setupFillsTopRowAndFocusesPassword()
 {
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
@@ -361,7 +361,7 @@ void TestWideProgram::setupFillsTopRowAndFocusesPassword()
     QTRY_COMPARE(QApplication::focusWidget(), text(3));
 }
 
-void TestWideProgram::keyFilters_data()
+void TestProgramReaderWindow::keyFilters_data()
 {
     QTest::addColumn<int>("box");
     QTest::addColumn<QString>("typed");
@@ -378,7 +378,7 @@ void TestWideProgram::keyFilters_data()
     QTest::newRow("Text4 backspace passes") << 4 << "12\b3" << "13";
 }
 
-void TestWideProgram::keyFilters()
+void TestProgramReaderWindow::keyFilters()
 {
     QFETCH(int, box);
     QFETCH(QString, typed);
@@ -393,7 +393,7 @@ void TestWideProgram::keyFilters()
     QCOMPARE(text(box)->text(), shown);
 }
 
-void TestWideProgram::optionGroups()
+void TestProgramReaderWindow::optionGroups()
 {
     QTest::mouseClick(check(1), Qt::LeftButton);
     QTest::mouseClick(check(2), Qt::LeftButton);
@@ -412,7 +412,7 @@ void TestWideProgram::optionGroups()
                                     false, true}));
 }
 
-void TestWideProgram::fieldLabelsRunNothing()
+void TestProgramReaderWindow::fieldLabelsRunNothing()
 {
     SimulatedReader *reader = addReader();
     QVERIFY(startSimulator());
@@ -426,7 +426,7 @@ void TestWideProgram::fieldLabelsRunNothing()
     QVERIFY(status().isEmpty());
 }
 
-void TestWideProgram::getFillsPanels_data()
+void TestProgramReaderWindow::getFillsPanels_data()
 {
     QTest::addColumn<QByteArray>("firmware");
     QTest::addColumn<char>("cid");
@@ -438,7 +438,7 @@ void TestWideProgram::getFillsPanels_data()
     QTest::newRow("03.00 on") << QByteArray("03.00") << '1' << true << 14;
 }
 
-void TestWideProgram::getFillsPanels()
+void TestProgramReaderWindow::getFillsPanels()
 {
     QFETCH(QByteArray, firmware);
     QFETCH(char, cid);
@@ -506,7 +506,7 @@ void TestWideProgram::getFillsPanels()
 
 // One get at the product's own 100 ms cadence: login and STAT each take one
 // look, the connection one more.
-void TestWideProgram::getAtRealTiming()
+void TestProgramReaderWindow::getAtRealTiming()
 {
     waits::setTickMs(100);
     SimulatedReader *reader = addReader();
@@ -521,7 +521,7 @@ void TestWideProgram::getAtRealTiming()
     QVERIFY2(elapsed >= 290 && elapsed < 300 + 700, qPrintable(QString::number(elapsed)));
 }
 
-void TestWideProgram::getShortReply()
+void TestProgramReaderWindow::getShortReply()
 {
     SimulatedReader *reader = addReader();
     reader->setFault("STAT", Fault::replace("ZAVTCP:0050C2000001:ID:02.10:10.0.0.9:\r"));
@@ -543,7 +543,7 @@ void TestWideProgram::getShortReply()
     QCOMPARE(m_window->firmware(), QByteArray("02.10"));
 }
 
-void TestWideProgram::getUnknownCodesLeaveGroupsEmpty()
+void TestProgramReaderWindow::getUnknownCodesLeaveGroupsEmpty()
 {
     SimulatedReader *reader = addReader();
     // Speed "6" matches no box; field 19 keeps the CR because no colon ends it.
@@ -561,7 +561,7 @@ void TestWideProgram::getUnknownCodesLeaveGroupsEmpty()
 
 // A field longer than its box's typing limit is shown whole, not cut, so
 // that a later set does not write back a shortened value.
-void TestWideProgram::getLongFieldShownWhole()
+void TestProgramReaderWindow::getLongFieldShownWhole()
 {
     SimulatedReader *reader = addReader();
     const QByteArray longIdentifier = "ABCDEFGHIJKLMNOPQRSTUVWXY";
@@ -577,7 +577,7 @@ void TestWideProgram::getLongFieldShownWhole()
     QCOMPARE(text(4)->maxLength(), 15);
 }
 
-void TestWideProgram::getFailures_data()
+void TestProgramReaderWindow::getFailures_data()
 {
     QTest::addColumn<QString>("password");
     QTest::addColumn<QByteArray>("faultTarget");
@@ -592,7 +592,7 @@ void TestWideProgram::getFailures_data()
     QTest::newRow("no STAT reply") << "58203" << QByteArray("STAT") << 4 << false << QByteArray("PASS58203\rSTAT\r");
 }
 
-void TestWideProgram::getFailures()
+void TestProgramReaderWindow::getFailures()
 {
     QFETCH(QString, password);
     QFETCH(QByteArray, faultTarget);
@@ -630,7 +630,7 @@ void TestWideProgram::getFailures()
     QVERIFY(m_window->firmware().isEmpty());
 }
 
-void TestWideProgram::getWithoutStatReplyKeepsFirmware()
+void TestProgramReaderWindow::getWithoutStatReplyKeepsFirmware()
 {
     SimulatedReader *reader = addReader();
     QVERIFY(startSimulator());
@@ -642,7 +642,7 @@ void TestWideProgram::getWithoutStatReplyKeepsFirmware()
     QCOMPARE(text(15)->text(), QStringLiteral("02.10"));
 }
 
-void TestWideProgram::getChecks_data()
+void TestProgramReaderWindow::getChecks_data()
 {
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("port");
@@ -655,7 +655,7 @@ void TestWideProgram::getChecks_data()
     QTest::newRow("password blanks") << "127.0.0.1" << "87" << "     " << "Invalid Password (must be 5 characters)";
 }
 
-void TestWideProgram::getChecks()
+void TestProgramReaderWindow::getChecks()
 {
     QFETCH(QString, address);
     QFETCH(QString, port);
@@ -672,7 +672,7 @@ void TestWideProgram::getChecks()
     }
 }
 
-void TestWideProgram::portThatIsNoNumber_data()
+void TestProgramReaderWindow::portThatIsNoNumber_data()
 {
     QTest::addColumn<QString>("port");
     QTest::newRow("zero") << "0";
@@ -685,7 +685,7 @@ void TestWideProgram::portThatIsNoNumber_data()
 
 // A pasted port that is no port ends as an unreachable reader at once,
 // without any connection (never port 0).
-void TestWideProgram::portThatIsNoNumber()
+void TestProgramReaderWindow::portThatIsNoNumber()
 {
     QFETCH(QString, port);
     waits::setTickMs(100);
@@ -707,7 +707,7 @@ void TestWideProgram::portThatIsNoNumber()
 
 // A second action while the first one still waits for its connection is
 // refused and leaves the pending connection alone.
-void TestWideProgram::clickWhileConnectingIsRefused()
+void TestProgramReaderWindow::clickWhileConnectingIsRefused()
 {
     SimulatedReader *reader = addReader();
     QVERIFY(startSimulator());
@@ -731,13 +731,13 @@ void TestWideProgram::clickWhileConnectingIsRefused()
     QVERIFY(!m_window->actionRunning());
 }
 
-void TestWideProgram::windowDestroyedDuringWait()
+void TestProgramReaderWindow::windowDestroyedDuringWait()
 {
     SimulatedReader *reader = addReader();
     reader->setFault("STAT", Fault::noAnswer());
     QVERIFY(startSimulator());
     target(reader);
-    QPointer<WideProgram> window(m_window);
+    QPointer<ProgramReaderWindow> window(m_window);
     connect(reader, &SimulatedReader::commandReceived, this, [window](const QByteArray &keyword) {
         if (keyword == "STAT")
             QTimer::singleShot(0, [window] { delete window.data(); });
@@ -748,7 +748,7 @@ void TestWideProgram::windowDestroyedDuringWait()
     QVERIFY(m_dialogs->messages.isEmpty());
 }
 
-void TestWideProgram::setBeforeGet()
+void TestProgramReaderWindow::setBeforeGet()
 {
     SimulatedReader *reader = addReader();
     QVERIFY(startSimulator());
@@ -763,7 +763,7 @@ void TestWideProgram::setBeforeGet()
     QCOMPARE(reader->connectionCount(Channel::Control), 0);
 }
 
-void TestWideProgram::setRuns_data()
+void TestProgramReaderWindow::setRuns_data()
 {
     QTest::addColumn<QByteArray>("firmware");
     QTest::addColumn<QString>("newPassword");
@@ -777,7 +777,7 @@ void TestWideProgram::setRuns_data()
         << QByteArray("02.01") << " 1234" << 15 << settingLines(true) + "NEWPASS 1234\r";
 }
 
-void TestWideProgram::setRuns()
+void TestProgramReaderWindow::setRuns()
 {
     QFETCH(QByteArray, firmware);
     QFETCH(QString, newPassword);
@@ -825,7 +825,7 @@ void TestWideProgram::setRuns()
     QCOMPARE(m_window->cidcode(), control::hasClientSendId(firmware) ? QByteArray("0") : QByteArray());
 }
 
-void TestWideProgram::setChecks_data()
+void TestProgramReaderWindow::setChecks_data()
 {
     QTest::addColumn<int>("box");       // text box to change, or -n to uncheck group of check n
     QTest::addColumn<QString>("value");
@@ -846,7 +846,7 @@ void TestWideProgram::setChecks_data()
     QTest::newRow("dhcp") << -10 << "" << "A DHCP setting must be selected";
 }
 
-void TestWideProgram::setChecks()
+void TestProgramReaderWindow::setChecks()
 {
     QFETCH(int, box);
     QFETCH(QString, value);
@@ -865,7 +865,7 @@ void TestWideProgram::setChecks()
     QVERIFY(status().isEmpty());
 }
 
-void TestWideProgram::setStopsAtRejectedCommand()
+void TestProgramReaderWindow::setStopsAtRejectedCommand()
 {
     SimulatedReader *reader = addReader();
     QVERIFY(startSimulator());
@@ -890,7 +890,7 @@ void TestWideProgram::setStopsAtRejectedCommand()
     QVERIFY(status().isEmpty());
 }
 
-void TestWideProgram::setEmptyIdentifierAndKeptCodes()
+void TestProgramReaderWindow::setEmptyIdentifierAndKeptCodes()
 {
     ReaderConfig config;
     config.dpass = '1';
@@ -925,7 +925,7 @@ void TestWideProgram::setEmptyIdentifierAndKeptCodes()
     QCOMPARE(m_window->dpasscode(), QByteArray("1"));
 }
 
-void TestWideProgram::setGateKeptAfterHandOver()
+void TestProgramReaderWindow::setGateKeptAfterHandOver()
 {
     ReaderConfig oldFirmware;
     oldFirmware.firmware = "02.00";
@@ -946,7 +946,7 @@ void TestWideProgram::setGateKeptAfterHandOver()
     QCOMPARE(first->connectionCount(Channel::Control), 1);
 }
 
-void TestWideProgram::clickDuringFinalMessageRefused()
+void TestProgramReaderWindow::clickDuringFinalMessageRefused()
 {
     SimulatedReader *reader = addReader();
     QVERIFY(startSimulator());
@@ -967,7 +967,7 @@ void TestWideProgram::clickDuringFinalMessageRefused()
     QVERIFY(!m_window->busy());
 }
 
-void TestWideProgram::rebootWithoutGet()
+void TestProgramReaderWindow::rebootWithoutGet()
 {
     SimulatedReader *reader = addReader();
     QVERIFY(startSimulator());
@@ -984,7 +984,7 @@ void TestWideProgram::rebootWithoutGet()
     QVERIFY(m_window->firmware().isEmpty());
 }
 
-void TestWideProgram::rebootRefusesGetWhileMessageOpen()
+void TestProgramReaderWindow::rebootRefusesGetWhileMessageOpen()
 {
     SimulatedReader *reader = addReader();
     QVERIFY(startSimulator());
@@ -998,7 +998,7 @@ void TestWideProgram::rebootRefusesGetWhileMessageOpen()
     QCOMPARE(reader->connectionCount(Channel::Control), 1);
 }
 
-void TestWideProgram::rebootNotAcknowledged()
+void TestProgramReaderWindow::rebootNotAcknowledged()
 {
     SimulatedReader *reader = addReader();
     reader->setFault("REBOOT", Fault::noAnswer());
@@ -1015,8 +1015,8 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     ui::installFontSubstitutes();
-    TestWideProgram test;
+    TestProgramReaderWindow test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_wideprogram.moc"
+#include "tst_programreaderwindow.moc"

@@ -1,10 +1,10 @@
-#include "flashdl.h"
+#include "flashreaderwindow.h"
 
 #include "commandlanguage.h"
 #include "dialogs.h"
 #include "downloadmessage.h"
 #include "flashstatus.h"
-#include "module1.h"
+#include "addresschecks.h"
 #include "socketcontrol.h"
 #include "uikit.h"
 
@@ -40,8 +40,8 @@ ClickLabel *button(QWidget *parent, const QString &name, const QString &text, co
 }
 } // namespace
 
-Flashdl::Flashdl(Dialogs &dialogs, QWidget *parent)
-    : TaskWindow(QStringLiteral("Flashdl"), 10845, 5000, parent), m_dialogs(dialogs)
+FlashReaderWindow::FlashReaderWindow(Dialogs &dialogs, QWidget *parent)
+    : TaskWindow(QStringLiteral("flashReader"), 10845, 5000, parent), m_dialogs(dialogs)
 {
     Label1[0] = ui::label(this, Label1.elementName(0), QStringLiteral("Flash Download new firmware into Reader"),
                          ui::arialBold(12), 960, 120, 6855, 315, Qt::AlignCenter);
@@ -78,15 +78,15 @@ Flashdl::Flashdl(Dialogs &dialogs, QWidget *parent)
     Winsock1 = new SocketControl(SocketControl::Tcp, this);
     Winsock1->setObjectName(QStringLiteral("Winsock1"));
 
-    connect(Label2, &ClickLabel::clicked, this, &Flashdl::selectFile);
-    connect(Label3, &ClickLabel::clicked, this, &Flashdl::download);
-    connect(Label4, &ClickLabel::clicked, this, &Flashdl::requestAbort);
-    connect(Timer1, &QTimer::timeout, this, &Flashdl::timerTick);
-    connect(Winsock2, &SocketControl::DataArrival, this, &Flashdl::controlDataArrival);
-    connect(Winsock1, &SocketControl::DataArrival, this, &Flashdl::downloadDataArrival);
+    connect(Label2, &ClickLabel::clicked, this, &FlashReaderWindow::selectFile);
+    connect(Label3, &ClickLabel::clicked, this, &FlashReaderWindow::download);
+    connect(Label4, &ClickLabel::clicked, this, &FlashReaderWindow::requestAbort);
+    connect(Timer1, &QTimer::timeout, this, &FlashReaderWindow::timerTick);
+    connect(Winsock2, &SocketControl::DataArrival, this, &FlashReaderWindow::controlDataArrival);
+    connect(Winsock1, &SocketControl::DataArrival, this, &FlashReaderWindow::downloadDataArrival);
 }
 
-Flashdl::~Flashdl()
+FlashReaderWindow::~FlashReaderWindow()
 {
     // A download still running sits lower on the stack, in a wait: let that
     // wait end, and leave nothing open behind.
@@ -98,13 +98,13 @@ Flashdl::~Flashdl()
     Winsock2->Close();
 }
 
-void Flashdl::setTimerIntervals(int acknowledgementMs, int restartPauseMs)
+void FlashReaderWindow::setTimerIntervals(int acknowledgementMs, int restartPauseMs)
 {
     g_acknowledgementMs = acknowledgementMs > 0 ? acknowledgementMs : DefaultAcknowledgementMs;
     g_restartPauseMs = restartPauseMs > 0 ? restartPauseMs : DefaultRestartPauseMs;
 }
 
-void Flashdl::selectFile()
+void FlashReaderWindow::selectFile()
 {
     if (m_running)
         return;
@@ -113,7 +113,7 @@ void Flashdl::selectFile()
     request.proposedName = QStringLiteral("zavtcp.bin");
     request.filters = QStringList{QStringLiteral("Binary Files (*.bin)"), QStringLiteral("All Files (*.*)")};
     request.mustExist = true;
-    QPointer<Flashdl> self(this);
+    QPointer<FlashReaderWindow> self(this);
     QString path;
     const bool chosen = m_dialogs.openFile(request, path);
     if (!self || !chosen || m_running)
@@ -122,7 +122,7 @@ void Flashdl::selectFile()
     Label1[4]->setText(path);
 }
 
-void Flashdl::download()
+void FlashReaderWindow::download()
 {
     if (m_running)
         return;
@@ -153,7 +153,7 @@ void Flashdl::download()
     // An abort click left over from an earlier run must not cut this one short.
     m_abort = false;
     m_running = true;
-    QPointer<Flashdl> self(this);
+    QPointer<FlashReaderWindow> self(this);
     // The fields stay editable while the download runs; both connections go
     // to the reader, and with the password, that the click started with.
     runDownload(Text3->text(), controlPort, Text1->text());
@@ -161,9 +161,9 @@ void Flashdl::download()
         m_running = false;
 }
 
-void Flashdl::runDownload(const QString &address, quint16 controlPort, const QString &password)
+void FlashReaderWindow::runDownload(const QString &address, quint16 controlPort, const QString &password)
 {
-    QPointer<Flashdl> self(this);
+    QPointer<FlashReaderWindow> self(this);
 
     Winsock2->RemoteHost = address;
     Winsock2->RemotePort = controlPort;
@@ -277,7 +277,7 @@ void Flashdl::runDownload(const QString &address, quint16 controlPort, const QSt
     closeConnections();
 }
 
-Flashdl::WaitResult Flashdl::waitAcknowledgement()
+FlashReaderWindow::WaitResult FlashReaderWindow::waitAcknowledgement()
 {
     m_timedOut = false;
     Timer1->start();
@@ -296,7 +296,7 @@ Flashdl::WaitResult Flashdl::waitAcknowledgement()
     }
 }
 
-Flashdl::WaitResult Flashdl::waitRestartPause()
+FlashReaderWindow::WaitResult FlashReaderWindow::waitRestartPause()
 {
     Timer1->stop();
     Timer1->setInterval(g_restartPauseMs);
@@ -311,9 +311,9 @@ Flashdl::WaitResult Flashdl::waitRestartPause()
     return WaitResult::Done;
 }
 
-bool Flashdl::sleepUntilWoken()
+bool FlashReaderWindow::sleepUntilWoken()
 {
-    QPointer<Flashdl> self(this);
+    QPointer<FlashReaderWindow> self(this);
     QEventLoop loop;
     m_waitLoop = &loop;
     m_woken = false;
@@ -326,45 +326,45 @@ bool Flashdl::sleepUntilWoken()
     return m_woken;
 }
 
-void Flashdl::wake()
+void FlashReaderWindow::wake()
 {
     m_woken = true;
     if (m_waitLoop)
         m_waitLoop->quit();
 }
 
-void Flashdl::requestAbort()
+void FlashReaderWindow::requestAbort()
 {
     m_abort = true;
     wake();
 }
 
-void Flashdl::timerTick()
+void FlashReaderWindow::timerTick()
 {
     m_timedOut = true;
     wake();
 }
 
-void Flashdl::controlDataArrival(qint64)
+void FlashReaderWindow::controlDataArrival(qint64)
 {
     const qint64 waiting = Winsock2->BytesReceived();
     if (waiting != 0)
         m_replyBuffer.append(Winsock2->GetData(waiting));
 }
 
-void Flashdl::downloadDataArrival(qint64)
+void FlashReaderWindow::downloadDataArrival(qint64)
 {
     m_downloadReply.append(Winsock1->GetData());
     wake();
 }
 
-void Flashdl::closeConnections()
+void FlashReaderWindow::closeConnections()
 {
     Winsock1->Close();
     Winsock2->Close();
 }
 
-void Flashdl::setStatus(const QString &statusText, bool repaintNow)
+void FlashReaderWindow::setStatus(const QString &statusText, bool repaintNow)
 {
     Label1[5]->setText(statusText);
     if (repaintNow)

@@ -1,49 +1,49 @@
-#include "tcp21main.h"
+#include "mainwindow.h"
 
-#include "clienttest.h"
+#include "clientconnectwindow.h"
 #include "dialogs.h"
-#include "flashdl.h"
-#include "lansearch.h"
-#include "menuform.h"
-#include "servertest.h"
+#include "flashreaderwindow.h"
+#include "localsearchwindow.h"
+#include "taskmenu.h"
+#include "serverconnectwindow.h"
 #include "twips.h"
-#include "udpform.h"
+#include "udpconnectwindow.h"
 #include "uikit.h"
-#include "wansearch.h"
-#include "wideprogram.h"
+#include "widesearchwindow.h"
+#include "programreaderwindow.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QWindow>
 
-Tcp21Main::Tcp21Main(Dialogs &dialogs, QWidget *parent) : QWidget(parent), m_dialogs(dialogs)
+MainWindow::MainWindow(Dialogs &dialogs, QWidget *parent) : QWidget(parent), m_dialogs(dialogs)
 {
-    setObjectName(QStringLiteral("tcp21main"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("ZAV   Tcp/ip Utility V2.2"));
     ui::setColours(this, ui::Grey);
-    m_menuform = new MenuForm(this);
-    m_menuform->hide();
-    connect(m_menuform, &MenuForm::entryChosen, this, &Tcp21Main::bringToFront);
-    connect(m_menuform, &MenuForm::readerHandedOver, this,
+    m_taskMenu = new TaskMenu(this);
+    m_taskMenu->hide();
+    connect(m_taskMenu, &TaskMenu::entryChosen, this, &MainWindow::bringToFront);
+    connect(m_taskMenu, &TaskMenu::readerHandedOver, this,
             [this](const QString &address, const QString &port) { programReader()->setup(address, port); });
     // The load event: the first window shown is "Server Connect".
     startclick();
-    connect(qApp, &QApplication::focusChanged, this, &Tcp21Main::keepFocusInFront);
+    connect(qApp, &QApplication::focusChanged, this, &MainWindow::keepFocusInFront);
 }
 
 // Closing the window moves the focus once more, after this part of the
 // object is gone: the focus watch must end first.
-Tcp21Main::~Tcp21Main()
+MainWindow::~MainWindow()
 {
-    disconnect(qApp, &QApplication::focusChanged, this, &Tcp21Main::keepFocusInFront);
+    disconnect(qApp, &QApplication::focusChanged, this, &MainWindow::keepFocusInFront);
 }
 
-void Tcp21Main::startclick()
+void MainWindow::startclick()
 {
-    m_menuform->label1Click(menu::ServerConnect);
+    m_taskMenu->label1Click(menu::ServerConnect);
 }
 
-void Tcp21Main::bringToFront(int index)
+void MainWindow::bringToFront(int index)
 {
     TaskWindow *window = taskWindow(index);
     if (!window)
@@ -57,12 +57,12 @@ void Tcp21Main::bringToFront(int index)
         window->focusFirstControl();
 }
 
-WideProgram *Tcp21Main::programReader()
+ProgramReaderWindow *MainWindow::programReader()
 {
-    return static_cast<WideProgram *>(taskWindow(menu::ProgramReader));
+    return static_cast<ProgramReaderWindow *>(taskWindow(menu::ProgramReader));
 }
 
-TaskWindow *Tcp21Main::taskWindow(int index)
+TaskWindow *MainWindow::taskWindow(int index)
 {
     if (index < 0 || index >= int(m_windows.size()))
         return nullptr;
@@ -74,33 +74,33 @@ TaskWindow *Tcp21Main::taskWindow(int index)
     return m_windows.at(size_t(index));
 }
 
-TaskWindow *Tcp21Main::createTaskWindow(int index)
+TaskWindow *MainWindow::createTaskWindow(int index)
 {
     switch (index) {
     case menu::LocalNetworkSearch: {
-        auto *window = new LanSearch(m_dialogs, this);
-        connect(window, &LanSearch::readerChosen, m_menuform, &MenuForm::do_click3);
+        auto *window = new LocalSearchWindow(m_dialogs, this);
+        connect(window, &LocalSearchWindow::readerChosen, m_taskMenu, &TaskMenu::do_click3);
         return window;
     }
     case menu::WideNetworkSearch: {
-        auto *window = new WanSearch(m_dialogs, this);
-        connect(window, &WanSearch::readerChosen, m_menuform, &MenuForm::do_click3);
+        auto *window = new WideSearchWindow(m_dialogs, this);
+        connect(window, &WideSearchWindow::readerChosen, m_taskMenu, &TaskMenu::do_click3);
         return window;
     }
     case menu::ProgramReader:
-        return new WideProgram(m_dialogs, this);
+        return new ProgramReaderWindow(m_dialogs, this);
     case menu::ServerConnect:
-        return new ServerTest(m_dialogs, this);
+        return new ServerConnectWindow(m_dialogs, this);
     case menu::ClientConnect:
-        return new ClientTest(m_dialogs, this);
+        return new ClientConnectWindow(m_dialogs, this);
     case menu::UdpConnect:
-        return new UdpForm(m_dialogs, this);
+        return new UdpConnectWindow(m_dialogs, this);
     default:
-        return new Flashdl(m_dialogs, this);
+        return new FlashReaderWindow(m_dialogs, this);
     }
 }
 
-void Tcp21Main::setOuterSize(const QSize &outer)
+void MainWindow::setOuterSize(const QSize &outer)
 {
     m_outerSize = outer;
     resize(outer);
@@ -109,7 +109,7 @@ void Tcp21Main::setOuterSize(const QSize &outer)
 
 // A window manager frames a window only after it is shown, and tells its
 // frame later still: the outer size is given when the frame is first known.
-void Tcp21Main::applyOuterSize()
+void MainWindow::applyOuterSize()
 {
     if (m_outerSize.isEmpty() || !isVisible())
         return;
@@ -125,7 +125,7 @@ void Tcp21Main::applyOuterSize()
     resize(outer.shrunkBy(frame));
 }
 
-bool Tcp21Main::event(QEvent *event)
+bool MainWindow::event(QEvent *event)
 {
     const bool result = QWidget::event(event);
     switch (event->type()) {
@@ -141,7 +141,7 @@ bool Tcp21Main::event(QEvent *event)
     return result;
 }
 
-bool Tcp21Main::focusNextPrevChild(bool next)
+bool MainWindow::focusNextPrevChild(bool next)
 {
     TaskWindow *front = TaskWindow::frontWindow(this);
     if (!front)
@@ -149,7 +149,7 @@ bool Tcp21Main::focusNextPrevChild(bool next)
     return front->focusNextControl(next);
 }
 
-void Tcp21Main::keepFocusInFront(QWidget *old, QWidget *now)
+void MainWindow::keepFocusInFront(QWidget *old, QWidget *now)
 {
     if (!now || now->window() != this)
         return;
@@ -168,26 +168,26 @@ void Tcp21Main::keepFocusInFront(QWidget *old, QWidget *now)
     }
 }
 
-void Tcp21Main::resizeEvent(QResizeEvent *event)
+void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    m_menuform->setGeometry(0, 0, twips(2500), frameGeometry().height());
+    m_taskMenu->setGeometry(0, 0, twips(2500), frameGeometry().height());
 }
 
-void Tcp21Main::moveEvent(QMoveEvent *event)
+void MainWindow::moveEvent(QMoveEvent *event)
 {
     QWidget::moveEvent(event);
-    m_menuform->setGeometry(0, 0, twips(2500), frameGeometry().height());
+    m_taskMenu->setGeometry(0, 0, twips(2500), frameGeometry().height());
 }
 
-Tcp21Main *Main(Dialogs &dialogs)
+MainWindow *Main(Dialogs &dialogs)
 {
-    auto *main = new Tcp21Main(dialogs);
+    auto *main = new MainWindow(dialogs);
     main->setOuterSize(QSize(twips(12500), twips(9000)));
     main->show();
-    main->menuform()->setGeometry(0, 0, twips(2500), main->frameGeometry().height());
-    main->menuform()->show();
-    main->menuform()->lower();
+    main->taskMenu()->setGeometry(0, 0, twips(2500), main->frameGeometry().height());
+    main->taskMenu()->show();
+    main->taskMenu()->lower();
     main->programReader()->setReader(QStringLiteral("192.168.1.55"), QStringLiteral("87"));
     return main;
 }

@@ -1,9 +1,9 @@
-#include "wideprogram.h"
+#include "programreaderwindow.h"
 
 #include "commandlanguage.h"
 #include "controlnumbers.h"
 #include "dialogs.h"
-#include "module1.h"
+#include "addresschecks.h"
 #include "settingchecks.h"
 #include "settingrun.h"
 #include "socketcontrol.h"
@@ -67,12 +67,12 @@ void fill(QLineEdit *box, const QByteArray &field)
 }
 } // namespace
 
-WideProgram::WideProgram(Dialogs &dialogs, QWidget *parent)
-    : TaskWindow(QStringLiteral("wideprogram"), 10650, 8220, parent), m_dialogs(dialogs)
+ProgramReaderWindow::ProgramReaderWindow(Dialogs &dialogs, QWidget *parent)
+    : TaskWindow(QStringLiteral("programReader"), 10650, 8220, parent), m_dialogs(dialogs)
 {
     Winsock1 = new SocketControl(SocketControl::Tcp, this);
     Winsock1->setObjectName(QStringLiteral("Winsock1"));
-    connect(Winsock1, &SocketControl::DataArrival, this, &WideProgram::Winsock1_DataArrival);
+    connect(Winsock1, &SocketControl::DataArrival, this, &ProgramReaderWindow::Winsock1_DataArrival);
 
     buildControls();
 
@@ -84,7 +84,7 @@ WideProgram::WideProgram(Dialogs &dialogs, QWidget *parent)
     m_firmware.clear();
 }
 
-void WideProgram::buildControls()
+void ProgramReaderWindow::buildControls()
 {
     const QFont labelFont = ui::arialBold(9);
     const QFont checkFont = ui::arialBold(8.25);
@@ -267,7 +267,7 @@ void WideProgram::buildControls()
 
 // Checking a box of a group, by the user or by the program, unchecks the
 // others of its group; unchecking leaves the group empty.
-void WideProgram::makeOptionGroup(const QList<QCheckBox *> &group)
+void ProgramReaderWindow::makeOptionGroup(const QList<QCheckBox *> &group)
 {
     for (QCheckBox *box : group) {
         connect(box, &QCheckBox::toggled, this, [group, box](bool checked) {
@@ -281,19 +281,19 @@ void WideProgram::makeOptionGroup(const QList<QCheckBox *> &group)
     }
 }
 
-void WideProgram::setReader(const QString &address, const QString &port)
+void ProgramReaderWindow::setReader(const QString &address, const QString &port)
 {
     Text1->setText(address);
     Text2->setText(port);
 }
 
-void WideProgram::setup(const QString &address, const QString &port)
+void ProgramReaderWindow::setup(const QString &address, const QString &port)
 {
     setReader(address, port);
     Text3->setFocus(Qt::OtherFocusReason);
 }
 
-void WideProgram::labelClick(int index)
+void ProgramReaderWindow::labelClick(int index)
 {
     switch (index) {
     case programaction::GetParameters:
@@ -310,24 +310,24 @@ void WideProgram::labelClick(int index)
     }
 }
 
-void WideProgram::Winsock1_DataArrival(qint64)
+void ProgramReaderWindow::Winsock1_DataArrival(qint64)
 {
     const qint64 waiting = Winsock1->BytesReceived();
     if (waiting != 0)
         m_replyBuffer.append(Winsock1->GetData(waiting));
 }
 
-void WideProgram::clearReply()
+void ProgramReaderWindow::clearReply()
 {
     m_replyBuffer.clear();
 }
 
-void WideProgram::setStatus(const QString &status)
+void ProgramReaderWindow::setStatus(const QString &status)
 {
     Label2.at(StatusLine)->setText(status);
 }
 
-bool WideProgram::topRowAccepted()
+bool ProgramReaderWindow::topRowAccepted()
 {
     if (!isvalidip(Text1->text()))
         m_dialogs.message(InvalidAddress);
@@ -340,7 +340,7 @@ bool WideProgram::topRowAccepted()
     return false;
 }
 
-bool WideProgram::refusedAsBusy()
+bool ProgramReaderWindow::refusedAsBusy()
 {
     if (!m_busy && !m_actionRunning)
         return false;
@@ -350,7 +350,7 @@ bool WideProgram::refusedAsBusy()
 
 // Opens the control connection to the reader of the top row and logs in.
 // False on any failure, and at once (touching nothing) if the window has gone.
-bool WideProgram::connectAndLogin()
+bool ProgramReaderWindow::connectAndLogin()
 {
     bool portValid = false;
     const quint16 port = SocketControl::portFromText(Text2->text(), &portValid);
@@ -371,7 +371,7 @@ bool WideProgram::connectAndLogin()
     return sendAndAwaitAcknowledgement(control::loginLine(bytes(Text3)));
 }
 
-bool WideProgram::sendAndAwaitAcknowledgement(const QByteArray &line)
+bool ProgramReaderWindow::sendAndAwaitAcknowledgement(const QByteArray &line)
 {
     clearReply();
     m_cmdline = line;
@@ -379,7 +379,7 @@ bool WideProgram::sendAndAwaitAcknowledgement(const QByteArray &line)
     return waitok(m_replyBuffer, this);
 }
 
-void WideProgram::connectionFailed()
+void ProgramReaderWindow::connectionFailed()
 {
     Winsock1->Close();
     setStatus(QString());
@@ -387,7 +387,7 @@ void WideProgram::connectionFailed()
     m_dialogs.message(ConnectFailedMessage);
 }
 
-void WideProgram::getparams()
+void ProgramReaderWindow::getparams()
 {
     if (refusedAsBusy())
         return;
@@ -395,7 +395,7 @@ void WideProgram::getparams()
     if (!topRowAccepted())
         return;
 
-    QPointer<WideProgram> alive(this);
+    QPointer<ProgramReaderWindow> alive(this);
 
     if (!connectAndLogin()) {
         if (alive)
@@ -415,7 +415,7 @@ void WideProgram::getparams()
     m_busy = false;
 }
 
-void WideProgram::checkOnly(const QList<QCheckBox *> &group, int index)
+void ProgramReaderWindow::checkOnly(const QList<QCheckBox *> &group, int index)
 {
     for (QCheckBox *box : group)
         box->setChecked(false);
@@ -423,7 +423,7 @@ void WideProgram::checkOnly(const QList<QCheckBox *> &group, int index)
         group.at(index)->setChecked(true);
 }
 
-QList<bool> WideProgram::checkedStates(const QList<QCheckBox *> &group)
+QList<bool> ProgramReaderWindow::checkedStates(const QList<QCheckBox *> &group)
 {
     QList<bool> states;
     for (const QCheckBox *box : group)
@@ -431,7 +431,7 @@ QList<bool> WideProgram::checkedStates(const QList<QCheckBox *> &group)
     return states;
 }
 
-void WideProgram::showStatReply(const QByteArray &reply)
+void ProgramReaderWindow::showStatReply(const QByteArray &reply)
 {
     const StatReply stat = StatReply::parse(reply);
     m_reported.clear();
@@ -475,17 +475,17 @@ void WideProgram::showStatReply(const QByteArray &reply)
     }
 }
 
-bool WideProgram::asReported(const QLineEdit *box) const
+bool ProgramReaderWindow::asReported(const QLineEdit *box) const
 {
     const auto reported = m_reported.constFind(box);
     return reported != m_reported.constEnd() && *reported == box->text();
 }
 
-void WideProgram::setparams()
+void ProgramReaderWindow::setparams()
 {
     if (refusedAsBusy())
         return;
-    QPointer<WideProgram> alive(this);
+    QPointer<ProgramReaderWindow> alive(this);
     ActionScope running(m_actionRunning, this);
 
     if (m_firmware.isEmpty())
@@ -565,7 +565,7 @@ void WideProgram::setparams()
     m_busy = false;
 }
 
-void WideProgram::reboot()
+void ProgramReaderWindow::reboot()
 {
     if (refusedAsBusy())
         return;
@@ -573,7 +573,7 @@ void WideProgram::reboot()
     if (!topRowAccepted())
         return;
 
-    QPointer<WideProgram> alive(this);
+    QPointer<ProgramReaderWindow> alive(this);
 
     if (!connectAndLogin() || !sendAndAwaitAcknowledgement(control::commandLine(QByteArrayLiteral("REBOOT")))) {
         if (alive)

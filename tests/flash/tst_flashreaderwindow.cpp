@@ -1,6 +1,6 @@
 #include "downloadmessage.h"
-#include "flashdl.h"
-#include "module1.h"
+#include "flashreaderwindow.h"
+#include "addresschecks.h"
 #include "privatenetwork.h"
 #include "readersimulator.h"
 #include "resources.h"
@@ -98,7 +98,7 @@ bool fileHeldOpen(const QString &path)
 }
 } // namespace
 
-class TestFlashdl : public QObject
+class TestFlashReaderWindow : public QObject
 {
     Q_OBJECT
 private slots:
@@ -111,9 +111,9 @@ private slots:
     void init()
     {
         waits::setTickMs(10);
-        Flashdl::setTimerIntervals(ShortAcknowledgementMs, ShortRestartPauseMs);
+        FlashReaderWindow::setTimerIntervals(ShortAcknowledgementMs, ShortRestartPauseMs);
         m_dialogs = new ScriptedDialogs;
-        m_window = new Flashdl(*m_dialogs);
+        m_window = new FlashReaderWindow(*m_dialogs);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
         m_simulator = new ReaderSimulator;
@@ -131,7 +131,7 @@ private slots:
         delete m_simulator;
         delete m_dialogs;
         waits::setTickMs(100);
-        Flashdl::setTimerIntervals(0, 0);
+        FlashReaderWindow::setTimerIntervals(0, 0);
     }
 
     void controlsAtLoad_data()
@@ -158,7 +158,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, caption);
         QFETCH(QRect, place);
-        QCOMPARE(m_window->objectName(), QStringLiteral("Flashdl"));
+        QCOMPARE(m_window->objectName(), QStringLiteral("flashReader"));
         QWidget *control = m_window->findChild<QWidget *>(name);
         QVERIFY2(control, qPrintable(name));
         QCOMPARE(control->geometry(), place);
@@ -253,7 +253,7 @@ private slots:
 
     void yesSendsRestartAndPausesTwoSeconds()
     {
-        Flashdl::setTimerIntervals(ShortAcknowledgementMs, 0);
+        FlashReaderWindow::setTimerIntervals(ShortAcknowledgementMs, 0);
         choose(writeImage(QStringLiteral("one.bin"), 1024));
         fill();
         m_dialogs->questionAnswers.enqueue(true);
@@ -287,7 +287,7 @@ private slots:
     // gives up 5 seconds after the announce.
     void okCrLfTimesOutAfterFiveSeconds()
     {
-        Flashdl::setTimerIntervals(0, 0);
+        FlashReaderWindow::setTimerIntervals(0, 0);
         waits::setTickMs(100);
         m_reader->setFault(FaultTarget::DownloadAnnounce, Fault::okCrLf());
         const QString path = writeImage(QStringLiteral("three.bin"), 3072);
@@ -672,7 +672,7 @@ private slots:
     // reported 5 seconds after the last block went out, not later.
     void resetInTheMiddleAtRealTiming()
     {
-        Flashdl::setTimerIntervals(0, 0);
+        FlashReaderWindow::setTimerIntervals(0, 0);
         m_reader->setFault(FaultTarget::DownloadBlock, Fault::resetMidway().afterSkipping(1));
         const QString path = writeImage(QStringLiteral("three.bin"), 3072);
         choose(path);
@@ -887,7 +887,7 @@ private:
 
     QTemporaryDir m_files;
     ScriptedDialogs *m_dialogs = nullptr;
-    QPointer<Flashdl> m_window;
+    QPointer<FlashReaderWindow> m_window;
     ReaderSimulator *m_simulator = nullptr;
     SimulatedReader *m_reader = nullptr;
 };
@@ -896,7 +896,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     ui::installFontSubstitutes();
-    TestFlashdl test;
+    TestFlashReaderWindow test;
     return QTest::qExec(&test, argc, argv);
 }
-#include "tst_flashdl.moc"
+#include "tst_flashreaderwindow.moc"

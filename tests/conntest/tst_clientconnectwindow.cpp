@@ -1,5 +1,5 @@
-#include "clienttest.h"
-#include "module1.h"
+#include "clientconnectwindow.h"
+#include "addresschecks.h"
 #include "privatenetwork.h"
 #include "readersimulator.h"
 #include "scripteddialogs.h"
@@ -32,7 +32,7 @@ ReaderConfig clientReader(const char *address)
 } // namespace
 
 // Client Connect against a simulated reader that connects as a TCP client.
-class TestClientTest : public QObject
+class TestClientConnectWindow : public QObject
 {
     Q_OBJECT
 private slots:
@@ -44,10 +44,10 @@ private slots:
         m_simulator = std::make_unique<ReaderSimulator>();
         m_simulator->setMulticastEnabled(false);
         m_dialogs = std::make_unique<ScriptedDialogs>();
-        m_window = std::make_unique<ClientTest>(*m_dialogs);
+        m_window = std::make_unique<ClientConnectWindow>(*m_dialogs);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        m_statuses = std::make_unique<QSignalSpy>(m_window.get(), &ConnectionTestWindow::statusChanged);
+        m_statuses = std::make_unique<QSignalSpy>(m_window.get(), &ConnectionWindow::statusChanged);
     }
     void cleanup()
     {
@@ -219,7 +219,7 @@ private slots:
 private:
     std::unique_ptr<ReaderSimulator> m_simulator;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<ClientTest> m_window;
+    std::unique_ptr<ClientConnectWindow> m_window;
     std::unique_ptr<QSignalSpy> m_statuses;
 };
 
@@ -227,7 +227,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     ui::installFontSubstitutes();
-    TestClientTest test;
+    TestClientConnectWindow test;
     return QTest::qExec(&test, argc, argv);
 }
-#include "tst_clienttest.moc"
+#include "tst_clientconnectwindow.moc"

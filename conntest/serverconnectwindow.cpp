@@ -1,8 +1,8 @@
-#include "servertest.h"
+#include "serverconnectwindow.h"
 
 #include "commandlanguage.h"
 #include "dialogs.h"
-#include "module1.h"
+#include "addresschecks.h"
 #include "socketcontrol.h"
 #include "terminalview.h"
 #include "uikit.h"
@@ -11,8 +11,8 @@
 
 #include <QPointer>
 
-ServerTest::ServerTest(Dialogs &dialogs, QWidget *parent)
-    : ConnectionTestWindow(QStringLiteral("servertest"), 10845, 8115, parent), m_dialogs(dialogs)
+ServerConnectWindow::ServerConnectWindow(Dialogs &dialogs, QWidget *parent)
+    : ConnectionWindow(QStringLiteral("serverConnect"), 10845, 8115, parent), m_dialogs(dialogs)
 {
     const QFont arial = ui::arialBold(9);
     ui::label(this, QStringLiteral("Label1(0)"), QStringLiteral("Connect to reader operating as a Server"), arial,
@@ -52,24 +52,24 @@ ServerTest::ServerTest(Dialogs &dialogs, QWidget *parent)
     setSendingSocket(Winsock1);
     setReceivingSocket(Winsock1);
     Winsock2->setReadBufferSize(SocketReadLimit);
-    connect(Winsock2, &SocketControl::DataArrival, this, &ServerTest::readReply);
-    connect(Label2, &ClickLabel::clicked, this, &ServerTest::connectClick);
-    connect(Label3, &ClickLabel::clicked, this, &ServerTest::disconnectClick);
+    connect(Winsock2, &SocketControl::DataArrival, this, &ServerConnectWindow::readReply);
+    connect(Label2, &ClickLabel::clicked, this, &ServerConnectWindow::connectClick);
+    connect(Label3, &ClickLabel::clicked, this, &ServerConnectWindow::disconnectClick);
 }
 
-void ServerTest::readReply()
+void ServerConnectWindow::readReply()
 {
     if (Winsock2->BytesReceived() > 0)
         m_replyBuffer.append(Winsock2->GetData(Winsock2->BytesReceived()));
 }
 
-void ServerTest::failureExit()
+void ServerConnectWindow::failureExit()
 {
     Winsock2->Close();
     setConnected(false);
 }
 
-void ServerTest::connectClick()
+void ServerConnectWindow::connectClick()
 {
     // The waits below let clicks run; a second Connect meanwhile is ignored.
     if (m_connecting)
@@ -99,7 +99,7 @@ void ServerTest::connectClick()
         setStatus(QStringLiteral("Disconnected"));
     }
 
-    QPointer<ServerTest> self(this);
+    QPointer<ServerConnectWindow> self(this);
     m_connecting = true;
     const int session = ++m_session;
     // True when the window went away or Disconnect was clicked during a wait.
@@ -172,7 +172,7 @@ void ServerTest::connectClick()
     finish();
 }
 
-void ServerTest::disconnectClick()
+void ServerConnectWindow::disconnectClick()
 {
     ++m_session;
     m_connecting = false;

@@ -1,15 +1,15 @@
 // Firmware download throughput: a 255-block image to a simulated reader over
-// loopback, by the Flashdl window and by a minimal blocking-socket client
+// loopback, by the FlashReaderWindow window and by a minimal blocking-socket client
 // that performs the same stop-and-wait exchange, side by side in one run.
 //
 // The simulator runs in this process, in a thread of its own, so the figures
 // for each client are the wall time and the CPU time of the main thread alone.
 //
-//   scripts/netns build/bench/flash/bench_flashdl [rounds]
+//   scripts/netns build/bench/flash/bench_flashreader [rounds]
 
 #include "downloadmessage.h"
-#include "flashdl.h"
-#include "module1.h"
+#include "flashreaderwindow.h"
+#include "addresschecks.h"
 #include "privatenetwork.h"
 #include "readersimulator.h"
 #include "scripteddialogs.h"
@@ -179,7 +179,7 @@ Figures windowClient(const QString &imagePath)
 {
     Figures figures;
     ScriptedDialogs dialogs;
-    Flashdl window(dialogs);
+    FlashReaderWindow window(dialogs);
     window.show();
     QCoreApplication::processEvents();
     window.findChild<QLineEdit *>(QStringLiteral("Text3"))->setText(QString::fromLatin1(ReaderAddress));
@@ -269,7 +269,7 @@ int main(int argc, char *argv[])
     for (int round = 1; round <= rounds; ++round) {
         const Figures plain = plainClient(image);
         const Figures window = windowClient(path);
-        for (const auto &[name, f] : {std::pair<const char *, Figures>{"plain", plain}, {"Flashdl", window}}) {
+        for (const auto &[name, f] : {std::pair<const char *, Figures>{"plain", plain}, {"flashReader", window}}) {
             std::printf("%-6d %-8s %10.4f %10.4f %10.2f %12.1f %10.3f %10.4f%s\n", round, name, f.wall, f.cpu,
                         f.wall > 0 ? f.cpu / f.wall : 0.0, f.wall / Blocks * 1e6, f.totalWall, f.totalCpu,
                         f.ok ? "" : "  FAILED");
@@ -289,10 +289,10 @@ int main(int argc, char *argv[])
         return 1;
     }
     const double overhead = median(overheads);
-    std::printf("Flashdl overhead above the plain client (median of %zu rounds, status repaint included): "
+    std::printf("FlashReaderWindow overhead above the plain client (median of %zu rounds, status repaint included): "
                 "%.1f us per block (goal <= 200)\n",
                 overheads.size(), overhead);
-    std::printf("Flashdl CPU seconds per wall second in the block phase (median): %.2f (goal < 0.5)\n",
+    std::printf("FlashReaderWindow CPU seconds per wall second in the block phase (median): %.2f (goal < 0.5)\n",
                 median(cpuShares));
     std::printf("(\"total\" runs from the start to the end; the window's connect and login waits look every 100 ms)\n");
     return failures == 0 ? 0 : 1;

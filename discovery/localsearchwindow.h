@@ -21,7 +21,7 @@ class ReaderListMenu;
 // address that answers with two MAC addresses are red. A double click hands a
 // reader to Program Reader; "Resolve Dup" gives the selected reader a new
 // address by its MAC. The list can be copied and saved as CSV.
-class LanSearch : public TaskWindow
+class LocalSearchWindow : public TaskWindow
 {
     Q_OBJECT
 public:
@@ -36,7 +36,7 @@ public:
     // than any line shows, and a flood of large replies stays small.
     static constexpr int SavedFieldBytes = 64;
 
-    explicit LanSearch(Dialogs &dialogs, QWidget *parent = nullptr);
+    explicit LocalSearchWindow(Dialogs &dialogs, QWidget *parent = nullptr);
 
     bool keyPreview(QKeyEvent *event) override;
 

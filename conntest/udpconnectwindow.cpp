@@ -1,7 +1,7 @@
-#include "udpform.h"
+#include "udpconnectwindow.h"
 
 #include "dialogs.h"
-#include "module1.h"
+#include "addresschecks.h"
 #include "socketcontrol.h"
 #include "terminalview.h"
 #include "uikit.h"
@@ -9,8 +9,8 @@
 #include <QLabel>
 
 
-UdpForm::UdpForm(Dialogs &dialogs, QWidget *parent)
-    : ConnectionTestWindow(QStringLiteral("udpform"), 10740, 8130, parent), m_dialogs(dialogs)
+UdpConnectWindow::UdpConnectWindow(Dialogs &dialogs, QWidget *parent)
+    : ConnectionWindow(QStringLiteral("udpConnect"), 10740, 8130, parent), m_dialogs(dialogs)
 {
     const QFont arial = ui::arialBold(9);
     ui::label(this, QStringLiteral("Label1(0)"), QStringLiteral("Connect to reader using UDP"), arial,
@@ -44,11 +44,11 @@ UdpForm::UdpForm(Dialogs &dialogs, QWidget *parent)
     Winsock1->setObjectName(QStringLiteral("Winsock1"));
     setSendingSocket(Winsock1);
     setReceivingSocket(Winsock2);
-    connect(Label2, &ClickLabel::clicked, this, &UdpForm::listenClick);
-    connect(Label3, &ClickLabel::clicked, this, &UdpForm::stopClick);
+    connect(Label2, &ClickLabel::clicked, this, &UdpConnectWindow::listenClick);
+    connect(Label3, &ClickLabel::clicked, this, &UdpConnectWindow::stopClick);
 }
 
-void UdpForm::listenClick()
+void UdpConnectWindow::listenClick()
 {
     setConnected(false);
     // The loose address check lets texts such as "a.b.c.d" through; a session
@@ -102,7 +102,7 @@ void UdpForm::listenClick()
     terminalView()->setFocus();
 }
 
-void UdpForm::stopClick()
+void UdpConnectWindow::stopClick()
 {
     Winsock1->Close();
     Winsock2->Close();
@@ -110,7 +110,7 @@ void UdpForm::stopClick()
     setStatus(QStringLiteral("Offline"));
 }
 
-void UdpForm::datagramTaken(SocketControl *socket)
+void UdpConnectWindow::datagramTaken(SocketControl *socket)
 {
     setStatus(QStringLiteral("Receipt from ") + socket->RemoteHostIP());
 }

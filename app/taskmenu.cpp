@@ -1,4 +1,4 @@
-#include "menuform.h"
+#include "taskmenu.h"
 
 #include "twips.h"
 #include "uikit.h"
@@ -12,9 +12,9 @@ const QColor Yellow(255, 255, 0);
 const QColor White(255, 255, 255);
 } // namespace
 
-MenuForm::MenuForm(QWidget *mainWindow) : QWidget(mainWindow)
+TaskMenu::TaskMenu(QWidget *mainWindow) : QWidget(mainWindow)
 {
-    setObjectName(QStringLiteral("menuform"));
+    setObjectName(QStringLiteral("taskMenu"));
     ui::setColours(this, ui::Teal);
     for (int i = 0; i < menu::EntryCount; ++i) {
         auto *entry = new ClickLabel(Label1.elementName(i), QLatin1String(Captions[i]), this);
@@ -27,13 +27,13 @@ MenuForm::MenuForm(QWidget *mainWindow) : QWidget(mainWindow)
     }
 }
 
-void MenuForm::all_white()
+void TaskMenu::all_white()
 {
     for (ClickLabel *entry : Label1)
         ui::setColours(entry, ui::Teal, White);
 }
 
-void MenuForm::label1Click(int index)
+void TaskMenu::label1Click(int index)
 {
     if (index < 0 || index >= menu::EntryCount)
         return;
@@ -42,7 +42,7 @@ void MenuForm::label1Click(int index)
     emit entryChosen(index);
 }
 
-void MenuForm::do_click3(const QString &address, const QString &port)
+void TaskMenu::do_click3(const QString &address, const QString &port)
 {
     label1Click(menu::ProgramReader);
     emit readerHandedOver(address, port);

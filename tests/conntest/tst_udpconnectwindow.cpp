@@ -2,7 +2,7 @@
 #include "readersimulator.h"
 #include "scripteddialogs.h"
 #include "socketcontrol.h"
-#include "udpform.h"
+#include "udpconnectwindow.h"
 #include "uikit.h"
 #include "windowtesting.h"
 
@@ -37,11 +37,11 @@ private slots:
         QString error;
         QVERIFY2(m_simulator->start(&error), qPrintable(error));
         m_dialogs = std::make_unique<ScriptedDialogs>();
-        m_window = std::make_unique<UdpForm>(*m_dialogs);
+        m_window = std::make_unique<UdpConnectWindow>(*m_dialogs);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         field(m_window.get(), "Text3")->setText(QStringLiteral("127.0.0.7"));
-        m_statuses = std::make_unique<QSignalSpy>(m_window.get(), &ConnectionTestWindow::statusChanged);
+        m_statuses = std::make_unique<QSignalSpy>(m_window.get(), &ConnectionWindow::statusChanged);
     }
     void cleanup()
     {
@@ -154,7 +154,7 @@ private:
     std::unique_ptr<ReaderSimulator> m_simulator;
     SimulatedReader *m_reader = nullptr;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<UdpForm> m_window;
+    std::unique_ptr<UdpConnectWindow> m_window;
     std::unique_ptr<QSignalSpy> m_statuses;
 };
 
@@ -165,4 +165,4 @@ int main(int argc, char *argv[])
     TestUdpForm test;
     return QTest::qExec(&test, argc, argv);
 }
-#include "tst_udpform.moc"
+#include "tst_udpconnectwindow.moc"

@@ -1,5 +1,5 @@
 #include "identifyreply.h"
-#include "lansearch.h"
+#include "localsearchwindow.h"
 #include "privatenetwork.h"
 #include "readersimulator.h"
 #include "scripteddialogs.h"
@@ -109,7 +109,7 @@ QList<QStringList> parseCsv(const QString &text)
 }
 } // namespace
 
-class TestLanSearch : public QObject
+class TestLocalSearchWindow : public QObject
 {
     Q_OBJECT
 private slots:
@@ -119,7 +119,7 @@ private slots:
     {
         m_dialogs = new ScriptedDialogs;
         m_simulator = new ReaderSimulator;
-        m_window = new LanSearch(*m_dialogs);
+        m_window = new LocalSearchWindow(*m_dialogs);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
         m_list = m_window->findChild<QListWidget *>(QStringLiteral("List1"));
@@ -160,7 +160,7 @@ private slots:
 
     void windowAndList()
     {
-        QCOMPARE(m_window->objectName(), QStringLiteral("lansearch"));
+        QCOMPARE(m_window->objectName(), QStringLiteral("localSearch"));
         QCOMPARE(m_window->size(), QSize(twips(9930), twips(8160)));
         QCOMPARE(m_window->palette().color(QPalette::Window), QColor(192, 192, 192));
         QCOMPARE(m_list->geometry(), twipsRect(480, 1260, 8955, 5100));
@@ -186,7 +186,7 @@ private slots:
         QCOMPARE(intOption(handle, IPPROTO_IP, IP_MULTICAST_TTL), 5);
         QCOMPARE(intOption(handle, IPPROTO_IP, IP_MULTICAST_ALL), 0);
         // Linux reports twice the size asked for, capped by net.core.rmem_max.
-        const int expected = 2 * qMin(LanSearch::ReceiveBufferBytes, rmemMax());
+        const int expected = 2 * qMin(LocalSearchWindow::ReceiveBufferBytes, rmemMax());
         QVERIFY2(intOption(handle, SOL_SOCKET, SO_RCVBUF) >= expected,
                  qPrintable(QStringLiteral("%1 < %2").arg(intOption(handle, SOL_SOCKET, SO_RCVBUF)).arg(expected)));
     }
@@ -307,7 +307,7 @@ private slots:
         QTRY_COMPARE(m_list->count(), 1);
         QCOMPARE(m_list->item(0)->text(), line);
 
-        QSignalSpy chosen(m_window, &LanSearch::readerChosen);
+        QSignalSpy chosen(m_window, &LocalSearchWindow::readerChosen);
         doubleClick(0);
         QCOMPARE(chosen.size(), 1);
         QTEST(chosen.at(0).at(0).toString(), "address");
@@ -341,7 +341,7 @@ private slots:
             << QByteArray("RPG0050C200005110.0.0.7       ");
         QTest::newRow("cancel") << true << QStringList{""} << QStringList{prompt} << QStringList{} << QByteArray();
         QTest::newRow("no line selected") << false << QStringList{"127.0.0.7"} << QStringList{}
-                                          << QStringList{LanSearch::noReaderSelectedMessage()} << QByteArray();
+                                          << QStringList{LocalSearchWindow::noReaderSelectedMessage()} << QByteArray();
     }
     void resolveDup()
     {
@@ -387,7 +387,7 @@ private slots:
     void burstOfRepliesKept()
     {
         constexpr int Replies = 3000;
-        if (rmemMax() < LanSearch::ReceiveBufferBytes)
+        if (rmemMax() < LocalSearchWindow::ReceiveBufferBytes)
             QSKIP("this system caps socket receive buffers below the size the window asks for");
         QUdpSocket readers;
         QVERIFY(readers.bind(QHostAddress(QStringLiteral("127.0.0.1")), 0));
@@ -423,7 +423,7 @@ private slots:
         QCOMPARE(QProcess::execute(QStringLiteral("ip"), {"route", "replace", "224.0.0.0/4", "dev", "lo", "src",
                                                            "127.0.0.1"}),
                  0);
-        QCOMPARE(m_dialogs->messages, QStringList{LanSearch::couldNotSendMessage()});
+        QCOMPARE(m_dialogs->messages, QStringList{LocalSearchWindow::couldNotSendMessage()});
     }
 
     // One F1 reaches the readers of every network this machine is on, each
@@ -513,7 +513,7 @@ private slots:
         for (int row = 0; row < m_list->count(); ++row) {
             QListWidgetItem *item = m_list->item(row);
             const bool red = redAddresses.contains(addressFromListLine(item->text()));
-            QCOMPARE(item->foreground().color() == LanSearch::duplicateColour(), red);
+            QCOMPARE(item->foreground().color() == LocalSearchWindow::duplicateColour(), red);
         }
         if (!redAddresses.isEmpty())
             saveScreenshot(QStringLiteral("lansearch-duplicates.png"));
@@ -527,7 +527,7 @@ private slots:
         const QByteArray again = replies.last();
         QCOMPARE(reader.writeDatagram(again, QHostAddress(QStringLiteral("224.1.2.4")), 53001), again.size());
         QTRY_COMPARE(m_list->count(), 1);
-        QVERIFY(m_list->item(0)->foreground().color() != LanSearch::duplicateColour());
+        QVERIFY(m_list->item(0)->foreground().color() != LocalSearchWindow::duplicateColour());
     }
 
     // After the change-address message went out, the resolve hint says to
@@ -554,7 +554,7 @@ private slots:
         m_list->item(0)->setSelected(true);
         m_dialogs->inputAnswers.enqueue(answer);
         QTest::mouseClick(m_window->findChild<QLabel *>(QStringLiteral("Label3")), Qt::LeftButton);
-        QCOMPARE(hint->text(), sent ? LanSearch::searchAgainHint() : resolveHint);
+        QCOMPARE(hint->text(), sent ? LocalSearchWindow::searchAgainHint() : resolveHint);
         QCOMPARE(hint->textFormat(), Qt::PlainText);
         if (sent)
             saveScreenshot(QStringLiteral("lansearch-search-again.png"));
@@ -628,7 +628,7 @@ private slots:
                            {"127.0.0.93", "0050C2000093", "Hall, \"east\" door", "1087", "lo"},
                            {"127.0.0.95", "0050C2000095", "", "", "lo"},
                            // Long fields are kept up to what a technician could need.
-                           {"127.0.0.96", "0050C2000096", QString(LanSearch::SavedFieldBytes, 'n'), "87", "lo"},
+                           {"127.0.0.96", "0050C2000096", QString(LocalSearchWindow::SavedFieldBytes, 'n'), "87", "lo"},
                        }));
 
         // Cancel writes nothing; a file that cannot be written is said so.
@@ -680,7 +680,7 @@ private:
 
     ScriptedDialogs *m_dialogs = nullptr;
     ReaderSimulator *m_simulator = nullptr;
-    LanSearch *m_window = nullptr;
+    LocalSearchWindow *m_window = nullptr;
     QListWidget *m_list = nullptr;
 };
 
@@ -688,7 +688,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     ui::installFontSubstitutes();
-    TestLanSearch test;
+    TestLocalSearchWindow test;
     return QTest::qExec(&test, argc, argv);
 }
-#include "tst_lansearch.moc"
+#include "tst_localsearchwindow.moc"

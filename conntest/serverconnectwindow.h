@@ -1,6 +1,6 @@
 #pragma once
 
-#include "connectiontestwindow.h"
+#include "connectionwindow.h"
 
 class Dialogs;
 class FilteredLineEdit;
@@ -8,11 +8,11 @@ class FilteredLineEdit;
 // "Server Connect": tests a reader that works as a TCP server. Optionally
 // logs in on the reader's control port first, then connects to its data port;
 // the terminal then shows the reader's bytes and sends every key typed.
-class ServerTest : public ConnectionTestWindow
+class ServerConnectWindow : public ConnectionWindow
 {
     Q_OBJECT
 public:
-    explicit ServerTest(Dialogs &dialogs, QWidget *parent = nullptr);
+    explicit ServerConnectWindow(Dialogs &dialogs, QWidget *parent = nullptr);
 
     void connectClick();
     void disconnectClick();

@@ -1,8 +1,8 @@
-#include "module1.h"
+#include "addresschecks.h"
 #include "privatenetwork.h"
 #include "readersimulator.h"
 #include "scripteddialogs.h"
-#include "servertest.h"
+#include "serverconnectwindow.h"
 #include "socketcontrol.h"
 #include "uikit.h"
 #include "windowtesting.h"
@@ -22,7 +22,7 @@ const QString ReaderAddress = QStringLiteral("127.0.0.7");
 } // namespace
 
 // Server Connect against a simulated reader that works as a TCP server.
-class TestServerTest : public QObject
+class TestServerConnectWindow : public QObject
 {
     Q_OBJECT
 private slots:
@@ -39,11 +39,11 @@ private slots:
         config.data.echo = false;
         m_reader = m_simulator->addReader(config);
         m_dialogs = std::make_unique<ScriptedDialogs>();
-        m_window = std::make_unique<ServerTest>(*m_dialogs);
+        m_window = std::make_unique<ServerConnectWindow>(*m_dialogs);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         field(m_window.get(), "Text3")->setText(ReaderAddress);
-        m_statuses = std::make_unique<QSignalSpy>(m_window.get(), &ConnectionTestWindow::statusChanged);
+        m_statuses = std::make_unique<QSignalSpy>(m_window.get(), &ConnectionWindow::statusChanged);
     }
     void cleanup()
     {
@@ -341,7 +341,7 @@ private:
     std::unique_ptr<ReaderSimulator> m_simulator;
     SimulatedReader *m_reader = nullptr;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<ServerTest> m_window;
+    std::unique_ptr<ServerConnectWindow> m_window;
     std::unique_ptr<QSignalSpy> m_statuses;
 };
 
@@ -349,7 +349,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     ui::installFontSubstitutes();
-    TestServerTest test;
+    TestServerConnectWindow test;
     return QTest::qExec(&test, argc, argv);
 }
-#include "tst_servertest.moc"
+#include "tst_serverconnectwindow.moc"

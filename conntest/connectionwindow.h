@@ -15,11 +15,11 @@ class TerminalView;
 // the screen pop1, the hint and "Clear Screen"), the key preview that feeds
 // it, and the paced drawing of received data. Each window supplies the socket
 // on which typed bytes are sent and switches the terminal's connected flag.
-class ConnectionTestWindow : public TaskWindow
+class ConnectionWindow : public TaskWindow
 {
     Q_OBJECT
 public:
-    ConnectionTestWindow(const QString &name, int widthTwips, int heightTwips, QWidget *parent);
+    ConnectionWindow(const QString &name, int widthTwips, int heightTwips, QWidget *parent);
 
     TerminalScreen &terminal() { return m_terminal; }
     TerminalView *terminalView() const { return pop1; }

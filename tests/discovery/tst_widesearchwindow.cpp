@@ -1,5 +1,5 @@
 #include "identifyreply.h"
-#include "module1.h"
+#include "addresschecks.h"
 #include "nestednetwork.h"
 #include "readerlistmenu.h"
 #include "privatenetwork.h"
@@ -8,7 +8,7 @@
 #include "searchtesting.h"
 #include "twips.h"
 #include "uikit.h"
-#include "wansearch.h"
+#include "widesearchwindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -86,7 +86,7 @@ QStringList searching(const QStringList &addresses)
 }
 } // namespace
 
-class TestWanSearch : public QObject
+class TestWideSearchWindow : public QObject
 {
     Q_OBJECT
 private slots:
@@ -98,7 +98,7 @@ private slots:
         m_dialogs = new ScriptedDialogs;
         m_simulator = new ReaderSimulator;
         m_simulator->setMulticastEnabled(false);
-        m_window = new WanSearch(*m_dialogs);
+        m_window = new WideSearchWindow(*m_dialogs);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
         m_list = m_window->findChild<QListWidget *>(QStringLiteral("List1"));
@@ -146,7 +146,7 @@ private slots:
 
     void controlsAtLoad()
     {
-        QCOMPARE(m_window->objectName(), QStringLiteral("wansearch"));
+        QCOMPARE(m_window->objectName(), QStringLiteral("wideSearch"));
         QCOMPARE(m_window->size(), QSize(twips(10500), twips(8385)));
         QCOMPARE(m_text3->geometry(), twipsRect(2760, 720, 1635, 315));
         QCOMPARE(m_text2->geometry(), twipsRect(2760, 1140, 1635, 315));
@@ -332,7 +332,7 @@ private slots:
         QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
         QCOMPARE(m_list->count(), 1);
         m_text2->setText(QStringLiteral("1087"));
-        QSignalSpy chosen(m_window, &WanSearch::readerChosen);
+        QSignalSpy chosen(m_window, &WideSearchWindow::readerChosen);
         const QPoint at = m_list->visualItemRect(m_list->item(0)).center();
         QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(m_list->viewport(), Qt::LeftButton, {}, at);
@@ -369,9 +369,9 @@ private slots:
     {
         waits::setTickMs(5);
         QWidget holder;
-        auto *window = new WanSearch(*m_dialogs, &holder);
+        auto *window = new WideSearchWindow(*m_dialogs, &holder);
         holder.show();
-        QPointer<WanSearch> guard(window);
+        QPointer<WideSearchWindow> guard(window);
         window->findChild<QLineEdit *>(QStringLiteral("Text3"))->setText(QStringLiteral("127.0.255.250"));
         window->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(SilentPort);
         StatusRecorder status(window->findChild<QLabel *>(QStringLiteral("Label3")));
@@ -538,7 +538,7 @@ private slots:
             while (QTcpSocket *peer = mute.nextPendingConnection())
                 peers.append(peer);
         });
-        auto *window = new WanSearch(*m_dialogs);
+        auto *window = new WideSearchWindow(*m_dialogs);
         window->show();
         window->findChild<QCheckBox *>(QStringLiteral("FastMode"))->setChecked(true);
         window->findChild<QLineEdit *>(QStringLiteral("Text3"))->setText(QStringLiteral("127.0.255.254"));
@@ -604,7 +604,7 @@ private:
 
     ScriptedDialogs *m_dialogs = nullptr;
     ReaderSimulator *m_simulator = nullptr;
-    WanSearch *m_window = nullptr;
+    WideSearchWindow *m_window = nullptr;
     QListWidget *m_list = nullptr;
     QLineEdit *m_text3 = nullptr;
     QLineEdit *m_text2 = nullptr;
@@ -617,7 +617,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     ui::installFontSubstitutes();
-    TestWanSearch test;
+    TestWideSearchWindow test;
     return QTest::qExec(&test, argc, argv);
 }
-#include "tst_wansearch.moc"
+#include "tst_widesearchwindow.moc"

@@ -23,11 +23,11 @@ class WideScan;
 // starts it and lets events run while it waits, so F2 can stop it. In Fast
 // Mode many addresses are tried at once, in the background, and the readers
 // are listed in the same order. The list can be copied and saved as CSV.
-class WanSearch : public TaskWindow
+class WideSearchWindow : public TaskWindow
 {
     Q_OBJECT
 public:
-    explicit WanSearch(Dialogs &dialogs, QWidget *parent = nullptr);
+    explicit WideSearchWindow(Dialogs &dialogs, QWidget *parent = nullptr);
 
     bool keyPreview(QKeyEvent *event) override;
 

@@ -1,4 +1,4 @@
-#include "lansearch.h"
+#include "localsearchwindow.h"
 
 #include "changeaddress.h"
 #include "controlnumbers.h"
@@ -6,7 +6,7 @@
 #include "identifyreply.h"
 #include "keymap.h"
 #include "localsearchengine.h"
-#include "module1.h"
+#include "addresschecks.h"
 #include "readerlistmenu.h"
 #include "searchinterfaces.h"
 #include "uikit.h"
@@ -22,8 +22,8 @@ const QString ColumnHeadings = QStringLiteral("IP Address") + QString(34, QLatin
                                + QStringLiteral("Ctl Port");
 } // namespace
 
-LanSearch::LanSearch(Dialogs &dialogs, QWidget *parent)
-    : TaskWindow(QStringLiteral("lansearch"), 9930, 8160, parent), m_dialogs(dialogs)
+LocalSearchWindow::LocalSearchWindow(Dialogs &dialogs, QWidget *parent)
+    : TaskWindow(QStringLiteral("localSearch"), 9930, 8160, parent), m_dialogs(dialogs)
 {
     const QFont labelFont = ui::arialBold(9);
     Label1[0] = ui::label(this, QStringLiteral("Label1(0)"), QStringLiteral("Search for Readers on a Local Network"),
@@ -53,9 +53,9 @@ LanSearch::LanSearch(Dialogs &dialogs, QWidget *parent)
     Label1[3]->setWordWrap(true);
     m_resolveHint = Label1[3]->text();
 
-    connect(Label2, &ClickLabel::clicked, this, &LanSearch::startSearch);
-    connect(Label3, &ClickLabel::clicked, this, &LanSearch::resolveDup);
-    connect(List1, &QListWidget::itemDoubleClicked, this, &LanSearch::list1DblClick);
+    connect(Label2, &ClickLabel::clicked, this, &LocalSearchWindow::startSearch);
+    connect(Label3, &ClickLabel::clicked, this, &LocalSearchWindow::resolveDup);
+    connect(List1, &QListWidget::itemDoubleClicked, this, &LocalSearchWindow::list1DblClick);
     m_listMenu = new ReaderListMenu(List1, m_dialogs,
                                     {QStringLiteral("IP Address"), QStringLiteral("MAC Address"),
                                      QStringLiteral("Reader Identification"), QStringLiteral("Control Port"),
@@ -67,27 +67,27 @@ LanSearch::LanSearch(Dialogs &dialogs, QWidget *parent)
     // search that finds nothing.
     Winsock1 = new LocalSearchEngine(this);
     Winsock1->setObjectName(QStringLiteral("Winsock1"));
-    connect(Winsock1, &LocalSearchEngine::replyReceived, this, &LanSearch::winsock1DataArrival);
+    connect(Winsock1, &LocalSearchEngine::replyReceived, this, &LocalSearchWindow::winsock1DataArrival);
     Winsock1->setReceiveBufferSize(ReceiveBufferBytes);
     Winsock1->open(searchInterfaces());
 }
 
-QString LanSearch::noReaderSelectedMessage()
+QString LocalSearchWindow::noReaderSelectedMessage()
 {
     return QStringLiteral("Click on a reader in the list first, then click on \"Resolve Dup\"");
 }
 
-QString LanSearch::couldNotSendMessage()
+QString LocalSearchWindow::couldNotSendMessage()
 {
     return QStringLiteral("The message to change the IP Address could not be sent");
 }
 
-QString LanSearch::searchAgainHint()
+QString LocalSearchWindow::searchAgainHint()
 {
     return QStringLiteral("The reader restarts with its new IP Address: press F1 to search again");
 }
 
-bool LanSearch::keyPreview(QKeyEvent *event)
+bool LocalSearchWindow::keyPreview(QKeyEvent *event)
 {
     if (virtualKeyCode(event) != keycode::F1)
         return false;
@@ -96,7 +96,7 @@ bool LanSearch::keyPreview(QKeyEvent *event)
     return true;
 }
 
-void LanSearch::startSearch()
+void LocalSearchWindow::startSearch()
 {
     List1->clear();
     m_addressLines.clear();
@@ -107,7 +107,7 @@ void LanSearch::startSearch()
     Winsock1->search();
 }
 
-void LanSearch::winsock1DataArrival(const QByteArray &datagram, const QString &interfaceName)
+void LocalSearchWindow::winsock1DataArrival(const QByteArray &datagram, const QString &interfaceName)
 {
     if (List1->count() >= MaxListLines)
         return;
@@ -121,7 +121,7 @@ void LanSearch::winsock1DataArrival(const QByteArray &datagram, const QString &i
     markDuplicates(item);
 }
 
-void LanSearch::markDuplicates(QListWidgetItem *item)
+void LocalSearchWindow::markDuplicates(QListWidgetItem *item)
 {
     // Judged by what the line shows, the address a double click hands over
     // and the MAC that "Resolve Dup" sends.
@@ -137,7 +137,7 @@ void LanSearch::markDuplicates(QListWidgetItem *item)
     }
 }
 
-void LanSearch::list1DblClick(QListWidgetItem *item)
+void LocalSearchWindow::list1DblClick(QListWidgetItem *item)
 {
     if (!item)
         return;
@@ -145,7 +145,7 @@ void LanSearch::list1DblClick(QListWidgetItem *item)
     emit readerChosen(addressFromListLine(line), controlPortFromListLine(line));
 }
 
-void LanSearch::resolveDup()
+void LocalSearchWindow::resolveDup()
 {
     const QList<QListWidgetItem *> selected = List1->selectedItems();
     if (selected.isEmpty()) {
@@ -153,7 +153,7 @@ void LanSearch::resolveDup()
         return;
     }
     const QByteArray mac = macFromListLine(selected.first()->text());
-    QPointer<LanSearch> self(this);
+    QPointer<LocalSearchWindow> self(this);
     const QString answer = m_dialogs.input(QStringLiteral("Enter new IP Address for this reader"), Dialogs::Title);
     if (!self || answer.isEmpty())
         return;

@@ -1,8 +1,8 @@
-#include "clienttest.h"
+#include "clientconnectwindow.h"
 
 #include "commandlanguage.h"
 #include "dialogs.h"
-#include "module1.h"
+#include "addresschecks.h"
 #include "socketcontrol.h"
 #include "terminalview.h"
 #include "uikit.h"
@@ -11,8 +11,8 @@
 
 #include <QPointer>
 
-ClientTest::ClientTest(Dialogs &dialogs, QWidget *parent)
-    : ConnectionTestWindow(QStringLiteral("clienttest"), 10740, 8130, parent), m_dialogs(dialogs)
+ClientConnectWindow::ClientConnectWindow(Dialogs &dialogs, QWidget *parent)
+    : ConnectionWindow(QStringLiteral("clientConnect"), 10740, 8130, parent), m_dialogs(dialogs)
 {
     const QFont arial = ui::arialBold(9);
     ui::label(this, QStringLiteral("Label1(0)"), QStringLiteral("Connect with reader operating as a Client"), arial,
@@ -47,19 +47,19 @@ ClientTest::ClientTest(Dialogs &dialogs, QWidget *parent)
     setSendingSocket(Winsock1);
     setReceivingSocket(Winsock1);
     Winsock2->setReadBufferSize(SocketReadLimit);
-    connect(Winsock1, &SocketControl::ConnectionRequest, this, &ClientTest::connectionRequest);
-    connect(Winsock2, &SocketControl::DataArrival, this, &ClientTest::readReply);
-    connect(Label2, &ClickLabel::clicked, this, &ClientTest::listenClick);
-    connect(Label3, &ClickLabel::clicked, this, &ClientTest::stopClick);
+    connect(Winsock1, &SocketControl::ConnectionRequest, this, &ClientConnectWindow::connectionRequest);
+    connect(Winsock2, &SocketControl::DataArrival, this, &ClientConnectWindow::readReply);
+    connect(Label2, &ClickLabel::clicked, this, &ClientConnectWindow::listenClick);
+    connect(Label3, &ClickLabel::clicked, this, &ClientConnectWindow::stopClick);
 }
 
-void ClientTest::readReply()
+void ClientConnectWindow::readReply()
 {
     if (Winsock2->BytesReceived() > 0)
         m_replyBuffer.append(Winsock2->GetData(Winsock2->BytesReceived()));
 }
 
-void ClientTest::listenClick()
+void ClientConnectWindow::listenClick()
 {
     setConnected(false);
     if (!isnotblank(Text2->text())) {
@@ -87,7 +87,7 @@ void ClientTest::listenClick()
         showListenFailure(*Winsock1);
 }
 
-void ClientTest::connectionRequest(qintptr requestId)
+void ClientConnectWindow::connectionRequest(qintptr requestId)
 {
     if (Winsock1->State() != SocketControl::Closed)
         Winsock1->Close();
@@ -104,7 +104,7 @@ void ClientTest::connectionRequest(qintptr requestId)
         return;
     }
 
-    QPointer<ClientTest> self(this);
+    QPointer<ClientConnectWindow> self(this);
     const int session = m_session;
     bool ok = false;
     Winsock2->Close();
@@ -131,7 +131,7 @@ void ClientTest::connectionRequest(qintptr requestId)
     setStatus(QStringLiteral("Connected to ") + address);
 }
 
-void ClientTest::stopClick()
+void ClientConnectWindow::stopClick()
 {
     ++m_session;
     Winsock1->Close();

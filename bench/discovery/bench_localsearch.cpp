@@ -1,6 +1,6 @@
 // How fast the local search lists N readers answering one F1.
 //
-//   scripts/netns build/bench/discovery/bench_lansearch [N...] [--program [path]] [--networks K]
+//   scripts/netns build/bench/discovery/bench_localsearch [N...] [--program [path]] [--networks K]
 //                                                      [--screenshot file.png]
 //
 // The readers are simulated at 127.0.1.1 onwards: in this process, or with
@@ -15,7 +15,7 @@
 // It then also prints the lines per interface and whether any reader was
 // listed twice.
 
-#include "lansearch.h"
+#include "localsearchwindow.h"
 #include "nestednetwork.h"
 #include "readerlistmenu.h"
 #include "readersimulator.h"
@@ -113,7 +113,7 @@ bool startNetwork(NestedNetwork &network, int number, const QString &program, in
     return true;
 }
 
-Result measure(LanSearch &window, int readers, const QString &program, int networks)
+Result measure(LocalSearchWindow &window, int readers, const QString &program, int networks)
 {
     ReaderSimulator simulator;
     QProcess process;
@@ -210,7 +210,7 @@ int main(int argc, char **argv)
         program = QCoreApplication::applicationDirPath() + QStringLiteral("/../../zav-reader-sim");
 
     ScriptedDialogs dialogs;
-    LanSearch window(dialogs);
+    LocalSearchWindow window(dialogs);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;

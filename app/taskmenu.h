@@ -12,11 +12,11 @@ class ClickLabel;
 // The teal menu panel docked at the main window's left edge. Each entry
 // brings one task window to the front (the main window does, told by
 // entryChosen); the entry chosen last is yellow.
-class MenuForm : public QWidget
+class TaskMenu : public QWidget
 {
     Q_OBJECT
 public:
-    explicit MenuForm(QWidget *mainWindow);
+    explicit TaskMenu(QWidget *mainWindow);
 
     // Menu click with an entry index (menu::Entry): one yellow entry, and its
     // window brought to the front.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "connectiontestwindow.h"
+#include "connectionwindow.h"
 
 class Dialogs;
 class FilteredLineEdit;
@@ -9,11 +9,11 @@ class FilteredLineEdit;
 // local data port and accepts the reader's first connection; with a password
 // given it also logs in on the reader's control port at the address the
 // reader connected from.
-class ClientTest : public ConnectionTestWindow
+class ClientConnectWindow : public ConnectionWindow
 {
     Q_OBJECT
 public:
-    explicit ClientTest(Dialogs &dialogs, QWidget *parent = nullptr);
+    explicit ClientConnectWindow(Dialogs &dialogs, QWidget *parent = nullptr);
 
     void listenClick();
     void stopClick();
