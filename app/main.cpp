@@ -10,7 +10,7 @@ int main(int argc, char *argv[])
     setApplicationIdentity();
     ui::installFontSubstitutes();
     QtDialogs dialogs;
-    MainWindow *mainWindow = Main(dialogs);
+    MainWindow *mainWindow = showMainWindow(dialogs);
     const int result = app.exec();
     delete mainWindow;
     // Connections closed on the way out are deleted once they are done.

@@ -26,8 +26,8 @@ MainWindow::MainWindow(Dialogs &dialogs, QWidget *parent) : QWidget(parent), m_d
     connect(m_taskMenu, &TaskMenu::entryChosen, this, &MainWindow::bringToFront);
     connect(m_taskMenu, &TaskMenu::readerHandedOver, this,
             [this](const QString &address, const QString &port) { programReader()->setup(address, port); });
-    // The load event: the first window shown is "Server Connect".
-    startclick();
+    // The first window shown is "Server Connect".
+    m_taskMenu->choose(menu::ServerConnect);
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::keepFocusInFront);
 }
 
@@ -36,11 +36,6 @@ MainWindow::MainWindow(Dialogs &dialogs, QWidget *parent) : QWidget(parent), m_d
 MainWindow::~MainWindow()
 {
     disconnect(qApp, &QApplication::focusChanged, this, &MainWindow::keepFocusInFront);
-}
-
-void MainWindow::startclick()
-{
-    m_taskMenu->label1Click(menu::ServerConnect);
 }
 
 void MainWindow::bringToFront(int index)
@@ -79,12 +74,12 @@ TaskWindow *MainWindow::createTaskWindow(int index)
     switch (index) {
     case menu::LocalNetworkSearch: {
         auto *window = new LocalSearchWindow(m_dialogs, this);
-        connect(window, &LocalSearchWindow::readerChosen, m_taskMenu, &TaskMenu::do_click3);
+        connect(window, &LocalSearchWindow::readerChosen, m_taskMenu, &TaskMenu::handOverToProgramReader);
         return window;
     }
     case menu::WideNetworkSearch: {
         auto *window = new WideSearchWindow(m_dialogs, this);
-        connect(window, &WideSearchWindow::readerChosen, m_taskMenu, &TaskMenu::do_click3);
+        connect(window, &WideSearchWindow::readerChosen, m_taskMenu, &TaskMenu::handOverToProgramReader);
         return window;
     }
     case menu::ProgramReader:
@@ -180,7 +175,7 @@ void MainWindow::moveEvent(QMoveEvent *event)
     m_taskMenu->setGeometry(0, 0, twips(2500), frameGeometry().height());
 }
 
-MainWindow *Main(Dialogs &dialogs)
+MainWindow *showMainWindow(Dialogs &dialogs)
 {
     auto *main = new MainWindow(dialogs);
     main->setOuterSize(QSize(twips(12500), twips(9000)));

@@ -26,8 +26,6 @@ public:
     TaskWindow *existingTaskWindow(int index) const { return m_windows.at(size_t(index)); }
     // The Program Reader window, created (not shown) on first reference.
     ProgramReaderWindow *programReader();
-    // Performs the menu click for "Server Connect".
-    void startclick();
     // Sizes the window so that its outer size, frame and title bar included,
     // is 'outer'. Until the platform reports a frame the inside gets that
     // size; the first time a frame is known the inside shrinks by it, once.
@@ -62,4 +60,4 @@ void setApplicationIdentity();
 
 // The start-up sequence: sizes and shows the main window, docks the menu panel
 // and gives Program Reader its default reader address and control port.
-MainWindow *Main(Dialogs &dialogs);
+MainWindow *showMainWindow(Dialogs &dialogs);

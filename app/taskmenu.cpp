@@ -4,9 +4,12 @@
 #include "uikit.h"
 
 namespace {
-const char *const Captions[menu::EntryCount] = {
-    "Local Network Search", "Wide Network Search", "Program Reader", "Server Connect",
-    "Client Connect",       "Udp Connect",         "Flash Reader",
+struct Entry { const char *caption; const char *objectName; };
+const Entry Entries[menu::EntryCount] = {
+    {"Local Network Search", "localNetworkSearchEntry"}, {"Wide Network Search", "wideNetworkSearchEntry"},
+    {"Program Reader", "programReaderEntry"},            {"Server Connect", "serverConnectEntry"},
+    {"Client Connect", "clientConnectEntry"},            {"Udp Connect", "udpConnectEntry"},
+    {"Flash Reader", "flashReaderEntry"},
 };
 const QColor Yellow(255, 255, 0);
 const QColor White(255, 255, 255);
@@ -17,33 +20,33 @@ TaskMenu::TaskMenu(QWidget *mainWindow) : QWidget(mainWindow)
     setObjectName(QStringLiteral("taskMenu"));
     ui::setColours(this, ui::Teal);
     for (int i = 0; i < menu::EntryCount; ++i) {
-        auto *entry = new ClickLabel(Label1.elementName(i), QLatin1String(Captions[i]), this);
+        auto *entry = new ClickLabel(QLatin1String(Entries[i].objectName), QLatin1String(Entries[i].caption), this);
         entry->setFont(ui::font(QStringLiteral("Arial"), 9.75, true));
         entry->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         ui::setColours(entry, ui::Teal, White);
         place(entry, 180, 360 + 480 * i, 2115, 375);
-        connect(entry, &ClickLabel::clicked, this, [this, i] { label1Click(i); });
-        Label1[i] = entry;
+        connect(entry, &ClickLabel::clicked, this, [this, i] { choose(i); });
+        m_entries[size_t(i)] = entry;
     }
 }
 
-void TaskMenu::all_white()
+void TaskMenu::showAllWhite()
 {
-    for (ClickLabel *entry : Label1)
+    for (ClickLabel *entry : m_entries)
         ui::setColours(entry, ui::Teal, White);
 }
 
-void TaskMenu::label1Click(int index)
+void TaskMenu::choose(int index)
 {
     if (index < 0 || index >= menu::EntryCount)
         return;
-    all_white();
-    ui::setColours(Label1.at(index), ui::Teal, Yellow);
+    showAllWhite();
+    ui::setColours(entry(index), ui::Teal, Yellow);
     emit entryChosen(index);
 }
 
-void TaskMenu::do_click3(const QString &address, const QString &port)
+void TaskMenu::handOverToProgramReader(const QString &address, const QString &port)
 {
-    label1Click(menu::ProgramReader);
+    choose(menu::ProgramReader);
     emit readerHandedOver(address, port);
 }

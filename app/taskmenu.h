@@ -1,10 +1,9 @@
 #pragma once
 
-#include "controlarray.h"
 #include "controlnumbers.h"
 
 #include <QString>
-#include <QVector>
+#include <array>
 #include <QWidget>
 
 class ClickLabel;
@@ -18,22 +17,23 @@ class TaskMenu : public QWidget
 public:
     explicit TaskMenu(QWidget *mainWindow);
 
-    // Menu click with an entry index (menu::Entry): one yellow entry, and its
-    // window brought to the front.
-    void label1Click(int index);
-    void all_white();
+    // Chooses an entry (menu::Entry) as a click does: it alone turns yellow,
+    // and its window is brought to the front.
+    void choose(int index);
     // Brings "Program Reader" to the front with the reader's address and
     // control port in its first two fields.
-    void do_click3(const QString &address, const QString &port);
+    void handOverToProgramReader(const QString &address, const QString &port);
 
-    ClickLabel *entry(int index) const { return Label1.at(index); }
+    ClickLabel *entry(int index) const { return m_entries.at(size_t(index)); }
 
 signals:
     // The entry whose window the main window brings to the front.
     void entryChosen(int index);
-    // do_click3's hand-over, once Program Reader is in front.
+    // handOverToProgramReader's reader, once Program Reader is in front.
     void readerHandedOver(const QString &address, const QString &port);
 
 private:
-    ControlArray<ClickLabel> Label1{QStringLiteral("Label1")};  // the menu entries
+    void showAllWhite();
+
+    std::array<ClickLabel *, menu::EntryCount> m_entries{};
 };

@@ -1,10 +1,9 @@
 #pragma once
 
-// The numbers by which the product's documents name the menu entries, the
-// Program Reader's action labels and the keys. Windows and tests use these
-// names; the numbers are part of the documented behaviour.
+// Numbers that windows and tests share: the menu entries in their order, the
+// Program Reader's actions and the key codes of the terminal and the menus.
 
-// The menu panel's entries Label1(0) to Label1(6), each bringing one task
+// The menu panel's entries, in order from the top, each bringing one task
 // window to the front.
 namespace menu {
 enum Entry : int {
@@ -19,7 +18,8 @@ namespace programaction {
 enum Label : int { GetParameters = 3, SetParameters = 4, Reboot = 20 };
 } // namespace programaction
 
-// The key codes of the product's documents (Windows virtual-key codes).
+// Key codes as the terminal and the keys of the windows know them (the
+// virtual-key codes of Windows keyboards).
 namespace keycode {
 constexpr int Alt = 18;
 constexpr int F1 = 112;   // F2 to F12 follow: 113 to 123

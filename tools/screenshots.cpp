@@ -124,19 +124,19 @@ int main(int argc, char *argv[])
         qWarning("simulator: %s", qPrintable(error));
 
     ScreenshotDialogs dialogs;
-    MainWindow *main = Main(dialogs);
+    MainWindow *main = showMainWindow(dialogs);
     settle();
     main->grab().save(folder + QStringLiteral("/startup.png"));
 
     // Local Network Search: F1 lists every reader.
-    main->taskMenu()->label1Click(menu::LocalNetworkSearch);
+    main->taskMenu()->choose(menu::LocalNetworkSearch);
     TaskWindow *lan = main->taskWindow(menu::LocalNetworkSearch);
     click(lan, QStringLiteral("Label2"));
     settleUntil([lan] { return lan->findChild<QListWidget *>(QStringLiteral("List1"))->count() >= 4; });
     save(main, lan, folder);
 
     // Wide Network Search: a scan from 127.0.0.2 stopped after a few addresses.
-    main->taskMenu()->label1Click(menu::WideNetworkSearch);
+    main->taskMenu()->choose(menu::WideNetworkSearch);
     TaskWindow *wan = main->taskWindow(menu::WideNetworkSearch);
     setText(wan, QStringLiteral("Text3"), QStringLiteral("127.0.0.2"));
     setText(wan, QStringLiteral("Text2"), QStringLiteral("87"));
@@ -147,13 +147,13 @@ int main(int argc, char *argv[])
     save(main, wan, folder);
 
     // Program Reader after "Get  Parameters".
-    main->taskMenu()->do_click3(QStringLiteral("127.0.0.5"), QStringLiteral("87"));
+    main->taskMenu()->handOverToProgramReader(QStringLiteral("127.0.0.5"), QStringLiteral("87"));
     TaskWindow *program = main->taskWindow(menu::ProgramReader);
     click(program, QStringLiteral("Label2(3)"));
     save(main, program, folder);
 
     // Server Connect: typed bytes in black, the reader's echo in red.
-    main->taskMenu()->label1Click(menu::ServerConnect);
+    main->taskMenu()->choose(menu::ServerConnect);
     TaskWindow *serverTest = main->taskWindow(menu::ServerConnect);
     setText(serverTest, QStringLiteral("Text3"), QStringLiteral("127.0.0.5"));
     setText(serverTest, QStringLiteral("Text1"), QStringLiteral("58203"));
@@ -163,7 +163,7 @@ int main(int argc, char *argv[])
     click(serverTest, QStringLiteral("Label3"));
 
     // Client Connect: the reader connects and sends its identification.
-    main->taskMenu()->label1Click(menu::ClientConnect);
+    main->taskMenu()->choose(menu::ClientConnect);
     TaskWindow *clientTest = main->taskWindow(menu::ClientConnect);
     setText(clientTest, QStringLiteral("Text2"), QStringLiteral("5057"));
     click(clientTest, QStringLiteral("Label2"));
@@ -173,7 +173,7 @@ int main(int argc, char *argv[])
     click(clientTest, QStringLiteral("Label3"));
 
     // Udp Connect: one datagram per key, echoed by the reader.
-    main->taskMenu()->label1Click(menu::UdpConnect);
+    main->taskMenu()->choose(menu::UdpConnect);
     TaskWindow *udpTest = main->taskWindow(menu::UdpConnect);
     setText(udpTest, QStringLiteral("Text3"), QStringLiteral("127.0.0.4"));
     click(udpTest, QStringLiteral("Label2"));
@@ -189,7 +189,7 @@ int main(int argc, char *argv[])
         image.write(QByteArray(3 * 1024, '\x5a'));
         image.close();
     }
-    main->taskMenu()->label1Click(menu::FlashReader);
+    main->taskMenu()->choose(menu::FlashReader);
     TaskWindow *flash = main->taskWindow(menu::FlashReader);
     click(flash, QStringLiteral("Label2"));
     setText(flash, QStringLiteral("Text3"), QStringLiteral("127.0.0.5"));

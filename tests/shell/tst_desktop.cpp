@@ -89,7 +89,7 @@ void TestDesktop::initTestCase()
 void TestDesktop::mainWindowTitle()
 {
     ScriptedDialogs dialogs;
-    std::unique_ptr<MainWindow> main(Main(dialogs));
+    std::unique_ptr<MainWindow> main(showMainWindow(dialogs));
     QVERIFY(QTest::qWaitForWindowExposed(main.get()));
     QTRY_COMPARE(shownTitle(main.get()), QStringLiteral("ZAV   Tcp/ip Utility V2.2"));
 }
@@ -108,7 +108,7 @@ void TestDesktop::dialogTitles()
 {
     QFETCH(QString, kind);
     ScriptedDialogs scripted;
-    std::unique_ptr<MainWindow> main(Main(scripted));
+    std::unique_ptr<MainWindow> main(showMainWindow(scripted));
     QVERIFY(QTest::qWaitForWindowExposed(main.get()));
 
     QString seen;
@@ -154,7 +154,7 @@ void TestDesktop::outerSizeIncludesTheFrame()
     if (!windowManagerRunning())
         QSKIP("no window manager draws frames on this display");
     ScriptedDialogs dialogs;
-    std::unique_ptr<MainWindow> main(Main(dialogs));
+    std::unique_ptr<MainWindow> main(showMainWindow(dialogs));
     QVERIFY(QTest::qWaitForWindowExposed(main.get()));
     const QSize outer(twips(12500), twips(9000));
     QList<int> extents;

@@ -66,7 +66,7 @@ void TestFrontWindow::init()
     QString error;
     QVERIFY2(m_simulator->start(&error), qPrintable(error));
     m_dialogs = std::make_unique<ScriptedDialogs>();
-    m_main = Main(*m_dialogs);
+    m_main = showMainWindow(*m_dialogs);
     QVERIFY(QTest::qWaitForWindowExposed(m_main));
     m_main->activateWindow();
     QTRY_VERIFY(m_main->isActiveWindow());
