@@ -14,12 +14,11 @@ class SocketControl;
 
 // The text without blanks (spaces) at either end; tabs and other characters stay.
 QString trimBlanks(const QString &text);
-// The number at the start of an address group as the classic Val() reads it:
-// leading blanks skipped, then decimal digits up to the first other
-// character. Reading stops once the value is above 255, so any text gives a
+// The number at the start of an address group: leading blanks skipped, then
+// decimal digits up to the first other character. Reading stops once the value is above 255, so any text gives a
 // value from 0 to 2559 and nothing overflows.
 int leadingNumber(const QString &group);
-// A dotted address in the product's loose sense: exactly three dots, groups of
+// A dotted address in the loose sense the windows accept: exactly three dots, groups of
 // at most three characters whose leading number is at most 255, no empty group
 // after the last dot. "a.b.c.d" and ".1.2.3" pass.
 bool isvalidip(const QString &text);

@@ -18,8 +18,8 @@ QFont ui::font(const QString &family, qreal pointSize, bool bold)
     QFont f(family);
     f.setPointSizeF(pointSize);
     f.setBold(bold);
-    // Whole-pixel advances, as the classic layouts were measured with: a
-    // heading spaced out with blanks then fits the width it was given.
+    // Whole-pixel advances: the windows' layouts are measured with them, so a
+    // heading spaced out with blanks fits the width it is given.
     f.setHintingPreference(QFont::PreferFullHinting);
     return f;
 }
