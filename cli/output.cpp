@@ -1,6 +1,6 @@
 #include "output.h"
 
-#include "readerlistcsv.h"
+#include "csvfields.h"
 
 namespace {
 QString boolText(bool value, output::Format format)

@@ -1,7 +1,7 @@
 #include "readerlistmenu.h"
 
 #include "dialogs.h"
-#include "readerlistcsv.h"
+#include "csvfields.h"
 
 #include <QAction>
 #include <QClipboard>

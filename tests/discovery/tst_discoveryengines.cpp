@@ -3,7 +3,7 @@
 #include "multicast.h"
 #include "nestednetwork.h"
 #include "privatenetwork.h"
-#include "readerlistcsv.h"
+#include "csvfields.h"
 #include "readersimulator.h"
 #include "searchinterfaces.h"
 #include "widescan.h"

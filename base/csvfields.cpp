@@ -1,4 +1,4 @@
-#include "readerlistcsv.h"
+#include "csvfields.h"
 
 namespace {
 bool startsFormula(const QString &text)

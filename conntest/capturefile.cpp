@@ -1,0 +1,107 @@
+#include "capturefile.h"
+
+#include "csvfields.h"
+
+#include <QTimer>
+
+namespace {
+constexpr int FlushIntervalMs = 1000;
+
+QString compactHex(const QByteArray &bytes)
+{
+    return QString::fromLatin1(bytes.toHex().toUpper());
+}
+} // namespace
+
+CaptureFile::CaptureFile(QObject *parent) : QObject(parent), m_flushTimer(new QTimer(this))
+{
+    m_flushTimer->setInterval(FlushIntervalMs);
+    connect(m_flushTimer, &QTimer::timeout, this, &CaptureFile::flushNow);
+}
+
+CaptureFile::~CaptureFile()
+{
+    stop();
+}
+
+CaptureFile::Format CaptureFile::formatFor(const QString &path)
+{
+    return path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ? Csv : Raw;
+}
+
+QByteArray CaptureFile::csvHeader()
+{
+    return ::csvLine(QStringList{QStringLiteral("time"), QStringLiteral("direction"), QStringLiteral("peer"),
+                    QStringLiteral("length"), QStringLiteral("hex"), QStringLiteral("text")})
+        .toLatin1();
+}
+
+QByteArray CaptureFile::csvLine(const TrafficChunk &chunk)
+{
+    // Every cell is ASCII: the text cell escapes whatever is not.
+    return ::csvLine(QStringList{traffic::isoTime(chunk.msecsSinceEpoch), traffic::directionText(chunk.direction), chunk.peer,
+                      QString::number(chunk.bytes.size()), compactHex(chunk.bytes), traffic::escapedText(chunk.bytes)})
+        .toLatin1();
+}
+
+bool CaptureFile::start(const QString &path)
+{
+    stop();
+    m_error.clear();
+    m_format = formatFor(path);
+    m_file.setFileName(path);
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        m_error = m_file.errorString();
+        return false;
+    }
+    if (m_format == Csv)
+        write(csvHeader());
+    if (m_file.isOpen())
+        m_flushTimer->start();
+    return m_file.isOpen();
+}
+
+void CaptureFile::record(const TrafficChunk &chunk)
+{
+    if (!m_file.isOpen())
+        return;
+    if (m_format == Csv)
+        write(csvLine(chunk));
+    else if (chunk.direction == TrafficChunk::Received)
+        write(chunk.bytes);
+}
+
+void CaptureFile::write(const QByteArray &bytes)
+{
+    if (m_file.write(bytes) != bytes.size())
+        fail();
+}
+
+void CaptureFile::flushNow()
+{
+    if (m_file.isOpen() && !m_file.flush())
+        fail();
+}
+
+void CaptureFile::stop()
+{
+    m_flushTimer->stop();
+    if (!m_file.isOpen())
+        return;
+    const bool flushed = m_file.flush();
+    const QString reason = m_file.errorString();
+    m_file.close();
+    if (!flushed) {
+        m_error = reason;
+        emit failed(m_error);
+    }
+}
+
+void CaptureFile::fail()
+{
+    m_error = m_file.errorString();
+    m_flushTimer->stop();
+    // What is buffered cannot be written either.
+    m_file.close();
+    emit failed(m_error);
+}

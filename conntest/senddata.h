@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// What a technician types as data to send: text with the escapes \r \n \t \\
+// and \xHH, or hex pairs ("41 42 0D", blanks between pairs optional).
+namespace senddata {
+
+enum class Form { Text, HexPairs };
+
+struct Parsed {
+    bool ok = false;
+    QByteArray bytes;
+    int errorPosition = -1;   // counted from 1, in the text as typed
+    QString error;            // says what is wrong there, for a message
+};
+
+// Text must be Latin-1 (one character, one byte); anything else is refused.
+// Empty data is refused.
+Parsed parse(const QString &text, Form form);
+
+} // namespace senddata

@@ -1,0 +1,216 @@
+#include "capturefile.h"
+#include "datasenders.h"
+#include "senddata.h"
+#include "trafficlog.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The terminal's debugging aids without a window: the session log's bounds,
+// the capture's CSV, the parser of data to send and the repeat's pacing.
+class TestTrafficLog : public QObject
+{
+    Q_OBJECT
+
+    static TrafficChunk chunk(qsizetype size, TrafficChunk::Direction direction = TrafficChunk::Received)
+    {
+        return {1765141872345, direction, QStringLiteral("127.0.0.1:57"), QByteArray(size, 'a')};
+    }
+
+private slots:
+    void bounds_data()
+    {
+        QTest::addColumn<int>("chunks");
+        QTest::addColumn<int>("chunkSize");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("dropped");
+        QTest::newRow("under both limits") << 1000 << 10 << 1000 << 0;
+        QTest::newRow("count limit") << int(TrafficLog::MaxChunks) + 7 << 1 << int(TrafficLog::MaxChunks) << 7;
+        QTest::newRow("byte limit") << 70 << 1024 * 1024 << 64 << 6;
+        QTest::newRow("one chunk over the byte limit stays") << 1 << 65 * 1024 * 1024 << 1 << 0;
+    }
+    void bounds()
+    {
+        QFETCH(int, chunks);
+        QFETCH(int, chunkSize);
+        QFETCH(int, rows);
+        QFETCH(int, dropped);
+        TrafficLog log;
+        // In two bursts: drops come from the rows and from the pending chunks.
+        for (int i = 0; i < chunks / 2; ++i)
+            log.record(chunk(chunkSize));
+        log.flush();
+        for (int i = chunks / 2; i < chunks; ++i)
+            log.record(chunk(chunkSize));
+        log.flush();
+        QCOMPARE(log.rowCount(), rows);
+        QCOMPARE(log.droppedCount(), qint64(dropped));
+        QVERIFY(log.bytesHeld() <= qMax<qint64>(TrafficLog::MaxBytes, chunkSize));
+        log.clear();
+        QCOMPARE(log.rowCount(), 0);
+        QCOMPARE(log.droppedCount(), 0);
+    }
+
+    void cells()
+    {
+        TrafficLog log;
+        log.record({0, TrafficChunk::Sent, QStringLiteral("10.0.0.1:4000"), QByteArray("AB\r\xe9", 4)});
+        log.flush();
+        QCOMPARE(log.data(log.index(0, TrafficLog::HexColumn)).toString(), QStringLiteral("41 42 0D E9"));
+        QCOMPARE(log.data(log.index(0, TrafficLog::TextColumn)).toString(), QStringLiteral("AB\u00b7\u00b7"));
+        QCOMPARE(log.data(log.index(0, TrafficLog::DirectionColumn)).toString(), QStringLiteral("sent"));
+        QCOMPARE(log.rowsText({0}).section(QLatin1Char('\t'), 4), QStringLiteral("41 42 0D E9\tAB\\r\\xE9\n"));
+    }
+
+    // Every byte value, alone: the hex cell and the escaped text of the CSV
+    // line, and nothing in the line outside printable ASCII.
+    void csvEveryByte()
+    {
+        for (int b = 0; b < 256; ++b) {
+            TrafficChunk c = chunk(0);
+            c.bytes = QByteArray(1, char(b));
+            const QByteArray line = CaptureFile::csvLine(c);
+            QVERIFY(line.endsWith("\r\n"));
+            for (const char ch : line.chopped(2))
+                QVERIFY2(quint8(ch) >= 32 && quint8(ch) <= 126, qPrintable(QString::number(b)));
+            const QByteArray hex = QByteArray::number(b, 16).rightJustified(2, '0').toUpper();
+            QByteArray text;
+            if (b == '\r') text = "\\r";
+            else if (b == '\n') text = "\\n";
+            else if (b == '\t') text = "\\t";
+            else if (b == '\\') text = "\\\\";
+            else if (b >= 32 && b <= 126) text = QByteArray(1, char(b));
+            else text = "\\x" + hex;
+            if (b == '"')
+                text = "\"\"\"\"";   // quoted, the quote doubled
+            else if (b == ',' || b == ';')
+                text = "\"" + text + "\"";
+            else if (b == '=' || b == '+' || b == '-' || b == '@')
+                text = "'" + text;
+            QVERIFY2(line.endsWith(",1," + hex + "," + text + "\r\n"), line.constData());
+        }
+    }
+
+    void csvHostilePeer()
+    {
+        TrafficChunk c = chunk(2);
+        c.peer = QStringLiteral("=HYPERLINK(\"x\",\"y\")");
+        c.bytes = "-1";
+        const QByteArray line = CaptureFile::csvLine(c);
+        QVERIFY2(line.contains(",\"'=HYPERLINK(\"\"x\"\",\"\"y\"\")\",2,2D31,'-1\r\n"), line.constData());
+        QVERIFY(CaptureFile::csvLine(c).startsWith("2025-12-07T") || CaptureFile::csvLine(c).startsWith("2025-12-08T"));
+    }
+
+    void captureFailureStops()
+    {
+        CaptureFile capture;
+        QSignalSpy failed(&capture, &CaptureFile::failed);
+        QVERIFY(capture.start(QStringLiteral("/dev/full")));
+        capture.record(chunk(100000));
+        QTRY_COMPARE_WITH_TIMEOUT(failed.size(), 1, 3000);
+        QVERIFY(!capture.isCapturing());
+        QVERIFY(!failed.at(0).at(0).toString().isEmpty());
+    }
+
+    void rawCaptureKeepsReceivedBytesOnly()
+    {
+        QTemporaryDir dir;
+        CaptureFile capture;
+        const QString path = dir.filePath(QStringLiteral("capture.bin"));
+        QVERIFY(capture.start(path));
+        capture.record({0, TrafficChunk::Received, QString(), QByteArray("\x00\xff", 2)});
+        capture.record({0, TrafficChunk::Sent, QString(), "typed"});
+        capture.record({0, TrafficChunk::Received, QString(), "\r\n"});
+        capture.stop();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("\x00\xff\r\n", 4));
+    }
+
+    void parse_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("hexPairs");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("errorPosition");
+        QTest::newRow("plain") << "AB" << false << QByteArray("AB") << -1;
+        QTest::newRow("escapes") << "a\\r\\n\\t\\\\\\x00\\xfF" << false << QByteArray("a\r\n\t\\\x00\xff", 7) << -1;
+        QTest::newRow("latin-1") << "\u00e9" << false << QByteArray("\xe9") << -1;
+        QTest::newRow("unknown escape") << "ab\\q" << false << QByteArray() << 3;
+        QTest::newRow("lone backslash") << "ab\\" << false << QByteArray() << 3;
+        QTest::newRow("short \\x") << "\\x4" << false << QByteArray() << 1;
+        QTest::newRow("bad \\x digit") << "z\\xg0" << false << QByteArray() << 2;
+        QTest::newRow("not a byte") << "a\u20ac" << false << QByteArray() << 2;
+        QTest::newRow("empty text") << "" << false << QByteArray() << -1;
+        QTest::newRow("hex pairs") << "41 42 0d" << true << QByteArray("AB\r") << -1;
+        QTest::newRow("hex pairs joined") << "4142" << true << QByteArray("AB") << -1;
+        QTest::newRow("odd hex") << "41 4" << true << QByteArray() << 4;
+        QTest::newRow("not hex") << "41 xy" << true << QByteArray() << 4;
+        QTest::newRow("blank hex") << "   " << true << QByteArray() << -1;
+    }
+    void parse()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, hexPairs);
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, errorPosition);
+        const senddata::Parsed parsed =
+            senddata::parse(text, hexPairs ? senddata::Form::HexPairs : senddata::Form::Text);
+        QCOMPARE(parsed.ok, !bytes.isEmpty());
+        QCOMPARE(parsed.bytes, bytes);
+        QCOMPARE(parsed.errorPosition, errorPosition);
+        if (!parsed.ok) {
+            QVERIFY(!parsed.error.isEmpty());
+            if (errorPosition > 0)
+                QVERIFY2(parsed.error.contains(QStringLiteral("position %1").arg(errorPosition)), qPrintable(parsed.error));
+        }
+    }
+
+    void repeatKeepsItsInterval()
+    {
+        QList<qint64> times;
+        QElapsedTimer clock;
+        clock.start();
+        RepeatSender repeat;
+        QSignalSpy finished(&repeat, &RepeatSender::finished);
+        repeat.start("x", 20, 5, {[&](const QByteArray &) { times.append(clock.nsecsElapsed()); return true; },
+                                  [] { return qint64(0); }, false});
+        QVERIFY(finished.wait(2000));
+        QCOMPARE(finished.at(0).at(0).toBool(), true);
+        QCOMPARE(times.size(), 5);
+        for (int i = 1; i < times.size(); ++i)
+            QVERIFY2(times.at(i) - times.at(i - 1) >= 20000000, qPrintable(QString::number(times.at(i) - times.at(i - 1))));
+    }
+
+    void streamSenderKeepsItsQueueBounded()
+    {
+        qint64 queued = 0;
+        qint64 peak = 0;
+        QByteArray received;
+        FileSender sender;
+        QSignalSpy finished(&sender, &FileSender::finished);
+        const QByteArray data(5 * 1024 * 1024 + 3, 'z');
+        sender.start(data, {[&](const QByteArray &bytes) {
+                                queued += bytes.size();
+                                peak = qMax(peak, queued);
+                                received += bytes;
+                                return true;
+                            },
+                            [&] { return queued; }, false});
+        // The link drains a piece at a time, as a socket reports written bytes.
+        for (int i = 0; i < 1000 && finished.isEmpty(); ++i) {
+            QCoreApplication::processEvents();
+            queued = qMax<qint64>(0, queued - 300 * 1024);
+            sender.linkDrained();
+        }
+        QCOMPARE(finished.size(), 1);
+        QVERIFY(finished.at(0).at(0).toBool());
+        QCOMPARE(received, data);
+        QVERIFY(peak <= FileSender::MaxQueued);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTrafficLog)
+#include "tst_trafficlog.moc"
