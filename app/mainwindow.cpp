@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "clientconnectwindow.h"
+#include "defaults.h"
 #include "dialogs.h"
 #include "flashreaderwindow.h"
 #include "localsearchwindow.h"
@@ -183,7 +184,7 @@ MainWindow *showMainWindow(Dialogs &dialogs)
     main->taskMenu()->setGeometry(0, 0, twips(2500), main->frameGeometry().height());
     main->taskMenu()->show();
     main->taskMenu()->lower();
-    main->programReader()->setReader(QStringLiteral("192.168.1.55"), QStringLiteral("87"));
+    main->programReader()->setReader(defaults::ReaderAddress, QString::number(defaults::ControlPort));
     return main;
 }
 
