@@ -19,7 +19,7 @@ constexpr qint64 SliceStep = 16 * 1024;
 ConnectionWindow::ConnectionWindow(const QString &name, int widthTwips, int heightTwips, QWidget *parent)
     : TaskWindow(name, widthTwips, heightTwips, parent)
 {
-    m_terminal.load();
+    m_terminal.reset();
     pop1 = new TerminalView(m_terminal, this);
     m_hint = ui::label(this, QStringLiteral("Label1(6)"), QStringLiteral("Use the F10 key to send a NULL character"),
                        ui::arialBold(9), 660, 7080, 8415, 315, Qt::AlignHCenter | Qt::AlignTop);
