@@ -1,6 +1,9 @@
 #pragma once
 
 #include "connectionwindow.h"
+#include "controlsession.h"
+
+#include <QPointer>
 
 class Dialogs;
 class FilteredLineEdit;
@@ -8,7 +11,7 @@ class FilteredLineEdit;
 // "Client Connect": tests a reader that works as a TCP client. Listens on the
 // local data port and accepts the reader's first connection; with a password
 // given it also logs in on the reader's control port at the address the
-// reader connected from.
+// reader connected from, and stays logged in while the data connection lives.
 class ClientConnectWindow : public ConnectionWindow
 {
     Q_OBJECT
@@ -18,22 +21,27 @@ public:
     void listenClick();
     void stopClick();
 
-    // What the control connection delivered since the login line was sent
-    // (at most ControlReplyLimit bytes).
-    const QByteArray &replyBuffer() const { return m_replyBuffer.bytes(); }
+    FilteredLineEdit *dataPortEdit() const { return m_dataPortEdit; }
+    FilteredLineEdit *controlPortEdit() const { return m_controlPortEdit; }
+    FilteredLineEdit *passwordEdit() const { return m_passwordEdit; }
+    ClickLabel *listenButton() const { return m_listenButton; }
+    ClickLabel *stopButton() const { return m_stopButton; }
+    // Listens on the data port, then carries the accepted connection.
+    const DataLink *dataLink() const { return m_dataLink; }
+    // The login on the reader's control port while it runs and, once logged
+    // in, until the session ends; null otherwise.
+    const ControlSession *controlSession() const { return m_controlSession; }
 
 private:
-    void connectionRequest(qintptr requestId);
-    void readReply();
+    void connectionRequested(qintptr requestId);
+    void logIn(const QString &readerAddress);
 
     Dialogs &m_dialogs;
-    FilteredLineEdit *Text2;  // local data port
-    FilteredLineEdit *Text4;  // reader control port
-    FilteredLineEdit *Text1;  // control password (optional)
-    ClickLabel *Label2;       // "Listen"
-    ClickLabel *Label3;       // "Stop"
-    SocketControl *Winsock1;  // listener, then the data connection
-    SocketControl *Winsock2;  // control connection
-    ReplyBuffer m_replyBuffer{ControlReplyLimit};
-    int m_session = 0;        // advanced by Listen and Stop, so a running login gives up
+    FilteredLineEdit *m_dataPortEdit;
+    FilteredLineEdit *m_controlPortEdit;
+    FilteredLineEdit *m_passwordEdit;   // optional: blank accepts without a login
+    ClickLabel *m_listenButton;
+    ClickLabel *m_stopButton;
+    DataLink *m_dataLink;
+    QPointer<ControlSession> m_controlSession;
 };

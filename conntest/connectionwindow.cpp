@@ -1,8 +1,9 @@
 #include "connectionwindow.h"
 
-#include "keymap.h"
 #include "addresschecks.h"
-#include "socketcontrol.h"
+#include "controlsession.h"
+#include "datalink.h"
+#include "keymap.h"
 #include "terminalview.h"
 #include "uikit.h"
 
@@ -19,66 +20,99 @@ constexpr qint64 SliceStep = 16 * 1024;
 ConnectionWindow::ConnectionWindow(const QString &name, int widthTwips, int heightTwips, QWidget *parent)
     : TaskWindow(name, widthTwips, heightTwips, parent)
 {
-    m_terminal.load();
-    pop1 = new TerminalView(m_terminal, this);
-    m_hint = ui::label(this, QStringLiteral("Label1(6)"), QStringLiteral("Use the F10 key to send a NULL character"),
-                       ui::arialBold(9), 660, 7080, 8415, 315, Qt::AlignHCenter | Qt::AlignTop);
-    ui::setColours(m_hint, Qt::transparent, Qt::black);
-    m_hint->setAutoFillBackground(false);
-    Label4 = addButton(QStringLiteral("Label4"), QStringLiteral("Clear Screen"), QStringLiteral("Shape3"),
-                       QRect(7140, 7560, 1875, 435), QRect(7200, 7620, 1755, 315));
-    connect(Label4, &ClickLabel::clicked, this, &ConnectionWindow::clearScreen);
+    m_terminal.reset();
+    m_terminalView = new TerminalView(m_terminal, this);
+    m_hintLabel = ui::label(this, QStringLiteral("hintLabel"),
+                            QStringLiteral("Use the F10 key to send a NULL character"), ui::arialBold(9),
+                            660, 7080, 8415, 315, Qt::AlignHCenter | Qt::AlignTop);
+    ui::setColours(m_hintLabel, Qt::transparent, Qt::black);
+    m_hintLabel->setAutoFillBackground(false);
+    m_clearScreenButton = addButton(QStringLiteral("clearScreenButton"), QStringLiteral("Clear Screen"),
+                                    QRect(7140, 7560, 1875, 435), QRect(7200, 7620, 1755, 315));
+    connect(m_clearScreenButton, &ClickLabel::clicked, this, &ConnectionWindow::clearScreen);
 }
 
-ClickLabel *ConnectionWindow::addButton(const QString &labelName, const QString &text, const QString &shapeName,
-                                            const QRect &shapeTwips, const QRect &labelTwips)
+ClickLabel *ConnectionWindow::addButton(const QString &name, const QString &text, const QRect &backgroundTwips,
+                                        const QRect &labelTwips)
 {
-    return actionButton(this, labelName, text, shapeName, shapeTwips, labelTwips, ui::sansSerifBold());
+    return actionButton(this, name, text, name + QStringLiteral("Background"), backgroundTwips, labelTwips,
+                        ui::sansSerifBold());
 }
 
-void ConnectionWindow::addActionButtons(const QString &leftText, const QString &rightText, ClickLabel *&left,
-                                            ClickLabel *&right)
+ClickLabel *ConnectionWindow::addStartButton(const QString &name, const QString &text)
 {
-    left = addButton(QStringLiteral("Label2"), leftText, QStringLiteral("Shape1"), QRect(840, 1680, 1875, 435),
-                     QRect(900, 1740, 1755, 315));
-    right = addButton(QStringLiteral("Label3"), rightText, QStringLiteral("Shape2"), QRect(7020, 1680, 1875, 435),
-                      QRect(7080, 1740, 1755, 255));
+    return addButton(name, text, QRect(840, 1680, 1875, 435), QRect(900, 1740, 1755, 315));
 }
 
-void ConnectionWindow::arrangeTabOrder(const QList<QWidget *> &fields, ClickLabel *left, ClickLabel *right)
+ClickLabel *ConnectionWindow::addStopButton(const QString &name, const QString &text)
+{
+    return addButton(name, text, QRect(7020, 1680, 1875, 435), QRect(7080, 1740, 1755, 255));
+}
+
+void ConnectionWindow::arrangeTabOrder(const QList<QWidget *> &fields, ClickLabel *start, ClickLabel *stop)
 {
     QList<QWidget *> order = fields;
-    order << pop1 << left << right << Label4;
+    order << m_terminalView << start << stop << m_clearScreenButton;
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
     if (!fields.isEmpty())
         fields.first()->setFocus();
 }
 
+void ConnectionWindow::addTitle(const QString &text)
+{
+    m_titleLabel = ui::label(this, QStringLiteral("titleLabel"), text, ui::arialBold(9), 1200, 120, 6855, 315,
+                             Qt::AlignHCenter | Qt::AlignTop);
+}
+
+ControlSession *ConnectionWindow::startLogin(const QString &readerAddress, quint16 controlPort,
+                                             const QString &password, const std::function<void(bool)> &finished)
+{
+    auto *session = new ControlSession(this);
+    session->setObjectName(QStringLiteral("controlSession"));
+    connect(session, &ControlSession::finished, this, finished);
+    ControlSession::Plan plan;
+    plan.password = password.toLatin1();
+    plan.keepOpen = true;
+    session->start(QHostAddress(readerAddress), controlPort, plan);
+    return session;
+}
+
+void ConnectionWindow::endLogin(QPointer<ControlSession> &session)
+{
+    if (!session)
+        return;
+    ControlSession *ending = session;
+    session = nullptr;
+    ending->disconnect(this);
+    ending->stop();
+    ending->deleteLater();
+}
+
 void ConnectionWindow::addStatusLine(const QString &initialText)
 {
     const QFont arial = ui::arialBold(9);
-    QLabel *caption = ui::label(this, QStringLiteral("Label1(7)"), QStringLiteral("Current Status"), arial,
-                                3300, 1680, 2775, 255, Qt::AlignHCenter | Qt::AlignTop);
-    ui::setColours(caption, Qt::transparent, ui::DarkRed);
-    caption->setAutoFillBackground(false);
-    m_status = ui::label(this, QStringLiteral("Label1(5)"), initialText, arial, 3360, 2040, 2655, 255,
-                         Qt::AlignHCenter | Qt::AlignTop);
-    ui::setColours(m_status, Qt::transparent, ui::DarkRed);
-    m_status->setAutoFillBackground(false);
+    m_statusCaptionLabel = ui::label(this, QStringLiteral("statusCaptionLabel"), QStringLiteral("Current Status"),
+                                     arial, 3300, 1680, 2775, 255, Qt::AlignHCenter | Qt::AlignTop);
+    ui::setColours(m_statusCaptionLabel, Qt::transparent, ui::DarkRed);
+    m_statusCaptionLabel->setAutoFillBackground(false);
+    m_statusLabel = ui::label(this, QStringLiteral("statusLabel"), initialText, arial, 3360, 2040, 2655, 255,
+                              Qt::AlignHCenter | Qt::AlignTop);
+    ui::setColours(m_statusLabel, Qt::transparent, ui::DarkRed);
+    m_statusLabel->setAutoFillBackground(false);
 }
 
 void ConnectionWindow::setStatus(const QString &text, const QString &explanation)
 {
-    m_status->setToolTip(explanation);
-    m_status->setText(text);
+    m_statusLabel->setToolTip(explanation);
+    m_statusLabel->setText(text);
     emit statusChanged(text);
 }
 
-void ConnectionWindow::showListenFailure(const SocketControl &socket)
+void ConnectionWindow::showListenFailure(const DataLink &link)
 {
     setStatus(QStringLiteral("Unable to Listen"),
-              listenFailureExplanation(socket.lastSocketError(), socket.LocalPort, socket.lastError()));
+              listenFailureExplanation(link.error(), link.localPort(), link.errorString()));
 }
 
 QString ConnectionWindow::listenFailureExplanation(QAbstractSocket::SocketError kind, int port,
@@ -99,7 +133,7 @@ QString ConnectionWindow::listenFailureExplanation(QAbstractSocket::SocketError 
 
 QString ConnectionWindow::status() const
 {
-    return m_status ? m_status->text() : QString();
+    return m_statusLabel ? m_statusLabel->text() : QString();
 }
 
 int ConnectionWindow::terminalKeyCode(const QKeyEvent *event)
@@ -148,13 +182,13 @@ void ConnectionWindow::changeEvent(QEvent *event)
 
 void ConnectionWindow::send(const TerminalScreen::KeyResult &result)
 {
-    pop1->refresh();
+    m_terminalView->refresh();
     if (result.send.isEmpty())
         return;
     // The byte is already on the screen. When the reader has closed the
-    // connection the socket refuses it and it goes nowhere; nothing else happens.
-    if (m_sendingSocket)
-        m_sendingSocket->SendData(result.send);
+    // connection the link refuses it and it goes nowhere; nothing else happens.
+    if (m_sendingLink)
+        m_sendingLink->send(result.send);
 }
 
 bool ConnectionWindow::isReaderAddress(const QString &text)
@@ -165,12 +199,12 @@ bool ConnectionWindow::isReaderAddress(const QString &text)
     return address.protocol() == QAbstractSocket::IPv4Protocol;
 }
 
-void ConnectionWindow::setReceivingSocket(SocketControl *socket)
+void ConnectionWindow::setReceivingLink(DataLink *link)
 {
-    m_receivingSocket = socket;
-    if (socket->protocol() == SocketControl::Tcp)
-        socket->setReadBufferSize(SocketReadLimit);
-    connect(socket, &SocketControl::DataArrival, this, &ConnectionWindow::receive);
+    m_receivingLink = link;
+    if (link->protocol() == DataLink::Tcp)
+        link->setReadBufferSize(SocketReadLimit);
+    connect(link, &DataLink::dataArrived, this, &ConnectionWindow::receive);
 }
 
 void ConnectionWindow::receive()
@@ -183,18 +217,18 @@ void ConnectionWindow::receive()
 void ConnectionWindow::takeArrivals()
 {
     QPointer<ConnectionWindow> self(this);
-    while (self && m_receivingSocket && m_terminal.queuedBytes() < MaxQueuedDraw) {
+    while (self && m_receivingLink && m_terminal.queuedBytes() < MaxQueuedDraw) {
         QByteArray bytes;
-        if (m_receivingSocket->protocol() == SocketControl::Udp) {
+        if (m_receivingLink->protocol() == DataLink::Udp) {
             // A datagram of any size (even an empty one) is taken whole.
-            if (!m_receivingSocket->GetData(bytes))
+            if (!m_receivingLink->read(bytes))
                 break;
-            datagramTaken(m_receivingSocket);
+            datagramTaken(m_receivingLink);
         } else {
-            const qint64 waiting = m_receivingSocket->BytesReceived();
+            const qint64 waiting = m_receivingLink->bytesAvailable();
             if (waiting <= 0)
                 break;
-            bytes = m_receivingSocket->GetData(qMin(waiting, MaxQueuedDraw - m_terminal.queuedBytes()));
+            bytes = m_receivingLink->read(qMin(waiting, MaxQueuedDraw - m_terminal.queuedBytes()));
             if (bytes.isEmpty())
                 break;
         }
@@ -203,7 +237,7 @@ void ConnectionWindow::takeArrivals()
     }
 }
 
-void ConnectionWindow::showreceived(const QByteArray &text)
+void ConnectionWindow::showReceived(const QByteArray &text)
 {
     m_terminal.queueReceived(text);
     if (!m_sliceScheduled)
@@ -217,9 +251,9 @@ void ConnectionWindow::drawSlice()
     clock.start();
     while (m_terminal.hasQueued() && clock.elapsed() < SliceMs)
         m_terminal.drawQueued(SliceStep);
-    // Room was made: take what the socket kept back meanwhile.
+    // Room was made: take what the link kept back meanwhile.
     takeArrivals();
-    pop1->refresh();
+    m_terminalView->refresh();
     if (m_terminal.hasQueued()) {
         m_sliceScheduled = true;
         QTimer::singleShot(0, this, &ConnectionWindow::drawSlice);
@@ -229,5 +263,5 @@ void ConnectionWindow::drawSlice()
 void ConnectionWindow::clearScreen()
 {
     m_terminal.clearScreen();
-    pop1->refresh();
+    m_terminalView->refresh();
 }

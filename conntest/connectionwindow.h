@@ -1,20 +1,23 @@
 #pragma once
 
-#include "replybuffer.h"
+#include "datalink.h"
 #include "taskwindow.h"
-#include "socketcontrol.h"
 #include "terminalscreen.h"
 
 #include <QPointer>
 
+#include <functional>
+
 class ClickLabel;
+class ControlSession;
 class QLabel;
 class TerminalView;
 
-// What the three connection-test windows share: the byte terminal (its model,
-// the screen pop1, the hint and "Clear Screen"), the key preview that feeds
-// it, and the paced drawing of received data. Each window supplies the socket
-// on which typed bytes are sent and switches the terminal's connected flag.
+// What the three connection-test windows share: the title, the byte terminal
+// (its model, its view, the hint and "Clear Screen"), the status line, the key
+// preview that feeds the terminal, and the paced drawing of received data.
+// Each window supplies the link on which typed bytes are sent and switches the
+// terminal's connected flag.
 class ConnectionWindow : public TaskWindow
 {
     Q_OBJECT
@@ -22,8 +25,13 @@ public:
     ConnectionWindow(const QString &name, int widthTwips, int heightTwips, QWidget *parent);
 
     TerminalScreen &terminal() { return m_terminal; }
-    TerminalView *terminalView() const { return pop1; }
-    ClickLabel *clearScreenButton() const { return Label4; }
+    const TerminalScreen &terminal() const { return m_terminal; }
+    TerminalView *terminalView() const { return m_terminalView; }
+    QLabel *titleLabel() const { return m_titleLabel; }
+    QLabel *hintLabel() const { return m_hintLabel; }
+    ClickLabel *clearScreenButton() const { return m_clearScreenButton; }
+    QLabel *statusCaptionLabel() const { return m_statusCaptionLabel; }
+    QLabel *statusLabel() const { return m_statusLabel; }
 
     // Key down, character and key up of the terminal, before any control.
     bool keyPreview(QKeyEvent *event) override;
@@ -31,26 +39,19 @@ public:
     // Draws received bytes in red, in order. A large arrival is drawn a slice
     // at a time with the event loop running in between, so the window keeps
     // answering; bytes typed meanwhile are drawn behind it.
-    void showreceived(const QByteArray &text);
+    void showReceived(const QByteArray &text);
 
     QString status() const;
 
     // Drawing time of one slice before the window lets other events run.
     static constexpr int SliceMs = 3;
     // Received bytes waiting to be drawn, at most. Beyond it the window leaves
-    // the bytes with the receiving socket, which holds at most
-    // SocketReadLimit of them and then stops reading: a TCP reader is slowed
-    // to the drawing pace by its own flow control and nothing is lost; a UDP
-    // sender's datagrams wait in the socket's queue.
+    // the bytes with the receiving link, which holds at most SocketReadLimit
+    // of them and then stops reading: a TCP reader is slowed to the drawing
+    // pace by its own flow control and nothing is lost; a UDP sender's
+    // datagrams wait in the link's queue.
     static constexpr qint64 MaxQueuedDraw = 1024 * 1024;
     static constexpr qint64 SocketReadLimit = 64 * 1024;
-    // The reply buffer of the control connection that Server and Client
-    // Connect log in on. The login waits for it to hold exactly "OK" CR;
-    // whatever the reader sends later on that connection is kept there and
-    // never shown. A longer buffer can no longer become "OK" CR until it is
-    // emptied before the next command, so keeping only this much changes no
-    // outcome, while a reader that keeps sending cannot grow it without bound.
-    static constexpr qsizetype ControlReplyLimit = 64;
 
     // A reader address that a socket can use: isvalidip's check, and the text
     // without its outer blanks really is a dotted IPv4 address (isvalidip
@@ -62,40 +63,52 @@ public:
                                             const QString &systemMessage);
 
 signals:
-    // Every text the status line (Label1(5)) is given, in order.
+    // Every text the status line is given, in order.
     void statusChanged(const QString &text);
 
 protected:
     void changeEvent(QEvent *event) override;
 
+    // The window's heading, centred at the top.
+    void addTitle(const QString &text);
     // The "Current Status" caption and the status line under it.
     void addStatusLine(const QString &initialText);
     // The status text, and the explanation its tooltip gives (none by default).
     void setStatus(const QString &text, const QString &explanation = QString());
     // "Unable to Listen", with why in the tooltip: a port that needs a
     // privilege, a port another program holds, or the system's own words.
-    void showListenFailure(const SocketControl &socket);
-    void setSendingSocket(SocketControl *socket) { m_sendingSocket = socket; }
-    // The socket whose data the terminal draws: its bytes are taken as fast as
+    void showListenFailure(const DataLink &link);
+    void setSendingLink(DataLink *link) { m_sendingLink = link; }
+    // The link whose data the terminal draws: its bytes are taken as fast as
     // the drawing keeps up (see MaxQueuedDraw). TCP: every byte as it came;
     // UDP: whole datagrams, each announced to datagramTaken() first.
-    void setReceivingSocket(SocketControl *socket);
-    virtual void datagramTaken(SocketControl *socket) { Q_UNUSED(socket); }
+    void setReceivingLink(DataLink *link);
+    virtual void datagramTaken(DataLink *link) { Q_UNUSED(link); }
     void setConnected(bool connected) { m_terminal.setConnected(connected); }
     bool connected() const { return m_terminal.connected(); }
 
+    // Logs in on the reader's control port with the password as typed and
+    // stays logged in; 'finished' is called with the outcome. The session
+    // belongs to the window and is ended by endLogin().
+    ControlSession *startLogin(const QString &readerAddress, quint16 controlPort, const QString &password,
+                               const std::function<void(bool)> &finished);
+    // Abandons the login or closes the logged-in connection, at once and
+    // without a finished() (also from inside the session's own signal).
+    void endLogin(QPointer<ControlSession> &session);
+
     // The two action labels every connection test has, each over its grey
-    // rounded rectangle: Label2 on the left (Shape1), Label3 on the right (Shape2).
-    void addActionButtons(const QString &leftText, const QString &rightText, ClickLabel *&left, ClickLabel *&right);
+    // rounded rectangle: the one that starts a session on the left, the one
+    // that ends it on the right. Each is named by the name given.
+    ClickLabel *addStartButton(const QString &name, const QString &text);
+    ClickLabel *addStopButton(const QString &name, const QString &text);
     // The tab order: the fields in the order given, the terminal, the two
     // action labels and "Clear Screen". The first field gets the focus.
-    void arrangeTabOrder(const QList<QWidget *> &fields, ClickLabel *left, ClickLabel *right);
-
-    // Puts the action label over its grey rounded rectangle (positions in twips).
-    ClickLabel *addButton(const QString &labelName, const QString &text, const QString &shapeName,
-                          const QRect &shapeTwips, const QRect &labelTwips);
+    void arrangeTabOrder(const QList<QWidget *> &fields, ClickLabel *start, ClickLabel *stop);
 
 private:
+    // Puts the action label over its grey rounded rectangle (positions in twips).
+    ClickLabel *addButton(const QString &name, const QString &text, const QRect &backgroundTwips,
+                          const QRect &labelTwips);
     static int terminalKeyCode(const QKeyEvent *event);
     void send(const TerminalScreen::KeyResult &result);
     void drawSlice();
@@ -104,11 +117,13 @@ private:
     void clearScreen();
 
     TerminalScreen m_terminal;
-    TerminalView *pop1;     // the terminal screen
-    QLabel *m_hint;         // Label1(6): "Use the F10 key ..."
-    ClickLabel *Label4;     // "Clear Screen"
-    QLabel *m_status = nullptr; // Label1(5): current status
-    QPointer<SocketControl> m_sendingSocket;
-    QPointer<SocketControl> m_receivingSocket;
+    TerminalView *m_terminalView;
+    QLabel *m_titleLabel = nullptr;
+    QLabel *m_hintLabel;             // "Use the F10 key ..."
+    ClickLabel *m_clearScreenButton;
+    QLabel *m_statusCaptionLabel = nullptr;
+    QLabel *m_statusLabel = nullptr;
+    QPointer<DataLink> m_sendingLink;
+    QPointer<DataLink> m_receivingLink;
     bool m_sliceScheduled = false;
 };

@@ -1,183 +1,165 @@
 #include "serverconnectwindow.h"
 
-#include "commandlanguage.h"
-#include "dialogs.h"
 #include "addresschecks.h"
-#include "socketcontrol.h"
+#include "dialogs.h"
 #include "terminalview.h"
 #include "uikit.h"
 
 #include <QLabel>
 
-#include <QPointer>
-
 ServerConnectWindow::ServerConnectWindow(Dialogs &dialogs, QWidget *parent)
     : ConnectionWindow(QStringLiteral("serverConnect"), 10845, 8115, parent), m_dialogs(dialogs)
 {
     const QFont arial = ui::arialBold(9);
-    ui::label(this, QStringLiteral("Label1(0)"), QStringLiteral("Connect to reader operating as a Server"), arial,
-              1200, 120, 6855, 315, Qt::AlignHCenter | Qt::AlignTop);
-    QLabel *addressLabel = ui::label(this, QStringLiteral("Label1(3)"), QStringLiteral("IP Address"),
+    addTitle(QStringLiteral("Connect to reader operating as a Server"));
+    QLabel *addressLabel = ui::label(this, QStringLiteral("addressLabel"), QStringLiteral("IP Address"),
                                      arial, 840, 660, 1635, 315);
-    QLabel *dataPortLabel = ui::label(this, QStringLiteral("Label1(4)"), QStringLiteral("Port Number"),
+    QLabel *dataPortLabel = ui::label(this, QStringLiteral("dataPortLabel"), QStringLiteral("Port Number"),
                                       arial, 840, 1080, 1695, 315);
-    QLabel *controlPortLabel = ui::label(this, QStringLiteral("Label1(2)"), QStringLiteral("Control Port Number"),
-                                         arial, 4920, 660, 1875, 315);
-    QLabel *passwordLabel = ui::label(this, QStringLiteral("Label1(1)"), QStringLiteral("Password"),
+    QLabel *controlPortLabel = ui::label(this, QStringLiteral("controlPortLabel"),
+                                         QStringLiteral("Control Port Number"), arial, 4920, 660, 1875, 315);
+    QLabel *passwordLabel = ui::label(this, QStringLiteral("passwordLabel"), QStringLiteral("Password"),
                                       arial, 4920, 1080, 1815, 315);
 
-    Text3 = ui::field(this, QStringLiteral("Text3"), 15, QRect(2700, 660, 1635, 315), QStringLiteral("192.168.1.55"),
-                      FilteredLineEdit::address);
-    Text2 = ui::field(this, QStringLiteral("Text2"), 5, QRect(2700, 1080, 1635, 315), QStringLiteral("57"),
-                      FilteredLineEdit::digits);
-    Text4 = ui::field(this, QStringLiteral("Text4"), 5, QRect(7020, 660, 1635, 315), QStringLiteral("87"),
-                      FilteredLineEdit::digits);
-    Text1 = ui::field(this, QStringLiteral("Text1"), 5, QRect(7020, 1080, 1635, 315));
+    m_addressEdit = ui::field(this, QStringLiteral("addressEdit"), 15, QRect(2700, 660, 1635, 315),
+                              QStringLiteral("192.168.1.55"), FilteredLineEdit::address);
+    m_dataPortEdit = ui::field(this, QStringLiteral("dataPortEdit"), 5, QRect(2700, 1080, 1635, 315),
+                               QStringLiteral("57"), FilteredLineEdit::digits);
+    m_controlPortEdit = ui::field(this, QStringLiteral("controlPortEdit"), 5, QRect(7020, 660, 1635, 315),
+                                  QStringLiteral("87"), FilteredLineEdit::digits);
+    m_passwordEdit = ui::field(this, QStringLiteral("passwordEdit"), 5, QRect(7020, 1080, 1635, 315));
 
     // Each field is named, for assistive technology, by the label before it.
-    addressLabel->setBuddy(Text3);
-    dataPortLabel->setBuddy(Text2);
-    controlPortLabel->setBuddy(Text4);
-    passwordLabel->setBuddy(Text1);
+    addressLabel->setBuddy(m_addressEdit);
+    dataPortLabel->setBuddy(m_dataPortEdit);
+    controlPortLabel->setBuddy(m_controlPortEdit);
+    passwordLabel->setBuddy(m_passwordEdit);
 
-    addActionButtons(QStringLiteral("Connect"), QStringLiteral("Disconnect"), Label2, Label3);
+    m_connectButton = addStartButton(QStringLiteral("connectButton"), QStringLiteral("Connect"));
+    m_disconnectButton = addStopButton(QStringLiteral("disconnectButton"), QStringLiteral("Disconnect"));
     addStatusLine(QStringLiteral("Disconnected"));
 
-    arrangeTabOrder({Text3, Text2, Text4, Text1}, Label2, Label3);
+    arrangeTabOrder({m_addressEdit, m_dataPortEdit, m_controlPortEdit, m_passwordEdit}, m_connectButton,
+                    m_disconnectButton);
 
-    Winsock1 = new SocketControl(SocketControl::Tcp, this);
-    Winsock1->setObjectName(QStringLiteral("Winsock1"));
-    Winsock2 = new SocketControl(SocketControl::Tcp, this);
-    Winsock2->setObjectName(QStringLiteral("Winsock2"));
-    setSendingSocket(Winsock1);
-    setReceivingSocket(Winsock1);
-    Winsock2->setReadBufferSize(SocketReadLimit);
-    connect(Winsock2, &SocketControl::DataArrival, this, &ServerConnectWindow::readReply);
-    connect(Label2, &ClickLabel::clicked, this, &ServerConnectWindow::connectClick);
-    connect(Label3, &ClickLabel::clicked, this, &ServerConnectWindow::disconnectClick);
-}
-
-void ServerConnectWindow::readReply()
-{
-    if (Winsock2->BytesReceived() > 0)
-        m_replyBuffer.append(Winsock2->GetData(Winsock2->BytesReceived()));
-}
-
-void ServerConnectWindow::failureExit()
-{
-    Winsock2->Close();
-    setConnected(false);
+    m_dataLink = new DataLink(DataLink::Tcp, this);
+    m_dataLink->setObjectName(QStringLiteral("dataLink"));
+    // The data port gets the same time to answer as the control port.
+    m_dataLink->setConnectLimit(ControlSession::Limits().connectMs);
+    setSendingLink(m_dataLink);
+    setReceivingLink(m_dataLink);
+    connect(m_dataLink, &DataLink::connected, this, &ServerConnectWindow::dataPortConnected);
+    connect(m_dataLink, &DataLink::connectFailed, this, &ServerConnectWindow::dataPortFailed);
+    connect(m_connectButton, &ClickLabel::clicked, this, &ServerConnectWindow::connectClick);
+    connect(m_disconnectButton, &ClickLabel::clicked, this, &ServerConnectWindow::disconnectClick);
 }
 
 void ServerConnectWindow::connectClick()
 {
-    // The waits below let clicks run; a second Connect meanwhile is ignored.
     if (m_connecting)
         return;
     // Beyond the dotted-address check, a text that no socket could use as an
     // address (letters pasted in, a blank inside) gets the same message.
-    if (!isReaderAddress(Text3->text())) {
+    if (!isReaderAddress(m_addressEdit->text())) {
         m_dialogs.message(QStringLiteral("Invalid IP Address"));
         return;
     }
-    if (!isnotblank(Text2->text())) {
+    if (!isnotblank(m_dataPortEdit->text())) {
         m_dialogs.message(QStringLiteral("Invalid Data Port"));
         return;
     }
-    const bool login = !trimBlanks(Text1->text()).isEmpty();
-    if (login && !isnotblank(Text4->text())) {
+    const bool login = !trimBlanks(m_passwordEdit->text()).isEmpty();
+    if (login && !isnotblank(m_controlPortEdit->text())) {
         m_dialogs.message(QStringLiteral("Invalid Control Port"));
         return;
     }
 
     // A Connect on a connected window starts afresh: the open session ends
     // first, and the status says so, should the new attempt stop early.
-    if (connected() || Winsock1->State() != SocketControl::Closed || Winsock2->State() != SocketControl::Closed) {
-        Winsock1->Close();
-        Winsock2->Close();
+    if (connected() || m_dataLink->state() != DataLink::Closed || m_controlSession) {
+        m_dataLink->close();
+        endLogin(m_controlSession);
         setConnected(false);
         setStatus(QStringLiteral("Disconnected"));
     }
 
-    QPointer<ServerConnectWindow> self(this);
-    m_connecting = true;
-    const int session = ++m_session;
-    // True when the window went away or Disconnect was clicked during a wait.
-    auto abandoned = [&] { return !self || m_session != session; };
-    auto finish = [&] {
-        if (self && m_session == session)
-            m_connecting = false;
-    };
-
-    if (login) {
-        bool ok = false;
-        const quint16 controlPort = SocketControl::portFromText(Text4->text(), &ok);
-        if (!ok) {
-            failureExit();
-            return finish();
-        }
-        Winsock2->RemoteHost = Text3->text();
-        Winsock2->RemotePort = controlPort;
-        Winsock2->LocalPort = 0;
-        setStatus(QStringLiteral("Connecting"));
-        const bool up = waitconnect(*Winsock2, this);
-        if (abandoned())
-            return finish();
-        if (!up) {
-            m_dialogs.message(QStringLiteral("Unable to connect to Control Port"));
-            if (self)
-                Winsock2->Close();
-            return finish();
-        }
-        m_replyBuffer.clear();
-        if (!Winsock2->SendData(control::loginLine(Text1->text().toLatin1()))) {
-            failureExit();
-            return finish();
-        }
-        const bool acknowledged = waitok(m_replyBuffer, this);
-        if (abandoned())
-            return finish();
-        if (!acknowledged) {
-            m_dialogs.message(QStringLiteral("Unable to connect to Control Port"));
-            if (self)
-                Winsock2->Close();
-            return finish();
-        }
+    m_readerAddress = trimBlanks(m_addressEdit->text());
+    if (!login) {
+        m_connecting = true;
+        connectDataPort();
+        return;
     }
-
     bool ok = false;
-    const quint16 dataPort = SocketControl::portFromText(Text2->text(), &ok);
+    const quint16 controlPort = DataLink::portFromText(m_controlPortEdit->text(), &ok);
     if (!ok) {
         failureExit();
-        return finish();
+        return;
     }
-    Winsock1->LocalPort = 0;
-    Winsock1->RemotePort = dataPort;
-    Winsock1->RemoteHost = Text3->text();
+    m_connecting = true;
+    setStatus(QStringLiteral("Connecting"));
+    m_controlSession = startLogin(m_readerAddress, controlPort, m_passwordEdit->text(),
+                                  [this](bool ok) { loginFinished(ok); });
+}
+
+void ServerConnectWindow::loginFinished(bool ok)
+{
+    if (ok) {
+        connectDataPort();
+        return;
+    }
+    endLogin(m_controlSession);
+    m_connecting = false;
+    m_dialogs.message(QStringLiteral("Unable to connect to Control Port"));
+}
+
+void ServerConnectWindow::connectDataPort()
+{
+    bool ok = false;
+    const quint16 dataPort = DataLink::portFromText(m_dataPortEdit->text(), &ok);
+    if (!ok) {
+        failureExit();
+        return;
+    }
+    m_dataLink->setLocalPort(0);
+    m_dataLink->setRemotePort(dataPort);
+    m_dataLink->setRemoteHost(m_readerAddress);
     setStatus(QStringLiteral("Connecting to Data Port"));
-    const bool up = waitconnect(*Winsock1, this);
-    if (abandoned())
-        return finish();
-    if (up) {
-        setStatus(QStringLiteral("Connected"));
-        setConnected(true);
-    } else {
-        // The attempt that did not come up in time is abandoned, so that it
-        // cannot connect later behind the technician's back.
-        Winsock1->Close();
-        Winsock2->Close();
-        setStatus(QStringLiteral("Unable to Connect"));
-        setConnected(false);
-    }
-    finish();
+    if (!m_dataLink->connectToHost())
+        dataPortFailed();
+}
+
+void ServerConnectWindow::dataPortConnected()
+{
+    m_connecting = false;
+    setStatus(QStringLiteral("Connected"));
+    setConnected(true);
+}
+
+void ServerConnectWindow::dataPortFailed()
+{
+    m_connecting = false;
+    // A refused, reset or unanswered attempt is not retried; nothing of this
+    // session stays open behind the technician's back.
+    m_dataLink->close();
+    endLogin(m_controlSession);
+    setStatus(QStringLiteral("Unable to Connect"));
+    setConnected(false);
+}
+
+// A port that is not a number from 1 to 65535 ends the Connect without a
+// message, the status as it was.
+void ServerConnectWindow::failureExit()
+{
+    m_connecting = false;
+    endLogin(m_controlSession);
+    setConnected(false);
 }
 
 void ServerConnectWindow::disconnectClick()
 {
-    ++m_session;
     m_connecting = false;
-    Winsock1->Close();
-    Winsock2->Close();
+    m_dataLink->close();
+    endLogin(m_controlSession);
     setConnected(false);
     setStatus(QStringLiteral("Disconnected"));
 }

@@ -1,13 +1,17 @@
 #pragma once
 
 #include "connectionwindow.h"
+#include "controlsession.h"
+
+#include <QPointer>
 
 class Dialogs;
 class FilteredLineEdit;
 
-// "Server Connect": tests a reader that works as a TCP server. Optionally
-// logs in on the reader's control port first, then connects to its data port;
-// the terminal then shows the reader's bytes and sends every key typed.
+// "Server Connect": tests a reader that works as a TCP server. With a
+// password given it first logs in on the reader's control port and keeps that
+// connection open, then connects to the reader's data port; the terminal then
+// shows the reader's bytes and sends every key typed.
 class ServerConnectWindow : public ConnectionWindow
 {
     Q_OBJECT
@@ -17,24 +21,33 @@ public:
     void connectClick();
     void disconnectClick();
 
-    // What the control connection delivered since the login line was sent
-    // (at most ControlReplyLimit bytes).
-    const QByteArray &replyBuffer() const { return m_replyBuffer.bytes(); }
+    FilteredLineEdit *addressEdit() const { return m_addressEdit; }
+    FilteredLineEdit *dataPortEdit() const { return m_dataPortEdit; }
+    FilteredLineEdit *controlPortEdit() const { return m_controlPortEdit; }
+    FilteredLineEdit *passwordEdit() const { return m_passwordEdit; }
+    ClickLabel *connectButton() const { return m_connectButton; }
+    ClickLabel *disconnectButton() const { return m_disconnectButton; }
+    const DataLink *dataLink() const { return m_dataLink; }
+    // The login on the control port while it runs and, once logged in, for as
+    // long as the data connection lives; null otherwise.
+    const ControlSession *controlSession() const { return m_controlSession; }
 
 private:
-    void readReply();
+    void loginFinished(bool ok);
+    void connectDataPort();
+    void dataPortConnected();
+    void dataPortFailed();
     void failureExit();
 
     Dialogs &m_dialogs;
-    FilteredLineEdit *Text3;  // reader IP address
-    FilteredLineEdit *Text2;  // reader data port
-    FilteredLineEdit *Text4;  // reader control port
-    FilteredLineEdit *Text1;  // control password (optional)
-    ClickLabel *Label2;       // "Connect"
-    ClickLabel *Label3;       // "Disconnect"
-    SocketControl *Winsock1;  // data connection
-    SocketControl *Winsock2;  // control connection
-    ReplyBuffer m_replyBuffer{ControlReplyLimit};
-    bool m_connecting = false;
-    int m_session = 0;        // advanced by Disconnect, so a running Connect gives up
+    FilteredLineEdit *m_addressEdit;
+    FilteredLineEdit *m_dataPortEdit;
+    FilteredLineEdit *m_controlPortEdit;
+    FilteredLineEdit *m_passwordEdit;   // optional: blank connects without a login
+    ClickLabel *m_connectButton;
+    ClickLabel *m_disconnectButton;
+    DataLink *m_dataLink;
+    QPointer<ControlSession> m_controlSession;
+    QString m_readerAddress;            // as checked when Connect was clicked
+    bool m_connecting = false;          // a Connect runs: a second one is ignored
 };

@@ -67,15 +67,15 @@ QString TerminalScreen::hexText(int code)
     return QStringLiteral("%1").arg(code & 0xFF, 2, 16, QLatin1Char('0')).toUpper();
 }
 
-void TerminalScreen::load()
+void TerminalScreen::reset()
 {
     m_connected = false;
-    m_altdown = false;
-    m_skipchar = false;
+    m_altHeld = false;
+    m_skipNextCharacter = false;
     m_altUpIgnored = false;
-    m_altcode.clear();
-    m_linepos = 1;
-    m_charpos = 1;
+    m_altDigits.clear();
+    m_line = 1;
+    m_column = 1;
     m_queue.clear();
     m_queueOffset = 0;
     m_queuedBytes = 0;
@@ -97,25 +97,25 @@ void TerminalScreen::clearCells()
     m_damage = {true, -1, -1};
 }
 
-void TerminalScreen::checkline()
+void TerminalScreen::wrapIfLineFull()
 {
-    if (m_charpos < Columns + 1)
+    if (m_column < Columns + 1)
         return;
-    m_charpos = 1;
-    ++m_linepos;
-    if (m_linepos > Lines) {
+    m_column = 1;
+    ++m_line;
+    if (m_line > Lines) {
         clearCells();
-        m_linepos = 1;
-        m_charpos = 1;
+        m_line = 1;
+        m_column = 1;
     }
 }
 
-void TerminalScreen::printchar(quint8 char1, int linepos, int charpos, bool makehex)
+void TerminalScreen::drawCell(quint8 code, int line, int column, bool asHex)
 {
-    if (charpos < 1 || charpos > Columns || linepos < 1 || linepos > Lines)
+    if (column < 1 || column > Columns || line < 1 || line > Lines)
         return;
-    const int index = (linepos - 1) * Columns + (charpos - 1);
-    m_cells[size_t(index)] = Cell{true, m_ink, makehex, char1};
+    const int index = (line - 1) * Columns + (column - 1);
+    m_cells[size_t(index)] = Cell{true, m_ink, asHex, code};
     if (!m_damage.whole) {
         if (m_damage.first < 0 || index < m_damage.first)
             m_damage.first = index;
@@ -127,9 +127,9 @@ void TerminalScreen::printchar(quint8 char1, int linepos, int charpos, bool make
 void TerminalScreen::drawNow(quint8 code, Ink ink)
 {
     m_ink = ink;
-    checkline();
-    printchar(code, m_linepos, m_charpos, !isGlyph(code));
-    ++m_charpos;
+    wrapIfLineFull();
+    drawCell(code, m_line, m_column, !isGlyph(code));
+    ++m_column;
     ++m_bytesDrawn;
 }
 
@@ -147,7 +147,7 @@ void TerminalScreen::drawByte(quint8 code, Ink ink)
     m_peakQueuedBytes = qMax(m_peakQueuedBytes, m_queuedBytes);
 }
 
-void TerminalScreen::showreceived(const QByteArray &text)
+void TerminalScreen::showReceived(const QByteArray &text)
 {
     queueReceived(text);
     drawQueued(m_queuedBytes);
@@ -205,14 +205,14 @@ TerminalScreen::KeyResult TerminalScreen::keyDown(int keyCode)
     if (keyCode == AltKey) {
         m_altUpIgnored = false;
         // Every repeat of the Alt key-down starts the composition afresh.
-        m_altdown = true;
-        m_altcode.clear();
+        m_altHeld = true;
+        m_altDigits.clear();
         return {true, {}};
     }
-    if (m_altdown) {
+    if (m_altHeld) {
         const int digit = altDigit(keyCode);
         if (digit >= 0)
-            m_altcode.append(QChar(char16_t('0' + digit)));
+            m_altDigits.append(QChar(char16_t('0' + digit)));
         return {true, {}};
     }
     if (keyCode == F10Key)
@@ -224,8 +224,8 @@ TerminalScreen::KeyResult TerminalScreen::character(int code)
 {
     if (!m_connected || code < 0 || code > 255)
         return {};
-    if (m_skipchar) {
-        m_skipchar = false;
+    if (m_skipNextCharacter) {
+        m_skipNextCharacter = false;
         return {true, {}};
     }
     return sendByte(quint8(code));
@@ -235,36 +235,36 @@ TerminalScreen::KeyResult TerminalScreen::keyUp(int keyCode)
 {
     if (keyCode != AltKey)
         return {};
-    m_altdown = false;
+    m_altHeld = false;
     if (m_altUpIgnored) {
         m_altUpIgnored = false;
         return {};
     }
     if (!m_connected)
         return {};
-    const int value = altValue(m_altcode);
+    const int value = altValue(m_altDigits);
     if (value >= 256)
         return {true, {}};
     KeyResult result = sendByte(quint8(value));
     if (m_composedCharacterFollows)
-        m_skipchar = true;
+        m_skipNextCharacter = true;
     return result;
 }
 
 void TerminalScreen::abandonComposition()
 {
-    m_altdown = false;
-    m_altcode.clear();
+    m_altHeld = false;
+    m_altDigits.clear();
     m_altUpIgnored = true;
 }
 
 void TerminalScreen::clearScreen()
 {
-    m_altdown = false;
-    m_skipchar = false;
-    m_altcode.clear();
-    m_linepos = 1;
-    m_charpos = 1;
+    m_altHeld = false;
+    m_skipNextCharacter = false;
+    m_altDigits.clear();
+    m_line = 1;
+    m_column = 1;
     // Bytes still waiting to be drawn came before the click: drawn at once,
     // they would have been cleared with the rest.
     m_queue.clear();

@@ -27,10 +27,10 @@ public:
     struct Cell {
         bool drawn = false;
         Ink ink = Sent;
-        bool makehex = false;
+        bool asHex = false;
         quint8 code = 0;
 
-        bool hex() const { return makehex; }
+        bool hex() const { return asHex; }
         // The glyph, or the two hex digits.
         QString text() const;
     };
@@ -55,28 +55,27 @@ public:
     static bool isGlyph(int code) { return code >= 32 && code <= 125; }
     static QString hexText(int code);
 
-    // Window load: empty screen, no composition, not connected.
-    void load();
+    // An empty screen, no composition, not connected.
+    void reset();
 
-    int linepos() const { return m_linepos; }
-    int charpos() const { return m_charpos; }
+    // Where the next byte is drawn: line 1..16, column 1..35 (35: the line is
+    // full and the next byte wraps first).
+    int line() const { return m_line; }
+    int column() const { return m_column; }
     bool connected() const { return m_connected; }
     void setConnected(bool connected) { m_connected = connected; }
-    bool altdown() const { return m_altdown; }
-    QString altcode() const { return m_altcode; }
-    bool skipchar() const { return m_skipchar; }
+    // Alt is held, and the keypad digits typed with it so far.
+    bool altHeld() const { return m_altHeld; }
+    QString altDigits() const { return m_altDigits; }
+    // The next character event is the one the keyboard layer composed from
+    // the Alt code just sent, and is dropped.
+    bool skipsNextCharacter() const { return m_skipNextCharacter; }
 
     // column and line count from 1.
     Cell cell(int column, int line) const;
 
-    // Makes sure the cell at (charpos, linepos) exists: wraps to the next line
-    // when the line is full and clears the screen when all 16 lines are.
-    void checkline();
-    // Draws one byte in the cell given, in the current ink; the positions are
-    // not advanced.
-    void printchar(quint8 char1, int linepos, int charpos, bool makehex);
     // Draws every byte of the text, in order, as received (red).
-    void showreceived(const QByteArray &text);
+    void showReceived(const QByteArray &text);
 
     KeyResult keyDown(int keyCode);
     KeyResult character(int code);
@@ -115,6 +114,12 @@ public:
     Damage takeDamage();
 
 private:
+    // Makes sure the cell at (column, line) exists: wraps to the next line
+    // when the line is full and clears the screen when all 16 lines are.
+    void wrapIfLineFull();
+    // Draws one byte in the cell given, in the current ink; the position is
+    // not advanced.
+    void drawCell(quint8 code, int line, int column, bool asHex);
     void drawByte(quint8 code, Ink ink);
     void drawNow(quint8 code, Ink ink);
     void clearCells();
@@ -127,12 +132,12 @@ private:
 
     std::array<Cell, Columns * Lines> m_cells{};
     bool m_composedCharacterFollows;
-    int m_linepos = 1;
-    int m_charpos = 1;
+    int m_line = 1;
+    int m_column = 1;
     bool m_connected = false;
-    bool m_altdown = false;
-    QString m_altcode;
-    bool m_skipchar = false;
+    bool m_altHeld = false;
+    QString m_altDigits;
+    bool m_skipNextCharacter = false;
     bool m_altUpIgnored = false;
     Ink m_ink = Sent;
 

@@ -19,7 +19,7 @@ TerminalView::TerminalView(TerminalScreen &screen, QWidget *parent)
       m_glyphFont(ui::font(QStringLiteral("Courier"), 14, false)),
       m_hexFont(ui::font(QStringLiteral("Courier"), 10, false))
 {
-    setObjectName(QStringLiteral("pop1"));
+    setObjectName(QStringLiteral("terminalView"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     ui::setColours(this, BrightWhite);
@@ -59,8 +59,8 @@ void TerminalView::paintEvent(QPaintEvent *event)
                 continue;
             const int x = (column - 1) * CellWidth;
             painter.setPen(cell.ink == TerminalScreen::Received ? ReceivedColour : SentColour);
-            // Text is placed by its top-left corner, as the product's drawing
-            // area does: the baseline sits one ascent below the given top.
+            // Text is placed by its top-left corner: the baseline sits one
+            // ascent below the cell's top.
             if (!cell.hex()) {
                 painter.setFont(m_glyphFont);
                 painter.drawText(QPoint(twips(x), twips(y) + glyphMetrics.ascent()), cell.text());

@@ -5,7 +5,7 @@
 
 class TerminalScreen;
 
-// The terminal's screen control (pop1): paints the cells of a TerminalScreen
+// The terminal's screen: paints the cells of a TerminalScreen
 // on bright white, glyphs in "Courier" 14 pt, hex cells as two 10 pt digits
 // standing diagonally in the cell, black for bytes sent and red for bytes
 // received. It paints from the model, so a burst of any size costs one paint.

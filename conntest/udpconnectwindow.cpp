@@ -1,51 +1,50 @@
 #include "udpconnectwindow.h"
 
-#include "dialogs.h"
 #include "addresschecks.h"
-#include "socketcontrol.h"
+#include "dialogs.h"
 #include "terminalview.h"
 #include "uikit.h"
 
 #include <QLabel>
 
-
 UdpConnectWindow::UdpConnectWindow(Dialogs &dialogs, QWidget *parent)
     : ConnectionWindow(QStringLiteral("udpConnect"), 10740, 8130, parent), m_dialogs(dialogs)
 {
     const QFont arial = ui::arialBold(9);
-    ui::label(this, QStringLiteral("Label1(0)"), QStringLiteral("Connect to reader using UDP"), arial,
-              1200, 120, 6855, 315, Qt::AlignHCenter | Qt::AlignTop);
-    QLabel *addressLabel = ui::label(this, QStringLiteral("Label1(3)"), QStringLiteral("IP Address"),
+    addTitle(QStringLiteral("Connect to reader using UDP"));
+    QLabel *addressLabel = ui::label(this, QStringLiteral("addressLabel"), QStringLiteral("IP Address"),
                                      arial, 840, 660, 1635, 315);
-    QLabel *receivePortLabel = ui::label(this, QStringLiteral("Label1(1)"), QStringLiteral("ReceivePort Number"),
-                                         arial, 4740, 660, 1875, 315);
-    QLabel *dataPortLabel = ui::label(this, QStringLiteral("Label1(4)"), QStringLiteral("Data Port Number"),
+    QLabel *receivePortLabel = ui::label(this, QStringLiteral("receivePortLabel"),
+                                         QStringLiteral("ReceivePort Number"), arial, 4740, 660, 1875, 315);
+    QLabel *dataPortLabel = ui::label(this, QStringLiteral("dataPortLabel"), QStringLiteral("Data Port Number"),
                                       arial, 840, 1080, 1695, 315);
 
-    Text3 = ui::field(this, QStringLiteral("Text3"), 15, QRect(2700, 660, 1635, 315), QStringLiteral("192.168.1.55"),
-                      FilteredLineEdit::address);
-    Text2 = ui::field(this, QStringLiteral("Text2"), 5, QRect(6720, 660, 1635, 315), QStringLiteral("57"),
-                      FilteredLineEdit::digits);
-    Text1 = ui::field(this, QStringLiteral("Text1"), 5, QRect(2700, 1080, 1635, 315), QStringLiteral("53002"));
+    m_addressEdit = ui::field(this, QStringLiteral("addressEdit"), 15, QRect(2700, 660, 1635, 315),
+                              QStringLiteral("192.168.1.55"), FilteredLineEdit::address);
+    m_receivePortEdit = ui::field(this, QStringLiteral("receivePortEdit"), 5, QRect(6720, 660, 1635, 315),
+                                  QStringLiteral("57"), FilteredLineEdit::digits);
+    m_dataPortEdit = ui::field(this, QStringLiteral("dataPortEdit"), 5, QRect(2700, 1080, 1635, 315),
+                               QStringLiteral("53002"));
 
     // Each field is named, for assistive technology, by the label before it.
-    addressLabel->setBuddy(Text3);
-    receivePortLabel->setBuddy(Text2);
-    dataPortLabel->setBuddy(Text1);
+    addressLabel->setBuddy(m_addressEdit);
+    receivePortLabel->setBuddy(m_receivePortEdit);
+    dataPortLabel->setBuddy(m_dataPortEdit);
 
-    addActionButtons(QStringLiteral("Listen"), QStringLiteral("Stop"), Label2, Label3);
+    m_listenButton = addStartButton(QStringLiteral("listenButton"), QStringLiteral("Listen"));
+    m_stopButton = addStopButton(QStringLiteral("stopButton"), QStringLiteral("Stop"));
     addStatusLine(QStringLiteral("Offline"));
 
-    arrangeTabOrder({Text3, Text2, Text1}, Label2, Label3);
+    arrangeTabOrder({m_addressEdit, m_receivePortEdit, m_dataPortEdit}, m_listenButton, m_stopButton);
 
-    Winsock2 = new SocketControl(SocketControl::Udp, this);
-    Winsock2->setObjectName(QStringLiteral("Winsock2"));
-    Winsock1 = new SocketControl(SocketControl::Udp, this);
-    Winsock1->setObjectName(QStringLiteral("Winsock1"));
-    setSendingSocket(Winsock1);
-    setReceivingSocket(Winsock2);
-    connect(Label2, &ClickLabel::clicked, this, &UdpConnectWindow::listenClick);
-    connect(Label3, &ClickLabel::clicked, this, &UdpConnectWindow::stopClick);
+    m_datagramReceiver = new DataLink(DataLink::Udp, this);
+    m_datagramReceiver->setObjectName(QStringLiteral("datagramReceiver"));
+    m_datagramSender = new DataLink(DataLink::Udp, this);
+    m_datagramSender->setObjectName(QStringLiteral("datagramSender"));
+    setSendingLink(m_datagramSender);
+    setReceivingLink(m_datagramReceiver);
+    connect(m_listenButton, &ClickLabel::clicked, this, &UdpConnectWindow::listenClick);
+    connect(m_stopButton, &ClickLabel::clicked, this, &UdpConnectWindow::stopClick);
 }
 
 void UdpConnectWindow::listenClick()
@@ -53,15 +52,15 @@ void UdpConnectWindow::listenClick()
     setConnected(false);
     // The loose address check lets texts such as "a.b.c.d" through; a session
     // that could send nowhere is refused with the same message.
-    if (!isReaderAddress(Text3->text())) {
+    if (!isReaderAddress(m_addressEdit->text())) {
         m_dialogs.message(QStringLiteral("Invalid IP Address"));
         return;
     }
-    if (!isnotblank(Text2->text())) {
+    if (!isnotblank(m_receivePortEdit->text())) {
         m_dialogs.message(QStringLiteral("Invalid Receive Port"));
         return;
     }
-    if (!isnotblank(Text1->text())) {
+    if (!isnotblank(m_dataPortEdit->text())) {
         m_dialogs.message(QStringLiteral("Invalid Data Port"));
         return;
     }
@@ -69,34 +68,34 @@ void UdpConnectWindow::listenClick()
     // number from 1 to 65535 is refused (0 would bind a port chosen by the
     // system, which no reader sends to).
     bool receiveOk = false;
-    const quint16 receivePort = SocketControl::portFromText(Text2->text(), &receiveOk);
+    const quint16 receivePort = DataLink::portFromText(m_receivePortEdit->text(), &receiveOk);
     if (!receiveOk) {
         m_dialogs.message(QStringLiteral("Invalid Receive Port"));
         return;
     }
     bool dataOk = false;
-    const quint16 dataPort = SocketControl::portFromText(Text1->text(), &dataOk);
+    const quint16 dataPort = DataLink::portFromText(m_dataPortEdit->text(), &dataOk);
     if (!dataOk) {
         m_dialogs.message(QStringLiteral("Invalid Data Port"));
         return;
     }
     // A Listen during a session ends it first, so the receiver is bound anew
     // and a failed bind cannot leave "Online" showing.
-    if (Winsock2->State() != SocketControl::Closed) {
-        Winsock1->Close();
-        Winsock2->Close();
+    if (m_datagramReceiver->state() != DataLink::Closed) {
+        m_datagramSender->close();
+        m_datagramReceiver->close();
         setStatus(QStringLiteral("Offline"));
     }
     // A receive port that cannot be bound (taken by another program, or
     // reserved by the system) is reported, as in Client Connect: a session
     // that hears nothing must not look as if it had started.
-    Winsock2->LocalPort = receivePort;
-    if (!Winsock2->Bind()) {
-        showListenFailure(*Winsock2);
+    m_datagramReceiver->setLocalPort(receivePort);
+    if (!m_datagramReceiver->bind()) {
+        showListenFailure(*m_datagramReceiver);
         return;
     }
-    Winsock1->RemotePort = dataPort;
-    Winsock1->RemoteHost = Text3->text();
+    m_datagramSender->setRemotePort(dataPort);
+    m_datagramSender->setRemoteHost(m_addressEdit->text());
     setStatus(QStringLiteral("Online"));
     setConnected(true);
     terminalView()->setFocus();
@@ -104,13 +103,13 @@ void UdpConnectWindow::listenClick()
 
 void UdpConnectWindow::stopClick()
 {
-    Winsock1->Close();
-    Winsock2->Close();
+    m_datagramSender->close();
+    m_datagramReceiver->close();
     setConnected(false);
     setStatus(QStringLiteral("Offline"));
 }
 
-void UdpConnectWindow::datagramTaken(SocketControl *socket)
+void UdpConnectWindow::datagramTaken(DataLink *link)
 {
-    setStatus(QStringLiteral("Receipt from ") + socket->RemoteHostIP());
+    setStatus(QStringLiteral("Receipt from ") + link->peerAddress());
 }

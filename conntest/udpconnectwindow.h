@@ -18,17 +18,24 @@ public:
     void listenClick();
     void stopClick();
 
+    FilteredLineEdit *addressEdit() const { return m_addressEdit; }
+    FilteredLineEdit *receivePortEdit() const { return m_receivePortEdit; }
+    FilteredLineEdit *dataPortEdit() const { return m_dataPortEdit; }
+    ClickLabel *listenButton() const { return m_listenButton; }
+    ClickLabel *stopButton() const { return m_stopButton; }
+    const DataLink *datagramSender() const { return m_datagramSender; }
+    const DataLink *datagramReceiver() const { return m_datagramReceiver; }
+
 protected:
-    void datagramTaken(SocketControl *socket) override;
+    void datagramTaken(DataLink *link) override;
 
 private:
-
     Dialogs &m_dialogs;
-    FilteredLineEdit *Text3;  // reader IP address
-    FilteredLineEdit *Text2;  // local receive port
-    FilteredLineEdit *Text1;  // reader data port
-    ClickLabel *Label2;       // "Listen"
-    ClickLabel *Label3;       // "Stop"
-    SocketControl *Winsock1;  // sender, addressed to the reader's data port
-    SocketControl *Winsock2;  // receiver, bound to the receive port
+    FilteredLineEdit *m_addressEdit;      // the reader's address
+    FilteredLineEdit *m_receivePortEdit;  // the local port the reader sends to
+    FilteredLineEdit *m_dataPortEdit;     // the reader's data port
+    ClickLabel *m_listenButton;
+    ClickLabel *m_stopButton;
+    DataLink *m_datagramSender;           // addressed to the reader's data port
+    DataLink *m_datagramReceiver;         // bound to the receive port
 };

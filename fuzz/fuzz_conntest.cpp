@@ -21,7 +21,7 @@ struct Drawn {
     TerminalScreen::Ink ink = TerminalScreen::Sent;
 };
 
-// The screen as the product describes it: lazy wrap, clear when full.
+// The screen worked out independently of the model: lazy wrap, clear when full.
 struct Reference {
     std::array<Drawn, TerminalScreen::Columns * TerminalScreen::Lines> cells{};
     int line = 1;
@@ -61,11 +61,11 @@ bool isHexDigit(QChar c)
 // The position and the waiting bytes, after every step.
 void checkPosition(const TerminalScreen &screen, const Reference &reference)
 {
-    if (screen.linepos() < 1 || screen.linepos() > TerminalScreen::Lines)
+    if (screen.line() < 1 || screen.line() > TerminalScreen::Lines)
         abort();
-    if (screen.charpos() < 1 || screen.charpos() > TerminalScreen::Columns + 1)
+    if (screen.column() < 1 || screen.column() > TerminalScreen::Columns + 1)
         abort();
-    if (screen.linepos() != reference.line || screen.charpos() != reference.column)
+    if (screen.line() != reference.line || screen.column() != reference.column)
         abort();
     if (screen.queuedBytes() != reference.pending.size())
         abort();
@@ -121,7 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // inputs only slow the search down.
     size = qMin<size_t>(size, 2048);
     TerminalScreen screen(size > 0 && (data[0] & 1));
-    screen.load();
+    screen.reset();
     Reference reference;
     size_t at = size > 0 ? 1 : 0;
     int steps = 0;
@@ -167,10 +167,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             QByteArray bytes;
             for (int i = 0; i < length && at < size; ++i)
                 bytes.append(char(next()));
-            screen.showreceived(bytes);
+            screen.showReceived(bytes);
             for (char c : std::as_const(bytes))
                 reference.add(quint8(c), TerminalScreen::Received);
-            // showreceived draws everything that waits.
+            // showReceived() draws everything that waits.
             for (const Drawn &d : std::as_const(reference.pending))
                 reference.draw(d.code, d.ink);
             reference.pending.clear();

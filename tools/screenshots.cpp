@@ -6,9 +6,12 @@
 #include "dialogs.h"
 #include "taskmenu.h"
 #include "addresschecks.h"
+#include "clientconnectwindow.h"
 #include "readersimulator.h"
+#include "serverconnectwindow.h"
 #include "taskwindow.h"
 #include "mainwindow.h"
+#include "udpconnectwindow.h"
 #include "uikit.h"
 
 #include <QApplication>
@@ -154,32 +157,33 @@ int main(int argc, char *argv[])
 
     // Server Connect: typed bytes in black, the reader's echo in red.
     main->taskMenu()->choose(menu::ServerConnect);
-    TaskWindow *serverTest = main->taskWindow(menu::ServerConnect);
-    setText(serverTest, QStringLiteral("Text3"), QStringLiteral("127.0.0.5"));
-    setText(serverTest, QStringLiteral("Text1"), QStringLiteral("58203"));
-    click(serverTest, QStringLiteral("Label2"));
+    auto *serverConnect = static_cast<ServerConnectWindow *>(main->taskWindow(menu::ServerConnect));
+    serverConnect->addressEdit()->setText(QStringLiteral("127.0.0.5"));
+    serverConnect->passwordEdit()->setText(QStringLiteral("58203"));
+    QTest::mouseClick(serverConnect->connectButton(), Qt::LeftButton);
+    settleUntil([serverConnect] { return serverConnect->status() == QLatin1String("Connected"); });
     type(main, "Hello reader~\r");
-    save(main, serverTest, folder);
-    click(serverTest, QStringLiteral("Label3"));
+    save(main, serverConnect, folder);
+    QTest::mouseClick(serverConnect->disconnectButton(), Qt::LeftButton);
 
     // Client Connect: the reader connects and sends its identification.
     main->taskMenu()->choose(menu::ClientConnect);
-    TaskWindow *clientTest = main->taskWindow(menu::ClientConnect);
-    setText(clientTest, QStringLiteral("Text2"), QStringLiteral("5057"));
-    click(clientTest, QStringLiteral("Label2"));
+    auto *clientConnect = static_cast<ClientConnectWindow *>(main->taskWindow(menu::ClientConnect));
+    clientConnect->dataPortEdit()->setText(QStringLiteral("5057"));
+    QTest::mouseClick(clientConnect->listenButton(), Qt::LeftButton);
     settle(1500);
     type(main, "ping\r");
-    save(main, clientTest, folder);
-    click(clientTest, QStringLiteral("Label3"));
+    save(main, clientConnect, folder);
+    QTest::mouseClick(clientConnect->stopButton(), Qt::LeftButton);
 
     // Udp Connect: one datagram per key, echoed by the reader.
     main->taskMenu()->choose(menu::UdpConnect);
-    TaskWindow *udpTest = main->taskWindow(menu::UdpConnect);
-    setText(udpTest, QStringLiteral("Text3"), QStringLiteral("127.0.0.4"));
-    click(udpTest, QStringLiteral("Label2"));
+    auto *udpConnect = static_cast<UdpConnectWindow *>(main->taskWindow(menu::UdpConnect));
+    udpConnect->addressEdit()->setText(QStringLiteral("127.0.0.4"));
+    QTest::mouseClick(udpConnect->listenButton(), Qt::LeftButton);
     type(main, "UDP test\r");
-    save(main, udpTest, folder);
-    click(udpTest, QStringLiteral("Label3"));
+    save(main, udpConnect, folder);
+    QTest::mouseClick(udpConnect->stopButton(), Qt::LeftButton);
 
     // Flash Reader after a three-block download.
     QTemporaryDir temporary;

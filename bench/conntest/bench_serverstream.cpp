@@ -4,7 +4,6 @@
 //
 //   scripts/netns build/bench/conntest/bench_serverstream [megabytes]
 
-#include "addresschecks.h"
 #include "privatenetwork.h"
 #include "readersimulator.h"
 #include "scripteddialogs.h"
@@ -13,7 +12,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QMetaObject>
 #include <QTimer>
 
@@ -50,7 +48,7 @@ int main(int argc, char *argv[])
 
     ScriptedDialogs dialogs;
     ServerConnectWindow window(dialogs);
-    window.findChild<QLineEdit *>(QStringLiteral("Text3"))->setText(QStringLiteral("127.0.0.7"));
+    window.addressEdit()->setText(QStringLiteral("127.0.0.7"));
     window.show();
 
     // The lateness of a 10 ms timer: how much later than due each tick came.

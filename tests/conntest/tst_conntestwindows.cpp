@@ -28,7 +28,12 @@ std::unique_ptr<ConnectionWindow> makeWindow(const QString &name, Dialogs &dialo
 }
 
 const QStringList WindowNames{"serverConnect", "clientConnect", "udpConnect"};
+
+// How a table row reaches its control: through the window's accessors.
+using ControlOf = std::function<QWidget *(ConnectionWindow *)>;
 } // namespace
+
+Q_DECLARE_METATYPE(ControlOf)
 
 // The windows without a network: controls, defaults, filters, and the
 // terminal's key path through the key preview.
@@ -40,63 +45,78 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("name");
+        QTest::addColumn<ControlOf>("control");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QRect>("twipsGeometry");
-        auto row = [](const char *window, const char *name, const char *text, QRect geometry) {
+        auto row = [](const char *window, const char *name, ControlOf control, const char *text, QRect geometry) {
             QTest::addRow("%s %s", window, name) << QString::fromLatin1(window) << QString::fromLatin1(name)
-                                                 << QString::fromLatin1(text) << geometry;
+                                                 << control << QString::fromLatin1(text) << geometry;
+        };
+        auto edit = [](Field which) -> ControlOf { return [which](ConnectionWindow *w) { return field(w, which); }; };
+        auto caption = [](Field which) -> ControlOf {
+            return [which](ConnectionWindow *w) { return captionOf(field(w, which)); };
         };
         for (const char *w : {"serverConnect", "clientConnect", "udpConnect"}) {
-            row(w, "pop1", "", QRect(600, 2640, 8535, 4395));
-            row(w, "Label1(6)", "Use the F10 key to send a NULL character", QRect(660, 7080, 8415, 315));
-            row(w, "Label4", "Clear Screen", QRect(7200, 7620, 1755, 315));
-            row(w, "Label1(7)", "Current Status", QRect(3300, 1680, 2775, 255));
-            row(w, "Label2", strcmp(w, "serverConnect") == 0 ? "Connect" : "Listen", QRect(900, 1740, 1755, 315));
-            row(w, "Label3", strcmp(w, "serverConnect") == 0 ? "Disconnect" : "Stop", QRect(7080, 1740, 1755, 255));
-            row(w, "Label1(5)", strcmp(w, "udpConnect") == 0 ? "Offline" : "Disconnected", QRect(3360, 2040, 2655, 255));
+            const bool server = strcmp(w, "serverConnect") == 0;
+            row(w, "terminalView", [](ConnectionWindow *c) { return c->terminalView(); }, "", QRect(600, 2640, 8535, 4395));
+            row(w, "hintLabel", [](ConnectionWindow *c) { return c->hintLabel(); },
+                "Use the F10 key to send a NULL character", QRect(660, 7080, 8415, 315));
+            row(w, "clearScreenButton", [](ConnectionWindow *c) { return c->clearScreenButton(); }, "Clear Screen",
+                QRect(7200, 7620, 1755, 315));
+            row(w, "statusCaptionLabel", [](ConnectionWindow *c) { return c->statusCaptionLabel(); }, "Current Status",
+                QRect(3300, 1680, 2775, 255));
+            row(w, server ? "connectButton" : "listenButton", [](ConnectionWindow *c) { return startButton(c); },
+                server ? "Connect" : "Listen", QRect(900, 1740, 1755, 315));
+            row(w, server ? "disconnectButton" : "stopButton", [](ConnectionWindow *c) { return stopButton(c); },
+                server ? "Disconnect" : "Stop", QRect(7080, 1740, 1755, 255));
+            row(w, "statusLabel", [](ConnectionWindow *c) { return c->statusLabel(); },
+                strcmp(w, "udpConnect") == 0 ? "Offline" : "Disconnected", QRect(3360, 2040, 2655, 255));
         }
-        row("serverConnect", "Label1(0)", "Connect to reader operating as a Server", QRect(1200, 120, 6855, 315));
-        row("serverConnect", "Label1(3)", "IP Address", QRect(840, 660, 1635, 315));
-        row("serverConnect", "Text3", "192.168.1.55", QRect(2700, 660, 1635, 315));
-        row("serverConnect", "Label1(4)", "Port Number", QRect(840, 1080, 1695, 315));
-        row("serverConnect", "Text2", "57", QRect(2700, 1080, 1635, 315));
-        row("serverConnect", "Label1(2)", "Control Port Number", QRect(4920, 660, 1875, 315));
-        row("serverConnect", "Text4", "87", QRect(7020, 660, 1635, 315));
-        row("serverConnect", "Label1(1)", "Password", QRect(4920, 1080, 1815, 315));
-        row("serverConnect", "Text1", "", QRect(7020, 1080, 1635, 315));
-        row("clientConnect", "Label1(0)", "Connect with reader operating as a Client", QRect(1200, 120, 6855, 315));
-        row("clientConnect", "Label1(4)", "Data Port Number", QRect(900, 840, 1695, 315));
-        row("clientConnect", "Text2", "57", QRect(2760, 840, 1635, 315));
-        row("clientConnect", "Label1(2)", "Control Port Number", QRect(5100, 600, 1875, 315));
-        row("clientConnect", "Text4", "87", QRect(7200, 600, 1635, 315));
-        row("clientConnect", "Label1(1)", "Password", QRect(5100, 1020, 1815, 315));
-        row("clientConnect", "Text1", "", QRect(7200, 1020, 1635, 315));
-        row("udpConnect", "Label1(0)", "Connect to reader using UDP", QRect(1200, 120, 6855, 315));
-        row("udpConnect", "Label1(3)", "IP Address", QRect(840, 660, 1635, 315));
-        row("udpConnect", "Text3", "192.168.1.55", QRect(2700, 660, 1635, 315));
-        row("udpConnect", "Label1(1)", "ReceivePort Number", QRect(4740, 660, 1875, 315));
-        row("udpConnect", "Text2", "57", QRect(6720, 660, 1635, 315));
-        row("udpConnect", "Label1(4)", "Data Port Number", QRect(840, 1080, 1695, 315));
-        row("udpConnect", "Text1", "53002", QRect(2700, 1080, 1635, 315));
+        const ControlOf title = [](ConnectionWindow *c) { return c->titleLabel(); };
+        row("serverConnect", "titleLabel", title, "Connect to reader operating as a Server", QRect(1200, 120, 6855, 315));
+        row("serverConnect", "addressLabel", caption(Field::Address), "IP Address", QRect(840, 660, 1635, 315));
+        row("serverConnect", "addressEdit", edit(Field::Address), "192.168.1.55", QRect(2700, 660, 1635, 315));
+        row("serverConnect", "dataPortLabel", caption(Field::DataPort), "Port Number", QRect(840, 1080, 1695, 315));
+        row("serverConnect", "dataPortEdit", edit(Field::DataPort), "57", QRect(2700, 1080, 1635, 315));
+        row("serverConnect", "controlPortLabel", caption(Field::ControlPort), "Control Port Number", QRect(4920, 660, 1875, 315));
+        row("serverConnect", "controlPortEdit", edit(Field::ControlPort), "87", QRect(7020, 660, 1635, 315));
+        row("serverConnect", "passwordLabel", caption(Field::Password), "Password", QRect(4920, 1080, 1815, 315));
+        row("serverConnect", "passwordEdit", edit(Field::Password), "", QRect(7020, 1080, 1635, 315));
+        row("clientConnect", "titleLabel", title, "Connect with reader operating as a Client", QRect(1200, 120, 6855, 315));
+        row("clientConnect", "dataPortLabel", caption(Field::DataPort), "Data Port Number", QRect(900, 840, 1695, 315));
+        row("clientConnect", "dataPortEdit", edit(Field::DataPort), "57", QRect(2760, 840, 1635, 315));
+        row("clientConnect", "controlPortLabel", caption(Field::ControlPort), "Control Port Number", QRect(5100, 600, 1875, 315));
+        row("clientConnect", "controlPortEdit", edit(Field::ControlPort), "87", QRect(7200, 600, 1635, 315));
+        row("clientConnect", "passwordLabel", caption(Field::Password), "Password", QRect(5100, 1020, 1815, 315));
+        row("clientConnect", "passwordEdit", edit(Field::Password), "", QRect(7200, 1020, 1635, 315));
+        row("udpConnect", "titleLabel", title, "Connect to reader using UDP", QRect(1200, 120, 6855, 315));
+        row("udpConnect", "addressLabel", caption(Field::Address), "IP Address", QRect(840, 660, 1635, 315));
+        row("udpConnect", "addressEdit", edit(Field::Address), "192.168.1.55", QRect(2700, 660, 1635, 315));
+        row("udpConnect", "receivePortLabel", caption(Field::ReceivePort), "ReceivePort Number", QRect(4740, 660, 1875, 315));
+        row("udpConnect", "receivePortEdit", edit(Field::ReceivePort), "57", QRect(6720, 660, 1635, 315));
+        row("udpConnect", "dataPortLabel", caption(Field::DataPort), "Data Port Number", QRect(840, 1080, 1695, 315));
+        row("udpConnect", "dataPortEdit", edit(Field::DataPort), "53002", QRect(2700, 1080, 1635, 315));
     }
     void controls()
     {
         QFETCH(QString, window);
         QFETCH(QString, name);
+        QFETCH(ControlOf, control);
         QFETCH(QString, text);
         QFETCH(QRect, twipsGeometry);
         ScriptedDialogs dialogs;
         auto w = makeWindow(window, dialogs);
         QCOMPARE(w->objectName(), window);
-        QWidget *control = w->findChild<QWidget *>(name);
-        QVERIFY2(control, qPrintable(name));
-        QCOMPARE(control->geometry(), twipsRect(twipsGeometry.x(), twipsGeometry.y(), twipsGeometry.width(),
-                                                twipsGeometry.height()));
-        if (auto *label = qobject_cast<QLabel *>(control)) {
+        QWidget *widget = control(w.get());
+        QVERIFY2(widget, qPrintable(name));
+        QCOMPARE(widget->objectName(), name);
+        QCOMPARE(widget->geometry(), twipsRect(twipsGeometry.x(), twipsGeometry.y(), twipsGeometry.width(),
+                                               twipsGeometry.height()));
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
             QCOMPARE(label->text(), text);
             QCOMPARE(label->textFormat(), Qt::PlainText);
             QVERIFY(label->font().bold());
-        } else if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+        } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
             QCOMPARE(edit->text(), text);
         }
     }
@@ -112,46 +132,44 @@ private slots:
         QFETCH(QString, window);
         ScriptedDialogs dialogs;
         auto w = makeWindow(window, dialogs);
-        auto *hint = w->findChild<QLabel *>(QStringLiteral("Label1(6)"));
+        QLabel *hint = w->hintLabel();
         QCOMPARE(hint->font().family(), QStringLiteral("Arial"));
         QCOMPARE(hint->font().pointSizeF(), 9.0);
         QCOMPARE(hint->palette().color(QPalette::WindowText), QColor(0, 0, 0));
         QVERIFY(hint->alignment() & Qt::AlignHCenter);
-        auto *clear = w->findChild<QLabel *>(QStringLiteral("Label4"));
+        QLabel *clear = w->clearScreenButton();
         QCOMPARE(clear->font().family(), QStringLiteral("MS Sans Serif"));
         QVERIFY(clear->font().bold());
-        for (const char *name : {"Label1(5)", "Label1(7)"}) {
-            auto *label = w->findChild<QLabel *>(QLatin1String(name));
+        for (QLabel *label : {w->statusLabel(), w->statusCaptionLabel()}) {
             QCOMPARE(label->palette().color(QPalette::WindowText), QColor(192, 0, 0));
             QVERIFY(label->alignment() & Qt::AlignHCenter);
         }
-        auto *pop1 = w->findChild<TerminalView *>(QStringLiteral("pop1"));
-        QCOMPARE(pop1->palette().color(QPalette::Window), QColor(255, 255, 255));
+        QCOMPARE(w->terminalView()->palette().color(QPalette::Window), QColor(255, 255, 255));
         QCOMPARE(w->palette().color(QPalette::Window), QColor(192, 192, 192));
     }
 
     void fieldLimitsAndFilters_data()
     {
         QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<Field>("field");
         QTest::addColumn<int>("maxLength");
         QTest::addColumn<QByteArray>("typed");
         QTest::addColumn<QString>("result");
-        QTest::newRow("server Text3") << "serverConnect" << "Text3" << 15 << QByteArray("1a.2 b") << "1.2";
-        QTest::newRow("server Text2") << "serverConnect" << "Text2" << 5 << QByteArray("1.2x3456") << "12345";
-        QTest::newRow("server Text4") << "serverConnect" << "Text4" << 5 << QByteArray("8.7") << "87";
-        QTest::newRow("server Text1") << "serverConnect" << "Text1" << 5 << QByteArray(" a.B!z") << " a.B!";
-        QTest::newRow("client Text2") << "clientConnect" << "Text2" << 5 << QByteArray("5.7") << "57";
-        QTest::newRow("client Text4") << "clientConnect" << "Text4" << 5 << QByteArray("x87") << "87";
-        QTest::newRow("client Text1") << "clientConnect" << "Text1" << 5 << QByteArray("pw d") << "pw d";
-        QTest::newRow("udp Text3") << "udpConnect" << "Text3" << 15 << QByteArray("10.0.x0.7") << "10.0.0.7";
-        QTest::newRow("udp Text2 drops a point") << "udpConnect" << "Text2" << 5 << QByteArray("5.7") << "57";
-        QTest::newRow("udp Text1 unfiltered") << "udpConnect" << "Text1" << 5 << QByteArray("5x.7") << "5x.7";
+        QTest::newRow("server address") << "serverConnect" << Field::Address << 15 << QByteArray("1a.2 b") << "1.2";
+        QTest::newRow("server data port") << "serverConnect" << Field::DataPort << 5 << QByteArray("1.2x3456") << "12345";
+        QTest::newRow("server control port") << "serverConnect" << Field::ControlPort << 5 << QByteArray("8.7") << "87";
+        QTest::newRow("server password") << "serverConnect" << Field::Password << 5 << QByteArray(" a.B!z") << " a.B!";
+        QTest::newRow("client data port") << "clientConnect" << Field::DataPort << 5 << QByteArray("5.7") << "57";
+        QTest::newRow("client control port") << "clientConnect" << Field::ControlPort << 5 << QByteArray("x87") << "87";
+        QTest::newRow("client password") << "clientConnect" << Field::Password << 5 << QByteArray("pw d") << "pw d";
+        QTest::newRow("udp address") << "udpConnect" << Field::Address << 15 << QByteArray("10.0.x0.7") << "10.0.0.7";
+        QTest::newRow("udp receive port drops a point") << "udpConnect" << Field::ReceivePort << 5 << QByteArray("5.7") << "57";
+        QTest::newRow("udp data port unfiltered") << "udpConnect" << Field::DataPort << 5 << QByteArray("5x.7") << "5x.7";
     }
     void fieldLimitsAndFilters()
     {
         QFETCH(QString, window);
-        QFETCH(QString, name);
+        QFETCH(Field, field);
         QFETCH(int, maxLength);
         QFETCH(QByteArray, typed);
         QFETCH(QString, result);
@@ -159,7 +177,7 @@ private slots:
         auto w = makeWindow(window, dialogs);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        QLineEdit *edit = w->findChild<QLineEdit *>(name);
+        QLineEdit *edit = conntesting::field(w.get(), field);
         QCOMPARE(edit->maxLength(), maxLength);
         edit->clear();
         edit->setFocus();
@@ -168,21 +186,29 @@ private slots:
         QVERIFY(w->terminal().cell(1, 1).drawn == false);
     }
 
+    // From the first field on: the fields, then the terminal.
     void tabOrder_data()
     {
         QTest::addColumn<QString>("window");
+        QTest::addColumn<Field>("first");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("serverConnect") << "serverConnect" << QStringList{"Text3", "Text2", "Text4", "Text1", "pop1"};
-        QTest::newRow("clientConnect") << "clientConnect" << QStringList{"Text2", "Text4", "Text1", "pop1"};
-        QTest::newRow("udpConnect") << "udpConnect" << QStringList{"Text3", "Text2", "Text1", "pop1"};
+        QTest::newRow("serverConnect") << "serverConnect" << Field::Address
+                                       << QStringList{"addressEdit", "dataPortEdit", "controlPortEdit", "passwordEdit",
+                                                      "terminalView"};
+        QTest::newRow("clientConnect") << "clientConnect" << Field::DataPort
+                                       << QStringList{"dataPortEdit", "controlPortEdit", "passwordEdit", "terminalView"};
+        QTest::newRow("udpConnect") << "udpConnect" << Field::Address
+                                    << QStringList{"addressEdit", "receivePortEdit", "dataPortEdit", "terminalView"};
     }
     void tabOrder()
     {
         QFETCH(QString, window);
+        QFETCH(Field, first);
         QFETCH(QStringList, order);
         ScriptedDialogs dialogs;
         auto w = makeWindow(window, dialogs);
-        QWidget *widget = w->findChild<QWidget *>(order.first());
+        QWidget *widget = field(w.get(), first);
+        QCOMPARE(widget->objectName(), order.first());
         for (int i = 1; i < order.size(); ++i) {
             widget = widget->nextInFocusChain();
             while (widget->focusPolicy() == Qt::NoFocus)
@@ -207,7 +233,8 @@ private slots:
         auto w = makeWindow(window, dialogs);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        QLineEdit *edit = field(w.get(), "Text2");
+        // A port field holding "57": the data port, or Udp Connect's receive port.
+        QLineEdit *edit = field(w.get(), window == QLatin1String("udpConnect") ? Field::ReceivePort : Field::DataPort);
         edit->setFocus();
         w->terminal().setConnected(true);
         type(w.get(), "1a~}");
@@ -231,9 +258,9 @@ private slots:
         QVERIFY(dialogs.messages.isEmpty());
 
         // Received bytes go between, in red; Clear Screen empties the screen.
-        w->showreceived("Hi\r\n");
+        w->showReceived("Hi\r\n");
         QCOMPARE(screenText(w.get()), QStringLiteral("k1kak<7E>k}k<0D>k<08>k<09>k<00>kAk@rHrir<0D>r<0A>"));
-        click(w.get(), "Label4");
+        click(w->clearScreenButton());
         QCOMPARE(screenText(w.get()), QString());
         QVERIFY(w->terminal().connected());
 
@@ -258,7 +285,7 @@ private slots:
         const qint64 size = 20 * 1000 * 1000 + 3;
         QByteArray burst(size, 'r');
         burst[size - 1] = 'z';
-        w.showreceived(burst);
+        w.showReceived(burst);
         QVERIFY(w.terminal().hasQueued());
         type(&w, "k");
         QTRY_VERIFY_WITH_TIMEOUT(!w.terminal().hasQueued(), 30000);
@@ -281,10 +308,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.terminal().setConnected(true);
         type(&w, "W");
-        w.showreceived(QByteArray("W\xE9", 2));
+        w.showReceived(QByteArray("W\xE9", 2));
         QTRY_VERIFY(!w.terminal().hasQueued());
-        auto *pop1 = w.findChild<TerminalView *>(QStringLiteral("pop1"));
-        const QImage image = pop1->grab().toImage();
+        const QImage image = w.terminalView()->grab().toImage();
         auto inkIn = [&](int column, int line, QRect twipsArea) {
             const int x0 = (column - 1) * 250, y0 = (line - 1) * 275;
             const QRect area = twipsRect(x0 + twipsArea.x(), y0 + twipsArea.y(), twipsArea.width(), twipsArea.height());
@@ -312,41 +338,42 @@ private slots:
         QCOMPARE(inkIn(1, 2, QRect(0, 0, 8000, 275)), QSet<QRgb>{0xFFFFFF});
     }
 
-    // A picture of each window with a mixed screen (ZAV_SCREENSHOT_DIR).
     // Assistive technology names each field by its visible label; the action
     // labels are reachable with Tab.
     void accessibleNames_data()
     {
         QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("fieldName");
+        QTest::addColumn<Field>("field");
         QTest::addColumn<QString>("name");
-        QTest::newRow("server address") << "serverConnect" << "Text3" << "IP Address";
-        QTest::newRow("server data port") << "serverConnect" << "Text2" << "Port Number";
-        QTest::newRow("server control port") << "serverConnect" << "Text4" << "Control Port Number";
-        QTest::newRow("server password") << "serverConnect" << "Text1" << "Password";
-        QTest::newRow("client data port") << "clientConnect" << "Text2" << "Data Port Number";
-        QTest::newRow("client control port") << "clientConnect" << "Text4" << "Control Port Number";
-        QTest::newRow("client password") << "clientConnect" << "Text1" << "Password";
-        QTest::newRow("udp address") << "udpConnect" << "Text3" << "IP Address";
-        QTest::newRow("udp receive port") << "udpConnect" << "Text2" << "ReceivePort Number";
-        QTest::newRow("udp data port") << "udpConnect" << "Text1" << "Data Port Number";
+        QTest::newRow("server address") << "serverConnect" << Field::Address << "IP Address";
+        QTest::newRow("server data port") << "serverConnect" << Field::DataPort << "Port Number";
+        QTest::newRow("server control port") << "serverConnect" << Field::ControlPort << "Control Port Number";
+        QTest::newRow("server password") << "serverConnect" << Field::Password << "Password";
+        QTest::newRow("client data port") << "clientConnect" << Field::DataPort << "Data Port Number";
+        QTest::newRow("client control port") << "clientConnect" << Field::ControlPort << "Control Port Number";
+        QTest::newRow("client password") << "clientConnect" << Field::Password << "Password";
+        QTest::newRow("udp address") << "udpConnect" << Field::Address << "IP Address";
+        QTest::newRow("udp receive port") << "udpConnect" << Field::ReceivePort << "ReceivePort Number";
+        QTest::newRow("udp data port") << "udpConnect" << Field::DataPort << "Data Port Number";
     }
     void accessibleNames()
     {
         QFETCH(QString, window);
-        QFETCH(QString, fieldName);
+        QFETCH(Field, field);
         QFETCH(QString, name);
         ScriptedDialogs dialogs;
         auto w = makeWindow(window, dialogs);
-        QLineEdit *edit = w->findChild<QLineEdit *>(fieldName);
+        QLineEdit *edit = conntesting::field(w.get(), field);
         QVERIFY(edit);
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(edit);
         QVERIFY(accessible);
         QCOMPARE(accessible->text(QAccessible::Name), name);
-        for (const char *button : {"Label2", "Label3", "Label4"})
-            QVERIFY(w->findChild<QWidget *>(QLatin1String(button))->focusPolicy() & Qt::TabFocus);
+        for (QWidget *button : std::initializer_list<QWidget *>{startButton(w.get()), stopButton(w.get()),
+                                                                 w->clearScreenButton()})
+            QVERIFY(button->focusPolicy() & Qt::TabFocus);
     }
 
+    // A picture of each window with a mixed screen (ZAV_SCREENSHOT_DIR).
     void screenshots_data()
     {
         QTest::addColumn<QString>("window");
@@ -364,10 +391,10 @@ private slots:
         type(w.get(), "Hello reader");
         key(w.get(), Qt::Key_Return);
         key(w.get(), Qt::Key_F10);
-        w->showreceived(QByteArray("Hello reader\r\n~\x7f\xe9 }{ abcdefghijklmnopqrstuvwxyz0123456789", 54));
+        w->showReceived(QByteArray("Hello reader\r\n~\x7f\xe9 }{ abcdefghijklmnopqrstuvwxyz0123456789", 54));
         type(w.get(), "ok");
         altCode(w.get(), "200");
-        w->showreceived(QByteArray("\x05\x00\x01\xff end", 8));
+        w->showReceived(QByteArray("\x05\x00\x01\xff end", 8));
         QTest::qWait(50);
         screenshot(w.get(), QStringLiteral("conntest-") + window);
     }

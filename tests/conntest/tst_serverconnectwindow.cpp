@@ -1,17 +1,23 @@
-#include "addresschecks.h"
 #include "privatenetwork.h"
 #include "readersimulator.h"
 #include "scripteddialogs.h"
 #include "serverconnectwindow.h"
-#include "socketcontrol.h"
 #include "uikit.h"
 #include "windowtesting.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <memory>
 
@@ -19,6 +25,36 @@ using namespace conntesting;
 
 namespace {
 const QString ReaderAddress = QStringLiteral("127.0.0.7");
+
+// A port on the reader's address that answers no connection attempt, like a
+// reader that has gone off the network: its listener's queue is kept full,
+// so the system drops every further request to connect.
+class SilentPort
+{
+public:
+    SilentPort()
+    {
+        m_listener = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(QHostAddress(ReaderAddress).toIPv4Address());
+        socklen_t length = sizeof address;
+        if (::bind(m_listener, reinterpret_cast<sockaddr *>(&address), length) != 0 || ::listen(m_listener, 0) != 0
+            || ::getsockname(m_listener, reinterpret_cast<sockaddr *>(&address), &length) != 0)
+            qFatal("no silent port");
+        m_port = ntohs(address.sin_port);
+        m_filler.connectToHost(QHostAddress(ReaderAddress), m_port);
+        if (!m_filler.waitForConnected(1000))
+            qFatal("no silent port");
+    }
+    ~SilentPort() { ::close(m_listener); }
+    quint16 port() const { return m_port; }
+
+private:
+    int m_listener = -1;
+    quint16 m_port = 0;
+    QTcpSocket m_filler;
+};
 } // namespace
 
 // Server Connect against a simulated reader that works as a TCP server.
@@ -30,7 +66,6 @@ private slots:
 
     void init()
     {
-        waits::setTickMs(10);
         m_simulator = std::make_unique<ReaderSimulator>();
         m_simulator->setMulticastEnabled(false);
         ReaderConfig config;
@@ -42,7 +77,7 @@ private slots:
         m_window = std::make_unique<ServerConnectWindow>(*m_dialogs);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        field(m_window.get(), "Text3")->setText(ReaderAddress);
+        m_window->addressEdit()->setText(ReaderAddress);
         m_statuses = std::make_unique<QSignalSpy>(m_window.get(), &ConnectionWindow::statusChanged);
     }
     void cleanup()
@@ -51,34 +86,22 @@ private slots:
         m_window.reset();
         m_dialogs.reset();
         m_simulator.reset();
-        waits::setTickMs(100);
     }
-
-    void startReader(char dpass = '0', bool echo = false)
-    {
-        ReaderConfig config = m_reader->config();
-        config.dpass = dpass;
-        config.data.echo = echo;
-        m_reader->setConfig(config);
-        QString error;
-        QVERIFY2(m_simulator->start(&error), qPrintable(error));
-    }
-
-    SocketControl *socket(const char *name) { return m_window->findChild<SocketControl *>(QLatin1String(name)); }
 
     // Without a password: straight to the data port; every kind of key goes
     // out as one byte, drawn black; the reader's bytes are drawn red.
     void connectWithoutPassword()
     {
         startReader();
-        field(m_window.get(), "Text4")->clear(); // not examined without a password
-        click(m_window.get(), "Label2");
+        m_window->controlPortEdit()->clear(); // not examined without a password
+        click(m_window->connectButton());
+        QTRY_COMPARE(m_window->status(), QStringLiteral("Connected"));
         QCOMPARE(texts(*m_statuses), QStringList({"Connecting to Data Port", "Connected"}));
         QVERIFY(m_window->terminal().connected());
         QCOMPARE(m_reader->connectionCount(Channel::Control), 0);
         QTRY_COMPARE(m_reader->dataConnections(), 1);
 
-        field(m_window.get(), "Text3")->setFocus();
+        m_window->addressEdit()->setFocus();
         type(m_window.get(), "a~");
         key(m_window.get(), Qt::Key_Return);
         key(m_window.get(), Qt::Key_Backspace);
@@ -88,14 +111,14 @@ private slots:
         altCode(m_window.get(), "");
         const QByteArray sent("a~\r\b\0A\0", 7);
         QTRY_COMPARE(m_reader->receivedBytes(Channel::Data), sent);
-        QCOMPARE(field(m_window.get(), "Text3")->text(), ReaderAddress);
+        QCOMPARE(m_window->addressEdit()->text(), ReaderAddress);
 
         QVERIFY(m_reader->sendData(QByteArray("OK\r\n\x05\xe9", 6)));
         const QString screen = QStringLiteral("kak<7E>k<0D>k<08>k<00>kAk<00>rOrKr<0D>r<0A>r<05>r<E9>");
         QTRY_COMPARE(screenText(m_window.get()), screen);
-        screenshot(m_window.get(), QStringLiteral("conntest-servertest-connected"));
+        screenshot(m_window.get(), QStringLiteral("conntest-serverconnect-connected"));
 
-        click(m_window.get(), "Label3");
+        click(m_window->disconnectButton());
         QCOMPARE(m_window->status(), QStringLiteral("Disconnected"));
         QVERIFY(!m_window->terminal().connected());
         QTRY_COMPARE(m_reader->dataConnections(), 0);
@@ -122,49 +145,58 @@ private slots:
         config.password = line.mid(4, line.size() - 5);
         m_reader->setConfig(config);
         startReader('1', true);
-        field(m_window.get(), "Text1")->setText(password);
-        click(m_window.get(), "Label2");
+        m_window->passwordEdit()->setText(password);
+        click(m_window->connectButton());
+        QTRY_COMPARE(m_window->status(), QStringLiteral("Connected"));
         QCOMPARE(texts(*m_statuses), QStringList({"Connecting", "Connecting to Data Port", "Connected"}));
         QCOMPARE(m_reader->receivedBytes(Channel::Control), line);
         QVERIFY(m_reader->loginSeen());
-        QCOMPARE(socket("Winsock2")->State(), int(SocketControl::Connected));
+        QCOMPARE(controlConnectionState(m_window->controlSession()), QAbstractSocket::ConnectedState);
         QVERIFY(m_dialogs->messages.isEmpty());
 
         type(m_window.get(), "hi");
         QTRY_COMPARE(screenText(m_window.get()), QStringLiteral("khkirhri"));
         QCOMPARE(m_reader->receivedBytes(Channel::Data), QByteArray("hi"));
-        click(m_window.get(), "Label3");
-        QCOMPARE(socket("Winsock2")->State(), int(SocketControl::Closed));
-        QCOMPARE(socket("Winsock1")->State(), int(SocketControl::Closed));
+        click(m_window->disconnectButton());
+        QCOMPARE(controlConnectionState(m_window->controlSession()), QAbstractSocket::UnconnectedState);
+        QCOMPARE(m_window->dataLink()->state(), DataLink::Closed);
     }
 
+    // A login that is refused, or answered with what can no longer become
+    // "OK" CR, fails at once; an unanswered one at the 3 s limit.
     void loginFails_data()
     {
         QTest::addColumn<QByteArray>("fault");
         QTest::addColumn<bool>("readerRunning");
-        QTest::newRow("wrong password") << QByteArray() << true;
-        QTest::newRow("OK CR LF") << QByteArray("okcrlf") << true;
-        QTest::newRow("no control port") << QByteArray() << false;
+        QTest::addColumn<bool>("atTheLimit");
+        QTest::newRow("wrong password") << QByteArray() << true << true;
+        QTest::newRow("OK CR LF") << QByteArray("okcrlf") << true << false;
+        QTest::newRow("no control port") << QByteArray() << false << false;
     }
     void loginFails()
     {
         QFETCH(QByteArray, fault);
         QFETCH(bool, readerRunning);
+        QFETCH(bool, atTheLimit);
         if (readerRunning)
             startReader();
         if (!fault.isEmpty()) {
             Fault parsed;
             QVERIFY(Fault::parse(fault, &parsed, nullptr));
             m_reader->setFault("PASS", parsed);
-            field(m_window.get(), "Text1")->setText(QStringLiteral("58203"));
+            m_window->passwordEdit()->setText(QStringLiteral("58203"));
         } else {
-            field(m_window.get(), "Text1")->setText(QStringLiteral("wrong"));
+            m_window->passwordEdit()->setText(QStringLiteral("wrong"));
         }
-        click(m_window.get(), "Label2");
-        QCOMPARE(m_dialogs->messages, QStringList{"Unable to connect to Control Port"});
+        QElapsedTimer clock;
+        clock.start();
+        click(m_window->connectButton());
+        QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->messages, QStringList{"Unable to connect to Control Port"}, 5000);
+        const qint64 elapsed = clock.elapsed();
+        QVERIFY2(atTheLimit ? elapsed >= 3000 && elapsed < 4000 : elapsed < 1000, qPrintable(QString::number(elapsed)));
         QCOMPARE(texts(*m_statuses), QStringList{"Connecting"});
         QVERIFY(!m_window->terminal().connected());
-        QCOMPARE(socket("Winsock2")->State(), int(SocketControl::Closed));
+        QCOMPARE(controlConnectionState(m_window->controlSession()), QAbstractSocket::UnconnectedState);
         QCOMPARE(m_reader->connectionCount(Channel::Data), 0);
     }
 
@@ -194,11 +226,11 @@ private slots:
         QFETCH(QString, password);
         QFETCH(QString, message);
         startReader();
-        field(m_window.get(), "Text3")->setText(address);
-        field(m_window.get(), "Text2")->setText(dataPort);
-        field(m_window.get(), "Text4")->setText(controlPort);
-        field(m_window.get(), "Text1")->setText(password);
-        click(m_window.get(), "Label2");
+        m_window->addressEdit()->setText(address);
+        m_window->dataPortEdit()->setText(dataPort);
+        m_window->controlPortEdit()->setText(controlPort);
+        m_window->passwordEdit()->setText(password);
+        click(m_window->connectButton());
         QCOMPARE(m_dialogs->messages, message.isEmpty() ? QStringList() : QStringList{message});
         QVERIFY(m_statuses->isEmpty());
         QCOMPARE(m_window->status(), QStringLiteral("Disconnected"));
@@ -208,18 +240,32 @@ private slots:
         QCOMPARE(m_reader->connectionCount(Channel::Data), 0);
     }
 
-    // No reader on the data port: the attempt is abandoned after the wait.
+    // No reader on the data port: a refused attempt ends at once, an
+    // unanswered one is abandoned at the 3 s limit; the login goes with it.
+    void dataPortDoesNotAnswer_data()
+    {
+        QTest::addColumn<bool>("silent");
+        QTest::newRow("refused") << false;
+        QTest::newRow("unanswered") << true;
+    }
     void dataPortDoesNotAnswer()
     {
+        QFETCH(bool, silent);
         startReader('0');
-        field(m_window.get(), "Text2")->setText(QStringLiteral("58"));
-        field(m_window.get(), "Text1")->setText(QStringLiteral("58203"));
-        click(m_window.get(), "Label2");
+        SilentPort silentPort;
+        m_window->dataPortEdit()->setText(silent ? QString::number(silentPort.port()) : QStringLiteral("58"));
+        m_window->passwordEdit()->setText(QStringLiteral("58203"));
+        QElapsedTimer clock;
+        clock.start();
+        click(m_window->connectButton());
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->status(), QStringLiteral("Unable to Connect"), 5000);
+        const qint64 elapsed = clock.elapsed();
+        QVERIFY2(silent ? elapsed >= 3000 && elapsed < 4000 : elapsed < 1000, qPrintable(QString::number(elapsed)));
         QCOMPARE(texts(*m_statuses), QStringList({"Connecting", "Connecting to Data Port", "Unable to Connect"}));
         QVERIFY(m_dialogs->messages.isEmpty());
         QVERIFY(!m_window->terminal().connected());
-        QCOMPARE(socket("Winsock1")->State(), int(SocketControl::Closed));
-        QCOMPARE(socket("Winsock2")->State(), int(SocketControl::Closed));
+        QCOMPARE(m_window->dataLink()->state(), DataLink::Closed);
+        QCOMPARE(controlConnectionState(m_window->controlSession()), QAbstractSocket::UnconnectedState);
         type(m_window.get(), "x");
         QCOMPARE(screenText(m_window.get()), QString());
     }
@@ -229,11 +275,11 @@ private slots:
     void readerClosesTheConnection()
     {
         startReader();
-        click(m_window.get(), "Label2");
-        QCOMPARE(m_window->status(), QStringLiteral("Connected"));
+        click(m_window->connectButton());
+        QTRY_COMPARE(m_window->status(), QStringLiteral("Connected"));
         QTRY_COMPARE(m_reader->dataConnections(), 1);
         m_reader->stop();
-        QTRY_VERIFY(socket("Winsock1")->State() != int(SocketControl::Connected));
+        QTRY_VERIFY(m_window->dataLink()->state() != DataLink::Connected);
         type(m_window.get(), "xy");
         key(m_window.get(), Qt::Key_F10);
         QCOMPARE(screenText(m_window.get()), QStringLiteral("kxkyk<00>"));
@@ -242,8 +288,8 @@ private slots:
         QCOMPARE(m_reader->receivedBytes(Channel::Data), QByteArray());
         // Connect again starts afresh once the reader is back.
         QVERIFY(m_reader->start());
-        click(m_window.get(), "Label2");
-        QCOMPARE(m_window->status(), QStringLiteral("Connected"));
+        click(m_window->connectButton());
+        QTRY_COMPARE(m_window->status(), QStringLiteral("Connected"));
         type(m_window.get(), "z");
         QTRY_COMPARE(m_reader->receivedBytes(Channel::Data), QByteArray("z"));
     }
@@ -253,18 +299,18 @@ private slots:
     void connectWhileConnected()
     {
         startReader();
-        click(m_window.get(), "Label2");
-        QCOMPARE(m_window->status(), QStringLiteral("Connected"));
+        click(m_window->connectButton());
+        QTRY_COMPARE(m_window->status(), QStringLiteral("Connected"));
         QTRY_COMPARE(m_reader->dataConnections(), 1);
-        field(m_window.get(), "Text2")->setText(QStringLiteral("99999"));
+        m_window->dataPortEdit()->setText(QStringLiteral("99999"));
         m_statuses->clear();
-        click(m_window.get(), "Label2");
+        click(m_window->connectButton());
         QCOMPARE(texts(*m_statuses), QStringList{"Disconnected"});
         QVERIFY(!m_window->terminal().connected());
         QTRY_COMPARE(m_reader->dataConnections(), 0);
-        field(m_window.get(), "Text2")->setText(QStringLiteral("57"));
-        click(m_window.get(), "Label2");
-        QCOMPARE(m_window->status(), QStringLiteral("Connected"));
+        m_window->dataPortEdit()->setText(QStringLiteral("57"));
+        click(m_window->connectButton());
+        QTRY_COMPARE(m_window->status(), QStringLiteral("Connected"));
         QTRY_COMPARE(m_reader->dataConnections(), 1);
         QVERIFY(m_dialogs->messages.isEmpty());
     }
@@ -274,10 +320,16 @@ private slots:
     {
         startReader();
         m_reader->setFault("PASS", Fault::slow(2000));
-        field(m_window.get(), "Text1")->setText(QStringLiteral("58203"));
-        QTimer::singleShot(100, m_window.get(), [this] { click(m_window.get(), "Label3"); });
-        click(m_window.get(), "Label2");
+        m_window->passwordEdit()->setText(QStringLiteral("58203"));
+        QTimer::singleShot(100, m_window.get(), [this] { click(m_window->disconnectButton()); });
+        click(m_window->connectButton());
+        // A second Connect while the first one runs is ignored.
+        click(m_window->connectButton());
+        QTRY_COMPARE(texts(*m_statuses), QStringList({"Connecting", "Disconnected"}));
+        QCOMPARE(controlConnectionState(m_window->controlSession()), QAbstractSocket::UnconnectedState);
+        QTest::qWait(100);
         QCOMPARE(texts(*m_statuses), QStringList({"Connecting", "Disconnected"}));
+        QCOMPARE(m_reader->connectionCount(Channel::Control), 1);
         QVERIFY(m_dialogs->messages.isEmpty());
         QVERIFY(!m_window->terminal().connected());
         QCOMPARE(m_reader->connectionCount(Channel::Data), 0);
@@ -304,7 +356,7 @@ private slots:
         });
         clock.start();
         ticker.start();
-        click(m_window.get(), "Label2");
+        click(m_window->connectButton());
         QTRY_COMPARE_WITH_TIMEOUT(m_window->terminal().bytesDrawn(), config.data.streamBytes, 20000);
         ticker.stop();
         QVERIFY2(longestGap < 700, qPrintable(QString::number(longestGap)));
@@ -317,27 +369,62 @@ private slots:
         }
     }
 
-    // The waits at their real cadence: the data connection is seen at the
-    // first look, about 100 ms after the click.
+    // Each step follows the reader's answer at once: a login and the data
+    // connection take a few milliseconds, not a wait's cadence.
     void connectAtRealTiming()
     {
-        waits::setTickMs(100);
         startReader();
+        m_window->passwordEdit()->setText(QStringLiteral("58203"));
         QElapsedTimer clock;
         clock.start();
-        click(m_window.get(), "Label2");
-        QCOMPARE(m_window->status(), QStringLiteral("Connected"));
-        QVERIFY2(clock.elapsed() >= 90 && clock.elapsed() < 900, qPrintable(QString::number(clock.elapsed())));
+        click(m_window->connectButton());
+        QTRY_COMPARE(m_window->status(), QStringLiteral("Connected"));
+        QVERIFY2(clock.elapsed() < 250, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    // The window goes away (the program closes) mid-login: the login is
+    // abandoned, its connection closed, and nothing else is opened or shown.
+    void closedDuringLogin()
+    {
+        startReader();
+        QTcpServer controlPort;
+        QVERIFY(controlPort.listen(QHostAddress(ReaderAddress)));
+        QPointer<QTcpSocket> peer;
+        QByteArray received;
+        connect(&controlPort, &QTcpServer::newConnection, this, [&] {
+            peer = controlPort.nextPendingConnection();
+            connect(peer, &QTcpSocket::readyRead, this, [&] { received += peer->readAll(); });
+        });
+        m_window->controlPortEdit()->setText(QString::number(controlPort.serverPort()));
+        m_window->passwordEdit()->setText(QStringLiteral("58203"));
+        click(m_window->connectButton());
+        QTRY_COMPARE(received, QByteArray("PASS58203\r"));
+        m_statuses.reset();
+        m_window.reset();
+        QTRY_COMPARE(peer->state(), QAbstractSocket::UnconnectedState);
+        QTest::qWait(100);
+        QCOMPARE(m_reader->connectionCount(Channel::Data), 0);
+        QVERIFY(m_dialogs->messages.isEmpty());
     }
 
     void disconnectWhenNothingIsOpen()
     {
-        click(m_window.get(), "Label3");
+        click(m_window->disconnectButton());
         QCOMPARE(texts(*m_statuses), QStringList{"Disconnected"});
         QVERIFY(m_dialogs->messages.isEmpty());
     }
 
 private:
+    void startReader(char dpass = '0', bool echo = false)
+    {
+        ReaderConfig config = m_reader->config();
+        config.dpass = dpass;
+        config.data.echo = echo;
+        m_reader->setConfig(config);
+        QString error;
+        QVERIFY2(m_simulator->start(&error), qPrintable(error));
+    }
+
     std::unique_ptr<ReaderSimulator> m_simulator;
     SimulatedReader *m_reader = nullptr;
     std::unique_ptr<ScriptedDialogs> m_dialogs;

@@ -70,17 +70,17 @@ private slots:
         const bool hex = code < 32 || code > 125;
 
         TerminalScreen received;
-        received.load();
-        received.showreceived(QByteArray(1, char(code)));
+        received.reset();
+        received.showReceived(QByteArray(1, char(code)));
         const TerminalScreen::Cell in = received.cell(1, 1);
         QVERIFY(in.drawn);
         QCOMPARE(in.ink, TerminalScreen::Received);
         QCOMPARE(in.hex(), hex);
         QCOMPARE(in.text(), text);
-        QCOMPARE(received.charpos(), 2);
+        QCOMPARE(received.column(), 2);
 
         TerminalScreen typed(false);
-        typed.load();
+        typed.reset();
         typed.setConnected(true);
         const TerminalScreen::KeyResult r = typed.character(code);
         QVERIFY(r.consume);
@@ -117,8 +117,8 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::addColumn<int>("lastColumn");
         QTest::addColumn<int>("lastLine");
-        QTest::addColumn<int>("charpos");
-        QTest::addColumn<int>("linepos");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("line");
         QTest::newRow("one") << 1 << 1 << 1 << 2 << 1;
         QTest::newRow("33rd") << 33 << 33 << 1 << 34 << 1;
         QTest::newRow("34th stays on its line") << 34 << 34 << 1 << 35 << 1;
@@ -134,14 +134,14 @@ private slots:
         QFETCH(int, count);
         QFETCH(int, lastColumn);
         QFETCH(int, lastLine);
-        QFETCH(int, charpos);
-        QFETCH(int, linepos);
+        QFETCH(int, column);
+        QFETCH(int, line);
         TerminalScreen screen;
-        screen.load();
+        screen.reset();
         const QByteArray bytes = pattern(count);
-        screen.showreceived(bytes);
-        QCOMPARE(screen.charpos(), charpos);
-        QCOMPARE(screen.linepos(), linepos);
+        screen.showReceived(bytes);
+        QCOMPARE(screen.column(), column);
+        QCOMPARE(screen.line(), line);
         const TerminalScreen::Cell last = screen.cell(lastColumn, lastLine);
         QVERIFY(last.drawn);
         QCOMPARE(last.code, quint8(bytes.back()));
@@ -156,15 +156,15 @@ private slots:
     void controlCharactersAreDrawnNotObeyed()
     {
         TerminalScreen screen;
-        screen.load();
-        screen.showreceived(QByteArray("AB\r\n\b\t\a C", 9));
+        screen.reset();
+        screen.showReceived(QByteArray("AB\r\n\b\t\a C", 9));
         const QStringList expected{"A", "B", "0D", "0A", "08", "09", "07", " ", "C"};
         for (int i = 0; i < expected.size(); ++i) {
             QCOMPARE(screen.cell(i + 1, 1).text(), expected.at(i));
             QCOMPARE(screen.cell(i + 1, 1).ink, TerminalScreen::Received);
         }
-        QCOMPARE(screen.linepos(), 1);
-        QCOMPARE(screen.charpos(), 10);
+        QCOMPARE(screen.line(), 1);
+        QCOMPARE(screen.column(), 10);
     }
 
     // Key scripts while connected. composes: the keyboard layer types the
@@ -175,7 +175,7 @@ private slots:
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("consumed");
         QTest::addColumn<QByteArray>("sent");
-        QTest::addColumn<bool>("skipchar");
+        QTest::addColumn<bool>("skipsNextCharacter");
 
         for (const bool composes : {true, false}) {
             const char *layer = composes ? "composing" : "plain";
@@ -220,15 +220,15 @@ private slots:
         QFETCH(QString, script);
         QFETCH(QString, consumed);
         QFETCH(QByteArray, sent);
-        QFETCH(bool, skipchar);
+        QFETCH(bool, skipsNextCharacter);
         TerminalScreen screen(composes);
-        screen.load();
+        screen.reset();
         screen.setConnected(true);
         const ScriptResult result = run(screen, script);
         QCOMPARE(result.consumed, consumed);
         QCOMPARE(result.sent, sent);
-        QCOMPARE(screen.skipchar(), skipchar);
-        QVERIFY(!screen.altdown());
+        QCOMPARE(screen.skipsNextCharacter(), skipsNextCharacter);
+        QVERIFY(!screen.altHeld());
         // Every byte sent is drawn in black, in order, since the last clear.
         for (int i = 0; i < sent.size(); ++i) {
             const TerminalScreen::Cell cell = screen.cell(i + 1, 1);
@@ -251,42 +251,42 @@ private slots:
     {
         QFETCH(QString, script);
         TerminalScreen screen(true);
-        screen.load();
+        screen.reset();
         const ScriptResult result = run(screen, script);
         QVERIFY(!result.consumed.contains(QLatin1Char('1')));
         QVERIFY(result.sent.isEmpty());
         QVERIFY(!screen.cell(1, 1).drawn);
-        QVERIFY(!screen.altdown());
+        QVERIFY(!screen.altHeld());
     }
 
     void altReleasedAfterDisconnectEndsComposition()
     {
         TerminalScreen screen(true);
-        screen.load();
+        screen.reset();
         screen.setConnected(true);
         run(screen, "D18 D102");
-        QVERIFY(screen.altdown());
-        QCOMPARE(screen.altcode(), QStringLiteral("6"));
+        QVERIFY(screen.altHeld());
+        QCOMPARE(screen.altDigits(), QStringLiteral("6"));
         screen.setConnected(false);
         const ScriptResult result = run(screen, "U18");
         QCOMPARE(result.consumed, QStringLiteral("0"));
         QVERIFY(result.sent.isEmpty());
-        QVERIFY(!screen.altdown());
+        QVERIFY(!screen.altHeld());
     }
 
     void clearScreenKeepsConnectionAndEmptiesScreen()
     {
         TerminalScreen screen(true);
-        screen.load();
+        screen.reset();
         screen.setConnected(true);
         run(screen, "D18 D102 D101 U18");
-        screen.showreceived("xyz");
-        QVERIFY(screen.skipchar());
+        screen.showReceived("xyz");
+        QVERIFY(screen.skipsNextCharacter());
         screen.clearScreen();
         QVERIFY(screen.connected());
-        QVERIFY(!screen.skipchar());
-        QCOMPARE(screen.linepos(), 1);
-        QCOMPARE(screen.charpos(), 1);
+        QVERIFY(!screen.skipsNextCharacter());
+        QCOMPARE(screen.line(), 1);
+        QCOMPARE(screen.column(), 1);
         QVERIFY(!screen.cell(1, 1).drawn);
         // The next character is not discarded after a clear.
         QCOMPARE(run(screen, "C66").sent, QByteArray("B"));
@@ -296,7 +296,7 @@ private slots:
     void queuedArrivalKeepsOrderWithTypedBytes()
     {
         TerminalScreen screen(false);
-        screen.load();
+        screen.reset();
         screen.setConnected(true);
         screen.queueReceived("abc");
         const TerminalScreen::KeyResult typed = screen.character('X');
@@ -316,11 +316,11 @@ private slots:
         }
         // Drawn without pacing, the same bytes give the same screen.
         TerminalScreen direct(false);
-        direct.load();
+        direct.reset();
         direct.setConnected(true);
-        direct.showreceived("abc");
+        direct.showReceived("abc");
         direct.character('X');
-        direct.showreceived("de");
+        direct.showReceived("de");
         for (int i = 1; i <= 7; ++i) {
             QCOMPARE(direct.cell(i, 1).drawn, screen.cell(i, 1).drawn);
             QCOMPARE(direct.cell(i, 1).code, screen.cell(i, 1).code);
@@ -330,17 +330,17 @@ private slots:
     void clearScreenDropsBytesWaitingToBeDrawn()
     {
         TerminalScreen screen;
-        screen.load();
+        screen.reset();
         screen.queueReceived(pattern(1000));
         screen.drawQueued(10);
         screen.clearScreen();
         QVERIFY(!screen.hasQueued());
-        screen.showreceived("Z");
+        screen.showReceived("Z");
         QCOMPARE(screen.cell(1, 1).text(), QStringLiteral("Z"));
-        QCOMPARE(screen.charpos(), 2);
+        QCOMPARE(screen.column(), 2);
     }
 
-    // A burst far beyond the 16-bit counters of the original design is drawn
+    // A burst far beyond what 16-bit counters could hold is drawn
     // completely and in order: the screen ends as the last bytes leave it.
     void hugeArrival_data()
     {
@@ -356,17 +356,17 @@ private slots:
         QFETCH(qint64, slice);
         const QByteArray bytes = pattern(size);
         TerminalScreen screen;
-        screen.load();
+        screen.reset();
         if (slice < 0) {
-            screen.showreceived(bytes);
+            screen.showReceived(bytes);
         } else {
             screen.queueReceived(bytes);
             while (screen.hasQueued())
                 QVERIFY(screen.drawQueued(slice) > 0);
         }
         const qint64 onScreen = (size - 1) % (TerminalScreen::Columns * TerminalScreen::Lines) + 1;
-        QCOMPARE(screen.linepos(), int((onScreen - 1) / TerminalScreen::Columns + 1));
-        QCOMPARE(screen.charpos(), int((onScreen - 1) % TerminalScreen::Columns + 2));
+        QCOMPARE(screen.line(), int((onScreen - 1) / TerminalScreen::Columns + 1));
+        QCOMPARE(screen.column(), int((onScreen - 1) % TerminalScreen::Columns + 2));
         for (qint64 i = 0; i < onScreen; ++i) {
             const TerminalScreen::Cell cell = screen.cell(int(i % TerminalScreen::Columns) + 1,
                                                          int(i / TerminalScreen::Columns) + 1);

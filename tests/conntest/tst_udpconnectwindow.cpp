@@ -1,7 +1,7 @@
 #include "privatenetwork.h"
 #include "readersimulator.h"
 #include "scripteddialogs.h"
-#include "socketcontrol.h"
+#include "terminalview.h"
 #include "udpconnectwindow.h"
 #include "uikit.h"
 #include "windowtesting.h"
@@ -17,7 +17,7 @@ using namespace conntesting;
 
 // UDP Connect against a simulated reader in UDP mode, which sends to the
 // window's receive port 57.
-class TestUdpForm : public QObject
+class TestUdpConnectWindow : public QObject
 {
     Q_OBJECT
 private slots:
@@ -40,7 +40,7 @@ private slots:
         m_window = std::make_unique<UdpConnectWindow>(*m_dialogs);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        field(m_window.get(), "Text3")->setText(QStringLiteral("127.0.0.7"));
+        m_window->addressEdit()->setText(QStringLiteral("127.0.0.7"));
         m_statuses = std::make_unique<QSignalSpy>(m_window.get(), &ConnectionWindow::statusChanged);
     }
     void cleanup()
@@ -51,16 +51,14 @@ private slots:
         m_simulator.reset();
     }
 
-    SocketControl *socket(const char *name) { return m_window->findChild<SocketControl *>(QLatin1String(name)); }
-
     // Every key is one datagram of one byte to the reader's data port; every
     // datagram received is drawn red with its sender in the status line.
     void listenSendAndReceive()
     {
-        click(m_window.get(), "Label2");
+        click(m_window->listenButton());
         QCOMPARE(texts(*m_statuses), QStringList{"Online"});
         QVERIFY(m_window->terminal().connected());
-        QVERIFY(m_window->findChild<QWidget *>(QStringLiteral("pop1"))->hasFocus());
+        QVERIFY(m_window->terminalView()->hasFocus());
 
         type(m_window.get(), "ab");
         key(m_window.get(), Qt::Key_Return);
@@ -77,7 +75,7 @@ private slots:
         QVERIFY(m_reader->sendData("AB\r"));
         QTRY_COMPARE(m_window->status(), QStringLiteral("Receipt from 127.0.0.7"));
         QTRY_COMPARE(screenText(m_window.get()), QStringLiteral("kakbk<0D>k<00>k<E9>rArBr<0D>"));
-        screenshot(m_window.get(), QStringLiteral("conntest-udpform-online"));
+        screenshot(m_window.get(), QStringLiteral("conntest-udpconnect-online"));
 
         // A datagram from any sender is shown.
         QUdpSocket other;
@@ -86,7 +84,7 @@ private slots:
         QTRY_COMPARE(m_window->status(), QStringLiteral("Receipt from 127.0.0.9"));
         QTRY_COMPARE(screenText(m_window.get()), QStringLiteral("kakbk<0D>k<00>k<E9>rArBr<0D>r<7E>"));
 
-        click(m_window.get(), "Label3");
+        click(m_window->stopButton());
         QCOMPARE(m_window->status(), QStringLiteral("Offline"));
         QVERIFY(!m_window->terminal().connected());
         type(m_window.get(), "x");
@@ -120,23 +118,23 @@ private slots:
         QFETCH(QString, receivePort);
         QFETCH(QString, dataPort);
         QFETCH(QString, message);
-        field(m_window.get(), "Text3")->setText(address);
-        field(m_window.get(), "Text2")->setText(receivePort);
-        field(m_window.get(), "Text1")->setText(dataPort);
-        click(m_window.get(), "Label2");
+        m_window->addressEdit()->setText(address);
+        m_window->receivePortEdit()->setText(receivePort);
+        m_window->dataPortEdit()->setText(dataPort);
+        click(m_window->listenButton());
         QCOMPARE(m_dialogs->messages, QStringList{message});
         QVERIFY(m_statuses->isEmpty());
         QVERIFY(!m_window->terminal().connected());
-        QCOMPARE(socket("Winsock2")->State(), int(SocketControl::Closed));
+        QCOMPARE(m_window->datagramReceiver()->state(), DataLink::Closed);
     }
 
     // Listen again while online binds anew; the session goes on.
     void listenTwice()
     {
-        click(m_window.get(), "Label2");
+        click(m_window->listenButton());
         QVERIFY(m_reader->sendData("1"));
         QTRY_COMPARE(m_window->status(), QStringLiteral("Receipt from 127.0.0.7"));
-        click(m_window.get(), "Label2");
+        click(m_window->listenButton());
         QCOMPARE(m_window->status(), QStringLiteral("Online"));
         QVERIFY(m_window->terminal().connected());
         QVERIFY(m_reader->sendData("2"));
@@ -145,7 +143,7 @@ private slots:
 
     void stopWithoutListen()
     {
-        click(m_window.get(), "Label3");
+        click(m_window->stopButton());
         QCOMPARE(texts(*m_statuses), QStringList{"Offline"});
         QVERIFY(m_dialogs->messages.isEmpty());
     }
@@ -162,7 +160,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     ui::installFontSubstitutes();
-    TestUdpForm test;
+    TestUdpConnectWindow test;
     return QTest::qExec(&test, argc, argv);
 }
 #include "tst_udpconnectwindow.moc"

@@ -1,17 +1,22 @@
 #pragma once
 
+#include "clientconnectwindow.h"
 #include "connectionwindow.h"
+#include "serverconnectwindow.h"
 #include "terminalscreen.h"
+#include "udpconnectwindow.h"
+#include "uikit.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTcpSocket>
 #include <QTest>
 #include <QWindow>
 
 // Helpers for the connection-test window tests: keys through the window's
 // QWindow (so they pass the key preview like a user's keyboard), the screen's
-// cells as text, and screenshots.
+// cells as text, the controls that all three windows have, and screenshots.
 namespace conntesting {
 
 inline void key(ConnectionWindow *window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -72,21 +77,90 @@ inline QStringList texts(const QSignalSpy &spy)
     return list;
 }
 
-inline QString status(QWidget *window)
+inline void click(QWidget *button)
 {
-    return window->findChild<QLabel *>(QStringLiteral("Label1(5)"))->text();
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
 }
 
-inline QLineEdit *field(QWidget *window, const char *name)
+// The button that starts a session (Connect or Listen) and the one that ends
+// it (Disconnect or Stop).
+inline ClickLabel *startButton(ConnectionWindow *window)
 {
-    return window->findChild<QLineEdit *>(QLatin1String(name));
+    if (auto *server = qobject_cast<ServerConnectWindow *>(window))
+        return server->connectButton();
+    if (auto *client = qobject_cast<ClientConnectWindow *>(window))
+        return client->listenButton();
+    return qobject_cast<UdpConnectWindow *>(window)->listenButton();
+}
+inline ClickLabel *stopButton(ConnectionWindow *window)
+{
+    if (auto *server = qobject_cast<ServerConnectWindow *>(window))
+        return server->disconnectButton();
+    if (auto *client = qobject_cast<ClientConnectWindow *>(window))
+        return client->stopButton();
+    return qobject_cast<UdpConnectWindow *>(window)->stopButton();
 }
 
-inline void click(QWidget *window, const char *name)
+// The fields by what they hold; null where the window has no such field.
+enum class Field { Address, DataPort, ControlPort, Password, ReceivePort };
+inline QLineEdit *field(ConnectionWindow *window, Field which)
 {
-    QWidget *label = window->findChild<QWidget *>(QLatin1String(name));
-    QVERIFY(label);
-    QTest::mouseClick(label, Qt::LeftButton);
+    if (auto *server = qobject_cast<ServerConnectWindow *>(window)) {
+        switch (which) {
+        case Field::Address: return server->addressEdit();
+        case Field::DataPort: return server->dataPortEdit();
+        case Field::ControlPort: return server->controlPortEdit();
+        case Field::Password: return server->passwordEdit();
+        default: return nullptr;
+        }
+    }
+    if (auto *client = qobject_cast<ClientConnectWindow *>(window)) {
+        switch (which) {
+        case Field::DataPort: return client->dataPortEdit();
+        case Field::ControlPort: return client->controlPortEdit();
+        case Field::Password: return client->passwordEdit();
+        default: return nullptr;
+        }
+    }
+    auto *udp = qobject_cast<UdpConnectWindow *>(window);
+    switch (which) {
+    case Field::Address: return udp->addressEdit();
+    case Field::DataPort: return udp->dataPortEdit();
+    case Field::ReceivePort: return udp->receivePortEdit();
+    default: return nullptr;
+    }
+}
+
+// The label that names a field (its buddy).
+inline QLabel *captionOf(const QWidget *field)
+{
+    const QList<QLabel *> labels = field->parentWidget()->findChildren<QLabel *>();
+    for (QLabel *label : labels) {
+        if (label->buddy() == field)
+            return label;
+    }
+    return nullptr;
+}
+
+// The state of a login's control connection; unconnected without a login.
+inline QAbstractSocket::SocketState controlConnectionState(const ControlSession *session)
+{
+    const QTcpSocket *socket = session ? session->findChild<QTcpSocket *>() : nullptr;
+    return socket ? socket->state() : QAbstractSocket::UnconnectedState;
+}
+
+// The window's links and its login all closed.
+inline bool nothingOpen(ConnectionWindow *window)
+{
+    if (auto *server = qobject_cast<ServerConnectWindow *>(window))
+        return server->dataLink()->state() == DataLink::Closed
+            && controlConnectionState(server->controlSession()) == QAbstractSocket::UnconnectedState;
+    if (auto *client = qobject_cast<ClientConnectWindow *>(window))
+        return client->dataLink()->state() == DataLink::Closed
+            && controlConnectionState(client->controlSession()) == QAbstractSocket::UnconnectedState;
+    auto *udp = qobject_cast<UdpConnectWindow *>(window);
+    return udp->datagramSender()->state() == DataLink::Closed && udp->datagramReceiver()->state() == DataLink::Closed;
 }
 
 // Saves a picture of the window when ZAV_SCREENSHOT_DIR names a folder.
@@ -98,3 +172,5 @@ inline void screenshot(QWidget *window, const QString &name)
 }
 
 } // namespace conntesting
+
+Q_DECLARE_METATYPE(conntesting::Field)

@@ -6,6 +6,7 @@
 #include "privatenetwork.h"
 #include "readersimulator.h"
 #include "scripteddialogs.h"
+#include "serverconnectwindow.h"
 #include "taskwindow.h"
 #include "mainwindow.h"
 #include "uikit.h"
@@ -50,7 +51,7 @@ private:
     std::unique_ptr<ScriptedDialogs> m_dialogs;
     MainWindow *m_main = nullptr;
     SimulatedReader *m_reader = nullptr;
-    QWidget *m_server = nullptr;
+    ServerConnectWindow *m_server = nullptr;
 };
 
 void TestFrontWindow::init()
@@ -71,10 +72,11 @@ void TestFrontWindow::init()
     m_main->activateWindow();
     QTRY_VERIFY(m_main->isActiveWindow());
 
-    m_server = m_main->existingTaskWindow(menu::ServerConnect);
+    m_server = qobject_cast<ServerConnectWindow *>(m_main->existingTaskWindow(menu::ServerConnect));
     QVERIFY(m_server);
-    m_server->findChild<QLineEdit *>(QStringLiteral("Text3"))->setText(ReaderAddress);
-    QTest::mouseClick(m_server->findChild<QLabel *>(QStringLiteral("Label2")), Qt::LeftButton);
+    m_server->addressEdit()->setText(ReaderAddress);
+    QTest::mouseClick(m_server->connectButton(), Qt::LeftButton);
+    QTRY_COMPARE(m_server->status(), QStringLiteral("Connected"));
     QTRY_COMPARE(m_reader->dataConnections(), 1);
     // The data connection works: a key typed in the window goes out.
     QTest::keyClick(m_main->windowHandle(), 'a');
@@ -110,7 +112,7 @@ void TestFrontWindow::press(Press kind)
     case FocusCovered:
         // As a click on a part of the covered window that shows beside a
         // smaller window in front would do.
-        m_server->findChild<QLineEdit *>(QStringLiteral("Text3"))->setFocus(Qt::MouseFocusReason);
+        m_server->addressEdit()->setFocus(Qt::MouseFocusReason);
         break;
     }
 }

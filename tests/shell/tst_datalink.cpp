@@ -1,7 +1,7 @@
 #include "multicast.h"
 #include "privatenetwork.h"
 #include "resources.h"
-#include "socketcontrol.h"
+#include "datalink.h"
 
 #include <QPointer>
 #include <QScopeGuard>
@@ -19,7 +19,7 @@ static QByteArray allBytes()
     return bytes;
 }
 
-class TestSocketControl : public QObject
+class TestDataLink : public QObject
 {
     Q_OBJECT
 private slots:
@@ -43,7 +43,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, port);
         bool ok = false;
-        QCOMPARE(int(SocketControl::portFromText(text, &ok)), port);
+        QCOMPARE(int(DataLink::portFromText(text, &ok)), port);
         QCOMPARE(ok, port != 0);
     }
 
@@ -51,85 +51,85 @@ private slots:
     {
         QTcpServer server;
         QVERIFY(server.listen(QHostAddress(QStringLiteral("127.0.0.5"))));
-        SocketControl control(SocketControl::Tcp);
-        control.RemoteHost = QStringLiteral("127.0.0.5");
-        control.RemotePort = server.serverPort();
-        QVERIFY(control.Connect());
+        DataLink link(DataLink::Tcp);
+        link.setRemoteHost(QStringLiteral("127.0.0.5"));
+        link.setRemotePort(server.serverPort());
+        QVERIFY(link.connectToHost());
         QVERIFY(server.waitForNewConnection(2000));
         QTcpSocket *peer = server.nextPendingConnection();
-        QTRY_COMPARE(control.State(), int(SocketControl::Connected));
-        QVERIFY(control.SendData(allBytes()));
+        QTRY_COMPARE(link.state(), DataLink::Connected);
+        QVERIFY(link.send(allBytes()));
         QByteArray atPeer;
         QTRY_VERIFY((atPeer += peer->readAll()).size() == 256);
         QCOMPARE(atPeer, allBytes());
 
         QByteArray received;
-        connect(&control, &SocketControl::DataArrival, this, [&](qint64 total) {
-            QCOMPARE(total, control.BytesReceived());
-            received += control.GetData(total);
+        connect(&link, &DataLink::dataArrived, this, [&](qint64 total) {
+            QCOMPARE(total, link.bytesAvailable());
+            received += link.read(total);
         });
         peer->write(allBytes());
         QTRY_COMPARE(received.size(), 256);
         QCOMPARE(received, allBytes());
-        control.Close();
-        QCOMPARE(control.State(), 0);
-        QVERIFY(!control.SendData("x"));
+        link.close();
+        QCOMPARE(link.state(), DataLink::Closed);
+        QVERIFY(!link.send("x"));
     }
 
     void getDataHonoursLength()
     {
         QTcpServer server;
         QVERIFY(server.listen(QHostAddress::LocalHost));
-        SocketControl control(SocketControl::Tcp);
-        control.RemoteHost = QStringLiteral("127.0.0.1");
-        control.RemotePort = server.serverPort();
-        QVERIFY(control.Connect());
+        DataLink link(DataLink::Tcp);
+        link.setRemoteHost(QStringLiteral("127.0.0.1"));
+        link.setRemotePort(server.serverPort());
+        QVERIFY(link.connectToHost());
         QVERIFY(server.waitForNewConnection(2000));
         server.nextPendingConnection()->write("abcdef");
-        QTRY_COMPARE(control.BytesReceived(), 6);
-        QCOMPARE(control.GetData(2), QByteArray("ab"));
-        QCOMPARE(control.GetData(), QByteArray("cdef"));
+        QTRY_COMPARE(link.bytesAvailable(), 6);
+        QCOMPARE(link.read(2), QByteArray("ab"));
+        QCOMPARE(link.read(), QByteArray("cdef"));
     }
 
     void secondConnectOnOpenSocketFails()
     {
         QTcpServer server;
         QVERIFY(server.listen(QHostAddress::LocalHost));
-        SocketControl control(SocketControl::Tcp);
-        control.RemoteHost = QStringLiteral("127.0.0.1");
-        control.RemotePort = server.serverPort();
-        QVERIFY(control.Connect());
-        QTRY_COMPARE(control.State(), int(SocketControl::Connected));
-        QVERIFY(!control.Connect());
-        QVERIFY(!control.lastError().isEmpty());
+        DataLink link(DataLink::Tcp);
+        link.setRemoteHost(QStringLiteral("127.0.0.1"));
+        link.setRemotePort(server.serverPort());
+        QVERIFY(link.connectToHost());
+        QTRY_COMPARE(link.state(), DataLink::Connected);
+        QVERIFY(!link.connectToHost());
+        QVERIFY(!link.errorString().isEmpty());
     }
 
     void listenAcceptTakesOneConnection()
     {
-        SocketControl listener(SocketControl::Tcp);
-        listener.LocalPort = 0;
+        DataLink listener(DataLink::Tcp);
+        listener.setLocalPort(0);
         QTcpServer probe;
         QVERIFY(probe.listen(QHostAddress::LocalHost));
-        listener.LocalPort = probe.serverPort();
+        listener.setLocalPort(probe.serverPort());
         probe.close();
-        QVERIFY(listener.Listen());
-        QCOMPARE(listener.State(), int(SocketControl::Listening));
-        connect(&listener, &SocketControl::ConnectionRequest, this, [&](qintptr id) {
-            if (listener.State() != SocketControl::Closed)
-                listener.Close();
-            QVERIFY(listener.Accept(id));
+        QVERIFY(listener.listen());
+        QCOMPARE(listener.state(), DataLink::Listening);
+        connect(&listener, &DataLink::connectionRequested, this, [&](qintptr id) {
+            if (listener.state() != DataLink::Closed)
+                listener.close();
+            QVERIFY(listener.accept(id));
         });
         QTcpSocket reader;
         reader.bind(QHostAddress(QStringLiteral("127.0.0.7")));
-        reader.connectToHost(QHostAddress::LocalHost, quint16(listener.LocalPort));
-        QTRY_COMPARE(listener.State(), int(SocketControl::Connected));
-        QCOMPARE(listener.RemoteHostIP(), QStringLiteral("127.0.0.7"));
-        QVERIFY(listener.SendData("hi"));
+        reader.connectToHost(QHostAddress::LocalHost, quint16(listener.localPort()));
+        QTRY_COMPARE(listener.state(), DataLink::Connected);
+        QCOMPARE(listener.peerAddress(), QStringLiteral("127.0.0.7"));
+        QVERIFY(listener.send("hi"));
         QByteArray atReader;
         QTRY_VERIFY((atReader += reader.readAll()) == "hi");
         // No longer listening: a second reader is refused.
         QTcpSocket second;
-        second.connectToHost(QHostAddress::LocalHost, quint16(listener.LocalPort));
+        second.connectToHost(QHostAddress::LocalHost, quint16(listener.localPort()));
         QVERIFY(!second.waitForConnected(1000) || second.state() != QAbstractSocket::ConnectedState
                 || !second.waitForReadyRead(200));
     }
@@ -138,13 +138,13 @@ private slots:
     {
         QTcpServer other;
         QVERIFY(other.listen(QHostAddress::AnyIPv4));
-        SocketControl listener(SocketControl::Tcp);
-        listener.LocalPort = other.serverPort();
-        QVERIFY(!listener.Listen());
-        QCOMPARE(listener.State(), 0);
+        DataLink listener(DataLink::Tcp);
+        listener.setLocalPort(other.serverPort());
+        QVERIFY(!listener.listen());
+        QCOMPARE(listener.state(), DataLink::Closed);
     }
 
-    // A failed Listen or Bind names its cause, so that a window can say why:
+    // A failed listen() or bind() names its cause, so that a window can say why:
     // no privilege for a port below 1024, or a port another program holds.
     void failureKindNamed_data()
     {
@@ -154,7 +154,7 @@ private slots:
         QTest::addColumn<bool>("occupied");     // another socket holds the port
         QTest::addColumn<int>("kind");          // -1: the operation succeeds
         for (bool udp : {false, true}) {
-            const char *name = udp ? "Bind" : "Listen";
+            const char *name = udp ? "bind" : "listen";
             QTest::addRow("%s 57 without privilege", name) << udp << 57 << false << false
                                                             << int(QAbstractSocket::SocketAccessError);
             QTest::addRow("%s 1023 without privilege", name) << udp << 1023 << false << false
@@ -180,48 +180,48 @@ private slots:
         }
         QVERIFY(allowLowPorts(privileged));
         auto restore = qScopeGuard([] { allowLowPorts(true); });
-        SocketControl control(udp ? SocketControl::Udp : SocketControl::Tcp);
-        control.LocalPort = port;
-        const bool done = udp ? control.Bind() : control.Listen();
+        DataLink link(udp ? DataLink::Udp : DataLink::Tcp);
+        link.setLocalPort(port);
+        const bool done = udp ? link.bind() : link.listen();
         QCOMPARE(done, kind < 0);
         if (kind >= 0) {
-            QCOMPARE(int(control.lastSocketError()), kind);
-            QVERIFY(!control.lastError().isEmpty());
-            QCOMPARE(control.State(), int(SocketControl::Closed));
+            QCOMPARE(int(link.error()), kind);
+            QVERIFY(!link.errorString().isEmpty());
+            QCOMPARE(link.state(), DataLink::Closed);
         }
     }
 
     void udpOneDatagramPerEvent()
     {
-        SocketControl receiver(SocketControl::Udp);
+        DataLink receiver(DataLink::Udp);
         QUdpSocket probe;
         QVERIFY(probe.bind(QHostAddress::LocalHost, 0));
-        receiver.LocalPort = probe.localPort();
+        receiver.setLocalPort(probe.localPort());
         probe.close();
-        QVERIFY(receiver.Bind());
+        QVERIFY(receiver.bind());
         QStringList senders;
         QList<QByteArray> datagrams;
-        connect(&receiver, &SocketControl::DataArrival, this, [&] {
-            datagrams.append(receiver.GetData());
-            senders.append(receiver.RemoteHostIP());
+        connect(&receiver, &DataLink::dataArrived, this, [&] {
+            datagrams.append(receiver.read());
+            senders.append(receiver.peerAddress());
         });
-        SocketControl sender(SocketControl::Udp);
-        sender.RemoteHost = QStringLiteral("127.0.0.1");
-        sender.RemotePort = receiver.LocalPort;
-        QVERIFY(sender.SendData(QByteArray(1, '\0')));
-        QVERIFY(sender.SendData("AB\r"));
+        DataLink sender(DataLink::Udp);
+        sender.setRemoteHost(QStringLiteral("127.0.0.1"));
+        sender.setRemotePort(receiver.localPort());
+        QVERIFY(sender.send(QByteArray(1, '\0')));
+        QVERIFY(sender.send("AB\r"));
         QTRY_COMPARE(datagrams.size(), 2);
         QCOMPARE(datagrams.at(0), QByteArray(1, '\0'));
         QCOMPARE(datagrams.at(1), QByteArray("AB\r"));
         QCOMPARE(senders.at(0), QStringLiteral("127.0.0.1"));
-        QVERIFY(!receiver.Bind()); // already bound
-        sender.RemotePort = 70000;
-        QVERIFY(!sender.SendData("x"));
+        QVERIFY(!receiver.bind()); // already bound
+        sender.setRemotePort(70000);
+        QVERIFY(!sender.send("x"));
     }
 
     // A datagram to a port outside 1..65535 is refused before anything is
-    // sent: SendData says false with the error text, a bound control stays
-    // bound and a fresh one closed, and the control still sends afterwards.
+    // sent: send() says false with the error text, a bound link stays
+    // bound and a fresh one closed, and the link still sends afterwards.
     void udpSendToImpossiblePort_data()
     {
         QTest::addColumn<int>("port");
@@ -238,46 +238,46 @@ private slots:
     {
         QFETCH(int, port);
         QFETCH(bool, bound);
-        SocketControl receiver(SocketControl::Udp);
+        DataLink receiver(DataLink::Udp);
         QUdpSocket probe;
         QVERIFY(probe.bind(QHostAddress::LocalHost, 0));
-        receiver.LocalPort = probe.localPort();
+        receiver.setLocalPort(probe.localPort());
         probe.close();
-        QVERIFY(receiver.Bind());
+        QVERIFY(receiver.bind());
         QList<QByteArray> datagrams;
-        connect(&receiver, &SocketControl::DataArrival, this, [&] { datagrams.append(receiver.GetData()); });
+        connect(&receiver, &DataLink::dataArrived, this, [&] { datagrams.append(receiver.read()); });
 
-        SocketControl sender(SocketControl::Udp);
+        DataLink sender(DataLink::Udp);
         if (bound)
-            QVERIFY(sender.Bind());
-        const int stateBefore = sender.State();
-        QCOMPARE(stateBefore, bound ? int(SocketControl::Open) : int(SocketControl::Closed));
-        sender.RemoteHost = QStringLiteral("127.0.0.1");
-        sender.RemotePort = port;
-        QVERIFY(!sender.SendData("refused"));
-        QCOMPARE(sender.lastError(), QStringLiteral("Invalid port number"));
-        QCOMPARE(sender.State(), stateBefore);
-        QCOMPARE(sender.RemotePort, port);
+            QVERIFY(sender.bind());
+        const DataLink::State stateBefore = sender.state();
+        QCOMPARE(stateBefore, bound ? DataLink::Bound : DataLink::Closed);
+        sender.setRemoteHost(QStringLiteral("127.0.0.1"));
+        sender.setRemotePort(port);
+        QVERIFY(!sender.send("refused"));
+        QCOMPARE(sender.errorString(), QStringLiteral("Invalid port number"));
+        QCOMPARE(sender.state(), stateBefore);
+        QCOMPARE(sender.remotePort(), port);
 
-        sender.RemotePort = receiver.LocalPort;
-        QVERIFY(sender.SendData("sent"));
+        sender.setRemotePort(receiver.localPort());
+        QVERIFY(sender.send("sent"));
         QTRY_COMPARE(datagrams.size(), 1);
         QCOMPARE(datagrams.at(0), QByteArray("sent"));
     }
 
-    // A window may Close its control, or delete it, from inside the control's
-    // own DataArrival: the handler's end is final (no further event), and no
+    // A window may close its link, or delete it, from inside the link's
+    // own dataArrived(): the handler's end is final (no further event), and no
     // descriptor stays open.
-    void closeInsideOwnDataArrival_data()
+    void closeInsideDataArrived_data()
     {
         QTest::addColumn<bool>("udp");
         QTest::addColumn<bool>("destroy");
-        QTest::newRow("UDP, Close") << true << false;
+        QTest::newRow("UDP, closed") << true << false;
         QTest::newRow("UDP, destroyed") << true << true;
-        QTest::newRow("TCP, Close") << false << false;
+        QTest::newRow("TCP, closed") << false << false;
         QTest::newRow("TCP, destroyed") << false << true;
     }
-    void closeInsideOwnDataArrival()
+    void closeInsideDataArrived()
     {
         QFETCH(bool, udp);
         QFETCH(bool, destroy);
@@ -293,23 +293,23 @@ private slots:
     // the oldest go first, the newest is kept.
     void datagramQueueIsBounded()
     {
-        SocketControl receiver(SocketControl::Udp);
+        DataLink receiver(DataLink::Udp);
         QUdpSocket probe;
         QVERIFY(probe.bind(QHostAddress::LocalHost, 0));
-        receiver.LocalPort = probe.localPort();
+        receiver.setLocalPort(probe.localPort());
         probe.close();
-        QVERIFY(receiver.Bind());
+        QVERIFY(receiver.bind());
         int arrivals = 0;
-        connect(&receiver, &SocketControl::DataArrival, this, [&] { ++arrivals; });
+        connect(&receiver, &DataLink::dataArrived, this, [&] { ++arrivals; });
         QUdpSocket sender;
         constexpr int Size = 60000;
         constexpr int Count = 320; // about 19 MB
         for (int i = 0; i < Count; ++i) {
             QByteArray datagram(Size, char('a' + i % 26));
             datagram.prepend(QByteArray::number(i).rightJustified(4, '0'));
-            QCOMPARE(sender.writeDatagram(datagram, QHostAddress::LocalHost, quint16(receiver.LocalPort)),
+            QCOMPARE(sender.writeDatagram(datagram, QHostAddress::LocalHost, quint16(receiver.localPort())),
                      qint64(datagram.size()));
-            // Stay within the system's receive buffer: let the control take them.
+            // Stay within the system's receive buffer: let the link take them.
             if (i % 2 == 1)
                 QTRY_COMPARE(arrivals, i + 1);
         }
@@ -317,7 +317,7 @@ private slots:
         qint64 held = 0;
         QByteArray last;
         int count = 0;
-        for (QByteArray data; receiver.GetData(data);) {
+        for (QByteArray data; receiver.read(data);) {
             held += data.size();
             last = data;
             ++count;
@@ -326,7 +326,7 @@ private slots:
         QVERIFY(count < Count);
         QVERIFY(held > 15 * 1024 * 1024);
         QCOMPARE(last.left(4), QByteArray::number(Count - 1).rightJustified(4, '0'));
-        QCOMPARE(receiver.BytesReceived(), 0);
+        QCOMPARE(receiver.bytesAvailable(), 0);
     }
 
     // A host text with a blank inside is neither an address nor a name: the
@@ -348,15 +348,15 @@ private slots:
         QFETCH(bool, accepted);
         QTcpServer server;
         QVERIFY(server.listen(QHostAddress::LocalHost));
-        SocketControl control(SocketControl::Tcp);
-        control.RemoteHost = host;
-        control.RemotePort = server.serverPort();
-        QCOMPARE(control.Connect(), accepted);
+        DataLink link(DataLink::Tcp);
+        link.setRemoteHost(host);
+        link.setRemotePort(server.serverPort());
+        QCOMPARE(link.connectToHost(), accepted);
         if (accepted) {
-            QTRY_COMPARE(control.State(), int(SocketControl::Connected));
+            QTRY_COMPARE(link.state(), DataLink::Connected);
         } else {
-            QCOMPARE(control.State(), 0);
-            QVERIFY(!control.lastError().isEmpty());
+            QCOMPARE(link.state(), DataLink::Closed);
+            QVERIFY(!link.errorString().isEmpty());
         }
     }
 
@@ -364,23 +364,23 @@ private slots:
     {
         // A socket that joined 224.1.2.4 sees datagrams to that group and, with
         // IP_MULTICAST_ALL off, not those to a group only another socket joined.
-        SocketControl search(SocketControl::Udp);
-        search.LocalPort = 53001;
-        QVERIFY(search.Bind());
-        QCOMPARE(SockADD_Membership(search.SocketHandle(), QStringLiteral("224.1.2.4"), 0), 0);
-        QCOMPARE(SockMulti_TTL(search.SocketHandle(), 5), 0);
-        QCOMPARE(setMulticastAll(search.SocketHandle(), false), 0);
+        DataLink search(DataLink::Udp);
+        search.setLocalPort(53001);
+        QVERIFY(search.bind());
+        QCOMPARE(SockADD_Membership(search.socketDescriptor(), QStringLiteral("224.1.2.4"), 0), 0);
+        QCOMPARE(SockMulti_TTL(search.socketDescriptor(), 5), 0);
+        QCOMPARE(setMulticastAll(search.socketDescriptor(), false), 0);
 
         QUdpSocket other;
         QVERIFY(other.bind(QHostAddress::AnyIPv4, 53001, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint));
         QVERIFY(other.joinMulticastGroup(QHostAddress(QStringLiteral("224.1.2.3"))));
 
         QList<QByteArray> got;
-        connect(&search, &SocketControl::DataArrival, this, [&] { got.append(search.GetData()); });
-        QVERIFY(search.SendData("never") == false); // no remote port yet
-        search.RemoteHost = QStringLiteral("224.1.2.3");
-        search.RemotePort = 53001;
-        QVERIFY(search.SendData("ZAVIDENTIFY"));
+        connect(&search, &DataLink::dataArrived, this, [&] { got.append(search.read()); });
+        QVERIFY(search.send("never") == false); // no remote port yet
+        search.setRemoteHost(QStringLiteral("224.1.2.3"));
+        search.setRemotePort(53001);
+        QVERIFY(search.send("ZAVIDENTIFY"));
         QUdpSocket reply;
         reply.writeDatagram("reply", QHostAddress(QStringLiteral("224.1.2.4")), 53001);
         QTRY_COMPARE(got.size(), 1);
@@ -390,20 +390,20 @@ private slots:
     }
 
 private:
-    // One control receives data; its DataArrival handler reads it, or
-    // Closes or deletes the control when endInHandler says so.
+    // One link receives data; its dataArrived() handler reads it, or
+    // closes or deletes the link when endInHandler says so.
     void exchangeAndEndInHandler(bool udp, bool endInHandler, bool destroy)
     {
-        QPointer<SocketControl> control = new SocketControl(udp ? SocketControl::Udp : SocketControl::Tcp);
+        QPointer<DataLink> link = new DataLink(udp ? DataLink::Udp : DataLink::Tcp);
         int arrivals = 0;
-        connect(control, &SocketControl::DataArrival, this, [&] {
+        connect(link, &DataLink::dataArrived, this, [&] {
             ++arrivals;
             if (!endInHandler)
-                control->GetData();
+                link->read();
             else if (destroy)
-                delete control.data();
+                delete link.data();
             else
-                control->Close();
+                link->close();
         });
         QUdpSocket udpPeer;
         QTcpServer server;
@@ -412,19 +412,19 @@ private:
             QVERIFY(probe.bind(QHostAddress(QStringLiteral("127.0.0.1")), 0));
             const quint16 target = probe.localPort();
             probe.close();
-            control->LocalPort = target;
-            QVERIFY(control->Bind());
+            link->setLocalPort(target);
+            QVERIFY(link->bind());
             // Several datagrams in one turn: the handler ends it at the first.
             for (int i = 0; i < 3; ++i)
                 udpPeer.writeDatagram("xyz", QHostAddress(QStringLiteral("127.0.0.1")), target);
         } else {
             QVERIFY(server.listen(QHostAddress::LocalHost));
-            control->RemoteHost = QStringLiteral("127.0.0.1");
-            control->RemotePort = server.serverPort();
-            QVERIFY(control->Connect());
+            link->setRemoteHost(QStringLiteral("127.0.0.1"));
+            link->setRemotePort(server.serverPort());
+            QVERIFY(link->connectToHost());
             QVERIFY(server.waitForNewConnection(2000));
             QTcpSocket *tcpPeer = server.nextPendingConnection();
-            QTRY_COMPARE(control->State(), int(SocketControl::Connected));
+            QTRY_COMPARE(link->state(), DataLink::Connected);
             tcpPeer->write("xyz");
         }
         QTRY_VERIFY(arrivals >= 1);
@@ -432,13 +432,13 @@ private:
             QTest::qWait(50);
             QCOMPARE(arrivals, 1);
             if (destroy)
-                QVERIFY(!control);
+                QVERIFY(!link);
             else
-                QCOMPARE(control->State(), 0);
+                QCOMPARE(link->state(), DataLink::Closed);
         }
-        delete control.data();
+        delete link.data();
     }
 };
 
-QTEST_GUILESS_MAIN(TestSocketControl)
-#include "tst_socketcontrol.moc"
+QTEST_GUILESS_MAIN(TestDataLink)
+#include "tst_datalink.moc"
