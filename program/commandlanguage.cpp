@@ -22,6 +22,11 @@ bool control::isAcknowledgement(const QByteArray &replyBuffer)
     return ReplyBuffer::isAcknowledgement(replyBuffer);
 }
 
+bool control::mayBecomeAcknowledgement(const QByteArray &replyBuffer)
+{
+    return replyBuffer.size() < 3 && QByteArrayLiteral("OK\r").startsWith(replyBuffer);
+}
+
 bool control::isCompleteStatReply(const QByteArray &replyBuffer)
 {
     return !replyBuffer.isEmpty() && replyBuffer.endsWith(CarriageReturn);

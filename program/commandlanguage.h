@@ -31,6 +31,9 @@ QByteArray loginLine(const QByteArray &password);
 // before or after it is no acknowledgement (ReplyBuffer::isAcknowledgement,
 // the test that waitok makes).
 bool isAcknowledgement(const QByteArray &replyBuffer);
+// True while more bytes could still make the buffer "OK" CR (the empty buffer,
+// "O", "OK"); false once no later bytes can.
+bool mayBecomeAcknowledgement(const QByteArray &replyBuffer);
 // A STAT reply is complete once the buffer is not empty and its last byte is CR.
 bool isCompleteStatReply(const QByteArray &replyBuffer);
 
