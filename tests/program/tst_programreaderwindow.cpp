@@ -233,6 +233,7 @@ private slots:
     void clickWhileConnectingIsRefused();
     void windowClosedMidJob_data();
     void windowClosedMidJob();
+    void twoWindowsGetAtOnce();
 
     void setBeforeGet();
     void setRuns_data();
@@ -854,6 +855,7 @@ void TestProgramReaderWindow::clickWhileConnectingIsRefused()
 void TestProgramReaderWindow::windowClosedMidJob_data()
 {
     QTest::addColumn<bool>("destroyed");
+    QTest::newRow("closed") << false;
     QTest::newRow("destroyed") << true;
 }
 
@@ -897,6 +899,38 @@ void TestProgramReaderWindow::windowClosedMidJob()
     QVERIFY(!m_window->jobRunning());
     QVERIFY(!m_window->connectionOpen());
     QVERIFY(status().isEmpty());
+}
+
+// Two windows work at once: a reader slow to answer STAT holds up only the
+// window that asked it.
+void TestProgramReaderWindow::twoWindowsGetAtOnce()
+{
+    ReaderConfig slowConfig;
+    slowConfig.identifier = "SLOW";
+    SimulatedReader *slow = addReader(slowConfig);
+    slow->setFault("STAT", Fault::slow(1500));
+    SimulatedReader *quick = addReader();
+    QVERIFY(startSimulator());
+    m_window->setLimits({});
+    target(slow);
+    ProgramReaderWindow other(*m_dialogs);
+    other.setup(quick->activeConfig().address.toString(), QStringLiteral("87"));
+
+    QSignalSpy slowFinished(m_window, &ProgramReaderWindow::jobFinished);
+    QSignalSpy quickFinished(&other, &ProgramReaderWindow::jobFinished);
+    QElapsedTimer clock;
+    clock.start();
+    click(Get);
+    QTRY_VERIFY(slow->receivedBytes(Channel::Control).endsWith("STAT\r"));
+    QTest::mouseClick(other.getButton(), Qt::LeftButton);
+    QVERIFY(quickFinished.wait(1000));
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(m_window->jobRunning());
+    QCOMPARE(other.identifierEdit()->text(), QStringLiteral("READER"));
+    QVERIFY(slowFinished.wait(3000));
+    QVERIFY2(clock.elapsed() >= 1500, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(m_window->identifierEdit()->text(), QStringLiteral("SLOW"));
+    QCOMPARE(m_dialogs->messages, QStringList());
 }
 
 void TestProgramReaderWindow::setBeforeGet()
