@@ -365,29 +365,31 @@ void ProgramReaderWindow::endJob()
     emit jobFinished();
 }
 
-bool ProgramReaderWindow::topRowAccepted()
+QString ProgramReaderWindow::topRowRefusal() const
 {
     if (!isvalidip(m_addressEdit->text()))
-        m_dialogs.message(settingchecks::InvalidAddress);
-    else if (!isnotblank(m_controlPortEdit->text()))
-        m_dialogs.message(settingchecks::InvalidControlPort);
-    else if (!isfivechars(m_passwordEdit->text()))
-        m_dialogs.message(settingchecks::InvalidPassword);
-    else
-        return true;
-    return false;
+        return settingchecks::InvalidAddress;
+    if (!isnotblank(m_controlPortEdit->text()))
+        return settingchecks::InvalidControlPort;
+    if (!isfivechars(m_passwordEdit->text()))
+        return settingchecks::InvalidPassword;
+    return {};
+}
+
+void ProgramReaderWindow::refuseJob(const QString &message)
+{
+    QPointer<ProgramReaderWindow> alive(this);
+    m_dialogs.message(message);
+    if (alive)
+        endJob();
 }
 
 void ProgramReaderWindow::readSettings()
 {
     if (!beginJob(Job::Read))
         return;
-    QPointer<ProgramReaderWindow> alive(this);
-    if (!topRowAccepted()) {
-        if (alive)
-            endJob();
-        return;
-    }
+    if (const QString refusal = topRowRefusal(); !refusal.isEmpty())
+        return refuseJob(refusal);
     ControlSession::Plan plan;
     plan.password = bytes(m_passwordEdit);
     plan.readStat = true;
@@ -398,28 +400,18 @@ void ProgramReaderWindow::writeSettings()
 {
     if (!beginJob(Job::Write))
         return;
-    QPointer<ProgramReaderWindow> alive(this);
-    auto refuse = [&](const QString &text) {
-        m_dialogs.message(text);
-        if (alive)
-            endJob();
-    };
     if (m_firmware.isEmpty())
-        return refuse(GetFirst);
-    if (!topRowAccepted()) {
-        if (alive)
-            endJob();
-        return;
-    }
+        return refuseJob(GetFirst);
+    if (const QString refusal = topRowRefusal(); !refusal.isEmpty())
+        return refuseJob(refusal);
     // The settings written into the reader must also be ones it can use: a
     // typed or pasted port of letters, 0 or above 65535, or an address with
     // blanks or letters, gets the message of its field instead of being
     // written (which could leave the reader unreachable). A field that still
     // holds what the reader itself reported passes the plain checks only.
     const SettingValues values = settingValues();
-    const QString refusal = settingchecks::settingsRefusal(values, &m_reported);
-    if (!refusal.isEmpty())
-        return refuse(refusal);
+    if (const QString refusal = settingchecks::settingsRefusal(values, &m_reported); !refusal.isEmpty())
+        return refuseJob(refusal);
 
     m_run = settingRun(values);
     ControlSession::Plan plan;
@@ -434,12 +426,8 @@ void ProgramReaderWindow::restartReader()
 {
     if (!beginJob(Job::Restart))
         return;
-    QPointer<ProgramReaderWindow> alive(this);
-    if (!topRowAccepted()) {
-        if (alive)
-            endJob();
-        return;
-    }
+    if (const QString refusal = topRowRefusal(); !refusal.isEmpty())
+        return refuseJob(refusal);
     ControlSession::Plan plan;
     plan.password = bytes(m_passwordEdit);
     plan.commands = {{"REBOOT", {}}};
@@ -467,8 +455,9 @@ void ProgramReaderWindow::startSession(const ControlSession::Plan &plan)
         if (m_job == Job::Write)
             setStatus(SettingParameters);
     });
-    // Queued: the job's messages are shown after the session has returned
-    // from its socket's signal, so that the window may close meanwhile.
+    // Queued: the job's messages are shown once the session has returned
+    // from its socket's signal, so that closing the window while one is open
+    // can delete the session.
     connect(m_session, &ControlSession::finished, this, &ProgramReaderWindow::sessionFinished,
             Qt::QueuedConnection);
     setStatus(AttemptingConnection);

@@ -103,9 +103,11 @@ private:
     // Marks the job as running, or shows the busy message and returns false.
     bool beginJob(Job job);
     void endJob();
-    // The checks of address, control port and password, in this order; false
-    // after the message of the first that fails.
-    bool topRowAccepted();
+    // The message of the first of the checks of address, control port and
+    // password that fails, or an empty text.
+    QString topRowRefusal() const;
+    // Shows the message and ends the job.
+    void refuseJob(const QString &message);
     void startSession(const ControlSession::Plan &plan);
     void sessionFinished(bool ok);
     void readFinished(bool ok);
