@@ -50,7 +50,7 @@ QByteArray bytes(const QLineEdit *edit)
     return edit->text().toLatin1();
 }
 
-// The codes of a group's boxes, in the order of groupCodes.
+// Whether each box of the group is checked, in the order of groupCodes.
 QList<bool> checkedStates(const QButtonGroup *group, const QByteArrayList &groupCodes)
 {
     QList<bool> states;
