@@ -22,23 +22,14 @@ bool control::isAcknowledgement(const QByteArray &replyBuffer)
     return ReplyBuffer::isAcknowledgement(replyBuffer);
 }
 
+bool control::mayBecomeAcknowledgement(const QByteArray &replyBuffer)
+{
+    return replyBuffer.size() < 3 && QByteArrayLiteral("OK\r").startsWith(replyBuffer);
+}
+
 bool control::isCompleteStatReply(const QByteArray &replyBuffer)
 {
     return !replyBuffer.isEmpty() && replyBuffer.endsWith(CarriageReturn);
-}
-
-bool control::waitstat(const QByteArray &replyBuffer, const QObject *owner, const bool *overlong)
-{
-    return waits::until(
-        waits::counting(),
-        [&] { return isCompleteStatReply(replyBuffer) && !(overlong && *overlong); }, {owner});
-}
-
-bool control::waitstat(const ReplyBuffer &replyBuffer, const QObject *owner)
-{
-    return waits::until(
-        waits::counting(),
-        [&replyBuffer] { return isCompleteStatReply(replyBuffer.bytes()) && !replyBuffer.overlong(); }, {owner});
 }
 
 bool control::isPortNumber(const QByteArray &text)

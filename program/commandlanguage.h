@@ -4,9 +4,6 @@
 #include <QByteArrayList>
 #include <QList>
 
-class QObject;
-class ReplyBuffer;
-
 // The reader's control-port command language: one command is one line of
 // keyword, argument and a single carriage return; the reader accepts a command
 // with exactly "OK" CR and answers "STAT" with one line of ':'-ended fields.
@@ -16,7 +13,7 @@ inline constexpr char CarriageReturn = '\r';
 // The most a window keeps of one reply. A STAT reply is a few hundred bytes;
 // a reader that sends more than this without its carriage return (or keeps on
 // sending) is broken: the bytes beyond are read and dropped, and the reply
-// counts as overlong, which no wait accepts. A buffer this long can never be
+// counts as overlong, which nothing accepts. A buffer this long can never be
 // "OK" CR either, so the limit changes no acknowledgement.
 inline constexpr qsizetype ReplyLimit = 64 * 1024;
 // The firmware version whose readers have no client-send-id setting.
@@ -28,19 +25,13 @@ QByteArray commandLine(const QByteArray &keyword, const QByteArray &argument = Q
 QByteArray loginLine(const QByteArray &password);
 
 // True only for the three bytes "OK" CR: "OK" alone, "OK" CR LF, or anything
-// before or after it is no acknowledgement (ReplyBuffer::isAcknowledgement,
-// the test that waitok makes).
+// before or after it is no acknowledgement (ReplyBuffer::isAcknowledgement).
 bool isAcknowledgement(const QByteArray &replyBuffer);
+// True while more bytes could still make the buffer "OK" CR (the empty buffer,
+// "O", "OK"); false once no later bytes can.
+bool mayBecomeAcknowledgement(const QByteArray &replyBuffer);
 // A STAT reply is complete once the buffer is not empty and its last byte is CR.
 bool isCompleteStatReply(const QByteArray &replyBuffer);
-
-// Looks every 100 ms (waits::tickMs) whether the STAT reply is complete while
-// events run; false at the 30th count (about 3 s), or at once when owner (if
-// given) is destroyed meanwhile. The buffer is never changed.
-// An overlong reply (*overlong true, see ReplyLimit) is never complete: the
-// wait then runs to its limit like any reply without its carriage return.
-bool waitstat(const QByteArray &replyBuffer, const QObject *owner = nullptr, const bool *overlong = nullptr);
-bool waitstat(const ReplyBuffer &replyBuffer, const QObject *owner = nullptr);
 
 // Stricter checks for what the Program Reader window writes into a reader or
 // connects to. Its field checks accept more (pasted text bypasses the key
@@ -64,11 +55,11 @@ QByteArray newPasswordArgument(const QByteArray &typed);
 // The one-character codes of the option groups, in the order of their check
 // boxes: index i is the code of the i-th box of the group.
 namespace codes {
-inline const QByteArrayList Mode{"0", "1", "2"};                 // Check1 Server, Check2 Client, Check3 Udp
-inline const QByteArrayList Speed{"1", "2", "3", "4", "5"};      // Check4 10hd .. Check8 Auto
-inline const QByteArrayList Dhcp{"1", "0"};                      // Check9 On, Check10 Off
-inline const QByteArrayList DataPassword{"1", "0"};              // Check11 Yes, Check12 No
-inline const QByteArrayList ClientSendId{"0", "1"};              // Check13 Off, Check14 On
+inline const QByteArrayList Mode{"0", "1", "2"};                 // Server, Client, Udp
+inline const QByteArrayList Speed{"1", "2", "3", "4", "5"};      // 10hd, 10fd, 100hd, 100fd, Auto
+inline const QByteArrayList Dhcp{"1", "0"};                      // On, Off
+inline const QByteArrayList DataPassword{"1", "0"};              // Yes, No
+inline const QByteArrayList ClientSendId{"0", "1"};              // Off, On
 
 // The box whose code the field is exactly (no trimming), or -1 when none is.
 int boxForCode(const QByteArray &field, const QByteArrayList &groupCodes);

@@ -6,8 +6,6 @@
 #include <QTimer>
 
 namespace {
-const QByteArray Acknowledgement = QByteArrayLiteral("OK\r");
-
 // The reply as a short quoted text for a message: printable bytes as they
 // are, others as \r, \n or \xHH, at most 24 bytes.
 QString quoted(const QByteArray &bytes)
@@ -65,7 +63,7 @@ void ControlSession::start(const QHostAddress &address, quint16 port, const Plan
     // Qt keeps at most this much unread; a reader that floods the connection
     // is read and dropped in pieces instead of filling the memory.
     m_socket->setReadBufferSize(control::ReplyLimit);
-    connect(m_socket, &QTcpSocket::connected, this, &ControlSession::connected);
+    connect(m_socket, &QTcpSocket::connected, this, &ControlSession::socketConnected);
     connect(m_socket, &QTcpSocket::readyRead, this, &ControlSession::readyRead);
     connect(m_socket, &QTcpSocket::errorOccurred, this, &ControlSession::socketError);
 
@@ -88,7 +86,7 @@ void ControlSession::stop()
         m_socket->abort();
 }
 
-void ControlSession::connected()
+void ControlSession::socketConnected()
 {
     if (m_step != Connecting)
         return;
@@ -96,6 +94,7 @@ void ControlSession::connected()
     // gained by holding it back to fill a segment.
     m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     sendLine(control::loginLine(m_plan.password), AwaitingLogin);
+    emit connected();
 }
 
 void ControlSession::sendLine(const QByteArray &line, Step next)
@@ -135,8 +134,13 @@ void ControlSession::examineReply()
     switch (m_step) {
     case AwaitingLogin:
     case AwaitingAcknowledgement:
-        if (m_reply.holdsAcknowledgement()) {
+        // An overlong buffer is far longer than an acknowledgement.
+        if (control::isAcknowledgement(m_reply.bytes())) {
             if (m_step == AwaitingLogin) {
+                m_timer->stop();
+                emit loggedIn();
+                if (!m_running)
+                    return;  // stopped by a receiver
                 if (m_plan.readStat)
                     sendLine(control::commandLine(QByteArrayLiteral("STAT")), AwaitingStat);
                 else
@@ -145,7 +149,7 @@ void ControlSession::examineReply()
                 ++m_acknowledged;
                 sendNextCommand();
             }
-        } else if (m_reply.overlong() || !Acknowledgement.startsWith(m_reply.bytes())) {
+        } else if (!control::mayBecomeAcknowledgement(m_reply.bytes())) {
             // Bytes that no later bytes can turn into "OK" CR.
             if (m_step == AwaitingLogin)
                 fail(LoginRefused, QStringLiteral("login not acknowledged (answered %1)").arg(quoted(m_reply.bytes())));
@@ -230,6 +234,22 @@ void ControlSession::timedOut()
     default:
         break;
     }
+}
+
+QString ControlSession::progressReport() const
+{
+    if (m_failedKeyword.isEmpty())
+        return {};
+    QStringList acknowledged;
+    for (int i = 0; i < m_acknowledged && i < m_plan.commands.size(); ++i)
+        acknowledged.append(QString::fromLatin1(m_plan.commands.at(i).keyword));
+    return QStringLiteral("%1 acknowledged; %2")
+        .arg(acknowledged.isEmpty() ? QStringLiteral("none") : acknowledged.join(QLatin1String(", ")), m_errorText);
+}
+
+bool ControlSession::isConnected() const
+{
+    return m_socket && m_socket->state() == QAbstractSocket::ConnectedState;
 }
 
 void ControlSession::succeed()

@@ -19,10 +19,11 @@ class QTimer;
 // One control connection to a reader, driven by socket events instead of
 // nested waits, so that many readers can be served at once on one thread:
 // connect, "PASS", optionally "STAT", then setting commands one after the
-// other, each sent the moment the previous one is acknowledged. The limits
-// are those of the windows: 3 s for the connection, for each acknowledgement
-// and for the STAT reply. A reply that can no longer become what is awaited
-// ends the session at once; received bytes are capped (control::ReplyLimit).
+// other, each sent the moment the previous one is acknowledged. The limits:
+// 3 s for the connection, for each acknowledgement and for the STAT reply. A
+// refused or reset connection, or a reply that can no longer become what is
+// awaited, ends the session at once; received bytes are capped
+// (control::ReplyLimit). Deleting the session closes its connection.
 class ControlSession : public QObject
 {
     Q_OBJECT
@@ -78,14 +79,25 @@ public:
     // The setting commands acknowledged so far (the login not counted).
     int acknowledgedCount() const { return m_acknowledged; }
     QByteArray failedKeyword() const { return m_failedKeyword; }
+    // For a run that stopped at one of its commands: the keywords the reader
+    // acknowledged and the one it did not, with why, in one line
+    // ("CIP, DPT acknowledged; UDPP not acknowledged within 3 s"). Empty when
+    // the session did not stop at a command.
+    QString progressReport() const;
+    // True while the connection is open (also while kept open after the end).
+    bool isConnected() const;
 
 signals:
+    // The connection is open; the login goes out now.
+    void connected();
+    // The reader acknowledged the login.
+    void loggedIn();
     void finished(bool ok);
 
 private:
     enum Step { Idle, Connecting, AwaitingLogin, AwaitingStat, AwaitingAcknowledgement, Open, Done };
 
-    void connected();
+    void socketConnected();
     void readyRead();
     void socketError();
     void timedOut();

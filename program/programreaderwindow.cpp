@@ -1,87 +1,87 @@
 #include "programreaderwindow.h"
 
-#include "commandlanguage.h"
-#include "controlnumbers.h"
-#include "dialogs.h"
 #include "addresschecks.h"
+#include "commandlanguage.h"
+#include "dialogs.h"
 #include "settingchecks.h"
-#include "settingrun.h"
 #include "socketcontrol.h"
 #include "statreply.h"
 #include "uikit.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
-#include <QHash>
+#include <QCloseEvent>
+#include <QHostAddress>
 #include <QPointer>
 
 namespace {
 const QString AttemptingConnection = QStringLiteral("Attempting Connection");
 const QString SettingParameters = QStringLiteral("Setting Parameters - Please Wait");
-const QString InvalidAddress = QStringLiteral("Invalid IP Address");
-const QString InvalidControlPort = QStringLiteral("Invalid Control Port Number");
-const QString InvalidPassword = QStringLiteral("Invalid Password (must be 5 characters)");
+const QString GetFirst = QStringLiteral("You must get the parameters before setting them");
+const QString NewParametersSet = QStringLiteral(
+    "New Parameters have been set - You must Reboot (or repower) the reader for the new parameters to take effect");
+const QString Rebooting = QStringLiteral("Reader is Rebooting");
+const QString DefaultPassword = QStringLiteral("58203");
 
-// The index of the status line in the Label2 array.
-constexpr int StatusLine = 21;
-
-// Marks an action as running for as long as its procedure lasts, so that a
-// second action click is refused even before the connection raises busy.
-class ActionScope
-{
-public:
-    explicit ActionScope(bool &running, QObject *window) : m_running(running), m_window(window)
-    {
-        m_running = true;
-    }
-    ~ActionScope()
-    {
-        if (m_window)
-            m_running = false;
-    }
-
-private:
-    bool &m_running;
-    QPointer<QObject> m_window;
+// What a field holds, which decides the keys it takes.
+enum class Content {
+    Address,  // digits and dots
+    Port,     // digits
+    Text,     // any character
+    Shown     // read only: filled from the reader
 };
 
-QString text(const QByteArray &bytes)
+FilteredLineEdit::Filter keyFilter(Content content)
 {
-    return QString::fromLatin1(bytes);
+    switch (content) {
+    case Content::Address:
+        return FilteredLineEdit::address;
+    case Content::Port:
+        return FilteredLineEdit::digits;
+    case Content::Text:
+    case Content::Shown:
+        break;
+    }
+    return {};
 }
 
-QByteArray bytes(const QLineEdit *box)
+QByteArray bytes(const QLineEdit *edit)
 {
-    return box->text().toLatin1();
+    return edit->text().toLatin1();
 }
 
-// Puts a field into its box exactly as the reader sent it: a field longer
-// than the box's design limit (or the line edit's own 32767 for the boxes
-// without one) widens the limit instead of being cut. Fields are at most
-// control::ReplyLimit bytes long.
-void fill(QLineEdit *box, const QByteArray &field)
+// Whether each box of the group is checked, in the order of groupCodes.
+QList<bool> checkedStates(const QButtonGroup *group, const QByteArrayList &groupCodes)
 {
-    const int designLimit = box->property("designMaxLength").toInt();
-    const int limit = designLimit > 0 ? designLimit : 32767;
-    box->setMaxLength(qMax(limit, int(field.size())));
-    box->setText(text(field));
+    QList<bool> states;
+    for (const QByteArray &code : groupCodes)
+        states.append(group->button(code.toInt())->isChecked());
+    return states;
+}
+
+// Checks the box whose code the field is exactly, after unchecking the group.
+void showCode(QButtonGroup *group, const QByteArrayList &groupCodes, const QByteArray &field)
+{
+    for (QAbstractButton *box : group->buttons())
+        box->setChecked(false);
+    const int index = codes::boxForCode(field, groupCodes);
+    if (index >= 0)
+        group->button(groupCodes.at(index).toInt())->setChecked(true);
 }
 } // namespace
 
 ProgramReaderWindow::ProgramReaderWindow(Dialogs &dialogs, QWidget *parent)
     : TaskWindow(QStringLiteral("programReader"), 10650, 8220, parent), m_dialogs(dialogs)
 {
-    Winsock1 = new SocketControl(SocketControl::Tcp, this);
-    Winsock1->setObjectName(QStringLiteral("Winsock1"));
-    connect(Winsock1, &SocketControl::DataArrival, this, &ProgramReaderWindow::Winsock1_DataArrival);
-
     buildControls();
+    // The settings panels, the status line and every check box start empty;
+    // the address and control port are filled by the caller.
+    m_passwordEdit->setText(DefaultPassword);
+}
 
-    // Load: the default password; the settings panels, the status line and
-    // every check box start empty. Text1 and Text2 are filled by the caller.
-    Text3->setText(QStringLiteral("58203"));
-    Label2.at(StatusLine)->clear();
-    m_busy = false;
-    m_firmware.clear();
+ProgramReaderWindow::~ProgramReaderWindow()
+{
+    cancelJob();
 }
 
 void ProgramReaderWindow::buildControls()
@@ -90,158 +90,206 @@ void ProgramReaderWindow::buildControls()
     const QFont checkFont = ui::arialBold(8.25);
     const QFont actionFont = ui::sansSerifBold(9.75);
 
-    // The panel outlines lie behind everything else.
-    place(new ShapeWidget(QStringLiteral("Shape1"), ShapeWidget::Outline, Qt::black, this), 300, 2040, 4575, 5115);
-    place(new ShapeWidget(QStringLiteral("Shape4"), ShapeWidget::Outline, Qt::black, this), 4860, 2040, 4575, 5115);
-
-    auto fieldLabel = [&](int index, const QString &caption, int left, int top, int width, int height) {
-        QLabel *l = ui::label(this, Label2.elementName(index), caption, labelFont, left, top, width, height);
-        Label2[index] = l;
-        return l;
+    auto label = [&](const char *name, const char *caption, const QRect &twips) {
+        return ui::label(this, QString::fromLatin1(name), QString::fromLatin1(caption), labelFont, twips.x(),
+                         twips.y(), twips.width(), twips.height());
     };
-    auto box = [&](const QString &name, int maxLength, int left, int top, int width, int height,
-                   const QString &tip, FilteredLineEdit::Filter filter) {
-        FilteredLineEdit *edit = ui::field(this, name, maxLength, QRect(left, top, width, height), QString(),
-                                           std::move(filter));
-        edit->setProperty("designMaxLength", maxLength);
-        edit->setToolTip(tip);
+    auto field = [&](const char *name, int maxLength, Content content, const QRect &twips, const char *tip) {
+        FilteredLineEdit *edit = ui::field(this, QString::fromLatin1(name), maxLength, twips, QString(),
+                                           keyFilter(content));
+        edit->setReadOnly(content == Content::Shown);
+        edit->setToolTip(QString::fromLatin1(tip));
+        m_typingLimits.insert(edit, maxLength > 0 ? maxLength : 32767);
         return edit;
     };
-    const FilteredLineEdit::Filter address = FilteredLineEdit::address;
-    const FilteredLineEdit::Filter digits = FilteredLineEdit::digits;
-    const FilteredLineEdit::Filter anything;
 
-    // Top area: the reader to talk to.
-    ui::label(this, QStringLiteral("Label1"), QStringLiteral("Program  Reader"), labelFont, 900, 120, 6855, 315,
+    // The panel outlines lie behind everything else.
+    place(new ShapeWidget(QStringLiteral("settingsPanelFrame"), ShapeWidget::Outline, Qt::black, this), 300, 2040,
+          4575, 5115);
+    place(new ShapeWidget(QStringLiteral("optionsPanelFrame"), ShapeWidget::Outline, Qt::black, this), 4860, 2040,
+          4575, 5115);
+
+    ui::label(this, QStringLiteral("titleLabel"), QStringLiteral("Program  Reader"), labelFont, 900, 120, 6855, 315,
               Qt::AlignHCenter | Qt::AlignTop);
-    fieldLabel(0, QStringLiteral("IP Address"), 480, 720, 1095, 315);
-    Text1 = box(QStringLiteral("Text1"), 15, 1740, 720, 1575, 315, QStringLiteral("Current IP Address for the reader"),
-                address);
-    fieldLabel(1, QStringLiteral("Control Port"), 3600, 720, 1215, 315);
-    Text2 = box(QStringLiteral("Text2"), 5, 4800, 720, 735, 315, QStringLiteral("Current control port for the reader"),
-                digits);
-    fieldLabel(2, QStringLiteral("Password"), 5940, 720, 1095, 315);
-    Text3 = box(QStringLiteral("Text3"), 5, 7080, 720, 1035, 315,
-                QStringLiteral("Current password for the reader (a password is required to read or save the settings)"),
-                anything);
 
-    // Each field is named by its visible label (for screen readers).
-    Label2.at(0)->setBuddy(Text1);
-    Label2.at(1)->setBuddy(Text2);
-    Label2.at(2)->setBuddy(Text3);
+    // Top row: the reader to talk to. Each field is named by its visible
+    // label (for screen readers).
+    struct TopField {
+        FilteredLineEdit *ProgramReaderWindow::*edit;
+        const char *name;
+        QRect rect;
+        int maxLength;
+        Content content;
+        const char *labelName;
+        const char *caption;
+        QRect labelRect;
+        const char *tip;
+    };
+    const TopField topRow[] = {
+        {&ProgramReaderWindow::m_addressEdit, "addressEdit", QRect(1740, 720, 1575, 315), 15, Content::Address,
+         "addressLabel", "IP Address", QRect(480, 720, 1095, 315), "Current IP Address for the reader"},
+        {&ProgramReaderWindow::m_controlPortEdit, "controlPortEdit", QRect(4800, 720, 735, 315), 5, Content::Port,
+         "controlPortLabel", "Control Port", QRect(3600, 720, 1215, 315), "Current control port for the reader"},
+        {&ProgramReaderWindow::m_passwordEdit, "passwordEdit", QRect(7080, 720, 1035, 315), 5, Content::Text,
+         "passwordLabel", "Password", QRect(5940, 720, 1095, 315),
+         "Current password for the reader (a password is required to read or save the settings)"},
+    };
+    for (const TopField &f : topRow) {
+        QLabel *caption = label(f.labelName, f.caption, f.labelRect);
+        this->*f.edit = field(f.name, f.maxLength, f.content, f.rect, f.tip);
+        caption->setBuddy(this->*f.edit);
+    }
 
-    // The three actions: white labels over grey rounded rectangles.
-    struct Action { int index; const char *caption; const char *tip; const char *shape; QRect shapeRect; QRect labelRect; };
+    // The three jobs: white labels over grey rounded rectangles.
+    struct Action {
+        ClickLabel *ProgramReaderWindow::*button;
+        void (ProgramReaderWindow::*job)();
+        const char *name;
+        const char *caption;
+        const char *tip;
+        const char *shapeName;
+        QRect shapeRect;
+        QRect labelRect;
+    };
     const Action actions[] = {
-        {programaction::GetParameters, "Get  Parameters", "Read the settings from the reader", "Shape2", QRect(600, 1320, 2595, 375),
+        {&ProgramReaderWindow::m_getButton, &ProgramReaderWindow::readSettings, "getButton", "Get  Parameters",
+         "Read the settings from the reader", "getButtonShape", QRect(600, 1320, 2595, 375),
          QRect(600, 1380, 2535, 315)},
-        {programaction::SetParameters, "Set  Parameters", "Reprogram the reader with the current settings on the screen", "Shape3",
+        {&ProgramReaderWindow::m_setButton, &ProgramReaderWindow::writeSettings, "setButton", "Set  Parameters",
+         "Reprogram the reader with the current settings on the screen", "setButtonShape",
          QRect(3840, 1320, 2595, 375), QRect(3840, 1380, 2535, 315)},
-        {programaction::Reboot, "Reboot", "Restart the reader with the new settings", "Shape5", QRect(7140, 1320, 1935, 375),
+        {&ProgramReaderWindow::m_rebootButton, &ProgramReaderWindow::restartReader, "rebootButton", "Reboot",
+         "Restart the reader with the new settings", "rebootButtonShape", QRect(7140, 1320, 1935, 375),
          QRect(7140, 1380, 1935, 315)},
     };
     for (const Action &a : actions) {
-        ClickLabel *label = actionButton(this, Label2.elementName(a.index), QString::fromLatin1(a.caption),
-                                         QString::fromLatin1(a.shape), a.shapeRect, a.labelRect, actionFont);
-        label->setToolTip(QString::fromLatin1(a.tip));
-        Label2[a.index] = label;
-        const int index = a.index;
-        connect(label, &ClickLabel::clicked, this, [this, index] { labelClick(index); });
+        ClickLabel *button = actionButton(this, QString::fromLatin1(a.name), QString::fromLatin1(a.caption),
+                                          QString::fromLatin1(a.shapeName), a.shapeRect, a.labelRect, actionFont);
+        button->setToolTip(QString::fromLatin1(a.tip));
+        connect(button, &ClickLabel::clicked, this, a.job);
+        this->*a.button = button;
     }
 
-    // Left settings panel: one label and one box per row.
-    struct Row { int top; int labelIndex; const char *caption; const char *name; int maxLength; const char *tip; };
-    const Row rows[] = {
-        {2340, 5, "Reader IP Address", "Text4", 15, "Sets the IP address of the reader"},
-        {2760, 6, "Reader Data Port (tcp)", "Text5", 5, "Reader's data port for TCP connections only"},
-        {3180, 17, "Reader Data Port (udp)", "Text6", 5, "Reader's data port for UDP connections only"},
-        {3600, 7, "Reader Control Port", "Text7", 5, "Reader's TCP control port number"},
-        {4020, 16, "Reader Subnet Mask", "Text8", 15, "Enter your network's subnet mask"},
-        {4440, 9, "Reader Gateway Address", "Text9", 15,
-         "Gateway address for the reader (required if operating over a WAN)"},
-        {4860, 10, "Server Address", "Text10", 15, "Server address (for TCP clients or UDP readers)"},
-        {5280, 11, "Server Port", "Text11", 5, "Server Port (for TCP clients or UDP readers)"},
-        {5700, 18, "Identifier", "Text12", 20, "20 character unique identifier which identifies this reader"},
-        {6120, 8, "Password", "Text13", 5, "Password for Control Port"},
-        {6540, 12, "Mac Address", "Text14", 0, "Reader's unique MAC Address (you cannot change this)"},
+    // Left settings panel: one box and its label per row.
+    struct SettingField {
+        FilteredLineEdit *ProgramReaderWindow::*edit;
+        const char *name;
+        int top;
+        int maxLength;
+        Content content;
+        const char *labelName;
+        const char *caption;
+        const char *tip;
     };
-    QList<QLineEdit *> panelBoxes;
-    for (const Row &r : rows) {
-        const QString name = QString::fromLatin1(r.name);
-        const QString tip = QString::fromLatin1(r.tip);
-        FilteredLineEdit::Filter filter = anything;
-        if (name == u"Text4" || name == u"Text8" || name == u"Text9" || name == u"Text10")
-            filter = address;
-        else if (name == u"Text5" || name == u"Text6" || name == u"Text7" || name == u"Text11")
-            filter = digits;
-        FilteredLineEdit *edit = box(name, r.maxLength, 2760, r.top, 1815, 255, tip, filter);
-        QLabel *rowLabel = fieldLabel(r.labelIndex, QString::fromLatin1(r.caption), 540, r.top, 2205, 255);
-        rowLabel->setToolTip(tip);
-        rowLabel->setBuddy(edit);
-        panelBoxes.append(edit);
+    const SettingField settings[] = {
+        {&ProgramReaderWindow::m_readerAddressEdit, "readerAddressEdit", 2340, 15, Content::Address,
+         "readerAddressLabel", "Reader IP Address", "Sets the IP address of the reader"},
+        {&ProgramReaderWindow::m_dataPortEdit, "dataPortEdit", 2760, 5, Content::Port, "dataPortLabel",
+         "Reader Data Port (tcp)", "Reader's data port for TCP connections only"},
+        {&ProgramReaderWindow::m_udpPortEdit, "udpPortEdit", 3180, 5, Content::Port, "udpPortLabel",
+         "Reader Data Port (udp)", "Reader's data port for UDP connections only"},
+        {&ProgramReaderWindow::m_readerControlPortEdit, "readerControlPortEdit", 3600, 5, Content::Port,
+         "readerControlPortLabel", "Reader Control Port", "Reader's TCP control port number"},
+        {&ProgramReaderWindow::m_subnetMaskEdit, "subnetMaskEdit", 4020, 15, Content::Address, "subnetMaskLabel",
+         "Reader Subnet Mask", "Enter your network's subnet mask"},
+        {&ProgramReaderWindow::m_gatewayEdit, "gatewayEdit", 4440, 15, Content::Address, "gatewayLabel",
+         "Reader Gateway Address", "Gateway address for the reader (required if operating over a WAN)"},
+        {&ProgramReaderWindow::m_serverAddressEdit, "serverAddressEdit", 4860, 15, Content::Address,
+         "serverAddressLabel", "Server Address", "Server address (for TCP clients or UDP readers)"},
+        {&ProgramReaderWindow::m_serverPortEdit, "serverPortEdit", 5280, 5, Content::Port, "serverPortLabel",
+         "Server Port", "Server Port (for TCP clients or UDP readers)"},
+        {&ProgramReaderWindow::m_identifierEdit, "identifierEdit", 5700, 20, Content::Text, "identifierLabel",
+         "Identifier", "20 character unique identifier which identifies this reader"},
+        {&ProgramReaderWindow::m_newPasswordEdit, "newPasswordEdit", 6120, 5, Content::Text, "newPasswordLabel",
+         "Password", "Password for Control Port"},
+        {&ProgramReaderWindow::m_macAddressEdit, "macAddressEdit", 6540, 0, Content::Shown, "macAddressLabel",
+         "Mac Address", "Reader's unique MAC Address (you cannot change this)"},
+    };
+    for (const SettingField &s : settings) {
+        this->*s.edit = field(s.name, s.maxLength, s.content, QRect(2760, s.top, 1815, 255), s.tip);
+        QLabel *caption = label(s.labelName, s.caption, QRect(540, s.top, 2205, 255));
+        caption->setToolTip(QString::fromLatin1(s.tip));
+        caption->setBuddy(this->*s.edit);
     }
-    Text4 = static_cast<FilteredLineEdit *>(panelBoxes.at(0));
-    Text5 = static_cast<FilteredLineEdit *>(panelBoxes.at(1));
-    Text6 = static_cast<FilteredLineEdit *>(panelBoxes.at(2));
-    Text7 = static_cast<FilteredLineEdit *>(panelBoxes.at(3));
-    Text8 = static_cast<FilteredLineEdit *>(panelBoxes.at(4));
-    Text9 = static_cast<FilteredLineEdit *>(panelBoxes.at(5));
-    Text10 = static_cast<FilteredLineEdit *>(panelBoxes.at(6));
-    Text11 = static_cast<FilteredLineEdit *>(panelBoxes.at(7));
-    Text12 = static_cast<FilteredLineEdit *>(panelBoxes.at(8));
-    Text13 = static_cast<FilteredLineEdit *>(panelBoxes.at(9));
-    Text14 = panelBoxes.at(10);
-    Text14->setReadOnly(true);
 
-    // Right settings panel: headings and the option groups.
-    auto heading = [&](int index, const QString &caption, int left, int top, int width) {
-        return fieldLabel(index, caption, left, top, width, 315);
+    // Right settings panel: a heading per option group, and its boxes. Each
+    // box's id in its group is the code the reader uses for it.
+    m_modeGroup = makeOptionGroup(QStringLiteral("modeGroup"));
+    m_speedGroup = makeOptionGroup(QStringLiteral("speedGroup"));
+    m_dhcpGroup = makeOptionGroup(QStringLiteral("dhcpGroup"));
+    m_dataPasswordGroup = makeOptionGroup(QStringLiteral("dataPasswordGroup"));
+    m_clientSendIdGroup = makeOptionGroup(QStringLiteral("clientSendIdGroup"));
+    const char *const modeTip = "Sets the Operating mode of the reader (tcp client, tcp server, or udp)";
+    struct Heading {
+        const char *name;
+        const char *caption;
+        QRect rect;
+        const char *tip;
     };
-    auto check = [&](const char *name, const char *caption, int left, int top, int width, const char *tip) {
-        auto *c = new QCheckBox(QString::fromLatin1(caption), this);
-        c->setObjectName(QString::fromLatin1(name));
-        c->setFont(checkFont);
-        ui::setColours(c, ui::Grey);
-        c->setBackgroundRole(QPalette::Window);
-        if (tip)
-            c->setToolTip(QString::fromLatin1(tip));
-        place(c, left, top, width, 255);
-        return c;
+    struct Option {
+        QButtonGroup *group;
+        int code;
+        const char *name;
+        const char *caption;
+        QRect rect;
+        const char *tip;
     };
-    heading(13, QStringLiteral("Operating Mode"), 5040, 2340, 3000)
-        ->setToolTip(QStringLiteral("Sets the Operating mode of the reader (tcp client, tcp server, or udp)"));
-    Check1 = check("Check1", "Server", 5220, 2820, 975, "The reader will operate as a server");
-    Check2 = check("Check2", "Client", 6240, 2820, 855, "The reader will operate as a client");
-    Check3 = check("Check3", "Udp", 7140, 2820, 735, "The reader will use UDP for communication");
-    heading(14, QStringLiteral("Speed"), 5040, 3300, 3000);
-    Check4 = check("Check4", "10hd", 5220, 3780, 735, "Set the reader speed to 10BaseT Half Duplex");
-    Check5 = check("Check5", "10fd", 6000, 3780, 735, "Set the reader speed to 10BaseT Full Duplex");
-    Check6 = check("Check6", "100hd", 6780, 3780, 855, "Set the reader speed to 100BaseT Half Duplex");
-    Check7 = check("Check7", "100fd", 7680, 3780, 795, "Set the reader speed to 100BaseT Full Duplex");
-    Check8 = check("Check8", "Auto", 8520, 3780, 795, nullptr);
-    heading(15, QStringLiteral("Dhcp"), 5040, 4260, 2220);
-    Check9 = check("Check9", "On", 5220, 4680, 735,
-                   "The reader will use DHCP (get it's own IP address from a DHCP server)");
-    Check10 = check("Check10", "Off", 6000, 4680, 735, "The reader will use a static IP address");
-    heading(23, QStringLiteral("Client send id"), 7380, 4260, 1995);
-    Check14 = check("Check14", "On", 7620, 4680, 735,
-                    "The reader will send the reader identification on a client connect");
-    Check13 = check("Check13", "Off", 8400, 4680, 735,
-                    "The reader will not send the reader identification on a client connect");
-    heading(19, QStringLiteral("Password required for Data Transfer"), 5040, 5160, 4335);
-    Check11 = check("Check11", "Yes", 5220, 5520, 735,
-                    "A password is required through the Control Port in order for the reader to receive data");
-    Check12 = check("Check12", "No", 6000, 5520, 735, "A password is not required for the reader to receive data");
-    heading(22, QStringLiteral("Firmware Version:"), 5040, 6540, 1875)
-        ->setToolTip(QStringLiteral("Sets the Operating mode of the reader (tcp client, tcp server, or udp)"));
-    Text15 = ui::field(this, QStringLiteral("Text15"), 0, QRect(6960, 6540, 1815, 255));
-    Text15->setReadOnly(true);
-    Label2.at(22)->setBuddy(Text15);
+    auto heading = [&](const Heading &h) {
+        label(h.name, h.caption, h.rect)->setToolTip(QString::fromLatin1(h.tip));
+    };
+    auto options = [&](std::initializer_list<Option> boxes) {
+        for (const Option &o : boxes) {
+            auto *box = new QCheckBox(QString::fromLatin1(o.caption), this);
+            box->setObjectName(QString::fromLatin1(o.name));
+            box->setFont(checkFont);
+            ui::setColours(box, ui::Grey);
+            box->setBackgroundRole(QPalette::Window);
+            box->setToolTip(QString::fromLatin1(o.tip));
+            place(box, o.rect.x(), o.rect.y(), o.rect.width(), o.rect.height());
+            o.group->addButton(box, o.code);
+        }
+    };
+    heading({"modeLabel", "Operating Mode", QRect(5040, 2340, 3000, 315), modeTip});
+    options({{m_modeGroup, 0, "serverModeBox", "Server", QRect(5220, 2820, 975, 255),
+              "The reader will operate as a server"},
+             {m_modeGroup, 1, "clientModeBox", "Client", QRect(6240, 2820, 855, 255),
+              "The reader will operate as a client"},
+             {m_modeGroup, 2, "udpModeBox", "Udp", QRect(7140, 2820, 735, 255),
+              "The reader will use UDP for communication"}});
+    heading({"speedLabel", "Speed", QRect(5040, 3300, 3000, 315), ""});
+    options({{m_speedGroup, 1, "speed10HalfBox", "10hd", QRect(5220, 3780, 735, 255),
+              "Set the reader speed to 10BaseT Half Duplex"},
+             {m_speedGroup, 2, "speed10FullBox", "10fd", QRect(6000, 3780, 735, 255),
+              "Set the reader speed to 10BaseT Full Duplex"},
+             {m_speedGroup, 3, "speed100HalfBox", "100hd", QRect(6780, 3780, 855, 255),
+              "Set the reader speed to 100BaseT Half Duplex"},
+             {m_speedGroup, 4, "speed100FullBox", "100fd", QRect(7680, 3780, 795, 255),
+              "Set the reader speed to 100BaseT Full Duplex"},
+             {m_speedGroup, 5, "speedAutoBox", "Auto", QRect(8520, 3780, 795, 255), ""}});
+    heading({"dhcpLabel", "Dhcp", QRect(5040, 4260, 2220, 315), ""});
+    options({{m_dhcpGroup, 1, "dhcpOnBox", "On", QRect(5220, 4680, 735, 255),
+              "The reader will use DHCP (get it's own IP address from a DHCP server)"},
+             {m_dhcpGroup, 0, "dhcpOffBox", "Off", QRect(6000, 4680, 735, 255),
+              "The reader will use a static IP address"}});
+    heading({"clientSendIdLabel", "Client send id", QRect(7380, 4260, 1995, 315), ""});
+    options({{m_clientSendIdGroup, 1, "clientSendIdOnBox", "On", QRect(7620, 4680, 735, 255),
+              "The reader will send the reader identification on a client connect"},
+             {m_clientSendIdGroup, 0, "clientSendIdOffBox", "Off", QRect(8400, 4680, 735, 255),
+              "The reader will not send the reader identification on a client connect"}});
+    heading({"dataPasswordLabel", "Password required for Data Transfer", QRect(5040, 5160, 4335, 315), ""});
+    options({{m_dataPasswordGroup, 1, "dataPasswordYesBox", "Yes", QRect(5220, 5520, 735, 255),
+              "A password is required through the Control Port in order for the reader to receive data"},
+             {m_dataPasswordGroup, 0, "dataPasswordNoBox", "No", QRect(6000, 5520, 735, 255),
+              "A password is not required for the reader to receive data"}});
+    QLabel *firmwareLabel = label("firmwareLabel", "Firmware Version:", QRect(5040, 6540, 1875, 315));
+    firmwareLabel->setToolTip(QString::fromLatin1(modeTip));
+    m_firmwareEdit = field("firmwareEdit", 0, Content::Shown, QRect(6960, 6540, 1815, 255), "");
+    firmwareLabel->setBuddy(m_firmwareEdit);
 
     // Status line: dark red, centred, empty while idle.
-    QLabel *status = fieldLabel(StatusLine, Label2.elementName(StatusLine), 300, 7200, 9135, 315);
-    status->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    ui::setColours(status, ui::Grey, ui::DarkRed);
+    m_statusLabel = ui::label(this, QStringLiteral("statusLabel"), QString(), labelFont, 300, 7200, 9135, 315,
+                              Qt::AlignHCenter | Qt::AlignTop);
+    ui::setColours(m_statusLabel, ui::Grey, ui::DarkRed);
 
     for (QLineEdit *edit : findChildren<QLineEdit *>()) {
         QPalette palette = edit->palette();
@@ -250,339 +298,359 @@ void ProgramReaderWindow::buildControls()
         edit->setPalette(palette);
     }
 
-    m_modeGroup = {Check1, Check2, Check3};
-    m_speedGroup = {Check4, Check5, Check6, Check7, Check8};
-    m_dhcpGroup = {Check9, Check10};
-    m_dataPasswordGroup = {Check11, Check12};
-    m_clientSendIdGroup = {Check13, Check14};
-    for (const auto *group : {&m_modeGroup, &m_speedGroup, &m_dhcpGroup, &m_dataPasswordGroup, &m_clientSendIdGroup})
-        makeOptionGroup(*group);
-
-    const QList<QWidget *> tabOrder{Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11,
-                                    Text12, Text13, Text14, Check1, Check2, Check3, Check4, Check5, Check6, Check7,
-                                    Check8, Check9, Check10, Check11, Check12, Text15, Check13, Check14};
+    const QList<QWidget *> tabOrder{
+        m_addressEdit, m_controlPortEdit, m_passwordEdit, m_readerAddressEdit, m_dataPortEdit, m_udpPortEdit,
+        m_readerControlPortEdit, m_subnetMaskEdit, m_gatewayEdit, m_serverAddressEdit, m_serverPortEdit,
+        m_identifierEdit, m_newPasswordEdit, m_macAddressEdit,
+        m_modeGroup->button(0), m_modeGroup->button(1), m_modeGroup->button(2),
+        m_speedGroup->button(1), m_speedGroup->button(2), m_speedGroup->button(3), m_speedGroup->button(4),
+        m_speedGroup->button(5),
+        m_dhcpGroup->button(1), m_dhcpGroup->button(0), m_dataPasswordGroup->button(1),
+        m_dataPasswordGroup->button(0), m_firmwareEdit, m_clientSendIdGroup->button(0),
+        m_clientSendIdGroup->button(1)};
     for (int i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
 }
 
 // Checking a box of a group, by the user or by the program, unchecks the
 // others of its group; unchecking leaves the group empty.
-void ProgramReaderWindow::makeOptionGroup(const QList<QCheckBox *> &group)
+QButtonGroup *ProgramReaderWindow::makeOptionGroup(const QString &name)
 {
-    for (QCheckBox *box : group) {
-        connect(box, &QCheckBox::toggled, this, [group, box](bool checked) {
-            if (!checked)
-                return;
-            for (QCheckBox *other : group) {
-                if (other != box)
-                    other->setChecked(false);
-            }
-        });
-    }
+    auto *group = new QButtonGroup(this);
+    group->setObjectName(name);
+    group->setExclusive(false);
+    connect(group, &QButtonGroup::buttonToggled, this, [group](QAbstractButton *box, bool checked) {
+        if (!checked)
+            return;
+        for (QAbstractButton *other : group->buttons()) {
+            if (other != box)
+                other->setChecked(false);
+        }
+    });
+    return group;
 }
 
 void ProgramReaderWindow::setReader(const QString &address, const QString &port)
 {
-    Text1->setText(address);
-    Text2->setText(port);
+    m_addressEdit->setText(address);
+    m_controlPortEdit->setText(port);
 }
 
 void ProgramReaderWindow::setup(const QString &address, const QString &port)
 {
     setReader(address, port);
-    Text3->setFocus(Qt::OtherFocusReason);
+    m_passwordEdit->setFocus(Qt::OtherFocusReason);
 }
 
-void ProgramReaderWindow::labelClick(int index)
+void ProgramReaderWindow::setStatus(const QString &text)
 {
-    switch (index) {
-    case programaction::GetParameters:
-        getparams();
-        break;
-    case programaction::SetParameters:
-        setparams();
-        break;
-    case programaction::Reboot:
-        reboot();
-        break;
-    default:
-        break;
-    }
+    m_statusLabel->setText(text);
 }
 
-void ProgramReaderWindow::Winsock1_DataArrival(qint64)
+bool ProgramReaderWindow::beginJob(Job job)
 {
-    const qint64 waiting = Winsock1->BytesReceived();
-    if (waiting != 0)
-        m_replyBuffer.append(Winsock1->GetData(waiting));
-}
-
-void ProgramReaderWindow::clearReply()
-{
-    m_replyBuffer.clear();
-}
-
-void ProgramReaderWindow::setStatus(const QString &status)
-{
-    Label2.at(StatusLine)->setText(status);
-}
-
-bool ProgramReaderWindow::topRowAccepted()
-{
-    if (!isvalidip(Text1->text()))
-        m_dialogs.message(InvalidAddress);
-    else if (!isnotblank(Text2->text()))
-        m_dialogs.message(InvalidControlPort);
-    else if (!isfivechars(Text3->text()))
-        m_dialogs.message(InvalidPassword);
-    else
-        return true;
-    return false;
-}
-
-bool ProgramReaderWindow::refusedAsBusy()
-{
-    if (!m_busy && !m_actionRunning)
+    if (m_busy || m_job != Job::None) {
+        m_dialogs.message(BusyMessage);
         return false;
-    m_dialogs.message(BusyMessage);
+    }
+    m_job = job;
     return true;
 }
 
-// Opens the control connection to the reader of the top row and logs in.
-// False on any failure, and at once (touching nothing) if the window has gone.
-bool ProgramReaderWindow::connectAndLogin()
+void ProgramReaderWindow::endJob()
 {
-    bool portValid = false;
-    const quint16 port = SocketControl::portFromText(Text2->text(), &portValid);
-    Winsock1->RemoteHost = Text1->text();
-    Winsock1->RemotePort = portValid ? port : 0;
-    Winsock1->LocalPort = 0;
-    setStatus(AttemptingConnection);
-    // A port text that is not 1..65535, or an address that is no dotted
-    // address once its surrounding blanks are removed (both can be pasted),
-    // ends the action at once as an unreachable reader: nothing is connected
-    // to and no name is looked up.
-    if (!portValid || !control::isDottedAddress(trimBlanks(Text1->text()).toLatin1()))
-        return false;
-    if (!waitconnect(*Winsock1, this))
-        return false;
-    setStatus(QString());
-    m_busy = true;
-    return sendAndAwaitAcknowledgement(control::loginLine(bytes(Text3)));
+    if (m_job == Job::None)
+        return;  // cancelled meanwhile
+    m_job = Job::None;
+    emit jobFinished();
 }
 
-bool ProgramReaderWindow::sendAndAwaitAcknowledgement(const QByteArray &line)
+QString ProgramReaderWindow::topRowRefusal() const
 {
-    clearReply();
-    m_cmdline = line;
-    Winsock1->SendData(m_cmdline);
-    return waitok(m_replyBuffer, this);
+    if (!isvalidip(m_addressEdit->text()))
+        return settingchecks::InvalidAddress;
+    if (!isnotblank(m_controlPortEdit->text()))
+        return settingchecks::InvalidControlPort;
+    if (!isfivechars(m_passwordEdit->text()))
+        return settingchecks::InvalidPassword;
+    return {};
 }
 
-void ProgramReaderWindow::connectionFailed()
+void ProgramReaderWindow::refuseJob(const QString &message)
 {
-    Winsock1->Close();
-    setStatus(QString());
-    m_busy = false;
-    m_dialogs.message(ConnectFailedMessage);
-}
-
-void ProgramReaderWindow::getparams()
-{
-    if (refusedAsBusy())
-        return;
-    ActionScope running(m_actionRunning, this);
-    if (!topRowAccepted())
-        return;
-
     QPointer<ProgramReaderWindow> alive(this);
+    m_dialogs.message(message);
+    if (alive)
+        endJob();
+}
 
-    if (!connectAndLogin()) {
-        if (alive)
-            connectionFailed();
+void ProgramReaderWindow::readSettings()
+{
+    if (!beginJob(Job::Read))
         return;
-    }
-    clearReply();
-    m_cmdline = control::commandLine(QByteArrayLiteral("STAT"));
-    Winsock1->SendData(m_cmdline);
-    if (!control::waitstat(m_replyBuffer, this)) {
-        if (alive)
-            connectionFailed();
+    if (const QString refusal = topRowRefusal(); !refusal.isEmpty())
+        return refuseJob(refusal);
+    ControlSession::Plan plan;
+    plan.password = bytes(m_passwordEdit);
+    plan.readStat = true;
+    startSession(plan);
+}
+
+void ProgramReaderWindow::writeSettings()
+{
+    if (!beginJob(Job::Write))
         return;
-    }
-    showStatReply(m_replyBuffer.bytes());
-    Winsock1->Close();
-    m_busy = false;
-}
-
-void ProgramReaderWindow::checkOnly(const QList<QCheckBox *> &group, int index)
-{
-    for (QCheckBox *box : group)
-        box->setChecked(false);
-    if (index >= 0 && index < group.size())
-        group.at(index)->setChecked(true);
-}
-
-QList<bool> ProgramReaderWindow::checkedStates(const QList<QCheckBox *> &group)
-{
-    QList<bool> states;
-    for (const QCheckBox *box : group)
-        states.append(box->isChecked());
-    return states;
-}
-
-void ProgramReaderWindow::showStatReply(const QByteArray &reply)
-{
-    const StatReply stat = StatReply::parse(reply);
-    m_reported.clear();
-    fill(Text14, stat.macAddress);
-    fill(Text12, stat.identifier);
-    m_firmware = stat.firmware;
-    fill(Text15, stat.firmware);
-    fill(Text4, stat.address);
-    m_reported.insert(Text4, Text4->text());
-    fill(Text5, stat.dataPort);
-    m_reported.insert(Text5, Text5->text());
-    fill(Text7, stat.controlPort);
-    m_reported.insert(Text7, Text7->text());
-    fill(Text9, stat.gateway);
-    m_reported.insert(Text9, Text9->text());
-    fill(Text10, stat.serverAddress);
-    m_reported.insert(Text10, Text10->text());
-    fill(Text11, stat.serverPort);
-    m_reported.insert(Text11, Text11->text());
-    m_modecode = stat.modecode;
-    checkOnly(m_modeGroup, codes::boxForCode(stat.modecode, codes::Mode));
-    m_speedcode = stat.speedcode;
-    checkOnly(m_speedGroup, codes::boxForCode(stat.speedcode, codes::Speed));
-    m_dhcpcode = stat.dhcpcode;
-    checkOnly(m_dhcpGroup, codes::boxForCode(stat.dhcpcode, codes::Dhcp));
-    fill(Text8, stat.subnetMask);
-    m_reported.insert(Text8, Text8->text());
-    fill(Text6, stat.udpPort);
-    m_reported.insert(Text6, Text6->text());
-    m_dpasscode = stat.dpasscode;
-    checkOnly(m_dataPasswordGroup, codes::boxForCode(stat.dpasscode, codes::DataPassword));
-
-    for (QCheckBox *box : std::as_const(m_clientSendIdGroup))
-        box->setEnabled(true);
-    checkOnly(m_clientSendIdGroup, -1);
-    if (!stat.hasClientSendId) {
-        for (QCheckBox *box : std::as_const(m_clientSendIdGroup))
-            box->setEnabled(false);
-    } else {
-        checkOnly(m_clientSendIdGroup, codes::boxForCode(stat.cidcode, codes::ClientSendId));
-    }
-}
-
-bool ProgramReaderWindow::asReported(const QLineEdit *box) const
-{
-    const auto reported = m_reported.constFind(box);
-    return reported != m_reported.constEnd() && *reported == box->text();
-}
-
-void ProgramReaderWindow::setparams()
-{
-    if (refusedAsBusy())
-        return;
-    QPointer<ProgramReaderWindow> alive(this);
-    ActionScope running(m_actionRunning, this);
-
     if (m_firmware.isEmpty())
-        return m_dialogs.message(QStringLiteral("You must get the parameters before setting them"));
-    if (!topRowAccepted())
-        return;
+        return refuseJob(GetFirst);
+    if (const QString refusal = topRowRefusal(); !refusal.isEmpty())
+        return refuseJob(refusal);
     // The settings written into the reader must also be ones it can use: a
     // typed or pasted port of letters, 0 or above 65535, or an address with
     // blanks or letters, gets the message of its field instead of being
     // written (which could leave the reader unreachable). A field that still
     // holds what the reader itself reported passes the plain checks only.
-    using settingchecks::Field;
-    const std::pair<Field, const QLineEdit *> fields[] = {
-        {Field::Address, Text4},    {Field::DataPort, Text5}, {Field::UdpPort, Text6},
-        {Field::ControlPort, Text7}, {Field::SubnetMask, Text8}, {Field::Gateway, Text9},
-        {Field::ServerAddress, Text10}, {Field::ServerPort, Text11},
-    };
-    for (const auto &[field, box] : fields) {
-        const QString refusal = settingchecks::fieldRefusal(
-            field, bytes(box), asReported(box) ? settingchecks::Origin::Reported : settingchecks::Origin::Given);
-        if (!refusal.isEmpty())
-            return m_dialogs.message(refusal);
-    }
-    if (!checkedStates(m_modeGroup).contains(true))
-        return m_dialogs.message(QStringLiteral("An Operating Mode must be selected"));
-    if (!checkedStates(m_speedGroup).contains(true))
-        return m_dialogs.message(QStringLiteral("A Speed must be selected"));
-    if (!checkedStates(m_dhcpGroup).contains(true))
-        return m_dialogs.message(QStringLiteral("A DHCP setting must be selected"));
+    const SettingValues values = settingValues();
+    if (const QString refusal = settingchecks::settingsRefusal(values, &m_reported); !refusal.isEmpty())
+        return refuseJob(refusal);
 
-    if (!connectAndLogin()) {
-        if (alive)
-            connectionFailed();
+    m_run = settingRun(values);
+    ControlSession::Plan plan;
+    plan.password = bytes(m_passwordEdit);
+    plan.commands = m_run;
+    // The connection stays open until the user has read that the run is done.
+    plan.keepOpen = true;
+    startSession(plan);
+}
+
+void ProgramReaderWindow::restartReader()
+{
+    if (!beginJob(Job::Restart))
         return;
-    }
-    setStatus(SettingParameters);
+    if (const QString refusal = topRowRefusal(); !refusal.isEmpty())
+        return refuseJob(refusal);
+    ControlSession::Plan plan;
+    plan.password = bytes(m_passwordEdit);
+    plan.commands = {{"REBOOT", {}}};
+    startSession(plan);
+}
 
-    SettingValues values;
-    values.address = bytes(Text4);
-    values.dataPort = bytes(Text5);
-    values.udpPort = bytes(Text6);
-    values.controlPort = bytes(Text7);
-    values.subnetMask = bytes(Text8);
-    values.gateway = bytes(Text9);
-    values.serverAddress = bytes(Text10);
-    values.serverPort = bytes(Text11);
-    values.identifier = bytes(Text12);
-    values.newPassword = bytes(Text13);
-    values.modecode = codes::codeFromChecks(checkedStates(m_modeGroup), codes::Mode, m_modecode);
-    values.cidcode = codes::codeFromChecks(checkedStates(m_clientSendIdGroup), codes::ClientSendId, m_cidcode);
-    values.speedcode = codes::codeFromChecks(checkedStates(m_speedGroup), codes::Speed, m_speedcode);
-    values.dhcpcode = codes::codeFromChecks(checkedStates(m_dhcpGroup), codes::Dhcp, m_dhcpcode);
-    values.dpasscode = codes::codeFromChecks(checkedStates(m_dataPasswordGroup), codes::DataPassword, m_dpasscode);
-    values.firmware = m_firmware;
+// Connects to the reader of the top row. A port text that is not 1..65535,
+// or an address that is no dotted address once its surrounding blanks are
+// removed (both can be pasted), ends the job as an unreachable reader:
+// nothing is connected to and no name is looked up.
+void ProgramReaderWindow::startSession(const ControlSession::Plan &plan)
+{
+    bool portValid = false;
+    const quint16 port = SocketControl::portFromText(m_controlPortEdit->text(), &portValid);
+    const QString address = trimBlanks(m_addressEdit->text());
+    const bool addressValid = control::isDottedAddress(address.toLatin1());
 
-    // Each code variable takes its new value when its command is built, so a
-    // run that fails earlier keeps the codes it did not reach.
-    const QHash<QByteArray, QByteArray *> codeOf{{"MODE", &m_modecode}, {"CID", &m_cidcode}, {"SPEED", &m_speedcode},
-                                                 {"DHCP", &m_dhcpcode}, {"DPASS", &m_dpasscode}};
-    for (const SettingCommand &command : settingRun(values)) {
-        if (QByteArray *code = codeOf.value(command.keyword))
-            *code = command.argument;
-        if (!sendAndAwaitAcknowledgement(command.line())) {
-            if (alive)
-                connectionFailed();
-            return;
-        }
+    m_session = new ControlSession(this);
+    m_session->setLimits(m_limits);
+    connect(m_session, &ControlSession::connected, this, [this] {
+        setStatus(QString());
+        m_busy = true;
+    });
+    connect(m_session, &ControlSession::loggedIn, this, [this] {
+        if (m_job == Job::Write)
+            setStatus(SettingParameters);
+    });
+    // Queued: the job's messages are shown once the session has returned
+    // from its socket's signal, so that closing the window while one is open
+    // can delete the session.
+    connect(m_session, &ControlSession::finished, this, &ProgramReaderWindow::sessionFinished,
+            Qt::QueuedConnection);
+    setStatus(AttemptingConnection);
+    m_session->start(addressValid ? QHostAddress(address) : QHostAddress(), portValid ? port : 0, plan);
+}
+
+void ProgramReaderWindow::sessionFinished(bool ok)
+{
+    switch (m_job) {
+    case Job::Read:
+        return readFinished(ok);
+    case Job::Write:
+        return writeFinished(ok);
+    case Job::Restart:
+        return restartFinished(ok);
+    case Job::None:
+        break;
     }
+}
+
+void ProgramReaderWindow::readFinished(bool ok)
+{
+    if (!ok)
+        return connectionFailed();
+    showStatReply(m_session->stat());
+    dropSession();
+    m_busy = false;
+    endJob();
+}
+
+void ProgramReaderWindow::writeFinished(bool ok)
+{
+    // Each code takes its new value with the command that carries it, so a
+    // run that stops earlier keeps the codes it did not reach.
+    const bool stoppedAtCommand = !m_session->failedKeyword().isEmpty();
+    takeCodesOfSentCommands(m_session->acknowledgedCount() + (stoppedAtCommand ? 1 : 0));
+    if (!ok)
+        return connectionFailed(m_session->progressReport());
 
     setStatus(QString());
     // The connection stays open and busy stays raised until the user has read this.
-    m_dialogs.message(QStringLiteral("New Parameters have been set - You must Reboot (or repower) the reader for the "
-                                     "new parameters to take effect"));
-    if (!alive)
-        return;
-    Winsock1->Close();
+    QPointer<ProgramReaderWindow> alive(this);
+    m_dialogs.message(NewParametersSet);
+    if (!alive || m_job != Job::Write)
+        return;  // closed meanwhile
+    dropSession();
     m_busy = false;
+    endJob();
 }
 
-void ProgramReaderWindow::reboot()
+void ProgramReaderWindow::restartFinished(bool ok)
 {
-    if (refusedAsBusy())
-        return;
-    ActionScope running(m_actionRunning, this);
-    if (!topRowAccepted())
-        return;
-
+    if (!ok)
+        return connectionFailed();
+    // The reader restarts now; busy stays raised until the user has read this.
+    dropSession();
     QPointer<ProgramReaderWindow> alive(this);
-
-    if (!connectAndLogin() || !sendAndAwaitAcknowledgement(control::commandLine(QByteArrayLiteral("REBOOT")))) {
-        if (alive)
-            connectionFailed();
-        return;
-    }
-    Winsock1->Close();
-    m_dialogs.message(QStringLiteral("Reader is Rebooting"));
-    if (!alive)
+    m_dialogs.message(Rebooting);
+    if (!alive || m_job != Job::Restart)
         return;
     m_busy = false;
+    endJob();
+}
+
+void ProgramReaderWindow::dropSession()
+{
+    if (!m_session)
+        return;
+    m_session->disconnect(this);
+    m_session->stop();
+    m_session->deleteLater();
+    m_session = nullptr;
+}
+
+// The job failed: the message names the reader as unreachable and, for a
+// setting run that stopped part-way, says on a second line how far it came.
+void ProgramReaderWindow::connectionFailed(const QString &detail)
+{
+    dropSession();
+    setStatus(QString());
+    m_busy = false;
+    QPointer<ProgramReaderWindow> alive(this);
+    m_dialogs.message(detail.isEmpty() ? ConnectFailedMessage : ConnectFailedMessage + QLatin1Char('\n') + detail);
+    if (alive && m_job != Job::None)
+        endJob();
+}
+
+void ProgramReaderWindow::cancelJob()
+{
+    if (m_job == Job::None)
+        return;
+    if (m_session) {
+        m_session->disconnect(this);
+        delete m_session;  // closes the connection at once
+        m_session = nullptr;
+    }
+    m_busy = false;
+    setStatus(QString());
+    m_job = Job::None;
+}
+
+void ProgramReaderWindow::closeEvent(QCloseEvent *event)
+{
+    const bool wasRunning = m_job != Job::None;
+    cancelJob();
+    if (wasRunning)
+        emit jobFinished();
+    TaskWindow::closeEvent(event);
+}
+
+void ProgramReaderWindow::fill(QLineEdit *edit, const QByteArray &field)
+{
+    // A field longer than what a user may type (fields are at most
+    // control::ReplyLimit bytes) widens the box instead of being cut, so that
+    // a later set does not write back a shortened value.
+    edit->setMaxLength(qMax(m_typingLimits.value(edit, 32767), int(field.size())));
+    edit->setText(QString::fromLatin1(field));
+}
+
+void ProgramReaderWindow::showStatReply(const StatReply &stat)
+{
+    fill(m_macAddressEdit, stat.macAddress);
+    fill(m_identifierEdit, stat.identifier);
+    m_firmware = stat.firmware;
+    fill(m_firmwareEdit, stat.firmware);
+    fill(m_readerAddressEdit, stat.address);
+    fill(m_dataPortEdit, stat.dataPort);
+    fill(m_readerControlPortEdit, stat.controlPort);
+    fill(m_gatewayEdit, stat.gateway);
+    fill(m_serverAddressEdit, stat.serverAddress);
+    fill(m_serverPortEdit, stat.serverPort);
+    m_modeCode = stat.modecode;
+    showCode(m_modeGroup, codes::Mode, stat.modecode);
+    m_speedCode = stat.speedcode;
+    showCode(m_speedGroup, codes::Speed, stat.speedcode);
+    m_dhcpCode = stat.dhcpcode;
+    showCode(m_dhcpGroup, codes::Dhcp, stat.dhcpcode);
+    fill(m_subnetMaskEdit, stat.subnetMask);
+    fill(m_udpPortEdit, stat.udpPort);
+    m_dataPasswordCode = stat.dpasscode;
+    showCode(m_dataPasswordGroup, codes::DataPassword, stat.dpasscode);
+
+    // Readers without the client-send-id setting leave its boxes empty and disabled.
+    for (QAbstractButton *box : m_clientSendIdGroup->buttons())
+        box->setEnabled(stat.hasClientSendId);
+    showCode(m_clientSendIdGroup, codes::ClientSendId, stat.hasClientSendId ? stat.cidcode : QByteArray());
+
+    m_reported = SettingValues();
+    m_reported.address = stat.address;
+    m_reported.dataPort = stat.dataPort;
+    m_reported.udpPort = stat.udpPort;
+    m_reported.controlPort = stat.controlPort;
+    m_reported.subnetMask = stat.subnetMask;
+    m_reported.gateway = stat.gateway;
+    m_reported.serverAddress = stat.serverAddress;
+    m_reported.serverPort = stat.serverPort;
+}
+
+SettingValues ProgramReaderWindow::settingValues() const
+{
+    SettingValues values;
+    values.address = bytes(m_readerAddressEdit);
+    values.dataPort = bytes(m_dataPortEdit);
+    values.udpPort = bytes(m_udpPortEdit);
+    values.controlPort = bytes(m_readerControlPortEdit);
+    values.subnetMask = bytes(m_subnetMaskEdit);
+    values.gateway = bytes(m_gatewayEdit);
+    values.serverAddress = bytes(m_serverAddressEdit);
+    values.serverPort = bytes(m_serverPortEdit);
+    values.identifier = bytes(m_identifierEdit);
+    values.newPassword = bytes(m_newPasswordEdit);
+    // Mode, speed and DHCP must be chosen (an empty code is refused); the
+    // data password and client send id keep the code last read or sent.
+    values.modecode = codes::codeFromChecks(checkedStates(m_modeGroup, codes::Mode), codes::Mode, {});
+    values.speedcode = codes::codeFromChecks(checkedStates(m_speedGroup, codes::Speed), codes::Speed, {});
+    values.dhcpcode = codes::codeFromChecks(checkedStates(m_dhcpGroup, codes::Dhcp), codes::Dhcp, {});
+    values.dpasscode = codes::codeFromChecks(checkedStates(m_dataPasswordGroup, codes::DataPassword),
+                                             codes::DataPassword, m_dataPasswordCode);
+    values.cidcode = codes::codeFromChecks(checkedStates(m_clientSendIdGroup, codes::ClientSendId),
+                                           codes::ClientSendId, m_clientSendIdCode);
+    values.firmware = m_firmware;
+    return values;
+}
+
+void ProgramReaderWindow::takeCodesOfSentCommands(int sent)
+{
+    const QHash<QByteArray, QByteArray *> codeOf{{"MODE", &m_modeCode},
+                                                 {"CID", &m_clientSendIdCode},
+                                                 {"SPEED", &m_speedCode},
+                                                 {"DHCP", &m_dhcpCode},
+                                                 {"DPASS", &m_dataPasswordCode}};
+    for (int i = 0; i < sent && i < m_run.size(); ++i) {
+        if (QByteArray *code = codeOf.value(m_run.at(i).keyword))
+            *code = m_run.at(i).argument;
+    }
 }

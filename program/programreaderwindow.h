@@ -1,8 +1,7 @@
 #pragma once
 
-#include "commandlanguage.h"
-#include "controlarray.h"
-#include "replybuffer.h"
+#include "controlsession.h"
+#include "settingrun.h"
 #include "taskwindow.h"
 
 #include <QByteArray>
@@ -12,34 +11,22 @@
 class ClickLabel;
 class Dialogs;
 class FilteredLineEdit;
-class QCheckBox;
+class QButtonGroup;
+class QCloseEvent;
 class QLabel;
 class QLineEdit;
-class SocketControl;
 
 // The "Program Reader" window: reads a reader's settings over its control
 // port ("Get  Parameters"), writes them back ("Set  Parameters") and restarts
-// the reader ("Reboot"). Each action runs inside its click, waiting with
-// events running; the window refuses a second action meanwhile.
+// the reader ("Reboot"). Each job runs on a ControlSession started by its
+// click; the window shows what the session reports and refuses a second job
+// meanwhile. Closing the window cancels the job and closes its connection.
 class ProgramReaderWindow : public TaskWindow
 {
     Q_OBJECT
 public:
     explicit ProgramReaderWindow(Dialogs &dialogs, QWidget *parent = nullptr);
-
-    // The window variables, for inspection.
-    bool busy() const { return m_busy; }
-    QByteArray firmware() const { return m_firmware; }
-    QByteArray cmdline() const { return m_cmdline; }
-    QByteArray replyBuffer() const { return m_replyBuffer.bytes(); }
-    qsizetype replyCapacity() const { return m_replyBuffer.capacity(); }
-    QByteArray modecode() const { return m_modecode; }
-    QByteArray speedcode() const { return m_speedcode; }
-    QByteArray dhcpcode() const { return m_dhcpcode; }
-    QByteArray dpasscode() const { return m_dpasscode; }
-    QByteArray cidcode() const { return m_cidcode; }
-    // True from the start of an action to its end (before busy is raised too).
-    bool actionRunning() const { return m_actionRunning; }
+    ~ProgramReaderWindow() override;
 
     static inline const QString BusyMessage = QStringLiteral("Connection is Currently Busy");
     static inline const QString ConnectFailedMessage = QStringLiteral("Unable to connect to reader");
@@ -50,76 +37,131 @@ public:
     // password field gets the focus; nothing else changes.
     void setup(const QString &address, const QString &port);
 
-    // The three actions, as run by a click on their labels.
-    void getparams();
-    void setparams();
-    void reboot();
+    // The three jobs, as a click on their buttons starts them. Each ends with
+    // jobFinished(), after its last message.
+    void readSettings();
+    void writeSettings();
+    void restartReader();
+
+    // Test seam: shorter limits than the 3 s of the control port.
+    void setLimits(const ControlSession::Limits &limits) { m_limits = limits; }
+
+    // True from the connection to the reader until it is closed (after the
+    // final message of a set or a reboot).
+    bool busy() const { return m_busy; }
+    // True from an accepted click until its job has ended.
+    bool jobRunning() const { return m_job != Job::None; }
+    bool connectionOpen() const { return m_session && m_session->isConnected(); }
+
+    // The firmware version of the last STAT reply, and the option codes: each
+    // takes the reader's value at a get and the value sent at a set.
+    QByteArray firmware() const { return m_firmware; }
+    QByteArray modeCode() const { return m_modeCode; }
+    QByteArray speedCode() const { return m_speedCode; }
+    QByteArray dhcpCode() const { return m_dhcpCode; }
+    QByteArray dataPasswordCode() const { return m_dataPasswordCode; }
+    QByteArray clientSendIdCode() const { return m_clientSendIdCode; }
+
+    FilteredLineEdit *addressEdit() const { return m_addressEdit; }
+    FilteredLineEdit *controlPortEdit() const { return m_controlPortEdit; }
+    FilteredLineEdit *passwordEdit() const { return m_passwordEdit; }
+    FilteredLineEdit *readerAddressEdit() const { return m_readerAddressEdit; }
+    FilteredLineEdit *dataPortEdit() const { return m_dataPortEdit; }
+    FilteredLineEdit *udpPortEdit() const { return m_udpPortEdit; }
+    FilteredLineEdit *readerControlPortEdit() const { return m_readerControlPortEdit; }
+    FilteredLineEdit *subnetMaskEdit() const { return m_subnetMaskEdit; }
+    FilteredLineEdit *gatewayEdit() const { return m_gatewayEdit; }
+    FilteredLineEdit *serverAddressEdit() const { return m_serverAddressEdit; }
+    FilteredLineEdit *serverPortEdit() const { return m_serverPortEdit; }
+    FilteredLineEdit *identifierEdit() const { return m_identifierEdit; }
+    FilteredLineEdit *newPasswordEdit() const { return m_newPasswordEdit; }
+    FilteredLineEdit *macAddressEdit() const { return m_macAddressEdit; }
+    FilteredLineEdit *firmwareEdit() const { return m_firmwareEdit; }
+    // Check boxes whose ids are the codes the reader uses (codes::Mode, ...).
+    QButtonGroup *modeGroup() const { return m_modeGroup; }
+    QButtonGroup *speedGroup() const { return m_speedGroup; }
+    QButtonGroup *dhcpGroup() const { return m_dhcpGroup; }
+    QButtonGroup *dataPasswordGroup() const { return m_dataPasswordGroup; }
+    QButtonGroup *clientSendIdGroup() const { return m_clientSendIdGroup; }
+    ClickLabel *getButton() const { return m_getButton; }
+    ClickLabel *setButton() const { return m_setButton; }
+    ClickLabel *rebootButton() const { return m_rebootButton; }
+    QLabel *statusLabel() const { return m_statusLabel; }
+
+signals:
+    void jobFinished();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildControls();
-    QCheckBox *addCheck(const QString &name, const QString &caption, int left, int top, int width,
-                        const QString &tip);
-    void makeOptionGroup(const QList<QCheckBox *> &group);
-    void labelClick(int index);
-    void Winsock1_DataArrival(qint64 totalBytes);
-    void clearReply();
+    enum class Job { None, Read, Write, Restart };
 
-    bool refusedAsBusy();
-    // The checks of address, control port and password, in this order; false
-    // after the message of the first that fails.
-    bool topRowAccepted();
-    bool connectAndLogin();
-    bool sendAndAwaitAcknowledgement(const QByteArray &line);
-    void connectionFailed();
+    void buildControls();
+    QButtonGroup *makeOptionGroup(const QString &name);
+
+    // Marks the job as running, or shows the busy message and returns false.
+    bool beginJob(Job job);
+    void endJob();
+    // The message of the first of the checks of address, control port and
+    // password that fails, or an empty text.
+    QString topRowRefusal() const;
+    // Shows the message and ends the job.
+    void refuseJob(const QString &message);
+    void startSession(const ControlSession::Plan &plan);
+    void sessionFinished(bool ok);
+    void readFinished(bool ok);
+    void writeFinished(bool ok);
+    void restartFinished(bool ok);
+    // Closes the connection and lets the session go.
+    void dropSession();
+    void connectionFailed(const QString &detail = QString());
+    void cancelJob();
+
     void setStatus(const QString &text);
-    void showStatReply(const QByteArray &reply);
-    static void checkOnly(const QList<QCheckBox *> &group, int index);
-    static QList<bool> checkedStates(const QList<QCheckBox *> &group);
-    // True while a settings field holds exactly what the last STAT reply put there.
-    bool asReported(const QLineEdit *box) const;
+    void showStatReply(const StatReply &stat);
+    // Puts a field into its box exactly as the reader sent it.
+    void fill(QLineEdit *edit, const QByteArray &field);
+    // What "Set  Parameters" writes: the panels as they stand.
+    SettingValues settingValues() const;
+    // The codes the written commands carried become the window's codes.
+    void takeCodesOfSentCommands(int sent);
 
     Dialogs &m_dialogs;
 
-    FilteredLineEdit *Text1;    // current reader address
-    FilteredLineEdit *Text2;    // current control port
-    FilteredLineEdit *Text3;    // current control password
-    FilteredLineEdit *Text4;    // reader IP address
-    FilteredLineEdit *Text5;    // reader data port (tcp)
-    FilteredLineEdit *Text6;    // reader data port (udp)
-    FilteredLineEdit *Text7;    // reader control port
-    FilteredLineEdit *Text8;    // subnet mask
-    FilteredLineEdit *Text9;    // gateway address
-    FilteredLineEdit *Text10;   // server address
-    FilteredLineEdit *Text11;   // server port
-    FilteredLineEdit *Text12;   // identifier
-    FilteredLineEdit *Text13;   // new control password
-    QLineEdit *Text14;          // MAC address, display only
-    QLineEdit *Text15;          // firmware version, display only
-    QCheckBox *Check1;          // mode Server
-    QCheckBox *Check2;          // mode Client
-    QCheckBox *Check3;          // mode Udp
-    QCheckBox *Check4;          // speed 10hd
-    QCheckBox *Check5;          // speed 10fd
-    QCheckBox *Check6;          // speed 100hd
-    QCheckBox *Check7;          // speed 100fd
-    QCheckBox *Check8;          // speed Auto
-    QCheckBox *Check9;          // DHCP On
-    QCheckBox *Check10;         // DHCP Off
-    QCheckBox *Check11;         // data password Yes
-    QCheckBox *Check12;         // data password No
-    QCheckBox *Check13;         // client send id Off
-    QCheckBox *Check14;         // client send id On
-    ControlArray<QLabel> Label2{QStringLiteral("Label2")}; // field labels, headings, action labels, status line (21)
-    SocketControl *Winsock1;    // the control-port connection
+    FilteredLineEdit *m_addressEdit = nullptr;
+    FilteredLineEdit *m_controlPortEdit = nullptr;
+    FilteredLineEdit *m_passwordEdit = nullptr;
+    FilteredLineEdit *m_readerAddressEdit = nullptr;
+    FilteredLineEdit *m_dataPortEdit = nullptr;
+    FilteredLineEdit *m_udpPortEdit = nullptr;
+    FilteredLineEdit *m_readerControlPortEdit = nullptr;
+    FilteredLineEdit *m_subnetMaskEdit = nullptr;
+    FilteredLineEdit *m_gatewayEdit = nullptr;
+    FilteredLineEdit *m_serverAddressEdit = nullptr;
+    FilteredLineEdit *m_serverPortEdit = nullptr;
+    FilteredLineEdit *m_identifierEdit = nullptr;
+    FilteredLineEdit *m_newPasswordEdit = nullptr;
+    FilteredLineEdit *m_macAddressEdit = nullptr;
+    FilteredLineEdit *m_firmwareEdit = nullptr;
+    QButtonGroup *m_modeGroup = nullptr;
+    QButtonGroup *m_speedGroup = nullptr;
+    QButtonGroup *m_dhcpGroup = nullptr;
+    QButtonGroup *m_dataPasswordGroup = nullptr;
+    QButtonGroup *m_clientSendIdGroup = nullptr;
+    ClickLabel *m_getButton = nullptr;
+    ClickLabel *m_setButton = nullptr;
+    ClickLabel *m_rebootButton = nullptr;
+    QLabel *m_statusLabel = nullptr;
+    // The longest text a user may type into each field; a reader's value may be longer.
+    QHash<const QLineEdit *, int> m_typingLimits;
 
-    QList<QCheckBox *> m_modeGroup, m_speedGroup, m_dhcpGroup, m_dataPasswordGroup, m_clientSendIdGroup;
-
+    ControlSession::Limits m_limits;
+    ControlSession *m_session = nullptr;
+    Job m_job = Job::None;
     bool m_busy = false;
-    bool m_actionRunning = false;
-    QByteArray m_cmdline;
-    ReplyBuffer m_replyBuffer{control::ReplyLimit};
+    QList<SettingCommand> m_run;       // the commands of the running set
     QByteArray m_firmware;
-    QByteArray m_modecode, m_speedcode, m_dhcpcode, m_dpasscode;
-    QByteArray m_cidcode;
-    QHash<const QLineEdit *, QString> m_reported;  // settings fields as the last STAT reply filled them
+    QByteArray m_modeCode, m_speedCode, m_dhcpCode, m_dataPasswordCode, m_clientSendIdCode;
+    SettingValues m_reported;          // the settings as the last STAT reply gave them
 };

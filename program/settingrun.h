@@ -15,16 +15,16 @@ struct SettingCommand
 // the option codes already taken from the check boxes (codes::codeFromChecks).
 struct SettingValues
 {
-    QByteArray address;         // Text4
-    QByteArray dataPort;        // Text5
-    QByteArray udpPort;         // Text6
-    QByteArray controlPort;     // Text7
-    QByteArray subnetMask;      // Text8
-    QByteArray gateway;         // Text9
-    QByteArray serverAddress;   // Text10
-    QByteArray serverPort;      // Text11
-    QByteArray identifier;      // Text12, may be empty
-    QByteArray newPassword;     // Text13 as typed
+    QByteArray address;
+    QByteArray dataPort;        // tcp
+    QByteArray udpPort;
+    QByteArray controlPort;
+    QByteArray subnetMask;
+    QByteArray gateway;
+    QByteArray serverAddress;
+    QByteArray serverPort;
+    QByteArray identifier;      // may be empty
+    QByteArray newPassword;     // as typed
     QByteArray modecode;
     QByteArray cidcode;
     QByteArray speedcode;

@@ -1,8 +1,10 @@
 // Times a successful "Get  Parameters" and a full "Set  Parameters" (16
 // acknowledged commands) of the Program Reader window against a simulated
-// reader, at the product's 100 ms cadence. Run it inside the private network:
+// reader in this process, beside the same exchanges on a ControlSession
+// alone. Run it inside the private network:
 //   scripts/netns build/bench/program/bench_program [--runs N] [--screenshot FILE]
 // With --screenshot the window is saved as a PNG after the first get.
+#include "controlsession.h"
 #include "scripteddialogs.h"
 #include "privatenetwork.h"
 #include "readersimulator.h"
@@ -10,11 +12,10 @@
 #include "programreaderwindow.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
@@ -25,6 +26,26 @@ double median(QList<double> values)
 {
     std::sort(values.begin(), values.end());
     return values.isEmpty() ? 0.0 : values.at(values.size() / 2);
+}
+
+void print(const char *what, const QList<double> &seconds)
+{
+    std::printf("%-40s median %7.2f ms  min %7.2f ms  max %7.2f ms\n", what, median(seconds) * 1e3,
+                *std::min_element(seconds.begin(), seconds.end()) * 1e3,
+                *std::max_element(seconds.begin(), seconds.end()) * 1e3);
+}
+
+// Clicks the button and waits for the job's end; the time taken in seconds,
+// or -1 when it did not end within 10 s.
+double timedClick(ProgramReaderWindow &window, QWidget *button)
+{
+    QSignalSpy finished(&window, &ProgramReaderWindow::jobFinished);
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(button, Qt::LeftButton);
+    if (finished.isEmpty() && !finished.wait(10000))
+        return -1;
+    return clock.nsecsElapsed() / 1e9;
 }
 } // namespace
 
@@ -77,46 +98,66 @@ int main(int argc, char **argv)
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
-    auto *get = window.findChild<QLabel *>(QStringLiteral("Label2(3)"));
-    auto *set = window.findChild<QLabel *>(QStringLiteral("Label2(4)"));
     // A new password makes the set a full run: PASS, 14 settings and NEWPASS.
-    window.findChild<QLineEdit *>(QStringLiteral("Text13"))->setText(QStringLiteral("58203"));
+    window.newPasswordEdit()->setText(QStringLiteral("58203"));
 
     QList<double> getTimes, setTimes;
     for (int i = 0; i < runs; ++i) {
         dialogs.messages.clear();
-        QElapsedTimer clock;
-        clock.start();
-        QTest::mouseClick(get, Qt::LeftButton);
-        getTimes.append(clock.nsecsElapsed() / 1e9);
-        if (!dialogs.messages.isEmpty() || window.firmware() != "02.10") {
+        const double get = timedClick(window, window.getButton());
+        if (get < 0 || !dialogs.messages.isEmpty() || window.firmware() != "02.10") {
             std::fprintf(stderr, "get failed: %s\n", qPrintable(dialogs.messages.join(QStringLiteral("; "))));
             return 1;
         }
+        getTimes.append(get);
         if (i == 0 && parser.isSet(QStringLiteral("screenshot"))) {
-            QApplication::processEvents();
             const QString file = parser.value(QStringLiteral("screenshot"));
             if (!window.grab().save(file))
                 std::fprintf(stderr, "could not save %s\n", qPrintable(file));
         }
 
         reader->clearRecord();
-        clock.restart();
-        QTest::mouseClick(set, Qt::LeftButton);
-        setTimes.append(clock.nsecsElapsed() / 1e9);
+        const double set = timedClick(window, window.setButton());
         const int lines = int(reader->receivedBytes(Channel::Control).count('\r'));
-        if (dialogs.messages.size() != 1 || !dialogs.messages.first().startsWith(QStringLiteral("New Parameters"))
-            || lines != 16) {
+        if (set < 0 || dialogs.messages.size() != 1
+            || !dialogs.messages.first().startsWith(QStringLiteral("New Parameters")) || lines != 16) {
             std::fprintf(stderr, "set failed (%d lines): %s\n", lines,
                          qPrintable(dialogs.messages.join(QStringLiteral("; "))));
             return 1;
         }
+        setTimes.append(set);
     }
 
-    std::printf("Program Reader against a simulated reader, %d runs, look every 100 ms\n", runs);
-    std::printf("get (connect, PASS, STAT):         median %.3f s  min %.3f s  max %.3f s\n", median(getTimes),
-                *std::min_element(getTimes.begin(), getTimes.end()), *std::max_element(getTimes.begin(), getTimes.end()));
-    std::printf("set (connect, 16 acknowledged):    median %.3f s  min %.3f s  max %.3f s\n", median(setTimes),
-                *std::min_element(setTimes.begin(), setTimes.end()), *std::max_element(setTimes.begin(), setTimes.end()));
+    // The same exchanges on the engine alone.
+    QList<double> sessionGet, sessionSet;
+    for (int i = 0; i < runs; ++i) {
+        for (bool setting : {false, true}) {
+            ControlSession session;
+            QSignalSpy finished(&session, &ControlSession::finished);
+            ControlSession::Plan plan;
+            plan.password = "58203";
+            plan.readStat = !setting;
+            if (setting) {
+                plan.commands = {{"CIP", "127.0.0.55"}, {"DPT", "57"}, {"UDPP", "53002"}, {"CPT", "87"},
+                                 {"CSN", "255.255.255.0"}, {"GTW", "127.0.0.1"}, {"SIP", "127.0.0.20"},
+                                 {"SPRT", "4000"}, {"IDENT", "DOCK 4"}, {"MODE", "1"}, {"CID", "1"},
+                                 {"SPEED", "5"}, {"DHCP", "0"}, {"DPASS", "1"}, {"NEWPASS", "58203"}};
+            }
+            QElapsedTimer clock;
+            clock.start();
+            session.start(QHostAddress(QStringLiteral("127.0.0.55")), 87, plan);
+            if (!finished.wait(10000) || session.failure() != ControlSession::NoFailure) {
+                std::fprintf(stderr, "session failed: %s\n", qPrintable(session.errorText()));
+                return 1;
+            }
+            (setting ? sessionSet : sessionGet).append(clock.nsecsElapsed() / 1e9);
+        }
+    }
+
+    std::printf("Program Reader against a simulated reader in this process, %d runs\n", runs);
+    print("window get (connect, PASS, STAT):", getTimes);
+    print("engine get (connect, PASS, STAT):", sessionGet);
+    print("window set (connect, 16 acknowledged):", setTimes);
+    print("engine set (connect, 16 acknowledged):", sessionSet);
     return 0;
 }

@@ -39,6 +39,7 @@ private slots:
     void failures_data();
     void failures();
     void loginLimitAtRealTiming();
+    void replyLimitIsNotTheConnectLimit();
     void refusedConnectionFailsAtOnce();
     void floodIsCappedAndFails();
     void stopEndsOnce();
@@ -225,6 +226,21 @@ void TestSessions::loginLimitAtRealTiming()
     QVERIFY(runSession(session, reader, plan, 6000));
     QCOMPARE(session.failure(), ControlSession::LoginRefused);
     QVERIFY2(clock.elapsed() >= 2900 && clock.elapsed() < 3600, qPrintable(QString::number(clock.elapsed())));
+}
+
+// Each reply is awaited for the reply limit, whatever the connect limit.
+void TestSessions::replyLimitIsNotTheConnectLimit()
+{
+    SimulatedReader *reader = addReader();
+    ControlSession session;
+    session.setLimits({5000, 300});
+    ControlSession::Plan plan;
+    plan.password = "99999";  // a wrong password gets no answer
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(runSession(session, reader, plan, 8000));
+    QCOMPARE(session.failure(), ControlSession::LoginRefused);
+    QVERIFY2(clock.elapsed() >= 290 && clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
 }
 
 void TestSessions::refusedConnectionFailsAtOnce()

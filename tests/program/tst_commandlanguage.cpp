@@ -1,12 +1,11 @@
 #include "commandlanguage.h"
 #include "addresschecks.h"
 #include "replybuffer.h"
+#include "settingchecks.h"
 #include "settingrun.h"
 #include "statreply.h"
 
-#include <QElapsedTimer>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 QByteArrayList lines(const QList<SettingCommand> &run)
@@ -44,8 +43,6 @@ class TestCommandLanguage : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { waits::setTickMs(100); }
-
     void commandLine_data()
     {
         QTest::addColumn<QByteArray>("keyword");
@@ -71,20 +68,24 @@ private slots:
     {
         QTest::addColumn<QByteArray>("buffer");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("OK CR") << QByteArray("OK\r") << true;
-        QTest::newRow("OK") << QByteArray("OK") << false;
-        QTest::newRow("OK CR LF") << QByteArray("OK\r\n") << false;
-        QTest::newRow("LF OK CR") << QByteArray("\nOK\r") << false;
-        QTest::newRow("lower case") << QByteArray("ok\r") << false;
-        QTest::newRow("twice") << QByteArray("OK\rOK\r") << false;
-        QTest::newRow("empty") << QByteArray() << false;
-        QTest::newRow("error text") << QByteArray("ERROR\r") << false;
+        QTest::addColumn<bool>("mayBecome"); // more bytes could still make it one
+        QTest::newRow("OK CR") << QByteArray("OK\r") << true << false;
+        QTest::newRow("OK") << QByteArray("OK") << false << true;
+        QTest::newRow("O") << QByteArray("O") << false << true;
+        QTest::newRow("OK CR LF") << QByteArray("OK\r\n") << false << false;
+        QTest::newRow("LF OK CR") << QByteArray("\nOK\r") << false << false;
+        QTest::newRow("lower case") << QByteArray("ok\r") << false << false;
+        QTest::newRow("twice") << QByteArray("OK\rOK\r") << false << false;
+        QTest::newRow("empty") << QByteArray() << false << true;
+        QTest::newRow("error text") << QByteArray("ERROR\r") << false << false;
     }
     void acknowledgement()
     {
         QFETCH(QByteArray, buffer);
         QFETCH(bool, accepted);
+        QFETCH(bool, mayBecome);
         QCOMPARE(control::isAcknowledgement(buffer), accepted);
+        QCOMPARE(control::mayBecomeAcknowledgement(buffer), mayBecome);
     }
 
     void completeStatReply_data()
@@ -155,8 +156,8 @@ private slots:
         QTest::newRow("dhcp 1 On") << QByteArray("1") << codes::Dhcp << 0;
         QTest::newRow("dhcp 0 Off") << QByteArray("0") << codes::Dhcp << 1;
         QTest::newRow("dpass 0 No") << QByteArray("0") << codes::DataPassword << 1;
-        QTest::newRow("cid 0 Off (Check13)") << QByteArray("0") << codes::ClientSendId << 0;
-        QTest::newRow("cid 1 On (Check14)") << QByteArray("1") << codes::ClientSendId << 1;
+        QTest::newRow("cid 0 Off") << QByteArray("0") << codes::ClientSendId << 0;
+        QTest::newRow("cid 1 On") << QByteArray("1") << codes::ClientSendId << 1;
         QTest::newRow("empty") << QByteArray() << codes::Mode << -1;
     }
     void boxForCode()
@@ -265,25 +266,6 @@ private slots:
         QCOMPARE(lines(::settingRun(typicalValues(firmware, newPassword))), expected);
     }
 
-    // At the real cadence: a reply arriving in two chunks is seen at the next
-    // look after the second; no CR at the end runs to the 30th count.
-    void waitstatRealTiming()
-    {
-        QByteArray buffer;
-        QTimer::singleShot(150, [&buffer] { buffer.append("A:B:"); });
-        QTimer::singleShot(650, [&buffer] { buffer.append("C:\r"); });
-        QElapsedTimer clock;
-        clock.start();
-        QVERIFY(control::waitstat(buffer, nullptr));
-        QVERIFY2(clock.elapsed() >= 650 && clock.elapsed() < 700 + 100 + 700, qPrintable(QString::number(clock.elapsed())));
-
-        QByteArray incomplete("A:B:");
-        clock.restart();
-        QVERIFY(!control::waitstat(incomplete, nullptr));
-        QVERIFY2(clock.elapsed() >= 2900 && clock.elapsed() < 3000 + 700, qPrintable(QString::number(clock.elapsed())));
-        QCOMPARE(incomplete, QByteArray("A:B:"));
-    }
-
     // The reply buffer keeps at most ReplyLimit bytes; a reply that ran over
     // is never complete, even when the bytes it kept end with a CR.
     void replyLimit_data()
@@ -313,8 +295,54 @@ private slots:
         QCOMPARE(buffer.bytes().size(), kept);
         QCOMPARE(buffer.bytes(), all.left(kept));
         QCOMPARE(buffer.overlong(), overlong);
-        waits::setTickMs(1);
-        QCOMPARE(control::waitstat(buffer), buffer.bytes().endsWith('\r') && !overlong);
+    }
+
+    // A value counts as reported only when it equals the reader's own; only
+    // such a value passes with the plain checks, and codes are always strict.
+    void settingsRefusal_data()
+    {
+        QTest::addColumn<QByteArray>("setting");
+        QTest::addColumn<QByteArray>("given");
+        QTest::addColumn<QByteArray>("reported"); // "-": nothing reported
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("typical values") << QByteArray() << QByteArray() << QByteArray("-") << QString();
+        QTest::newRow("server port 0 as reported") << QByteArray("serverPort") << QByteArray("0") << QByteArray("0")
+                                                   << QString();
+        QTest::newRow("server port 0 given") << QByteArray("serverPort") << QByteArray("0") << QByteArray("-")
+                                             << "Invalid Server Port Number";
+        QTest::newRow("server port 0 over a reported 57")
+            << QByteArray("serverPort") << QByteArray("0") << QByteArray("57") << "Invalid Server Port Number";
+        QTest::newRow("data port 00 over a reported 0")
+            << QByteArray("dataPort") << QByteArray("00") << QByteArray("0") << "Invalid Data Port Number";
+        QTest::newRow("gateway with a letter as reported")
+            << QByteArray("gateway") << QByteArray("10.0.0.x") << QByteArray("10.0.0.x") << QString();
+        QTest::newRow("gateway with a letter given")
+            << QByteArray("gateway") << QByteArray("10.0.0.x") << QByteArray("-") << "Invalid Gateway Address";
+        QTest::newRow("subnet with a blank given")
+            << QByteArray("subnetMask") << QByteArray("255.255. 0.0") << QByteArray("10.0.0.1")
+            << "Invalid Subnet Address";
+        QTest::newRow("blank port fails even as reported")
+            << QByteArray("udpPort") << QByteArray(" ") << QByteArray(" ") << "Invalid UDP Port Number";
+        QTest::newRow("unknown mode fails even as reported")
+            << QByteArray("modecode") << QByteArray("7") << QByteArray("7") << "An Operating Mode must be selected";
+    }
+    void settingsRefusal()
+    {
+        QFETCH(QByteArray, setting);
+        QFETCH(QByteArray, given);
+        QFETCH(QByteArray, reported);
+        QFETCH(QString, refusal);
+        const QHash<QByteArray, QByteArray SettingValues::*> settings{
+            {"serverPort", &SettingValues::serverPort}, {"dataPort", &SettingValues::dataPort},
+            {"udpPort", &SettingValues::udpPort},       {"gateway", &SettingValues::gateway},
+            {"subnetMask", &SettingValues::subnetMask}, {"modecode", &SettingValues::modecode}};
+        SettingValues values = typicalValues("02.10", QByteArray());
+        SettingValues reader = values;
+        if (!setting.isEmpty()) {
+            values.*settings.value(setting) = given;
+            reader.*settings.value(setting) = reported;
+        }
+        QCOMPARE(settingchecks::settingsRefusal(values, reported == "-" ? nullptr : &reader), refusal);
     }
 
     void settingChecks_data()
