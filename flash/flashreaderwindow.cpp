@@ -14,10 +14,17 @@
 #include <QHostAddress>
 #include <QLineEdit>
 #include <QPointer>
+#include <QTimer>
 
 namespace {
 constexpr int DefaultAcknowledgementMs = 5000;
 constexpr int DefaultRestartPauseMs = 2000;
+// The status line takes the number of every block at once, but is drawn at
+// most this often while blocks go out: a reader on the local network can
+// acknowledge thousands of blocks a second, and drawing each number would
+// cost more than sending its block. The last number is drawn when the
+// interval ends.
+constexpr int BlockStatusDrawMs = 20;
 int g_acknowledgementMs = DefaultAcknowledgementMs;
 int g_restartPauseMs = DefaultRestartPauseMs;
 
@@ -78,6 +85,11 @@ FlashReaderWindow::FlashReaderWindow(Dialogs &dialogs, QWidget *parent)
     m_passwordLabel->setBuddy(m_passwordEdit);
     m_fileLabel->setAccessibleName(QString());
     m_statusLabel->setAccessibleName(QString());
+
+    m_statusDrawTimer = new QTimer(this);
+    m_statusDrawTimer->setSingleShot(true);
+    m_statusDrawTimer->setInterval(BlockStatusDrawMs);
+    connect(m_statusDrawTimer, &QTimer::timeout, this, [this] { m_statusLabel->setUpdatesEnabled(true); });
 
     m_downloadSession = new DownloadSession(this);
     m_downloadSession->setObjectName(QStringLiteral("downloadSession"));
@@ -260,10 +272,16 @@ void FlashReaderWindow::closeEvent(QCloseEvent *event)
 
 void FlashReaderWindow::showBlockStatus(int block, int blockCount)
 {
-    setStatus(FlashStatus::downloading(block, blockCount));
+    const bool drawNow = !m_statusDrawTimer->isActive();
+    m_statusLabel->setUpdatesEnabled(drawNow);
+    m_statusLabel->setText(FlashStatus::downloading(block, blockCount));
+    if (drawNow)
+        m_statusDrawTimer->start();
 }
 
 void FlashReaderWindow::setStatus(const QString &statusText)
 {
+    m_statusDrawTimer->stop();
+    m_statusLabel->setUpdatesEnabled(true);
     m_statusLabel->setText(statusText);
 }

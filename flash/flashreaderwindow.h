@@ -10,6 +10,7 @@ class DownloadSession;
 class QCloseEvent;
 class QLabel;
 class QLineEdit;
+class QTimer;
 
 // "Flash Download new firmware into Reader": logs in on the reader's control
 // port, keeps that login open, and sends a firmware image over the download
@@ -77,6 +78,7 @@ private:
     ClickLabel *m_downloadButton;
     ClickLabel *m_abortButton;
     QLabel *m_statusLabel;
+    QTimer *m_statusDrawTimer;  // while it runs, block numbers are not drawn
     DownloadSession *m_downloadSession;
 
     QString m_selectedFile;

@@ -235,7 +235,7 @@ private slots:
             const QString text = m_window->statusLabel()->text();
             if (statuses.isEmpty() || statuses.constLast() != text)
                 statuses.append(text);
-            if (text.endsWith(QLatin1String("block 2 of 3")) && !duringShot.isEmpty()) {
+            if (text.endsWith(QLatin1String("block 1 of 3")) && !duringShot.isEmpty()) {
                 QVERIFY(m_window->grab().save(duringShot));
                 duringShot.clear();
             }
