@@ -36,3 +36,8 @@ bool DownloadMessage::isAcknowledgement(const QByteArray &reply)
 {
     return reply.size() == 3 && reply.startsWith("OK");
 }
+
+bool DownloadMessage::mayBecomeAcknowledgement(const QByteArray &reply)
+{
+    return reply.size() < 3 && QByteArrayLiteral("OK").startsWith(reply);
+}

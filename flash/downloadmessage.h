@@ -23,6 +23,9 @@ QByteArray restart();
 // The reader's answer to an announce or a block: exactly three bytes, the
 // first two "OK" (upper case); the third is not examined.
 bool isAcknowledgement(const QByteArray &reply);
+// Whether more bytes could still make the reply an acknowledgement: fewer
+// than three bytes, and those the start of "OK".
+bool mayBecomeAcknowledgement(const QByteArray &reply);
 
 // The most a reply buffer of the download window keeps: one byte more than
 // an acknowledgement, so a buffer that ran over can never become one until it

@@ -1,26 +1,22 @@
 #pragma once
 
-#include "downloadmessage.h"
-#include "controlarray.h"
-#include "firmwareimage.h"
-#include "replybuffer.h"
 #include "taskwindow.h"
 
-#include <QByteArray>
 #include <QString>
 
 class ClickLabel;
 class Dialogs;
-class QEventLoop;
+class DownloadSession;
+class QCloseEvent;
 class QLabel;
 class QLineEdit;
 class QTimer;
-class SocketControl;
 
 // "Flash Download new firmware into Reader": logs in on the reader's control
 // port, keeps that login open, and sends a firmware image over the download
 // port (53005) in acknowledged 1024-byte blocks, then offers to restart the
-// reader with it.
+// reader with it. The download runs on a DownloadSession; the window shows
+// its steps in the status line and its failures as messages.
 class FlashReaderWindow : public TaskWindow
 {
     Q_OBJECT
@@ -28,57 +24,63 @@ public:
     explicit FlashReaderWindow(Dialogs &dialogs, QWidget *parent = nullptr);
     ~FlashReaderWindow() override;
 
-    // True from the moment a download passed its checks until it has ended.
+    // True from the moment a download passed its checks until it has ended
+    // and its outcome was shown.
     bool downloadRunning() const { return m_running; }
+
+    QLabel *headingLabel() const { return m_headingLabel; }
+    QLabel *addressLabel() const { return m_addressLabel; }
+    QLineEdit *addressEdit() const { return m_addressEdit; }
+    QLabel *controlPortLabel() const { return m_controlPortLabel; }
+    QLineEdit *controlPortEdit() const { return m_controlPortEdit; }
+    QLabel *passwordLabel() const { return m_passwordLabel; }
+    QLineEdit *passwordEdit() const { return m_passwordEdit; }
+    ClickLabel *browseButton() const { return m_browseButton; }
+    QLabel *fileLabel() const { return m_fileLabel; }
+    ClickLabel *downloadButton() const { return m_downloadButton; }
+    ClickLabel *abortButton() const { return m_abortButton; }
+    QLabel *statusLabel() const { return m_statusLabel; }
+    DownloadSession *downloadSession() const { return m_downloadSession; }
 
     // Test-only: the acknowledgement time-out (5000 ms) and the pause after
     // the restart message (2000 ms). Values below 1 restore the defaults.
     static void setTimerIntervals(int acknowledgementMs, int restartPauseMs);
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
-    enum class WaitResult { Done, TimedOut, Gone };
-
     // Event handlers.
-    void selectFile();                       // click on "Select File"
-    void download();                         // click on "Start Download"
-    void requestAbort();                     // click on "Abort Download"
-    void timerTick();
-    void controlDataArrival(qint64 totalBytes);
-    void downloadDataArrival(qint64 totalBytes);
+    void selectFile();  // click on "Select File"
+    void download();    // click on "Start Download"
+    void abort();       // click on "Abort Download"
 
-    void runDownload(const QString &address, quint16 controlPort, const QString &password);
-    WaitResult waitAcknowledgement();
-    WaitResult waitRestartPause();
-    // Sleeps until an event of interest (data, timer tick, click) has run;
-    // false when the program is shutting down. The window may be gone on return.
-    bool sleepUntilWoken();
-    void wake();
-    void closeConnections();
-    void setStatus(const QString &statusText, bool repaintNow = false);
+    // What the download session reports.
+    void askRestart();
+    void downloadFinished(bool ok);
+
+    // Ends a running download at once, without a message.
+    void cancelDownload();
+    void showBlockStatus(int block, int blockCount);
+    void setStatus(const QString &statusText);
 
     Dialogs &m_dialogs;
 
-    // heading, "Password", "Control Port Number", "IP Address", path of the
-    // chosen file, status line
-    ControlArray<QLabel> Label1{QStringLiteral("Label1")};
-    QLineEdit *Text3;        // reader address
-    QLineEdit *Text4;        // control port
-    QLineEdit *Text1;        // control-port password
-    ClickLabel *Label2;      // "Select File"
-    ClickLabel *Label3;      // "Start Download"
-    ClickLabel *Label4;      // "Abort Download"
-    QTimer *Timer1;          // time-out clock of the waits
-    SocketControl *Winsock2; // control-port connection
-    SocketControl *Winsock1; // download-port connection
+    QLabel *m_headingLabel;
+    QLabel *m_addressLabel;
+    QLineEdit *m_addressEdit;
+    QLabel *m_controlPortLabel;
+    QLineEdit *m_controlPortEdit;
+    QLabel *m_passwordLabel;
+    QLineEdit *m_passwordEdit;
+    ClickLabel *m_browseButton;
+    QLabel *m_fileLabel;       // path of the chosen file
+    ClickLabel *m_downloadButton;
+    ClickLabel *m_abortButton;
+    QLabel *m_statusLabel;
+    QTimer *m_statusDrawTimer;  // while it runs, block numbers are not drawn
+    DownloadSession *m_downloadSession;
 
     QString m_selectedFile;
-    ReplyBuffer m_replyBuffer{DownloadMessage::ReplyLimit};    // control port
-    ReplyBuffer m_downloadReply{DownloadMessage::ReplyLimit};  // download port
-    bool m_timedOut = false;
-    bool m_abort = false;
     bool m_running = false;
-    FirmwareImage m_image;
-
-    QEventLoop *m_waitLoop = nullptr;
-    bool m_woken = false;
 };

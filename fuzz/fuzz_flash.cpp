@@ -1,5 +1,6 @@
 // The download messages, the acknowledgement test with its bounded reply
-// buffer, and the image length check, fed arbitrary bytes.
+// buffer (and when a download gives up on a reply), and the image length
+// check, fed arbitrary bytes.
 //
 // Input: byte 0 picks the block count of an announce (with byte 1 as a sign
 // of a negative or oversized count), the next eight bytes a file length, and
@@ -93,6 +94,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const bool expected = whole.size() == 3 && whole.startsWith("OK");
         require(DownloadMessage::isAcknowledgement(buffer.bytes()) == expected);
         require(DownloadMessage::isAcknowledgement(whole) == expected);
+        // A download gives up on a reply at once exactly when no later bytes
+        // could make it an acknowledgement.
+        const bool givenUp = buffer.overlong() || !DownloadMessage::mayBecomeAcknowledgement(buffer.bytes());
+        const bool completable = whole.size() < 3
+            && DownloadMessage::isAcknowledgement(whole + QByteArrayLiteral("OK\r").mid(whole.size()));
+        require(expected || givenUp == !completable);
     }
 
     require(DownloadMessage::restart() == QByteArray("D") + QByteArray(1024, ' '));

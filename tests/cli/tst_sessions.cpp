@@ -6,9 +6,12 @@
 #include "downloadsession.h"
 #include "privatenetwork.h"
 #include "readersimulator.h"
+#include "replywriter.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 
 Q_DECLARE_METATYPE(Fault)
@@ -50,6 +53,7 @@ private slots:
     void downloadFailures();
     void badImageOpensNothing_data();
     void badImageOpensNothing();
+    void readerGoneBeforeRestartMessage();
 
 private:
     SimulatedReader *addReader(ReaderConfig config = ReaderConfig());
@@ -333,16 +337,25 @@ void TestSessions::downloadFailures_data()
     QTest::addColumn<Fault>("fault");
     QTest::addColumn<int>("failure");
     QTest::addColumn<int>("messages"); // download messages received
+    QTest::addColumn<int>("blocksDone");
+    QTest::addColumn<QString>("report"); // part of errorText()
     QTest::newRow("login not acknowledged") << QByteArray("PASS") << Fault::noAnswer()
-                                            << int(DownloadSession::NoControlPort) << 0;
+                                            << int(DownloadSession::NoControlPort) << 0 << 0 << "control port";
     QTest::newRow("announce not acknowledged") << FaultTarget::DownloadAnnounce << Fault::noAnswer()
-                                               << int(DownloadSession::NotResponding) << 1;
+                                               << int(DownloadSession::NotResponding) << 1 << 0
+                                               << "the announce was not acknowledged";
     QTest::newRow("second block answered OK CR LF") << FaultTarget::DownloadBlock << Fault::okCrLf().afterSkipping(1)
-                                                    << int(DownloadSession::NotResponding) << 3;
+                                                    << int(DownloadSession::NotResponding) << 3 << 1
+                                                    << "block 2 of 4 was not acknowledged";
     QTest::newRow("third block never answered") << FaultTarget::DownloadBlock << Fault::noAnswer().afterSkipping(2)
-                                                << int(DownloadSession::NotResponding) << 4;
+                                                << int(DownloadSession::NotResponding) << 4 << 2
+                                                << "block 3 of 4 was not acknowledged within 0.4 s";
+    QTest::newRow("reader lost during the third block") << FaultTarget::DownloadBlock
+                                                        << Fault::resetMidway().afterSkipping(2)
+                                                        << int(DownloadSession::NotResponding) << 4 << 2
+                                                        << "stopped responding after 2 of 4 blocks";
     QTest::newRow("acknowledgement in two pieces is fine") << FaultTarget::DownloadBlock << Fault::split(1, 50)
-                                                           << int(DownloadSession::NoFailure) << 6;
+                                                           << int(DownloadSession::NoFailure) << 6 << 4 << "";
 }
 
 void TestSessions::downloadFailures()
@@ -351,6 +364,8 @@ void TestSessions::downloadFailures()
     QFETCH(Fault, fault);
     QFETCH(int, failure);
     QFETCH(int, messages);
+    QFETCH(int, blocksDone);
+    QFETCH(QString, report);
     SimulatedReader *reader = addReader();
     reader->setFault(target, fault);
     DownloadSession session;
@@ -365,6 +380,8 @@ void TestSessions::downloadFailures()
     QVERIFY(finished.wait(10000));
     QCOMPARE(int(session.failure()), failure);
     QCOMPARE(finished.first().first().toBool(), failure == DownloadSession::NoFailure);
+    QCOMPARE(session.blocksDone(), blocksDone);
+    QVERIFY2(session.errorText().contains(report), qPrintable(session.errorText()));
     QTRY_COMPARE(reader->receivedBytes(Channel::Download).size(), qsizetype(messages) * DownloadMessage::MessageSize);
 }
 
@@ -392,6 +409,54 @@ void TestSessions::badImageOpensNothing()
     QTest::qWait(50);
     QCOMPARE(reader->connectionCount(Channel::Control), 0);
     QCOMPARE(reader->connectionCount(Channel::Download), 0);
+}
+
+// A reader that acknowledges the last block and resets the connection at
+// once never gets the restart message: the download is a failure, with every
+// block acknowledged.
+void TestSessions::readerGoneBeforeRestartMessage()
+{
+    const QHostAddress address(QStringLiteral("127.0.0.250"));
+    QTcpServer control;
+    QTcpServer download;
+    QVERIFY(control.listen(address, 87));
+    QVERIFY(download.listen(address, DownloadMessage::DownloadPort));
+    connect(&control, &QTcpServer::newConnection, this, [&control] {
+        QTcpSocket *peer = control.nextPendingConnection();
+        connect(peer, &QTcpSocket::readyRead, peer, [peer] {
+            if (peer->readAll().endsWith('\r'))
+                peer->write("OK\r");
+        });
+    });
+    const int blocks = 2;
+    qsizetype received = 0;
+    connect(&download, &QTcpServer::newConnection, this, [&] {
+        QTcpSocket *peer = download.nextPendingConnection();
+        connect(peer, &QTcpSocket::readyRead, peer, [&received, peer] {
+            while (peer->isOpen() && peer->bytesAvailable() > 0) {
+                const qsizetype before = received / DownloadMessage::MessageSize;
+                received += peer->readAll().size();
+                if (received / DownloadMessage::MessageSize == before)
+                    continue;
+                peer->write("OK\r");
+                peer->flush();
+                if (received == qsizetype(1 + blocks) * DownloadMessage::MessageSize)
+                    resetConnection(peer);
+            }
+        });
+    });
+    DownloadSession session;
+    QSignalSpy finished(&session, &DownloadSession::finished);
+    DownloadSession::Options options;
+    options.address = address;
+    options.password = "58203";
+    options.image = image(blocks);
+    session.start(options);
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(finished.first().first().toBool(), false);
+    QCOMPARE(session.failure(), DownloadSession::NotResponding);
+    QCOMPARE(session.blocksDone(), blocks);
+    QCOMPARE(received, qsizetype(1 + blocks) * DownloadMessage::MessageSize);
 }
 
 QTEST_GUILESS_MAIN(TestSessions)

@@ -1,3 +1,4 @@
+#include "flashreaderwindow.h"
 #include "taskmenu.h"
 #include "qtdialogs.h"
 #include "scripteddialogs.h"
@@ -169,7 +170,7 @@ private slots:
         QTest::mouseClick(m_main->taskMenu()->entry(6), Qt::LeftButton);
         TaskWindow *flash = m_main->existingTaskWindow(menu::FlashReader);
         QVERIFY(flash);
-        flash->findChild<QLineEdit *>("Text3")->setText(QStringLiteral("1.2.3.4"));
+        qobject_cast<FlashReaderWindow *>(flash)->addressEdit()->setText(QStringLiteral("1.2.3.4"));
         delete flash;
         QVERIFY(!m_main->existingTaskWindow(menu::FlashReader));
         QTest::mouseClick(m_main->taskMenu()->entry(6), Qt::LeftButton);
@@ -177,7 +178,7 @@ private slots:
         QVERIFY(top);
         QCOMPARE(top->objectName(), QStringLiteral("flashReader"));
         QCOMPARE(top->pos(), QPoint(twips(2501), 0));
-        QCOMPARE(top->findChild<QLineEdit *>("Text3")->text(), QString());
+        QCOMPARE(qobject_cast<FlashReaderWindow *>(top)->addressEdit()->text(), QString());
         QCOMPARE(yellowCount(m_main), 1);
     }
 
