@@ -7,6 +7,8 @@
 #include "taskmenu.h"
 #include "addresschecks.h"
 #include "clientconnectwindow.h"
+#include "flashreaderwindow.h"
+#include "programreaderwindow.h"
 #include "readersimulator.h"
 #include "serverconnectwindow.h"
 #include "taskwindow.h"
@@ -151,8 +153,9 @@ int main(int argc, char *argv[])
 
     // Program Reader after "Get  Parameters".
     main->taskMenu()->handOverToProgramReader(QStringLiteral("127.0.0.5"), QStringLiteral("87"));
-    TaskWindow *program = main->taskWindow(menu::ProgramReader);
-    click(program, QStringLiteral("Label2(3)"));
+    auto *program = static_cast<ProgramReaderWindow *>(main->taskWindow(menu::ProgramReader));
+    QTest::mouseClick(program->getButton(), Qt::LeftButton);
+    settleUntil([program] { return !program->jobRunning(); });
     save(main, program, folder);
 
     // Server Connect: typed bytes in black, the reader's echo in red.
@@ -194,12 +197,14 @@ int main(int argc, char *argv[])
         image.close();
     }
     main->taskMenu()->choose(menu::FlashReader);
-    TaskWindow *flash = main->taskWindow(menu::FlashReader);
-    click(flash, QStringLiteral("Label2"));
-    setText(flash, QStringLiteral("Text3"), QStringLiteral("127.0.0.5"));
-    setText(flash, QStringLiteral("Text4"), QStringLiteral("87"));
-    setText(flash, QStringLiteral("Text1"), QStringLiteral("58203"));
-    click(flash, QStringLiteral("Label3"));
+    auto *flash = static_cast<FlashReaderWindow *>(main->taskWindow(menu::FlashReader));
+    QTest::mouseClick(flash->browseButton(), Qt::LeftButton);
+    flash->addressEdit()->setText(QStringLiteral("127.0.0.5"));
+    flash->controlPortEdit()->setText(QStringLiteral("87"));
+    flash->passwordEdit()->setText(QStringLiteral("58203"));
+    QTest::mouseClick(flash->downloadButton(), Qt::LeftButton);
+    settleUntil([flash] { return !flash->downloadRunning(); }, 15000);
+    settle(100);
     save(main, flash, folder);
 
     delete main;

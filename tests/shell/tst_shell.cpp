@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include "programreaderwindow.h"
 #include <QTest>
 
 namespace {
@@ -89,8 +90,8 @@ private slots:
         TaskWindow *program = m_main->existingTaskWindow(menu::ProgramReader);
         QVERIFY(program);
         QVERIFY(!program->isVisible());
-        QCOMPARE(program->findChild<QLineEdit *>("Text1")->text(), QStringLiteral("192.168.1.55"));
-        QCOMPARE(program->findChild<QLineEdit *>("Text2")->text(), QStringLiteral("87"));
+        QCOMPARE(static_cast<ProgramReaderWindow *>(program)->addressEdit()->text(), QStringLiteral("192.168.1.55"));
+        QCOMPARE(static_cast<ProgramReaderWindow *>(program)->controlPortEdit()->text(), QStringLiteral("87"));
     }
 
     void menuEntriesOpenTheirWindows_data()
@@ -148,17 +149,17 @@ private slots:
         QCOMPARE(m_main->taskMenu()->width(), twips(2500));
     }
 
-    void doClick3HandsOverReader()
+    void menuHandsOverReader()
     {
         TaskWindow *program = m_main->taskWindow(menu::ProgramReader);
-        auto *text3 = program->findChild<QLineEdit *>("Text3");
+        QLineEdit *text3 = static_cast<ProgramReaderWindow *>(program)->passwordEdit();
         const QString passwordBefore = text3 ? text3->text() : QString();
         m_main->taskMenu()->handOverToProgramReader(QStringLiteral("127.0.0.42"), QStringLiteral("12345"));
         QCOMPARE(topTaskWindow(m_main), program);
         QCOMPARE(entryColour(m_main, menu::ProgramReader), Yellow);
         QCOMPARE(yellowCount(m_main), 1);
-        QCOMPARE(program->findChild<QLineEdit *>("Text1")->text(), QStringLiteral("127.0.0.42"));
-        QCOMPARE(program->findChild<QLineEdit *>("Text2")->text(), QStringLiteral("12345"));
+        QCOMPARE(static_cast<ProgramReaderWindow *>(program)->addressEdit()->text(), QStringLiteral("127.0.0.42"));
+        QCOMPARE(static_cast<ProgramReaderWindow *>(program)->controlPortEdit()->text(), QStringLiteral("12345"));
         if (text3)
             QCOMPARE(text3->text(), passwordBefore);
     }
