@@ -11,6 +11,10 @@
 #include <QTest>
 #include <QUdpSocket>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+
 static QByteArray allBytes()
 {
     QByteArray bytes;
@@ -367,8 +371,13 @@ private slots:
         SocketControl search(SocketControl::Udp);
         search.LocalPort = 53001;
         QVERIFY(search.Bind());
-        QCOMPARE(SockADD_Membership(search.SocketHandle(), QStringLiteral("224.1.2.4"), 0), 0);
-        QCOMPARE(SockMulti_TTL(search.SocketHandle(), 5), 0);
+        ip_mreq membership{};
+        membership.imr_multiaddr.s_addr = htonl(QHostAddress(QStringLiteral("224.1.2.4")).toIPv4Address());
+        QCOMPARE(::setsockopt(int(search.SocketHandle()), IPPROTO_IP, IP_ADD_MEMBERSHIP, &membership,
+                              sizeof membership),
+                 0);
+        const int ttl = 5;
+        QCOMPARE(::setsockopt(int(search.SocketHandle()), IPPROTO_IP, IP_MULTICAST_TTL, &ttl, sizeof ttl), 0);
         QCOMPARE(setMulticastAll(search.SocketHandle(), false), 0);
 
         QUdpSocket other;
