@@ -326,7 +326,7 @@ private slots:
         QTRY_COMPARE(m_lanList->count(), 1);
         m_lanList->item(0)->setSelected(true);
         m_dialogs->inputAnswers.enqueue(answer);
-        QTest::mouseClick(m_lan->findChild<QLabel *>(QStringLiteral("Label3")), Qt::LeftButton);
+        QTest::mouseClick(m_lan->resolveDupButton(), Qt::LeftButton);
         // A second search follows whatever the click sent, on the same path.
         QTest::keyClick(m_lan->windowHandle(), Qt::Key_F1);
         QList<QByteArray> datagrams;
@@ -425,8 +425,7 @@ private:
         m_lan = new LocalSearchWindow(*m_dialogs);
         m_lan->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_lan));
-        m_lanList = m_lan->findChild<QListWidget *>(QStringLiteral("List1"));
-        QVERIFY(m_lanList);
+        m_lanList = m_lan->readerList();
     }
     void openWan(const QString &start, const QString &port)
     {

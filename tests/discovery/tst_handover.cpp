@@ -56,7 +56,7 @@ private slots:
         auto *window = qobject_cast<LocalSearchWindow *>(m_main->existingTaskWindow(menu::LocalNetworkSearch));
         QVERIFY(window);
         QVERIFY(window->isVisible());
-        auto *list = window->findChild<QListWidget *>(QStringLiteral("List1"));
+        QListWidget *list = window->readerList();
         QTest::keyClick(m_main->windowHandle(), Qt::Key_F1);
         QTRY_COMPARE(list->count(), 1);
         doubleClick(list);
