@@ -25,14 +25,6 @@ inline void verifyLabel(const QLabel *label)
     QVERIFY(label->font().bold());
 }
 
-// The same, for the label of the window with the objectName in the row's
-// name column.
-inline void verifyLabel(QWidget *window)
-{
-    QFETCH(QString, name);
-    verifyLabel(window->findChild<QLabel *>(name));
-}
-
 // The grey shape drawn under an action label.
 inline const QWidget *shapeUnder(const QWidget *button)
 {
