@@ -32,14 +32,7 @@ LocalSearchWindow::LocalSearchWindow(Dialogs &dialogs, QWidget *parent)
     m_columnHeadingsLabel = ui::label(this, QStringLiteral("columnHeadingsLabel"), ColumnHeadings, labelFont, 480, 900,
                                       8835, 315);
 
-    m_readerList = new QListWidget(this);
-    m_readerList->setObjectName(QStringLiteral("readerList"));
-    m_readerList->setFont(ui::font(QStringLiteral("Courier New"), 9.75, false));
-    m_readerList->setSortingEnabled(false);
-    m_readerList->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Every line has the same height: lets thousands of lines go in quickly.
-    m_readerList->setUniformItemSizes(true);
-    place(m_readerList, 480, 1260, 8955, 5100);
+    m_readerList = createReaderList(this, QRect(480, 1260, 8955, 5100));
 
     const QFont buttonFont = ui::sansSerifBold(9.75);
     m_startSearchButton = actionButton(this, QStringLiteral("startSearchButton"), QStringLiteral("F1 Start Search"),

@@ -65,13 +65,7 @@ WideSearchWindow::WideSearchWindow(Dialogs &dialogs, QWidget *parent)
 
     m_columnHeadingsLabel = ui::label(this, QStringLiteral("columnHeadingsLabel"), ColumnHeadings, labelFont, 780,
                                       1740, 7815, 315);
-    m_readerList = new QListWidget(this);
-    m_readerList->setObjectName(QStringLiteral("readerList"));
-    m_readerList->setFont(ui::font(QStringLiteral("Courier New"), 9.75, false));
-    m_readerList->setSortingEnabled(false);
-    m_readerList->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_readerList->setUniformItemSizes(true);
-    place(m_readerList, 720, 2100, 8115, 5100);
+    m_readerList = createReaderList(this, QRect(720, 2100, 8115, 5100));
     m_doubleClickHintLabel = ui::label(this, QStringLiteral("doubleClickHintLabel"),
                                        QStringLiteral("Dblclick on reader to program it"), labelFont, 5340, 7260,
                                        3435, 315, Qt::AlignRight | Qt::AlignTop);
