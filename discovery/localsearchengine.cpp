@@ -48,7 +48,8 @@ bool LocalSearchEngine::open(const QList<SearchInterface> &interfaces)
     m_interfaces.clear();
     for (const SearchInterface &interface : interfaces) {
         if (!m_joined.contains(interface.index)) {
-            // An interface that is gone has no index: never a join on "any".
+            // An index that no interface has any longer is skipped: an
+            // invalid interface would join on any.
             const QNetworkInterface networkInterface = QNetworkInterface::interfaceFromIndex(interface.index);
             if (!networkInterface.isValid()
                 || !m_socket->joinMulticastGroup(QHostAddress(identify::ReplyGroup), networkInterface))
