@@ -9,14 +9,6 @@
 #include <QPointer>
 #include <QUdpSocket>
 #include <QVariant>
-#include <QtEndian>
-
-namespace {
-quint32 networkOrder(const QHostAddress &address)
-{
-    return qToBigEndian(address.toIPv4Address());
-}
-} // namespace
 
 bool HeardReplies::isNew(const QByteArray &reply, int interfaceIndex)
 {
@@ -50,15 +42,17 @@ bool LocalSearchEngine::open(const QList<SearchInterface> &interfaces)
         // has joined it, and the search would hear its own request.
         setMulticastAll(m_socket->socketDescriptor(), false);
         // Set after bind: set before, it is dropped and the TTL stays 1.
-        SockMulti_TTL(m_socket->socketDescriptor(), identify::MulticastTtl);
+        m_socket->setSocketOption(QAbstractSocket::MulticastTtlOption, identify::MulticastTtl);
         connect(m_socket, &QUdpSocket::readyRead, this, &LocalSearchEngine::readReplies);
     }
     m_interfaces.clear();
     for (const SearchInterface &interface : interfaces) {
         if (!m_joined.contains(interface.index)) {
-            if (joinGroupOnInterface(m_socket->socketDescriptor(), identify::ReplyGroup, interface.index,
-                                     networkOrder(interface.address))
-                != 0)
+            // An index that no interface has any longer is skipped: an
+            // invalid interface would join on any.
+            const QNetworkInterface networkInterface = QNetworkInterface::interfaceFromIndex(interface.index);
+            if (!networkInterface.isValid()
+                || !m_socket->joinMulticastGroup(QHostAddress(identify::ReplyGroup), networkInterface))
                 continue;
             m_joined.insert(interface.index);
         }
@@ -80,7 +74,13 @@ bool LocalSearchEngine::sendToReaders(const QByteArray &datagram)
     const QHostAddress group(identify::RequestGroup);
     bool sent = false;
     for (const SearchInterface &interface : std::as_const(m_interfaces)) {
-        if (setMulticastInterface(m_socket->socketDescriptor(), interface.index, networkOrder(interface.address)) != 0)
+        const QNetworkInterface networkInterface = QNetworkInterface::interfaceFromIndex(interface.index);
+        if (!networkInterface.isValid())
+            continue;
+        // Qt does not say when the system refuses the choice: read it back,
+        // so that a refusal never sends a second copy out of the last one.
+        m_socket->setMulticastInterface(networkInterface);
+        if (m_socket->multicastInterface().index() != interface.index)
             continue;
         if (m_socket->writeDatagram(datagram, group, quint16(identify::Port)) == datagram.size())
             sent = true;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "controlarray.h"
 #include "taskwindow.h"
 
 #include <QColor>
@@ -26,7 +25,7 @@ class LocalSearchWindow : public TaskWindow
     Q_OBJECT
 public:
     // Receive buffer of the search socket: holds a burst of thousands of
-    // replies while the program sits in a wait elsewhere.
+    // replies while the program is busy elsewhere.
     static constexpr int ReceiveBufferBytes = 4 * 1024 * 1024;
     // Lines one search lists at most: a whole /16 network of readers. Replies
     // beyond it (only a flooding sender gets there) are dropped, so that a
@@ -55,21 +54,34 @@ public:
     // The colour of the lines of an address that answers with two MAC addresses.
     static QColor duplicateColour() { return QColor(255, 0, 0); }
 
+    QLabel *headingLabel() const { return m_headingLabel; }
+    QLabel *columnHeadingsLabel() const { return m_columnHeadingsLabel; }
+    QLabel *doubleClickHintLabel() const { return m_doubleClickHintLabel; }
+    QLabel *resolveHintLabel() const { return m_resolveHintLabel; }
+    QListWidget *readerList() const { return m_readerList; }
+    ClickLabel *startSearchButton() const { return m_startSearchButton; }
+    ClickLabel *resolveDupButton() const { return m_resolveDupButton; }
+    ReaderListMenu *listMenu() const { return m_listMenu; }
+    const LocalSearchEngine *searchEngine() const { return m_searchEngine; }
+
 signals:
     // A reader was chosen by double click: hand it to Program Reader.
     void readerChosen(const QString &address, const QString &port);
 
 private:
-    void winsock1DataArrival(const QByteArray &datagram, const QString &interfaceName);
-    void list1DblClick(QListWidgetItem *item);
+    void addReply(const QByteArray &datagram, const QString &interfaceName);
+    void chooseReader(QListWidgetItem *item);
     void markDuplicates(QListWidgetItem *item);
 
     Dialogs &m_dialogs;
-    ControlArray<QLabel> Label1{QStringLiteral("Label1")};       // heading, column headings, double-click hint, Resolve Dup hint
-    QListWidget *List1 = nullptr;  // one line per identify reply, in arrival order
-    ClickLabel *Label2 = nullptr;  // "F1 Start Search"
-    ClickLabel *Label3 = nullptr;  // "Resolve Dup"
-    LocalSearchEngine *Winsock1 = nullptr;  // UDP on 53001, every interface: request out, replies in
+    QLabel *m_headingLabel = nullptr;
+    QLabel *m_columnHeadingsLabel = nullptr;
+    QListWidget *m_readerList = nullptr;   // one line per identify reply, in arrival order
+    ClickLabel *m_startSearchButton = nullptr;
+    QLabel *m_doubleClickHintLabel = nullptr;
+    ClickLabel *m_resolveDupButton = nullptr;
+    QLabel *m_resolveHintLabel = nullptr;
+    LocalSearchEngine *m_searchEngine = nullptr;   // UDP on 53001, every interface: request out, replies in
     ReaderListMenu *m_listMenu = nullptr;
 
     // The lines of the current search by the address they show, and the MAC
@@ -79,5 +91,5 @@ private:
         QSet<QByteArray> macs;
     };
     QHash<QString, AddressLines> m_addressLines;
-    QString m_resolveHint;  // the resolve hint label's own text
+    QString m_resolveHintText;  // the resolve hint label's own text
 };

@@ -2,6 +2,8 @@
 
 #include "dialogs.h"
 #include "csvfields.h"
+#include "twips.h"
+#include "uikit.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -9,6 +11,19 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QSaveFile>
+
+QListWidget *createReaderList(QWidget *window, const QRect &twips)
+{
+    auto *list = new QListWidget(window);
+    list->setObjectName(QStringLiteral("readerList"));
+    list->setFont(ui::font(QStringLiteral("Courier New"), 9.75, false));
+    list->setSortingEnabled(false);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every line has the same height: lets thousands of lines go in quickly.
+    list->setUniformItemSizes(true);
+    place(list, twips.x(), twips.y(), twips.width(), twips.height());
+    return list;
+}
 
 ReaderListMenu::ReaderListMenu(QListWidget *list, Dialogs &dialogs, const QStringList &csvHeader,
                                const QString &proposedName)

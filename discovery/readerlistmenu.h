@@ -7,6 +7,13 @@
 class Dialogs;
 class QAction;
 class QListWidget;
+class QRect;
+class QWidget;
+
+// The list of a search window, named "readerList", at its place in twips:
+// one fixed-width line per reader in the order they came, one selected at a
+// time.
+QListWidget *createReaderList(QWidget *window, const QRect &twips);
 
 // The context menu and keys of a reader list: "Copy" (the selected line,
 // Ctrl+C), "Copy All" (every line) and "Save List As..." (CSV through the

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "controlarray.h"
 #include "taskwindow.h"
-
-#include <QByteArray>
 
 struct IdentifyReply;
 class ClickLabel;
@@ -14,15 +11,14 @@ class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class ReaderListMenu;
-class SocketControl;
 class WideScan;
 
 // "Wide Network Search": tries consecutive addresses from a typed starting
 // address, asks each over TCP on the control port to identify itself and
-// lists every reader that answers. The scan runs inside the click or key that
-// starts it and lets events run while it waits, so F2 can stop it. In Fast
-// Mode many addresses are tried at once, in the background, and the readers
-// are listed in the same order. The list can be copied and saved as CSV.
+// lists every reader that answers. The scan runs in the background: one
+// address after the other, each given 1 s to connect (3 s in Slow Mode) and
+// 0.2 s to reply; in Fast Mode many addresses at once, 1 s each, the readers
+// listed in the same order. The list can be copied and saved as CSV.
 class WideSearchWindow : public TaskWindow
 {
     Q_OBJECT
@@ -31,51 +27,72 @@ public:
 
     bool keyPreview(QKeyEvent *event) override;
 
-    // F1 or "F1 Start Search". Does nothing while a scan is already running.
-    // In Fast Mode it returns at once and the scan goes on in the background.
-    void runScan();
+    // F1 or "F1 Start Search": checks the fields and starts a scan, which goes
+    // on in the background. Does nothing while a scan is already running.
+    void startScan();
     // F2 or "F2 Stop Search": the scan ends after the address it is trying;
     // in Fast Mode at once.
     void stopScan();
 
+    bool isScanning() const;
+
+    // The time a silent address is given to connect, in the serial scan.
+    static constexpr int SilentAddressMs = 1000;
+    static constexpr int SlowSilentAddressMs = 3000;
+    // The time a connected address is given to reply, in the serial scan.
+    static constexpr int ReplyMs = 200;
     // Addresses tried at once in Fast Mode, and the time each is given.
     static constexpr int FastJobs = 64;
     static constexpr int FastTimeoutMs = 1000;
 
-    bool isScanning() const { return m_scanning; }
+    QLabel *headingLabel() const { return m_headingLabel; }
+    QLabel *columnHeadingsLabel() const { return m_columnHeadingsLabel; }
+    QLabel *doubleClickHintLabel() const { return m_doubleClickHintLabel; }
+    QLabel *startAddressLabel() const { return m_startAddressLabel; }
+    QLabel *controlPortLabel() const { return m_controlPortLabel; }
+    FilteredLineEdit *startAddressEdit() const { return m_startAddressEdit; }
+    FilteredLineEdit *controlPortEdit() const { return m_controlPortEdit; }
+    ClickLabel *startSearchButton() const { return m_startSearchButton; }
+    ClickLabel *stopSearchButton() const { return m_stopSearchButton; }
+    QCheckBox *slowModeCheck() const { return m_slowModeCheck; }
+    QCheckBox *fastModeCheck() const { return m_fastModeCheck; }
+    QLabel *statusLabel() const { return m_statusLabel; }
+    QListWidget *readerList() const { return m_readerList; }
+    ReaderListMenu *listMenu() const { return m_listMenu; }
+    const WideScan *searchEngine() const { return m_searchEngine; }
 
 signals:
     // A reader was chosen by double click: hand it to Program Reader.
     void readerChosen(const QString &address, const QString &port);
 
+protected:
+    // Closing the window, like destroying it, ends a scan at once and closes
+    // its connections.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
-    // Connects to one address, on the port that Text2 holds now, and asks it
-    // to identify itself. True with the reply's fields once the reply read so
-    // far ends in a carriage return; false when the address did not connect
-    // or answer in time, or the window went away during a wait (the caller
-    // then touches nothing of it).
-    bool identifyAt(const QString &address, IdentifyReply &reply);
-    void runSerialScan();
-    void runFastScan();
+    void showTrying(const QString &address);
+    void showProgress(int addressesDone, const QString &lastAddress);
     void addReader(const IdentifyReply &reply, quint16 port);
+    void controlPortEdited(const QString &text);
     void scanOver();
-    void list1DblClick(QListWidgetItem *item);
+    void chooseReader(QListWidgetItem *item);
 
     Dialogs &m_dialogs;
-    ControlArray<QLabel> Label1{QStringLiteral("Label1")};           // heading, column headings, hint, field labels
-    FilteredLineEdit *Text3 = nullptr;  // starting IP address
-    FilteredLineEdit *Text2 = nullptr;  // reader control port
-    ClickLabel *Label2 = nullptr;     // "F1 Start Search"
-    ClickLabel *Label5 = nullptr;     // "F2 Stop Search"
-    QCheckBox *Check1 = nullptr;      // "Slow Mode": 3 s instead of 1 s per silent address
-    QCheckBox *FastMode = nullptr;    // "Fast Mode": many addresses at once, 1 s each
-    QLabel *Label3 = nullptr;         // status "Searching a.b.c.d", in Check1's place during a scan
-    QListWidget *List1 = nullptr;     // one line per reader found
-    SocketControl *tcpclient = nullptr;  // TCP to the address under test
-    WideScan *m_fastScan = nullptr;      // the Fast Mode scan
-    quint16 m_fastScanPort = 0;          // the port it asks on
+    QLabel *m_headingLabel = nullptr;
+    QLabel *m_columnHeadingsLabel = nullptr;
+    QLabel *m_doubleClickHintLabel = nullptr;
+    QLabel *m_startAddressLabel = nullptr;
+    FilteredLineEdit *m_startAddressEdit = nullptr;
+    QLabel *m_controlPortLabel = nullptr;
+    FilteredLineEdit *m_controlPortEdit = nullptr;
+    ClickLabel *m_startSearchButton = nullptr;
+    ClickLabel *m_stopSearchButton = nullptr;
+    QCheckBox *m_slowModeCheck = nullptr;   // 3 s instead of 1 s per silent address
+    QCheckBox *m_fastModeCheck = nullptr;   // many addresses at once, 1 s each
+    QLabel *m_statusLabel = nullptr;        // in the two boxes' place during a scan
+    QListWidget *m_readerList = nullptr;    // one line per reader found
     ReaderListMenu *m_listMenu = nullptr;
-
-    bool stop = false;        // set by F2; the scan ends before the next address
-    bool m_scanning = false;  // a scan is running (a second F1 is ignored)
+    WideScan *m_searchEngine = nullptr;
+    bool m_fastScan = false;   // the scan running (or last run) is a Fast Mode one
 };

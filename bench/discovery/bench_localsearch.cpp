@@ -142,7 +142,7 @@ Result measure(LocalSearchWindow &window, int readers, const QString &program, i
         stopProgram(process);
         return {};
     }
-    auto *list = window.findChild<QListWidget *>(QStringLiteral("List1"));
+    const QListWidget *list = window.readerList();
     Result result;
     QElapsedTimer clock;
     qint64 lastChange = 0;

@@ -15,6 +15,7 @@
 #include "nestednetwork.h"
 #include "readersimulator.h"
 #include "uikit.h"
+#include "widescan.h"
 #include "widesearchwindow.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextStream>
 
@@ -37,17 +39,17 @@ struct Run
 // One scan in the window from 'start' to the end of the walk.
 Run scan(WideSearchWindow &window, const QString &start, bool fast)
 {
-    window.findChild<QLineEdit *>(QStringLiteral("Text3"))->setText(start);
-    window.findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("87"));
-    window.findChild<QCheckBox *>(QStringLiteral("FastMode"))->setChecked(fast);
-    auto *list = window.findChild<QListWidget *>(QStringLiteral("List1"));
+    window.startAddressEdit()->setText(start);
+    window.controlPortEdit()->setText(QStringLiteral("87"));
+    window.fastModeCheck()->setChecked(fast);
+    const QListWidget *list = window.readerList();
+    QSignalSpy finished(window.searchEngine(), &WideScan::finished);
     Run run;
     QElapsedTimer clock;
     clock.start();
-    // The serial scan runs inside the key press; Fast Mode returns at once.
     QTest::keyClick(window.windowHandle(), Qt::Key_F1);
-    while (window.isScanning() && clock.elapsed() < 30 * 60 * 1000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    if (window.isScanning())
+        finished.wait(30 * 60 * 1000);
     run.ms = clock.elapsed();
     for (int row = 0; row < list->count(); ++row)
         run.found.append(addressFromListLine(list->item(row)->text()));

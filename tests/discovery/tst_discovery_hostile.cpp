@@ -7,6 +7,7 @@
 #include "resources.h"
 #include "scripteddialogs.h"
 #include "uikit.h"
+#include "widescan.h"
 #include "widesearchwindow.h"
 
 #include <QAccessible>
@@ -16,11 +17,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QUdpSocket>
 
 Q_DECLARE_METATYPE(Fault)
+using WindowControl = std::function<QWidget *(const WideSearchWindow &)>;
+Q_DECLARE_METATYPE(WindowControl)
 
 // Broken and hostile readers, odd input and resource use, through the real
 // search windows against the simulated readers.
@@ -74,7 +78,6 @@ private slots:
 
     void init()
     {
-        waits::setTickMs(5);
         m_dialogs = new ScriptedDialogs;
         m_simulator = new ReaderSimulator;
     }
@@ -84,7 +87,6 @@ private slots:
         delete std::exchange(m_wan, nullptr);
         delete m_simulator;
         delete m_dialogs;
-        waits::setTickMs(100);
     }
 
     // Every byte value in every field of a multicast reply is shown as the
@@ -188,7 +190,7 @@ private slots:
             const QByteArray identification = chunk(round * 20, 20);
             reader->setFault(FaultTarget::TcpIdentify,
                              Fault::replace(address + ':' + mac + ':' + identification + '\r'));
-            m_wan->runScan();
+            scanToEnd();
             QCOMPARE(m_wanList->count(), 1);
             const QString line = m_wanList->item(0)->text();
             QCOMPARE(line.size(), 62);
@@ -197,15 +199,15 @@ private slots:
             QCOMPARE(line.mid(42, 20), QString::fromLatin1(identification));
         }
         reader->setFault(FaultTarget::TcpIdentify, Fault::replace("<b>x</b>:0050C2000001:<i>id</i>\r"));
-        m_wan->runScan();
+        scanToEnd();
         QCOMPARE(m_wanList->count(), 1);
         QCOMPARE(m_wanList->item(0)->text().left(8), QStringLiteral("<b>x</b>"));
         QCOMPARE(m_wanList->item(0)->text().mid(42, 9), QStringLiteral("<i>id</i>"));
     }
 
     // Readers that answer too much or too slowly: each address ends within
-    // its connection wait and the 10 reply passes; only a reply whose last
-    // byte read is a carriage return is listed.
+    // its reply limit; only a reply whose last byte read is a carriage return
+    // is listed.
     void wideHostileReplies_data()
     {
         QTest::addColumn<Fault>("fault");
@@ -229,12 +231,15 @@ private slots:
         reader->setFault(FaultTarget::TcpIdentify, fault);
         startSimulator();
         openWan(QStringLiteral("127.0.255.254"), QStringLiteral("87"));
+        QSignalSpy finished(m_wan->searchEngine(), &WideScan::finished);
         QElapsedTimer clock;
         clock.start();
-        m_wan->runScan();
+        m_wan->startScan();
+        QVERIFY(finished.wait(5000));
         const qint64 elapsed = clock.elapsed();
         QVERIFY(!m_wan->isScanning());
-        // Two addresses: 2 x 10 looks of 5 ms, 10 reply passes of 20 ms, and margin.
+        // Two addresses: the reader's 0.2 s to reply, the next one refused at
+        // once, and margin.
         QVERIFY2(elapsed < 1500, qPrintable(QString::number(elapsed)));
         if (listed >= 0)
             QCOMPARE(m_wanList->count(), listed);
@@ -290,9 +295,10 @@ private slots:
         m_simulator->addReader(readerConfig("127.0.255.25"));
         startSimulator();
         openWan(QStringLiteral("127.0.255.25 "), QStringLiteral("87"));
-        // Stops after the first address: the flag is cleared when the scan starts.
-        QTimer::singleShot(0, m_wan, &WideSearchWindow::stopScan);
-        m_wan->runScan();
+        // Stops after the first address.
+        connect(m_wan->searchEngine(), &WideScan::trying, m_wan, &WideSearchWindow::stopScan,
+                Qt::SingleShotConnection);
+        scanToEnd();
         QCOMPARE(m_dialogs->messages, QStringList());
         QCOMPARE(m_wanList->count(), 1);
         QCOMPARE(addressFromListLine(m_wanList->item(0)->text()), QStringLiteral("127.0.255.25"));
@@ -326,7 +332,7 @@ private slots:
         QTRY_COMPARE(m_lanList->count(), 1);
         m_lanList->item(0)->setSelected(true);
         m_dialogs->inputAnswers.enqueue(answer);
-        QTest::mouseClick(m_lan->findChild<QLabel *>(QStringLiteral("Label3")), Qt::LeftButton);
+        QTest::mouseClick(m_lan->resolveDupButton(), Qt::LeftButton);
         // A second search follows whatever the click sent, on the same path.
         QTest::keyClick(m_lan->windowHandle(), Qt::Key_F1);
         QList<QByteArray> datagrams;
@@ -345,17 +351,16 @@ private slots:
     // them, leaves no descriptor open.
     void wideScanLeavesNoDescriptor()
     {
-        waits::setTickMs(1);
         m_simulator->addReader(readerConfig("127.0.255.160"));
         m_simulator->addReader(readerConfig("127.0.255.170"))->setFault(FaultTarget::TcpIdentify, Fault::noAnswer());
         m_simulator->addReader(readerConfig("127.0.255.180"))->setFault(FaultTarget::TcpIdentify, Fault::drip(30));
         startSimulator();
         openWan(QStringLiteral("127.0.255.150"), QStringLiteral("87"));
-        m_wan->runScan();  // warms up lazily created resources
+        scanToEnd();  // warms up lazily created resources
         letDeferredDeletesRun();
         const int before = openFileDescriptorCount();
         for (int scan = 0; scan < 2; ++scan) {
-            m_wan->runScan();
+            scanToEnd();
             QCOMPARE(m_wanList->count(), 1);
         }
         QTRY_COMPARE((letDeferredDeletesRun(), openFileDescriptorCount()), before);
@@ -396,18 +401,18 @@ private slots:
     // Fields carry their visible labels as accessible names.
     void accessibleNames_data()
     {
-        QTest::addColumn<QString>("field");
+        QTest::addColumn<WindowControl>("field");
         QTest::addColumn<QString>("name");
-        QTest::newRow("starting address") << "Text3" << "Starting IP Address";
-        QTest::newRow("control port") << "Text2" << "Control Port Number";
-        QTest::newRow("slow mode") << "Check1" << "Slow Mode";
+        QTest::newRow("starting address") << WindowControl(&WideSearchWindow::startAddressEdit)
+                                          << "Starting IP Address";
+        QTest::newRow("control port") << WindowControl(&WideSearchWindow::controlPortEdit) << "Control Port Number";
+        QTest::newRow("slow mode") << WindowControl(&WideSearchWindow::slowModeCheck) << "Slow Mode";
     }
     void accessibleNames()
     {
-        QFETCH(QString, field);
+        QFETCH(WindowControl, field);
         openWan(QString(), QString());
-        QWidget *widget = m_wan->findChild<QWidget *>(field);
-        QVERIFY(widget);
+        QWidget *widget = field(*m_wan);
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
         QVERIFY(accessible);
         QTEST(accessible->text(QAccessible::Name), "name");
@@ -425,19 +430,23 @@ private:
         m_lan = new LocalSearchWindow(*m_dialogs);
         m_lan->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_lan));
-        m_lanList = m_lan->findChild<QListWidget *>(QStringLiteral("List1"));
-        QVERIFY(m_lanList);
+        m_lanList = m_lan->readerList();
     }
     void openWan(const QString &start, const QString &port)
     {
         m_wan = new WideSearchWindow(*m_dialogs);
         m_wan->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_wan));
-        m_wanList = m_wan->findChild<QListWidget *>(QStringLiteral("List1"));
-        QVERIFY(m_wanList);
+        m_wanList = m_wan->readerList();
         // setText, as a paste does, bypasses the typing filters.
-        m_wan->findChild<QLineEdit *>(QStringLiteral("Text3"))->setText(start);
-        m_wan->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(port);
+        m_wan->startAddressEdit()->setText(start);
+        m_wan->controlPortEdit()->setText(port);
+    }
+    // Runs a wide-area scan in the open window to its end.
+    void scanToEnd()
+    {
+        m_wan->startScan();
+        QTRY_VERIFY(!m_wan->isScanning());
     }
     static QList<QByteArray> identifyDatagrams(SimulatedReader *reader)
     {

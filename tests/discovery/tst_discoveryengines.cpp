@@ -1,6 +1,5 @@
 #include "identifyreply.h"
 #include "localsearchengine.h"
-#include "multicast.h"
 #include "nestednetwork.h"
 #include "privatenetwork.h"
 #include "csvfields.h"
@@ -10,12 +9,12 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QNetworkInterface>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 #include <QUdpSocket>
-#include <QtEndian>
 
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -344,9 +343,8 @@ private slots:
         QUdpSocket reader;
         QVERIFY(reader.bind(QHostAddress(QHostAddress::AnyIPv4), 0));
         const auto sendOn = [&](const SearchInterface &interface, const QByteArray &reply) {
-            QCOMPARE(setMulticastInterface(reader.socketDescriptor(), interface.index,
-                                           qToBigEndian(interface.address.toIPv4Address())),
-                     0);
+            reader.setMulticastInterface(QNetworkInterface::interfaceFromIndex(interface.index));
+            QCOMPARE(reader.multicastInterface().index(), interface.index);
             QCOMPARE(reader.writeDatagram(reply, QHostAddress(QStringLiteral("224.1.2.4")), 53001), reply.size());
         };
         const SearchInterface lo = engine.openInterfaces().at(0);

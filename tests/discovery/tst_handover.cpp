@@ -6,6 +6,7 @@
 #include "scripteddialogs.h"
 #include "mainwindow.h"
 #include "uikit.h"
+#include "widescan.h"
 #include "widesearchwindow.h"
 
 #include <QApplication>
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
-#include <QTimer>
 
 // A double click on a reader in either search window brings Program Reader to
 // the front with the reader's address and control port, through the menu panel.
@@ -25,7 +25,6 @@ private slots:
 
     void init()
     {
-        waits::setTickMs(100);
         m_dialogs = new ScriptedDialogs;
         m_simulator = new ReaderSimulator;
         ReaderConfig config;
@@ -47,7 +46,6 @@ private slots:
         delete m_main;
         delete m_simulator;
         delete m_dialogs;
-        waits::setTickMs(100);
     }
 
     void fromLocalSearch()
@@ -56,7 +54,7 @@ private slots:
         auto *window = qobject_cast<LocalSearchWindow *>(m_main->existingTaskWindow(menu::LocalNetworkSearch));
         QVERIFY(window);
         QVERIFY(window->isVisible());
-        auto *list = window->findChild<QListWidget *>(QStringLiteral("List1"));
+        QListWidget *list = window->readerList();
         QTest::keyClick(m_main->windowHandle(), Qt::Key_F1);
         QTRY_COMPARE(list->count(), 1);
         doubleClick(list);
@@ -65,23 +63,16 @@ private slots:
 
     void fromWideAreaSearch()
     {
-        waits::setTickMs(20);
         m_main->taskMenu()->label1Click(menu::WideNetworkSearch);
         auto *window = qobject_cast<WideSearchWindow *>(m_main->existingTaskWindow(menu::WideNetworkSearch));
         QVERIFY(window);
-        window->findChild<QLineEdit *>(QStringLiteral("Text3"))->setText(QStringLiteral("127.0.0.61"));
-        window->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("1087"));
-        auto *list = window->findChild<QListWidget *>(QStringLiteral("List1"));
+        window->startAddressEdit()->setText(QStringLiteral("127.0.0.61"));
+        window->controlPortEdit()->setText(QStringLiteral("1087"));
+        QListWidget *list = window->readerList();
         // Stop once the reader is listed: the rest of the range is silent.
-        QTimer stopper;
-        stopper.setInterval(5);
-        connect(&stopper, &QTimer::timeout, window, [window, list] {
-            if (list->count() > 0)
-                window->stopScan();
-        });
-        stopper.start();
+        connect(window->searchEngine(), &WideScan::readerFound, window, &WideSearchWindow::stopScan);
         QTest::keyClick(m_main->windowHandle(), Qt::Key_F1);
-        QVERIFY(!window->isScanning());
+        QTRY_VERIFY(!window->isScanning());
         QCOMPARE(list->count(), 1);
         doubleClick(list);
         expectProgramReader(QStringLiteral("127.0.0.61"), QStringLiteral("1087"));

@@ -107,7 +107,10 @@ QList<QStringList> parseCsv(const QString &text)
     }
     return rows;
 }
+using WindowLabel = std::function<QLabel *(const LocalSearchWindow &)>;
 } // namespace
+
+Q_DECLARE_METATYPE(WindowLabel)
 
 class TestLocalSearchWindow : public QObject
 {
@@ -122,8 +125,7 @@ private slots:
         m_window = new LocalSearchWindow(*m_dialogs);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
-        m_list = m_window->findChild<QListWidget *>(QStringLiteral("List1"));
-        QVERIFY(m_list);
+        m_list = m_window->readerList();
     }
     void cleanup()
     {
@@ -134,6 +136,7 @@ private slots:
 
     void layout_data()
     {
+        QTest::addColumn<WindowLabel>("label");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QRect>("twipsPlace");
@@ -141,22 +144,30 @@ private slots:
         QTest::addColumn<qreal>("pointSize");
         const QString headings = "IP Address" + QString(34, ' ') + "Mac Address" + QString(34, ' ')
                                  + "Reader Identification" + QString(26, ' ') + "Ctl Port";
-        QTest::newRow("heading") << "Label1(0)" << "Search for Readers on a Local Network"
-                                 << QRect(1350, 120, 6855, 315) << "Arial" << 9.0;
-        QTest::newRow("column headings") << "Label1(1)" << headings << QRect(480, 900, 8835, 315) << "Arial" << 9.0;
-        QTest::newRow("double-click hint") << "Label1(2)" << "Dblclick on a reader to program it"
+        QTest::newRow("heading") << WindowLabel(&LocalSearchWindow::headingLabel) << "headingLabel"
+                                 << "Search for Readers on a Local Network" << QRect(1350, 120, 6855, 315) << "Arial"
+                                 << 9.0;
+        QTest::newRow("column headings") << WindowLabel(&LocalSearchWindow::columnHeadingsLabel)
+                                         << "columnHeadingsLabel" << headings << QRect(480, 900, 8835, 315)
+                                         << "Arial" << 9.0;
+        QTest::newRow("double-click hint") << WindowLabel(&LocalSearchWindow::doubleClickHintLabel)
+                                           << "doubleClickHintLabel" << "Dblclick on a reader to program it"
                                            << QRect(3600, 6600, 3075, 315) << "Arial" << 9.0;
         QTest::newRow("resolve hint")
-            << "Label1(3)"
+            << WindowLabel(&LocalSearchWindow::resolveHintLabel) << "resolveHintLabel"
             << "To resolve a duplicate IP, or force an ip address change, click on the reader and then click on "
                "\"Resolve Dup\""
             << QRect(1620, 7140, 6795, 495) << "Arial" << 9.0;
-        QTest::newRow("start") << "Label2" << "F1 Start Search" << QRect(1080, 6600, 1875, 255) << "MS Sans Serif"
-                               << 9.75;
-        QTest::newRow("resolve") << "Label3" << "Resolve Dup" << QRect(7140, 6600, 1875, 255) << "MS Sans Serif"
-                                 << 9.75;
+        QTest::newRow("start") << WindowLabel(&LocalSearchWindow::startSearchButton) << "startSearchButton"
+                               << "F1 Start Search" << QRect(1080, 6600, 1875, 255) << "MS Sans Serif" << 9.75;
+        QTest::newRow("resolve") << WindowLabel(&LocalSearchWindow::resolveDupButton) << "resolveDupButton"
+                                 << "Resolve Dup" << QRect(7140, 6600, 1875, 255) << "MS Sans Serif" << 9.75;
     }
-    void layout() { searchtesting::verifyLabel(m_window); }
+    void layout()
+    {
+        QFETCH(WindowLabel, label);
+        searchtesting::verifyLabel(label(*m_window));
+    }
 
     void windowAndList()
     {
@@ -167,20 +178,21 @@ private slots:
         QCOMPARE(m_list->font().family(), QStringLiteral("Courier New"));
         QCOMPARE(m_list->font().pointSizeF(), 9.75);
         QVERIFY(!m_list->isSortingEnabled());
-        QCOMPARE(m_window->findChild<QWidget *>(QStringLiteral("Shape2"))->geometry(), twipsRect(1020, 6540, 1995, 375));
-        QCOMPARE(m_window->findChild<QWidget *>(QStringLiteral("Shape1"))->geometry(), twipsRect(7080, 6540, 1995, 375));
-        QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("Label2"))->palette().color(QPalette::WindowText),
-                 QColor(Qt::white));
+        QCOMPARE(m_list->objectName(), QStringLiteral("readerList"));
+        QCOMPARE(searchtesting::shapeUnder(m_window->startSearchButton())->geometry(),
+                 twipsRect(1020, 6540, 1995, 375));
+        QCOMPARE(searchtesting::shapeUnder(m_window->resolveDupButton())->geometry(),
+                 twipsRect(7080, 6540, 1995, 375));
+        QCOMPARE(m_window->startSearchButton()->palette().color(QPalette::WindowText), QColor(Qt::white));
     }
 
     // Bound to 53001 at load, TTL 5, only its own groups, a large receive buffer.
     void socketPreparedAtLoad()
     {
-        auto *winsock = m_window->findChild<LocalSearchEngine *>(QStringLiteral("Winsock1"));
-        QVERIFY(winsock);
-        QCOMPARE(winsock->localPort(), quint16(53001));
-        QCOMPARE(winsock->openInterfaces().size(), 1);
-        const qintptr handle = winsock->socketHandle();
+        const LocalSearchEngine *engine = m_window->searchEngine();
+        QCOMPARE(engine->localPort(), quint16(53001));
+        QCOMPARE(engine->openInterfaces().size(), 1);
+        const qintptr handle = engine->socketHandle();
         QVERIFY(handle >= 0);
         QCOMPARE(intOption(handle, SOL_SOCKET, SO_TYPE), int(SOCK_DGRAM));
         QCOMPARE(intOption(handle, IPPROTO_IP, IP_MULTICAST_TTL), 5);
@@ -206,7 +218,7 @@ private slots:
         if (byKey)
             QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
         else
-            QTest::mouseClick(m_window->findChild<QLabel *>(QStringLiteral("Label2")), Qt::LeftButton);
+            QTest::mouseClick(m_window->startSearchButton(), Qt::LeftButton);
         QTRY_COMPARE(m_list->count(), 1);
         QCOMPARE(identifyDatagrams(reader), QList<QByteArray>{QByteArray("ZAVIDENTIFY")});
         QCOMPARE(m_list->item(0)->text(),
@@ -361,7 +373,7 @@ private slots:
         for (const QString &answer : answers)
             m_dialogs->inputAnswers.enqueue(answer);
 
-        QTest::mouseClick(m_window->findChild<QLabel *>(QStringLiteral("Label3")), Qt::LeftButton);
+        QTest::mouseClick(m_window->resolveDupButton(), Qt::LeftButton);
 
         QTEST(m_dialogs->prompts, "prompts");
         if (!m_dialogs->prompts.isEmpty())
@@ -417,7 +429,7 @@ private slots:
         // The message leaves through the chosen interface whatever the
         // routing table says; with that interface down the send fails.
         QCOMPARE(QProcess::execute(QStringLiteral("ip"), {"link", "set", "lo", "down"}), 0);
-        QTest::mouseClick(m_window->findChild<QLabel *>(QStringLiteral("Label3")), Qt::LeftButton);
+        QTest::mouseClick(m_window->resolveDupButton(), Qt::LeftButton);
         QCOMPARE(QProcess::execute(QStringLiteral("ip"), {"link", "set", "lo", "up"}), 0);
         // The route went with the interface.
         QCOMPARE(QProcess::execute(QStringLiteral("ip"), {"route", "replace", "224.0.0.0/4", "dev", "lo", "src",
@@ -547,13 +559,13 @@ private slots:
         m_simulator->addReader(readerConfig("127.0.0.53", "0050C2000053", "Dup"))
             ->setFault(FaultTarget::MulticastIdentify, Fault::replace("127.0.0.53:0050C2000077:Dup:87\r"));
         startSimulator();
-        auto *hint = m_window->findChild<QLabel *>(QStringLiteral("Label1(3)"));
+        QLabel *hint = m_window->resolveHintLabel();
         const QString resolveHint = hint->text();
         QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
         QTRY_COMPARE(m_list->count(), 1);
         m_list->item(0)->setSelected(true);
         m_dialogs->inputAnswers.enqueue(answer);
-        QTest::mouseClick(m_window->findChild<QLabel *>(QStringLiteral("Label3")), Qt::LeftButton);
+        QTest::mouseClick(m_window->resolveDupButton(), Qt::LeftButton);
         QCOMPARE(hint->text(), sent ? LocalSearchWindow::searchAgainHint() : resolveHint);
         QCOMPARE(hint->textFormat(), Qt::PlainText);
         if (sent)
