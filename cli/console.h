@@ -15,7 +15,8 @@ public:
 
     const zavctl::Io &io() const { return m_io; }
 
-    // One line on standard error, "zavctl: " first.
+    // One line on standard error, "zavctl: " first; control characters in
+    // the text are written as \xHH.
     void message(const QString &line);
     // A progress line that replaces the previous one; only on a terminal.
     void progress(const QString &text);

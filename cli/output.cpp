@@ -1,6 +1,7 @@
 #include "output.h"
 
 #include "readerlistcsv.h"
+#include "targets.h"
 
 namespace {
 QString boolText(bool value, output::Format format)
@@ -108,7 +109,7 @@ void output::Writer::add(const Record &record)
             text += csvLine(m_columns);
         QStringList fields;
         for (const QString &column : std::as_const(m_columns))
-            fields.append(cell(record, column));
+            fields.append(targets::cellWithoutLoss(cell(record, column)));
         text += csvLine(fields);
         m_sink(text.toUtf8());
         break;

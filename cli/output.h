@@ -15,7 +15,8 @@
 //  json   one document: an array with one object per line of the table, keys
 //         in column order, "ok" as true/false, absent values left out;
 //  csv    a header line of the column keys, then one line per result, every
-//         field safe to open in a spreadsheet; "ok" as true/false.
+//         field safe to open in a spreadsheet and read back by zavctl as it
+//         was; "ok" as true/false.
 namespace output {
 
 enum class Format { Table, Json, Csv };

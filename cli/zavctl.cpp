@@ -93,7 +93,9 @@ int zavctl::run(const QStringList &arguments, const Io &io)
 void Console::message(const QString &line)
 {
     clearProgress();
-    m_io.err((QStringLiteral("zavctl: ") + line + QLatin1Char('\n')).toUtf8());
+    // Text from a file, standard input or a reader may hold line ends and
+    // terminal controls: shown as \xHH, a message stays one plain line.
+    m_io.err((QStringLiteral("zavctl: ") + output::tableCell(line) + QLatin1Char('\n')).toUtf8());
 }
 
 void Console::progress(const QString &text)

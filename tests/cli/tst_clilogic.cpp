@@ -133,6 +133,13 @@ void TestCliLogic::standardInput_data()
     QTest::newRow("bad address") << QByteArray("10.0.0.1\nnot-an-address\n") << QStringList() << false;
     QTest::newRow("header only on the first line")
         << QByteArray("10.0.0.1\naddress\n") << QStringList() << false;
+    QTest::newRow("quoted field over two lines")
+        << QByteArray("reader,identifier\r\n10.0.0.1,\"DOCK\r\n4\"\r\n10.0.0.2,x\r\n")
+        << QStringList{"10.0.0.1", "10.0.0.2"} << true;
+    QTest::newRow("quote never closed") << QByteArray("10.0.0.1,\"x\n10.0.0.2\n10.0.0.3\n") << QStringList()
+                                        << false;
+    QTest::newRow("quote in a comment") << QByteArray("# the \"north\n10.0.0.1\n") << QStringList{"10.0.0.1"}
+                                        << true;
     QTest::newRow("nothing") << QByteArray("") << QStringList() << true;
 }
 
@@ -178,16 +185,20 @@ void TestCliLogic::csvColumnsKeptWithTheReader()
 {
     const QByteArray csv = "reader,ok,identifier,mode,client-send-id\r\n"
                            "10.0.0.1,true,'=SUM(A1),client,\r\n"
-                           "10.0.0.2,true,\"Dock, 4\",,on\r\n";
+                           "10.0.0.2,true,\"Dock, 4\",,on\r\n"
+                           "10.0.0.3,true,''=1,,\r\n";
     QList<targets::Target> list;
     QString refusal;
     QVERIFY(targets::parseInput(csv, &list, &refusal));
-    QCOMPARE(list.size(), 2);
+    QCOMPARE(list.size(), 3);
     using Columns = QList<QPair<QString, QString>>;
     // The apostrophe that made the field inert is not part of the value;
     // empty cells are no value.
     QCOMPARE(list.at(0).columns, (Columns{{"ok", "true"}, {"identifier", "=SUM(A1)"}, {"mode", "client"}}));
     QCOMPARE(list.at(1).columns, (Columns{{"ok", "true"}, {"identifier", "Dock, 4"}, {"client-send-id", "on"}}));
+    // An apostrophe of the value itself was doubled by the writer.
+    QCOMPARE(list.at(2).columns, (Columns{{"ok", "true"}, {"identifier", "'=1"}}));
+    QCOMPARE(targets::cellWithoutLoss(QStringLiteral("'=1")), QStringLiteral("''=1"));
     QCOMPARE(list.at(0).line, 2);
     QCOMPARE(list.at(1).line, 3);
 }

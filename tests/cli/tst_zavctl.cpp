@@ -444,6 +444,8 @@ void TestZavctl::badInputSendsNothing_data()
     QTest::newRow("bad range") << QStringList{"get", "10.0.0.9-3"} << QByteArray() << "58203" << "range";
     QTest::newRow("bad line on standard input") << QStringList{"get", "-"} << QByteArray("@\nnonsense\n") << "58203"
                                                 << "standard input line 2";
+    QTest::newRow("terminal controls on standard input")
+        << QStringList{"get", "-"} << QByteArray("@\n\"\x1b]0;\nx\x07\"\n") << "58203" << "\"\\x1b]0;\\x0ax\\x07\": Invalid";
     QTest::newRow("port 0") << QStringList{"get", r, "--port", "0"} << QByteArray() << "58203"
                             << "Invalid Control Port Number";
     QTest::newRow("port 65536") << QStringList{"get", r, "--port", "65536"} << QByteArray() << "58203"
