@@ -59,8 +59,17 @@ QString output::jsonObject(const Record &record)
     for (const auto &[key, value] : record) {
         if (!value.isValid())
             continue;
-        const QString text = value.typeId() == QMetaType::Bool ? boolText(value.toBool(), Format::Json)
-                                                               : jsonString(value.toString());
+        QString text;
+        if (value.typeId() == QMetaType::Bool) {
+            text = boolText(value.toBool(), Format::Json);
+        } else if (value.typeId() == QMetaType::QStringList) {
+            QStringList items;
+            for (const QString &item : value.toStringList())
+                items.append(jsonString(item));
+            text = QLatin1Char('[') + items.join(QLatin1String(", ")) + QLatin1Char(']');
+        } else {
+            text = jsonString(value.toString());
+        }
         members.append(jsonString(key) + QLatin1String(": ") + text);
     }
     return QLatin1Char('{') + members.join(QLatin1String(", ")) + QLatin1Char('}');
@@ -90,6 +99,8 @@ QString output::Writer::cell(const Record &record, const QString &column) const
             continue;
         if (value.typeId() == QMetaType::Bool)
             return boolText(value.toBool(), m_format);
+        if (value.typeId() == QMetaType::QStringList)
+            return value.toStringList().join(QLatin1Char(' '));
         return value.toString();
     }
     return {};
