@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -48,6 +49,7 @@ private slots:
     void getJson();
     void getSeveralWhereOneFails();
     void getFromStandardInputCsv();
+    void portOptionOverridesCsvColumn();
     void getRange();
     void setWritesTheWholeRun();
     void setWithNewPasswordAndReboot();
@@ -243,6 +245,24 @@ void TestZavctl::getFromStandardInputCsv()
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out.count('\n'), 3);
     QCOMPARE(b->receivedBytes(Channel::Control), Login + "STAT\r");
+}
+
+void TestZavctl::portOptionOverridesCsvColumn()
+{
+    // The CSV names port 8088, where something else listens; --port says
+    // 8087, where the reader is. Only --port is used.
+    ReaderConfig moved;
+    moved.controlPort = 8087;
+    SimulatedReader *reader = addReader(moved);
+    QTcpServer other;
+    QVERIFY(other.listen(reader->activeConfig().address, 8088));
+    const QByteArray csv = "address,mac,identification,control-port,interface\r\n" + address(reader).toLatin1()
+                           + ",0050C2000001,x,8088,lo\r\n";
+    const Run run = zavctl({"get", "-", "--port", "8087"}, csv);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(reader->receivedBytes(Channel::Control), Login + "STAT\r");
+    QTest::qWait(50);
+    QVERIFY(!other.hasPendingConnections());
 }
 
 void TestZavctl::getRange()
