@@ -164,11 +164,11 @@ int cli::scan(const QCommandLineParser &parser, Console &console)
                                      {QStringLiteral("control-port"), QString::number(port)},
                                      {QStringLiteral("reported-address"), text(reply.address)}});
                      });
+    int tried = 0;
     QObject::connect(&scanner, &WideScan::progress, &scanner, [&](int done, const QString &last) {
+        tried = done;
         console.progress(QStringLiteral("scan: %1 addresses tried (%2), %3 readers").arg(done).arg(last).arg(found));
     });
-    int tried = 0;
-    QObject::connect(&scanner, &WideScan::progress, &scanner, [&tried](int done) { tried = done; });
     QEventLoop loop;
     QObject::connect(&scanner, &WideScan::finished, &loop, &QEventLoop::quit);
     bool interrupted = false;

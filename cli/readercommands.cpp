@@ -30,6 +30,21 @@ int downloadLimitMs(int blocks)
            + 1000;
 }
 
+// Starts the session on a reader: the login with the run's password, then the plan.
+void startOn(ControlSession &session, const cli::ReaderOptions &options, int index, ControlSession::Plan plan)
+{
+    plan.password = options.password;
+    session.start(options.address(index), options.portOf(index), plan);
+}
+
+// Logs in to the reader and restarts it.
+void startReboot(ControlSession &session, const cli::ReaderOptions &options, int index)
+{
+    ControlSession::Plan plan;
+    plan.commands = {{"REBOOT", QByteArray()}};
+    startOn(session, options, index, plan);
+}
+
 // What a settings run got done: the commands acknowledged and the one that
 // failed, for the message line; nothing when nothing was sent.
 QString settingsProgress(const QStringList &applied, const QString &failedAt)
@@ -56,9 +71,8 @@ int cli::get(const QCommandLineParser &parser, Console &console)
             index,
             [&](ControlSession &session) {
                 ControlSession::Plan plan;
-                plan.password = options.password;
                 plan.readStat = true;
-                session.start(options.address(index), options.portOf(index), plan);
+                startOn(session, options, index, plan);
             },
             [](ControlSession &session, const QString &error) {
                 if (!error.isEmpty())
@@ -176,7 +190,6 @@ int cli::set(const QCommandLineParser &parser, Console &console)
             index,
             [&](ControlSession &session) {
                 ControlSession::Plan plan;
-                plan.password = options.password;
                 plan.readStat = true;
                 const QList<readerkeys::Change> &own = changesOf.at(index);
                 plan.afterStat = [&own, &newPasswordText, &planned, index](const StatReply &stat,
@@ -191,7 +204,7 @@ int cli::set(const QCommandLineParser &parser, Console &console)
                         planned[index].append(QString::fromLatin1(command.keyword));
                     return true;
                 };
-                session.start(options.address(index), options.portOf(index), plan);
+                startOn(session, options, index, plan);
             },
             [&, index](ControlSession &session, const QString &error) {
                 const QStringList applied = acknowledged(index, session);
@@ -208,12 +221,7 @@ int cli::set(const QCommandLineParser &parser, Console &console)
                 // knows itself by its old password and port until then.
                 run.runSession<ControlSession>(
                     index,
-                    [&](ControlSession &restart) {
-                        ControlSession::Plan plan;
-                        plan.password = options.password;
-                        plan.commands = {{"REBOOT", QByteArray()}};
-                        restart.start(options.address(index), options.portOf(index), plan);
-                    },
+                    [&](ControlSession &restart) { startReboot(restart, options, index); },
                     [applied, written](ControlSession &restart, const QString &error) {
                         if (!error.isEmpty())
                             return Outcome::failure(written + QStringLiteral(", but the reboot failed: ") + error,
@@ -242,12 +250,7 @@ int cli::reboot(const QCommandLineParser &parser, Console &console)
     return run.exec(controlLimitMs(2), [&](int index) {
         run.runSession<ControlSession>(
             index,
-            [&](ControlSession &session) {
-                ControlSession::Plan plan;
-                plan.password = options.password;
-                plan.commands = {{"REBOOT", QByteArray()}};
-                session.start(options.address(index), options.portOf(index), plan);
-            },
+            [&](ControlSession &session) { startReboot(session, options, index); },
             [](ControlSession &, const QString &error) {
                 if (!error.isEmpty())
                     return Outcome::failure(error);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "addresschecks.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,17 +9,10 @@
 // digits, each 0 to 255 and written without leading zeros.
 inline bool isPlainAddress(const QString &text)
 {
-    const QStringList groups = text.split(QLatin1Char('.'));
-    if (groups.size() != 4)
+    if (!isNumericAddress(text))
         return false;
-    for (const QString &group : groups) {
-        if (group.isEmpty() || group.size() > 3 || (group.size() > 1 && group.front() == QLatin1Char('0')))
-            return false;
-        for (const QChar c : group) {
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-                return false;
-        }
-        if (group.toInt() > 255)
+    for (const QString &group : text.split(QLatin1Char('.'))) {
+        if (group.size() > 1 && group.front() == QLatin1Char('0'))
             return false;
     }
     return true;

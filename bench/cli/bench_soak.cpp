@@ -11,6 +11,8 @@
 // ends with "N wrong reports, N leaked descriptors" (exit status 1 unless both
 // are 0). Start it with its wrapper, inside the private network:
 //   scripts/netns -- bench/cli/soak [BUILD_DIR] [--rounds N] [--seed N]
+#include "privatenetwork.h"
+
 #include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QDateTime>
@@ -57,21 +59,6 @@ struct Expected {
     QString failedAt;
     int blocks = 0;
 };
-
-bool inPrivateNetwork(QString *found)
-{
-    QFile dev(QStringLiteral("/proc/self/net/dev"));
-    if (!dev.open(QIODevice::ReadOnly))
-        return false;
-    QStringList names;
-    for (const QByteArray &line : dev.readAll().split('\n')) {
-        const int colon = line.indexOf(':');
-        if (colon > 0)
-            names.append(QString::fromLatin1(line.left(colon).trimmed()));
-    }
-    *found = names.join(QLatin1Char(' '));
-    return names == QStringList{QStringLiteral("lo")};
-}
 
 QString kindName(Kind kind)
 {
@@ -321,10 +308,9 @@ int main(int argc, char **argv)
                                                              : quint32(QDateTime::currentMSecsSinceEpoch());
     constexpr int Blocks = 4;
 
-    QString found;
-    if (!inPrivateNetwork(&found)) {
-        std::fprintf(stderr, "refusing to run outside a private network (interfaces: %s); use scripts/netns\n",
-                     qPrintable(found));
+    QString why;
+    if (!inPrivateNetwork(&why)) {
+        std::fprintf(stderr, "refusing to run outside a private network (%s); use scripts/netns\n", qPrintable(why));
         return 2;
     }
     const QString zavctl = build + QStringLiteral("/zavctl");
