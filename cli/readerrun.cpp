@@ -165,7 +165,11 @@ void cli::ReaderRun::settle(int index, Outcome outcome)
         return;
     const auto job = m_jobs.constFind(index);
     if (job != m_jobs.constEnd()) {
-        delete job->watchdog;
+        // Later: this may run inside the watchdog's own timeout.
+        if (job->watchdog) {
+            job->watchdog->stop();
+            job->watchdog->deleteLater();
+        }
         m_jobs.erase(job);
     }
     report(index, outcome.ok, outcome.error, std::move(outcome.record));
