@@ -7,7 +7,7 @@
 #include <QString>
 
 // What every command shares: messages and progress on standard error, the
-// results writer on standard output, and the reading of its command line.
+// results writer on standard output, and the reading of its option values.
 class Console
 {
 public:
@@ -15,7 +15,8 @@ public:
 
     const zavctl::Io &io() const { return m_io; }
 
-    // One line on standard error, "zavctl: " first.
+    // One line on standard error, "zavctl: " first; control characters in
+    // the text are written as \xHH.
     void message(const QString &line);
     // A progress line that replaces the previous one; only on a terminal.
     void progress(const QString &text);
@@ -36,12 +37,7 @@ private:
 
 namespace cli {
 
-// Reads a command's arguments. --help prints the help (exit 0); an unknown
-// option or a missing value is refused (exit 2). True when the command runs on.
-bool parseArguments(QCommandLineParser &parser, const QStringList &arguments, Console &console, int *exitStatus);
-
 // The --format option: table on a terminal, CSV otherwise, unless given.
-QCommandLineOption formatOption();
 bool formatFrom(const QCommandLineParser &parser, Console &console, output::Format *format);
 
 // A whole number from min to max, or a refusal naming the option.
@@ -50,13 +46,5 @@ bool numberOption(const QCommandLineParser &parser, const QString &name, int min
 // A time in seconds (decimals allowed) from min to max, in milliseconds.
 bool secondsOption(const QCommandLineParser &parser, const QString &name, double min, double max, int *ms,
                    Console &console);
-
-int get(const QStringList &arguments, Console &console);
-int set(const QStringList &arguments, Console &console);
-int reboot(const QStringList &arguments, Console &console);
-int flash(const QStringList &arguments, Console &console);
-int search(const QStringList &arguments, Console &console);
-int scan(const QStringList &arguments, Console &console);
-int changeAddress(const QStringList &arguments, Console &console);
 
 } // namespace cli

@@ -1,6 +1,8 @@
 // search, scan and change-address: finding readers and readdressing one.
 #include "changeaddress.h"
+#include "commandtable.h"
 #include "console.h"
+#include "interrupts.h"
 #include "identifyreply.h"
 #include "localsearchengine.h"
 #include "addresschecks.h"
@@ -58,23 +60,9 @@ QString text(const QByteArray &bytes)
 }
 } // namespace
 
-int cli::search(const QStringList &arguments, Console &console)
+int cli::search(const QCommandLineParser &parser, Console &console)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Sends the identify request to 224.1.2.3, UDP port 53001, out of every interface that is up, "
-        "multicast-capable and has an IPv4 address (or those named), and lists each reader that answers "
-        "within the wait once: address, MAC, identification, control port and the interface it answered on."));
-    parser.addPositionalArgument(QStringLiteral("search"), QStringLiteral("The command; it takes no arguments."),
-                                 QStringLiteral("search"));
-    parser.addOption({QStringLiteral("interface"), QStringLiteral("Search on this interface only (repeatable)."),
-                      QStringLiteral("name")});
-    parser.addOption({QStringLiteral("wait"), QStringLiteral("Seconds to wait for answers (default 2)."),
-                      QStringLiteral("seconds")});
-    parser.addOption(formatOption());
     int status = zavctl::Success;
-    if (!parseArguments(parser, arguments, console, &status))
-        return status;
     if (!parser.positionalArguments().isEmpty()) {
         console.message(QStringLiteral("search takes no arguments (\"%1\")").arg(parser.positionalArguments().first()));
         return zavctl::BadUsage;
@@ -118,35 +106,26 @@ int cli::search(const QStringList &arguments, Console &console)
     console.progress(QStringLiteral("search: waiting %1 s").arg(waitMs / 1000.0));
     QEventLoop loop;
     QTimer::singleShot(waitMs, &loop, &QEventLoop::quit);
+    bool interrupted = false;
+    InterruptWatch interrupts;
+    QObject::connect(&interrupts, &InterruptWatch::interrupted, &loop, [&] {
+        interrupted = true;
+        loop.quit();
+    });
     loop.exec();
     console.clearProgress();
     writer.finish();
+    if (interrupted) {
+        console.message(QStringLiteral("interrupted: %1 readers had answered").arg(seen.size()));
+        return zavctl::ReaderFailed;
+    }
     if (seen.isEmpty())
         console.message(QStringLiteral("no reader answered"));
     return zavctl::Success;
 }
 
-int cli::scan(const QStringList &arguments, Console &console)
+int cli::scan(const QCommandLineParser &parser, Console &console)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Tries addresses from START on over TCP (the identify request on the control port), many at a time, "
-        "and lists every reader that answers, in address order. After host 255 the scan goes on with the next "
-        "third group from host 1, and it ends after third group 255."));
-    parser.addPositionalArgument(QStringLiteral("START"), QStringLiteral("The first address to try."),
-                                 QStringLiteral("scan START"));
-    parser.addOption({QStringLiteral("count"),
-                      QStringLiteral("Addresses to try (default 256; 0 = to the end of the scan)."),
-                      QStringLiteral("n")});
-    parser.addOption({QStringLiteral("port"), QStringLiteral("The control port (default 87)."), QStringLiteral("port")});
-    parser.addOption({QStringLiteral("jobs"), QStringLiteral("Addresses tried at the same time (default 64)."),
-                      QStringLiteral("n")});
-    parser.addOption({QStringLiteral("timeout"),
-                      QStringLiteral("Seconds given to each address in all (default 1)."), QStringLiteral("seconds")});
-    parser.addOption(formatOption());
-    int status = zavctl::Success;
-    if (!parseArguments(parser, arguments, console, &status))
-        return status;
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1) {
         console.message(QStringLiteral("give one starting address"));
@@ -185,35 +164,35 @@ int cli::scan(const QStringList &arguments, Console &console)
                                      {QStringLiteral("control-port"), QString::number(port)},
                                      {QStringLiteral("reported-address"), text(reply.address)}});
                      });
+    int tried = 0;
     QObject::connect(&scanner, &WideScan::progress, &scanner, [&](int done, const QString &last) {
+        tried = done;
         console.progress(QStringLiteral("scan: %1 addresses tried (%2), %3 readers").arg(done).arg(last).arg(found));
     });
     QEventLoop loop;
     QObject::connect(&scanner, &WideScan::finished, &loop, &QEventLoop::quit);
+    bool interrupted = false;
+    InterruptWatch interrupts;
+    QObject::connect(&interrupts, &InterruptWatch::interrupted, &loop, [&] {
+        interrupted = true;
+        scanner.stop();
+        loop.quit();
+    });
     scanner.start(options);
     if (scanner.isRunning())
         loop.exec();
     console.clearProgress();
     writer.finish();
+    if (interrupted) {
+        console.message(QStringLiteral("interrupted after %1 addresses").arg(tried));
+        return zavctl::ReaderFailed;
+    }
     return zavctl::Success;
 }
 
-int cli::changeAddress(const QStringList &arguments, Console &console)
+int cli::changeAddress(const QCommandLineParser &parser, Console &console)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Sends the change-address message (\"RPG\", the MAC, the new address) to 224.1.2.3, UDP port 53001, "
-        "out of every usable interface (or those named). The reader with that MAC restarts with the new "
-        "address; no answer comes back, so search again to see it. MAC: 12 hex digits, separators allowed."));
-    parser.addPositionalArgument(QStringLiteral("MAC"), QStringLiteral("The reader's MAC address."),
-                                 QStringLiteral("change-address MAC"));
-    parser.addPositionalArgument(QStringLiteral("NEW_ADDRESS"), QStringLiteral("Its new address."));
-    parser.addOption({QStringLiteral("interface"), QStringLiteral("Send on this interface only (repeatable)."),
-                      QStringLiteral("name")});
-    parser.addOption(formatOption());
     int status = zavctl::Success;
-    if (!parseArguments(parser, arguments, console, &status))
-        return status;
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 2) {
         console.message(QStringLiteral("give the reader's MAC and its new address"));

@@ -40,3 +40,12 @@ void JobRunner::finish(int index)
     else
         startMore();
 }
+
+int JobRunner::stopStarting()
+{
+    const bool idle = m_count > m_started && m_finished == m_started;
+    m_count = m_started;
+    if (idle)
+        emit allFinished();
+    return m_started;
+}

@@ -18,6 +18,9 @@ public:
     // Starts the first jobs; allFinished() follows (at once for no jobs).
     void run();
     void finish(int index);
+    // Starts no further job; those under way still finish. Gives how many
+    // were started (they are the first ones), and count() becomes that.
+    int stopStarting();
 
     int count() const { return m_count; }
     int finishedCount() const { return m_finished; }

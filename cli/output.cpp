@@ -1,6 +1,7 @@
 #include "output.h"
 
 #include "csvfields.h"
+#include "targets.h"
 
 namespace {
 QString boolText(bool value, output::Format format)
@@ -58,8 +59,17 @@ QString output::jsonObject(const Record &record)
     for (const auto &[key, value] : record) {
         if (!value.isValid())
             continue;
-        const QString text = value.typeId() == QMetaType::Bool ? boolText(value.toBool(), Format::Json)
-                                                               : jsonString(value.toString());
+        QString text;
+        if (value.typeId() == QMetaType::Bool) {
+            text = boolText(value.toBool(), Format::Json);
+        } else if (value.typeId() == QMetaType::QStringList) {
+            QStringList items;
+            for (const QString &item : value.toStringList())
+                items.append(jsonString(item));
+            text = QLatin1Char('[') + items.join(QLatin1String(", ")) + QLatin1Char(']');
+        } else {
+            text = jsonString(value.toString());
+        }
         members.append(jsonString(key) + QLatin1String(": ") + text);
     }
     return QLatin1Char('{') + members.join(QLatin1String(", ")) + QLatin1Char('}');
@@ -89,6 +99,8 @@ QString output::Writer::cell(const Record &record, const QString &column) const
             continue;
         if (value.typeId() == QMetaType::Bool)
             return boolText(value.toBool(), m_format);
+        if (value.typeId() == QMetaType::QStringList)
+            return value.toStringList().join(QLatin1Char(' '));
         return value.toString();
     }
     return {};
@@ -108,7 +120,7 @@ void output::Writer::add(const Record &record)
             text += csvLine(m_columns);
         QStringList fields;
         for (const QString &column : std::as_const(m_columns))
-            fields.append(cell(record, column));
+            fields.append(targets::cellWithoutLoss(cell(record, column)));
         text += csvLine(fields);
         m_sink(text.toUtf8());
         break;

@@ -1,4 +1,5 @@
 // get, set, reboot and flash: commands on readers named by their address.
+#include "commandtable.h"
 #include "console.h"
 #include "controlsession.h"
 #include "downloadsession.h"
@@ -13,92 +14,79 @@
 #include <QObject>
 #include <QSet>
 
-#include <memory>
-
 namespace {
-// Owns the sessions of one command; each is deleted once it has ended.
-class Sessions : public QObject
+// The most a job may take: the sum of the limits of its steps (each engine
+// step has its own), and a second to spare.
+int controlLimitMs(int replies)
 {
-};
-
-// The description, and the readers (and what follows them) in the usage line.
-void describe(QCommandLineParser &parser, const QString &description, const QString &command,
-              const QList<QPair<QString, QString>> &after = {})
-{
-    parser.setApplicationDescription(description);
-    parser.addPositionalArgument(QStringLiteral("ADDRESS"),
-                                 QStringLiteral("A.B.C.D, a range A.B.C.D-E, or - for standard input."),
-                                 command + QStringLiteral(" ADDRESS..."));
-    for (const auto &[name, text] : after)
-        parser.addPositionalArgument(name, text);
+    const ControlSession::Limits limits;
+    return limits.connectMs + replies * limits.replyMs + 1000;
 }
 
-const QString AddressHelp = QStringLiteral(
-    "ADDRESS is A.B.C.D, a range A.B.C.D-E (last group from D to E), or - for one address per line on "
-    "standard input (a CSV from search, scan or get is taken as it is).");
+int downloadLimitMs(int blocks)
+{
+    const DownloadSession::Options limits;
+    return 2 * limits.connectMs + limits.loginMs + (blocks + 1) * limits.acknowledgementMs + limits.restartMs
+           + 1000;
+}
+
+// Starts the session on a reader: the login with the run's password, then the plan.
+void startOn(ControlSession &session, const cli::ReaderOptions &options, int index, ControlSession::Plan plan)
+{
+    plan.password = options.password;
+    session.start(options.address(index), options.portOf(index), plan);
+}
+
+// Logs in to the reader and restarts it.
+void startReboot(ControlSession &session, const cli::ReaderOptions &options, int index)
+{
+    ControlSession::Plan plan;
+    plan.commands = {{"REBOOT", QByteArray()}};
+    startOn(session, options, index, plan);
+}
+
+// What a settings run got done: the commands acknowledged and the one that
+// failed, for the message line; nothing when nothing was sent.
+QString settingsProgress(const QStringList &applied, const QString &failedAt)
+{
+    if (applied.isEmpty() && failedAt.isEmpty())
+        return {};
+    QString text = QStringLiteral(" (acknowledged: %1")
+                       .arg(applied.isEmpty() ? QStringLiteral("none") : applied.join(QLatin1Char(' ')));
+    if (!failedAt.isEmpty())
+        text += QStringLiteral("; failed: ") + failedAt;
+    return text + QLatin1Char(')');
+}
 } // namespace
 
-int cli::get(const QStringList &arguments, Console &console)
+int cli::get(const QCommandLineParser &parser, Console &console)
 {
-    QCommandLineParser parser;
-    describe(parser,
-             QStringLiteral("Logs in to each reader and reads its settings (STAT). Keys: %1.\n%2")
-                 .arg(readerkeys::allKeys().join(QLatin1String(", ")), AddressHelp),
-             QStringLiteral("get"));
-    addReaderOptions(parser);
-    int status = zavctl::Success;
-    if (!parseArguments(parser, arguments, console, &status))
-        return status;
     ReaderOptions options;
     if (!readReaderOptions(parser, parser.positionalArguments(), console, &options))
         return zavctl::BadUsage;
 
-    Sessions owner;
     ReaderRun run(console, options, readerkeys::allKeys(), QStringLiteral("get"));
-    return run.exec([&](int index) {
-        auto *session = new ControlSession(&owner);
-        QObject::connect(session, &ControlSession::finished, session, [&run, session, index](bool ok) {
-            session->deleteLater();
-            if (!ok)
-                return run.failed(index, session->errorText());
-            output::Record record;
-            for (const auto &[key, value] : readerkeys::fromStat(session->stat()))
-                record.append({key, value});
-            run.succeeded(index, record);
-        });
-        ControlSession::Plan plan;
-        plan.password = options.password;
-        plan.readStat = true;
-        session->start(options.address(index), options.portOf(index), plan);
+    return run.exec(controlLimitMs(2), [&](int index) {
+        run.runSession<ControlSession>(
+            index,
+            [&](ControlSession &session) {
+                ControlSession::Plan plan;
+                plan.readStat = true;
+                startOn(session, options, index, plan);
+            },
+            [](ControlSession &session, const QString &error) {
+                if (!error.isEmpty())
+                    return Outcome::failure(error);
+                output::Record record;
+                for (const auto &[key, value] : readerkeys::fromStat(session.stat()))
+                    record.append({key, value});
+                return Outcome::success(record);
+            });
     });
 }
 
-int cli::set(const QStringList &arguments, Console &console)
+int cli::set(const QCommandLineParser &parser, Console &console)
 {
-    QCommandLineParser parser;
-    describe(parser,
-             QStringLiteral("Logs in to each reader, reads its settings, applies the changes and writes the whole "
-                            "setting run, each command acknowledged. Nothing is sent for a change that the checks "
-                            "of \"Set  Parameters\" refuse. The readers take the new settings when they restart "
-                            "(--reboot, or zavctl reboot).\nKEY is one of: %1.\n"
-                            "Values: mode server|client|udp, speed 10hd|10fd|100hd|100fd|auto, dhcp on|off, "
-                            "data-password yes|no, client-send-id on|off, identifier up to 20 characters.\n%2")
-                 .arg(readerkeys::settableKeys().join(QLatin1String(", ")), AddressHelp),
-             QStringLiteral("set"),
-             {{QStringLiteral("KEY=VALUE..."), QStringLiteral("The settings to change.")}});
-    addReaderOptions(parser);
-    parser.addOption({QStringLiteral("new-password"),
-                      QStringLiteral("Also change the control password (sent last). The new one comes from "
-                                     "ZAV_NEW_PASSWORD, --new-password-file, or is asked twice on a terminal.")});
-    parser.addOption({QStringLiteral("new-password-file"),
-                      QStringLiteral("Read the new control password from the first line of this file."),
-                      QStringLiteral("file")});
-    parser.addOption({QStringLiteral("reboot"),
-                      QStringLiteral("Restart each reader after its settings were written, so that it uses them.")});
-    int status = zavctl::Success;
-    if (!parseArguments(parser, arguments, console, &status))
-        return status;
-
     QStringList addresses;
     QList<readerkeys::Change> changes;
     QSet<QString> keys;
@@ -188,99 +176,91 @@ int cli::set(const QStringList &arguments, Console &console)
     }
     const bool reboot = parser.isSet(QStringLiteral("reboot"));
 
-    Sessions owner;
-    ReaderRun run(console, options, {QStringLiteral("result")}, QStringLiteral("set"));
-    const int result = run.exec([&](int index) {
-        auto *session = new ControlSession(&owner);
-        QObject::connect(session, &ControlSession::finished, session, [&, session, index](bool ok) {
-            session->deleteLater();
-            if (!ok) {
-                QString error = session->errorText();
-                if (session->acknowledgedCount() > 0)
-                    error += QStringLiteral(" (%1 settings before it were accepted)").arg(session->acknowledgedCount());
-                return run.failed(index, error);
-            }
-            const QString written = QStringLiteral("%1 settings written").arg(session->acknowledgedCount());
-            if (!reboot)
-                return run.succeeded(index, {{QStringLiteral("result"), written + QStringLiteral(", reboot needed")}});
-            // The restart on a connection of its own, as the reader still
-            // knows itself by its old password and port until then.
-            auto *restart = new ControlSession(&owner);
-            QObject::connect(restart, &ControlSession::finished, restart, [&run, restart, index, written](bool ok) {
-                restart->deleteLater();
-                if (!ok)
-                    return run.failed(index, written + QStringLiteral(", but the reboot failed: ") + restart->errorText());
-                run.succeeded(index, {{QStringLiteral("result"), written + QStringLiteral(", rebooting")}});
+    // The keywords of each reader's run, once its STAT reply has decided them.
+    QList<QStringList> planned(options.targets.size());
+    const auto acknowledged = [&planned](int index, const ControlSession &session) {
+        return planned.at(index).mid(0, session.acknowledgedCount());
+    };
+    ReaderRun run(console, options,
+                  {QStringLiteral("result"), QStringLiteral("applied"), QStringLiteral("failed_at")},
+                  QStringLiteral("set"));
+    // Every command a reader is sent, the restart included, has its own limit.
+    const int result = run.exec(controlLimitMs(2 + 16) + (reboot ? controlLimitMs(2) : 0), [&](int index) {
+        run.runSession<ControlSession>(
+            index,
+            [&](ControlSession &session) {
+                ControlSession::Plan plan;
+                plan.readStat = true;
+                const QList<readerkeys::Change> &own = changesOf.at(index);
+                plan.afterStat = [&own, &newPasswordText, &planned, index](const StatReply &stat,
+                                                                          QList<SettingCommand> *commands,
+                                                                          QString *refusal) {
+                    const SettingValues values = readerkeys::applyChanges(stat, own, newPasswordText);
+                    *refusal = readerkeys::runRefusal(stat, own, values);
+                    if (!refusal->isEmpty())
+                        return false;
+                    *commands = settingRun(values);
+                    for (const SettingCommand &command : std::as_const(*commands))
+                        planned[index].append(QString::fromLatin1(command.keyword));
+                    return true;
+                };
+                startOn(session, options, index, plan);
+            },
+            [&, index](ControlSession &session, const QString &error) {
+                const QStringList applied = acknowledged(index, session);
+                const QString failedAt = QString::fromLatin1(session.failedKeyword());
+                output::Record record{{QStringLiteral("applied"), applied}, {QStringLiteral("failed_at"), failedAt}};
+                if (!error.isEmpty())
+                    return Outcome::failure(error + settingsProgress(applied, failedAt), record);
+                const QString written = QStringLiteral("%1 settings written").arg(session.acknowledgedCount());
+                if (!reboot) {
+                    record.prepend({QStringLiteral("result"), written + QStringLiteral(", reboot needed")});
+                    return Outcome::success(record);
+                }
+                // The restart on a connection of its own, as the reader still
+                // knows itself by its old password and port until then.
+                run.runSession<ControlSession>(
+                    index,
+                    [&](ControlSession &restart) { startReboot(restart, options, index); },
+                    [applied, written](ControlSession &restart, const QString &error) {
+                        if (!error.isEmpty())
+                            return Outcome::failure(written + QStringLiteral(", but the reboot failed: ") + error,
+                                                    {{QStringLiteral("applied"), applied},
+                                                     {QStringLiteral("failed_at"),
+                                                      QString::fromLatin1(restart.failedKeyword())}});
+                        return Outcome::success({{QStringLiteral("result"), written + QStringLiteral(", rebooting")},
+                                                 {QStringLiteral("applied"), applied},
+                                                 {QStringLiteral("failed_at"), QString()}});
+                    });
+                return Outcome::continued();
             });
-            ControlSession::Plan plan;
-            plan.password = options.password;
-            plan.commands = {{"REBOOT", QByteArray()}};
-            restart->start(options.address(index), options.portOf(index), plan);
-        });
-        ControlSession::Plan plan;
-        plan.password = options.password;
-        plan.readStat = true;
-        const QList<readerkeys::Change> &own = changesOf.at(index);
-        plan.afterStat = [&own, &newPasswordText](const StatReply &stat, QList<SettingCommand> *commands,
-                                                  QString *refusal) {
-            const SettingValues values = readerkeys::applyChanges(stat, own, newPasswordText);
-            *refusal = readerkeys::runRefusal(stat, own, values);
-            if (!refusal->isEmpty())
-                return false;
-            *commands = settingRun(values);
-            return true;
-        };
-        session->start(options.address(index), options.portOf(index), plan);
     });
     if (!reboot && run.failures() < options.targets.size())
         console.message(QStringLiteral("the readers use the new settings after a reboot (zavctl reboot, or set --reboot)"));
     return result;
 }
 
-int cli::reboot(const QStringList &arguments, Console &console)
+int cli::reboot(const QCommandLineParser &parser, Console &console)
 {
-    QCommandLineParser parser;
-    describe(parser, QStringLiteral("Logs in to each reader and restarts it (REBOOT).\n") + AddressHelp,
-             QStringLiteral("reboot"));
-    addReaderOptions(parser);
-    int status = zavctl::Success;
-    if (!parseArguments(parser, arguments, console, &status))
-        return status;
     ReaderOptions options;
     if (!readReaderOptions(parser, parser.positionalArguments(), console, &options))
         return zavctl::BadUsage;
 
-    Sessions owner;
     ReaderRun run(console, options, {QStringLiteral("result")}, QStringLiteral("reboot"));
-    return run.exec([&](int index) {
-        auto *session = new ControlSession(&owner);
-        QObject::connect(session, &ControlSession::finished, session, [&run, session, index](bool ok) {
-            session->deleteLater();
-            if (!ok)
-                return run.failed(index, session->errorText());
-            run.succeeded(index, {{QStringLiteral("result"), QStringLiteral("rebooting")}});
-        });
-        ControlSession::Plan plan;
-        plan.password = options.password;
-        plan.commands = {{"REBOOT", QByteArray()}};
-        session->start(options.address(index), options.portOf(index), plan);
+    return run.exec(controlLimitMs(2), [&](int index) {
+        run.runSession<ControlSession>(
+            index,
+            [&](ControlSession &session) { startReboot(session, options, index); },
+            [](ControlSession &, const QString &error) {
+                if (!error.isEmpty())
+                    return Outcome::failure(error);
+                return Outcome::success({{QStringLiteral("result"), QStringLiteral("rebooting")}});
+            });
     });
 }
 
-int cli::flash(const QStringList &arguments, Console &console)
+int cli::flash(const QCommandLineParser &parser, Console &console)
 {
-    QCommandLineParser parser;
-    describe(parser,
-             QStringLiteral("Loads a firmware image into each reader: login on the control port, then on the "
-                            "download port 53005 the announce, every 1024-byte block (each acknowledged within "
-                            "5 s) and the restart. The image must be 1 to 255 whole blocks.\n") + AddressHelp,
-             QStringLiteral("flash"), {{QStringLiteral("FILE"), QStringLiteral("The firmware image.")}});
-    addReaderOptions(parser);
-    parser.addOption({QStringLiteral("no-restart"),
-                      QStringLiteral("Do not send the restart message after the last block.")});
-    int status = zavctl::Success;
-    if (!parseArguments(parser, arguments, console, &status))
-        return status;
     QStringList positional = parser.positionalArguments();
     if (positional.size() < 2) {
         console.message(QStringLiteral("give the readers and then the image file"));
@@ -313,40 +293,47 @@ int cli::flash(const QStringList &arguments, Console &console)
     const bool restart = !parser.isSet(QStringLiteral("no-restart"));
     const int blockCount = int(image.size() / 1024);
 
-    Sessions owner;
     ReaderRun run(console, options, {QStringLiteral("blocks"), QStringLiteral("result")}, QStringLiteral("flash"));
     qint64 blocksSent = 0;
     const qint64 blocksInAll = qint64(blockCount) * options.targets.size();
     QElapsedTimer clock;
     clock.start();
-    const int result = run.exec([&](int index) {
-        auto *session = new DownloadSession(&owner);
-        QObject::connect(session, &DownloadSession::progress, session, [&](int, int) {
-            ++blocksSent;
-            const double seconds = qMax(0.001, clock.elapsed() / 1000.0);
-            run.setProgressDetail(QStringLiteral("[%1] %2 of %3 blocks, %4 KiB/s")
-                                      .arg(QString(int(20 * blocksSent / qMax<qint64>(1, blocksInAll)), QLatin1Char('#'))
-                                               .leftJustified(20, QLatin1Char('.')))
-                                      .arg(blocksSent)
-                                      .arg(blocksInAll)
-                                      .arg(blocksSent / seconds, 0, 'f', 0));
-        });
-        QObject::connect(session, &DownloadSession::finished, session, [&run, session, index, restart](bool ok) {
-            session->deleteLater();
-            const QString blocks = QStringLiteral("%1/%2").arg(session->blocksDone()).arg(session->blockCount());
-            if (!ok)
-                return run.failed(index, session->errorText(), {{QStringLiteral("blocks"), blocks}});
-            run.succeeded(index, {{QStringLiteral("blocks"), blocks},
-                                  {QStringLiteral("result"),
-                                   restart ? QStringLiteral("loaded, restarting") : QStringLiteral("loaded, not restarted")}});
-        });
-        DownloadSession::Options download;
-        download.address = options.address(index);
-        download.controlPort = options.portOf(index);
-        download.password = options.password;
-        download.image = image;
-        download.restart = restart;
-        session->start(download);
+    const auto showBlocks = [&] {
+        ++blocksSent;
+        const double seconds = qMax(0.001, clock.elapsed() / 1000.0);
+        run.setProgressDetail(QStringLiteral("[%1] %2 of %3 blocks, %4 KiB/s")
+                                  .arg(QString(int(20 * blocksSent / qMax<qint64>(1, blocksInAll)), QLatin1Char('#'))
+                                           .leftJustified(20, QLatin1Char('.')))
+                                  .arg(blocksSent)
+                                  .arg(blocksInAll)
+                                  .arg(blocksSent / seconds, 0, 'f', 0));
+    };
+    return run.exec(downloadLimitMs(blockCount), [&](int index) {
+        run.runSession<DownloadSession>(
+            index,
+            [&](DownloadSession &session) {
+                QObject::connect(&session, &DownloadSession::progress, &session, showBlocks);
+                DownloadSession::Options download;
+                download.address = options.address(index);
+                download.controlPort = options.portOf(index);
+                download.password = options.password;
+                download.image = image;
+                download.restart = restart;
+                session.start(download);
+            },
+            [restart](DownloadSession &session, const QString &error) {
+                const QString blocks = QStringLiteral("%1/%2").arg(session.blocksDone()).arg(session.blockCount());
+                if (!error.isEmpty()) {
+                    // Cut off: where the download stood, as the reader acknowledged it.
+                    const QString where = session.failure() == DownloadSession::Stopped && session.blocksDone() > 0
+                                              ? QStringLiteral(" after %1 of %2 blocks")
+                                                    .arg(session.blocksDone()).arg(session.blockCount())
+                                              : QString();
+                    return Outcome::failure(error + where, {{QStringLiteral("blocks"), blocks}});
+                }
+                return Outcome::success({{QStringLiteral("blocks"), blocks},
+                                         {QStringLiteral("result"), restart ? QStringLiteral("loaded, restarting")
+                                                                            : QStringLiteral("loaded, not restarted")}});
+            });
     });
-    return result;
 }

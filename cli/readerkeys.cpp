@@ -122,13 +122,11 @@ bool readerkeys::parseChange(const QString &argument, Change *change, QString *r
         *refusal = QStringLiteral("%1 cannot be set").arg(key);
         return false;
     }
-    change->key = key;
-
     const QList<Choice> options = choices(key);
     if (!options.isEmpty()) {
         for (const Choice &choice : options) {
             if (choice.word == value.toLower()) {
-                change->value = choice.code;
+                *change = {key, choice.code};
                 return true;
             }
         }
@@ -149,7 +147,7 @@ bool readerkeys::parseChange(const QString &argument, Change *change, QString *r
             *refusal = QStringLiteral("Invalid Identifier (at most 20 characters, no ':' or control characters)");
             return false;
         }
-        change->value = value.toLatin1();
+        *change = {key, value.toLatin1()};
         return true;
     }
 
@@ -163,7 +161,7 @@ bool readerkeys::parseChange(const QString &argument, Change *change, QString *r
         *refusal = why;
         return false;
     }
-    change->value = bytes;
+    *change = {key, bytes};
     return true;
 }
 

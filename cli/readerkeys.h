@@ -36,7 +36,8 @@ struct Change { QString key; QByteArray value; };
 // Parses and checks KEY=VALUE. False with a one-line refusal: an unknown or
 // read-only key, or a value the "Set  Parameters" checks refuse (their own
 // words), an unknown option word, or an identifier that is longer than 20
-// characters, not Latin-1, or holds ':' or a control character.
+// characters, not Latin-1, or holds ':' or a control character; *change is
+// then left as it was.
 bool parseChange(const QString &argument, Change *change, QString *refusal);
 
 // The setting values a run writes: the reader's current ones from its STAT

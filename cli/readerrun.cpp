@@ -1,37 +1,19 @@
 #include "readerrun.h"
 
 #include "commandlanguage.h"
+#include "interrupts.h"
 #include "jobrunner.h"
 #include "passwords.h"
 #include "settingchecks.h"
 
 #include <QEventLoop>
 #include <QHash>
+#include <QTimer>
 
 quint16 cli::ReaderOptions::portOf(int index) const
 {
     const quint16 own = targets.at(index).port;
     return own != 0 && !portGiven ? own : port;
-}
-
-void cli::addReaderOptions(QCommandLineParser &parser)
-{
-    parser.addOption({QStringLiteral("port"), QStringLiteral("The readers' control port (default 87; a "
-                                                             "control-port column of a CSV on standard input "
-                                                             "gives each reader its own)."),
-                      QStringLiteral("port")});
-    parser.addOption({QStringLiteral("jobs"), QStringLiteral("Readers served at the same time (default 16)."),
-                      QStringLiteral("n")});
-    parser.addOption({QStringLiteral("password-file"),
-                      QStringLiteral("Read the control password from the first line of this file "
-                                     "(after the ZAV_PASSWORD environment variable, before a prompt)."),
-                      QStringLiteral("file")});
-    parser.addOption({QStringLiteral("password"),
-                      QStringLiteral("The control password. Avoid it: every user of the machine can read "
-                                     "command lines in the process list. Use ZAV_PASSWORD, --password-file "
-                                     "or the prompt."),
-                      QStringLiteral("password")});
-    parser.addOption(formatOption());
 }
 
 bool cli::readReaderOptions(const QCommandLineParser &parser, const QStringList &addresses, Console &console,
@@ -122,12 +104,16 @@ cli::ReaderRun::ReaderRun(Console &console, const ReaderOptions &options, const 
 {
 }
 
-int cli::ReaderRun::exec(const Start &start)
+int cli::ReaderRun::exec(int jobLimitMs, const Start &start)
 {
+    m_jobLimitMs = jobLimitMs;
     QEventLoop loop;
-    JobRunner runner(int(m_options.targets.size()), m_options.jobs, start);
+    JobRunner runner(int(m_options.targets.size()), m_options.jobs,
+                     [this, &start](int index) { startJob(index, start); });
     m_runner = &runner;
     QObject::connect(&runner, &JobRunner::allFinished, &loop, &QEventLoop::quit);
+    InterruptWatch interrupts;
+    QObject::connect(&interrupts, &InterruptWatch::interrupted, &loop, [this] { interrupt(); });
     runner.run();
     showProgress();
     if (runner.finishedCount() < runner.count())
@@ -136,20 +122,91 @@ int cli::ReaderRun::exec(const Start &start)
     flush();
     m_writer.finish();
     m_console.clearProgress();
+    if (m_interrupted) {
+        const int untouched = int(m_results.size()) - runner.count();
+        if (untouched > 0)
+            m_console.message(QStringLiteral("interrupted: %1 readers not started").arg(untouched));
+        return zavctl::ReaderFailed;
+    }
     return m_failures == 0 ? zavctl::Success : zavctl::ReaderFailed;
 }
 
-void cli::ReaderRun::succeeded(int index, output::Record record)
+void cli::ReaderRun::startJob(int index, const Start &start)
 {
-    report(index, true, QString(), std::move(record));
+    auto *watchdog = new QTimer(&m_engines);
+    watchdog->setSingleShot(true);
+    QObject::connect(watchdog, &QTimer::timeout, watchdog, [this, index] { timeUp(index); });
+    m_jobs[index].watchdog = watchdog;
+    watchdog->start(m_jobLimitMs);
+    start(index);
 }
 
-void cli::ReaderRun::failed(int index, const QString &error, output::Record record)
+void cli::ReaderRun::track(int index, std::function<void()> stop)
 {
-    report(index, false, error, std::move(record));
+    m_jobs[index].stop = std::move(stop);
 }
 
-void cli::ReaderRun::report(int index, bool ok, const QString &error, output::Record record)
+QString cli::ReaderRun::cutOffReason(int index) const
+{
+    switch (m_jobs.value(index).cutOff) {
+    case CutOff::Interrupted:
+        return QStringLiteral("interrupted");
+    case CutOff::TimeUp:
+        return QStringLiteral("no result within %1 s").arg(m_jobLimitMs / 1000.0);
+    case CutOff::No:
+        break;
+    }
+    return {};
+}
+
+void cli::ReaderRun::settle(int index, Outcome outcome)
+{
+    if (outcome.continues)
+        return;
+    const auto job = m_jobs.constFind(index);
+    if (job != m_jobs.constEnd()) {
+        // Later: this may run inside the watchdog's own timeout.
+        if (job->watchdog) {
+            job->watchdog->stop();
+            job->watchdog->deleteLater();
+        }
+        m_jobs.erase(job);
+    }
+    report(index, outcome.ok, outcome.error, std::move(outcome.record));
+}
+
+void cli::ReaderRun::timeUp(int index)
+{
+    const auto job = m_jobs.find(index);
+    if (job == m_jobs.end())
+        return;
+    job->cutOff = CutOff::TimeUp;
+    if (job->stop)
+        job->stop();
+    // An engine that does not end when told to is left behind, reported.
+    if (m_jobs.contains(index))
+        settle(index, Outcome::failure(cutOffReason(index)));
+}
+
+void cli::ReaderRun::interrupt()
+{
+    if (m_interrupted || !m_runner)
+        return;
+    m_interrupted = true;
+    const int started = m_runner->stopStarting();
+    for (const int index : m_jobs.keys()) {
+        m_jobs[index].cutOff = CutOff::Interrupted;
+        if (m_jobs[index].stop)
+            m_jobs[index].stop();
+        if (m_jobs.contains(index))
+            settle(index, Outcome::failure(cutOffReason(index)));
+    }
+    // Each reader is reported; those never started without a message each.
+    for (int index = started; index < m_results.size(); ++index)
+        report(index, false, QStringLiteral("not started (interrupted)"), {}, false);
+}
+
+void cli::ReaderRun::report(int index, bool ok, const QString &error, output::Record record, bool started)
 {
     if (index < 0 || index >= m_results.size() || m_results.at(index))
         return;
@@ -157,14 +214,16 @@ void cli::ReaderRun::report(int index, bool ok, const QString &error, output::Re
     full += record;
     if (!ok) {
         full.append({QStringLiteral("error"), error});
-        ++m_failures;
-        m_errors[index] = error;
+        if (started) {
+            ++m_failures;
+            m_errors[index] = error;
+        }
     }
     m_results[index] = full;
     ++m_done;
     flush();
     showProgress();
-    if (m_runner)
+    if (m_runner && started)
         m_runner->finish(index);
 }
 

@@ -93,19 +93,64 @@ QStringList targets::csvFields(const QString &line)
     return fields;
 }
 
+QList<targets::Record> targets::csvRecords(const QString &text, int *unclosedAt)
+{
+    QList<Record> records;
+    *unclosedAt = 0;
+    int number = 1;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), i);
+        if (end < 0)
+            end = text.size();
+        const QString line = text.mid(i, end - i);
+        // Blank and comment lines are skipped whole, quotes and all.
+        if (line.trimmed().isEmpty() || line.trimmed().startsWith(QLatin1Char('#'))) {
+            i = end + 1;
+            ++number;
+            continue;
+        }
+        const int first = number;
+        QString record;
+        bool quoted = false;
+        for (; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            if (c == QLatin1Char('"'))
+                quoted = !quoted;
+            if (c == QLatin1Char('\n')) {
+                ++number;
+                if (!quoted) {
+                    ++i;
+                    break;
+                }
+            }
+            record += c;
+        }
+        if (quoted) {
+            *unclosedAt = first;
+            return records;
+        }
+        if (record.endsWith(QLatin1Char('\r')))
+            record.chop(1);
+        records.append({first, record});
+    }
+    return records;
+}
+
 bool targets::parseInput(const QByteArray &input, QList<Target> *targets, QString *refusal)
 {
-    const QList<QByteArray> lines = input.split('\n');
+    int unclosedAt = 0;
+    const QList<Record> records = csvRecords(QString::fromUtf8(input), &unclosedAt);
+    if (unclosedAt > 0) {
+        *refusal = QStringLiteral("standard input line %1: a quoted field is not closed").arg(unclosedAt);
+        return false;
+    }
     int portColumn = -1;
     QStringList headings;
     bool first = true;
-    for (int number = 1; number <= lines.size(); ++number) {
-        QString line = QString::fromUtf8(lines.at(number - 1));
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        if (line.trimmed().isEmpty() || line.trimmed().startsWith(QLatin1Char('#')))
-            continue;
-        const QStringList fields = csvFields(line);
+    for (const Record &record : records) {
+        const int number = record.line;
+        const QStringList fields = csvFields(record.text);
         const QString address = fields.first().trimmed();
         if (first) {
             first = false;
@@ -135,10 +180,7 @@ bool targets::parseInput(const QByteArray &input, QList<Target> *targets, QStrin
         }
         target.line = number;
         for (qsizetype column = 1; column < fields.size() && column < headings.size(); ++column) {
-            QString value = fields.at(column);
-            if (value.size() > 1 && value.front() == QLatin1Char('\'')
-                && QStringLiteral("=+-@\t\r").contains(value.at(1)))
-                value.remove(0, 1);
+            const QString value = inertCellText(fields.at(column));
             if (!value.isEmpty() && !headings.at(column).isEmpty())
                 target.columns.append({headings.at(column), value});
         }
@@ -149,6 +191,18 @@ bool targets::parseInput(const QByteArray &input, QList<Target> *targets, QStrin
         }
     }
     return true;
+}
+
+QString targets::inertCellText(const QString &cell)
+{
+    if (cell.size() > 1 && cell.front() == QLatin1Char('\'') && QStringLiteral("=+-@\t\r'").contains(cell.at(1)))
+        return cell.mid(1);
+    return cell;
+}
+
+QString targets::cellWithoutLoss(const QString &cell)
+{
+    return inertCellText(cell) != cell ? QLatin1Char('\'') + cell : cell;
 }
 
 QList<targets::Target> targets::withoutDuplicates(const QList<Target> &targets)

@@ -1,37 +1,15 @@
 #include "zavctl.h"
 
+#include "commandtable.h"
 #include "console.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cstdio>
 #include <unistd.h>
 
 namespace {
-const char *const Overview =
-    "Usage: zavctl COMMAND [options] [arguments]\n"
-    "\n"
-    "Finds, reads, configures, restarts and updates ZAV readers from the command line.\n"
-    "\n"
-    "Commands:\n"
-    "  search           find the readers on the local networks (multicast identify)\n"
-    "  scan START       find readers by trying addresses over TCP\n"
-    "  get ADDRESS...   read the settings of readers\n"
-    "  set ADDRESS... KEY=VALUE...\n"
-    "                   change settings (and the password) of readers\n"
-    "  reboot ADDRESS...\n"
-    "                   restart readers\n"
-    "  change-address MAC NEW_ADDRESS\n"
-    "                   give the reader with this MAC a new address\n"
-    "  flash ADDRESS... FILE\n"
-    "                   load a firmware image into readers\n"
-    "\n"
-    "ADDRESS is A.B.C.D, a range A.B.C.D-E, or - for one address per line on standard\n"
-    "input (a CSV from search, scan or get is taken as it is). Readers run in parallel.\n"
-    "The password comes from ZAV_PASSWORD, --password-file FILE, or a prompt.\n"
-    "Exit status: 0 all readers succeeded, 1 a reader failed, 2 bad usage or input.\n"
-    "Run 'zavctl COMMAND --help' for a command's options; see also zavctl(1).\n";
-
 void writeAll(FILE *stream, const QByteArray &bytes)
 {
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
@@ -58,42 +36,31 @@ zavctl::Io zavctl::standardIo()
 int zavctl::run(const QStringList &arguments, const Io &io)
 {
     Console console(io);
-    const QString command = arguments.value(0);
-    const QStringList rest = arguments.mid(1);
-    if (command == u"get")
-        return cli::get(rest, console);
-    if (command == u"set")
-        return cli::set(rest, console);
-    if (command == u"reboot")
-        return cli::reboot(rest, console);
-    if (command == u"flash")
-        return cli::flash(rest, console);
-    if (command == u"search")
-        return cli::search(rest, console);
-    if (command == u"scan")
-        return cli::scan(rest, console);
-    if (command == u"change-address")
-        return cli::changeAddress(rest, console);
-    if (command == u"--help" || command == u"-h" || command == u"help") {
-        io.out(Overview);
+    const QString name = arguments.value(0);
+    if (const cli::Command *command = cli::findCommand(name))
+        return cli::runCommand(*command, arguments.mid(1), console);
+    if (name == u"--help" || name == u"-h" || name == u"help") {
+        io.out(cli::overview().toUtf8());
         return Success;
     }
-    if (command == u"--version") {
-        io.out("zavctl 2.2.0\n");
+    if (name == u"--version") {
+        io.out(QStringLiteral("zavctl %1\n").arg(QCoreApplication::applicationVersion()).toUtf8());
         return Success;
     }
-    if (command.isEmpty())
+    if (name.isEmpty())
         console.message(QStringLiteral("a command is needed"));
     else
-        console.message(QStringLiteral("unknown command \"%1\"").arg(command));
-    io.err(Overview);
+        console.message(QStringLiteral("unknown command \"%1\"").arg(name));
+    io.err(cli::overview().toUtf8());
     return BadUsage;
 }
 
 void Console::message(const QString &line)
 {
     clearProgress();
-    m_io.err((QStringLiteral("zavctl: ") + line + QLatin1Char('\n')).toUtf8());
+    // Text from a file, standard input or a reader may hold line ends and
+    // terminal controls: shown as \xHH, a message stays one plain line.
+    m_io.err((QStringLiteral("zavctl: ") + output::tableCell(line) + QLatin1Char('\n')).toUtf8());
 }
 
 void Console::progress(const QString &text)
@@ -109,35 +76,6 @@ void Console::clearProgress()
     if (m_progressShown)
         m_io.err("\r\033[K");
     m_progressShown = false;
-}
-
-bool cli::parseArguments(QCommandLineParser &parser, const QStringList &arguments, Console &console, int *exitStatus)
-{
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help."));
-    parser.addOption(help);
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    // The program name first, as QCommandLineParser expects it.
-    if (!parser.parse(QStringList{QStringLiteral("zavctl")} + arguments)) {
-        console.message(parser.errorText());
-        console.io().err("Try 'zavctl COMMAND --help'.\n");
-        *exitStatus = zavctl::BadUsage;
-        return false;
-    }
-    if (parser.isSet(help)) {
-        console.write(parser.helpText().toUtf8());
-        *exitStatus = zavctl::Success;
-        return false;
-    }
-    return true;
-}
-
-QCommandLineOption cli::formatOption()
-{
-    return QCommandLineOption(QStringLiteral("format"),
-                              QStringLiteral("Output: table, json or csv (default: table on a terminal, "
-                                             "csv otherwise)."),
-                              QStringLiteral("format"));
 }
 
 bool cli::formatFrom(const QCommandLineParser &parser, Console &console, output::Format *format)

@@ -7,8 +7,8 @@
 #include <functional>
 
 // zavctl: the reader operations of the utility from the command line. The
-// exit status is 0 when every reader succeeded, 1 when a reader failed, 2 for
-// bad usage or bad input (then nothing has been sent).
+// exit status is 0 when every reader succeeded, 1 when a reader failed or the
+// run was interrupted, 2 for bad usage or bad input (then nothing has been sent).
 namespace zavctl {
 
 enum ExitStatus { Success = 0, ReaderFailed = 1, BadUsage = 2 };

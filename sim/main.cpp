@@ -66,6 +66,7 @@ int main(int argc, char *argv[])
         SimulatedReader *reader = simulator.addReader(config);
         for (const auto &fault : std::as_const(setup.faults))
             reader->setFault(fault.first, fault.second);
+
         const bool many = setup.readers.size() > 20;
         QObject::connect(reader, &SimulatedReader::restarting, reader, [reader, &out] {
             out << "restarting " << reader->activeConfig().address.toString() << '\n';
@@ -88,6 +89,9 @@ int main(int argc, char *argv[])
                              });
         }
     }
+    const QList<SimulatedReader *> readers = simulator.readers();
+    for (const SimulatorSetup::ReaderFault &fault : std::as_const(setup.readerFaults))
+        readers.at(fault.reader)->setFault(fault.target, fault.fault);
     QObject::connect(&simulator, &ReaderSimulator::errorOccurred, &app, [&err](const QString &text) {
         err << "zav-reader-sim: " << text << '\n';
         err.flush();

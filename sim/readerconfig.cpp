@@ -141,13 +141,15 @@ bool Fault::parse(const QByteArray &text, Fault *fault, QString *error)
     };
     QByteArray faultText = text;
     Fault result;
-    static const QRegularExpression suffix(QStringLiteral(",(after|times)=(\\d{1,6})$"));
+    static const QRegularExpression suffix(QStringLiteral(",(?:(after|times)=(\\d{1,6})|each-connection)$"));
     for (;;) {
         const auto match = suffix.match(QString::fromLatin1(faultText));
         if (!match.hasMatch())
             break;
         const int n = match.captured(2).toInt();
-        if (match.captured(1) == QLatin1String("after"))
+        if (match.captured(1).isEmpty())
+            result.eachConnection = true;
+        else if (match.captured(1) == QLatin1String("after"))
             result.skip = n;
         else
             result.times = n;
@@ -162,6 +164,7 @@ bool Fault::parse(const QByteArray &text, Fault *fault, QString *error)
     auto withCounts = [&keep](Fault f) {
         f.skip = keep.skip;
         f.times = keep.times;
+        f.eachConnection = keep.eachConnection;
         return f;
     };
 

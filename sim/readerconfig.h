@@ -94,6 +94,9 @@ struct Fault
     qint64 count = 0;
     int skip = 0;   // matching messages answered normally before the fault applies
     int times = -1; // then how many it applies to; -1 = every one
+    // skip and times count the messages of each connection anew (a reader
+    // that fails the same way on every connection) instead of all of them.
+    bool eachConnection = false;
 
     static Fault noAnswer();
     static Fault refuse() { return noAnswer(); }
@@ -114,9 +117,12 @@ struct Fault
     Fault &afterSkipping(int n) { skip = n; return *this; }
     // Apply the fault to n messages only, then answer normally again.
     Fault &only(int n) { times = n; return *this; }
+    // Count for skip and times on each connection from the start.
+    Fault &onEachConnection() { eachConnection = true; return *this; }
 
     // "noanswer", "okcrlf", "split:3:200", "replace:text" ... as the program's
-    // --fault option takes them; false with an explanation on bad text.
+    // --fault option takes them (with ",after=N", ",times=N" and
+    // ",each-connection" after the kind); false with an explanation on bad text.
     static bool parse(const QByteArray &text, Fault *fault, QString *error);
     static QByteArray kindName(Kind kind);
 };

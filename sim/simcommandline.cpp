@@ -3,6 +3,8 @@
 #include "readersimulator.h"
 
 #include <QCommandLineParser>
+#include <QFile>
+#include <QHash>
 #include <QRegularExpression>
 
 namespace {
@@ -48,6 +50,8 @@ struct Options
     QCommandLineOption rate{"rate", "Pace of the stream in bytes per second (default: at once).", "BPS", "0"};
     QCommandLineOption fault{"fault", "A fault on every reader: TARGET=KIND, see below. May be repeated.",
                              "TARGET=KIND"};
+    QCommandLineOption faultFile{"fault-file", "Faults of single readers: one \"ADDRESS TARGET=KIND\" a line "
+                                               "(blank lines and lines from # on are skipped).", "FILE"};
     QCommandLineOption noMulticast{"no-multicast", "Do not join the identify group on port 53001."};
     QCommandLineOption demo{"demo", "Start the demo set of readers and print what to type."};
     QCommandLineOption help{QStringList{"h", "help"}, "Show this help."};
@@ -57,7 +61,7 @@ struct Options
         return {readers, address, mac, password, firmware, firmwareAfter, mode, identification,
                 identifier, identifyAddress, controlPort, dataPort, udpPort, subnet, gateway,
                 serverAddress, serverPort, speed, dhcp, dpass, cid, rebootDelay, clientRetry,
-                noEcho, stream, rate, fault, noMulticast, demo, help};
+                noEcho, stream, rate, fault, faultFile, noMulticast, demo, help};
     }
 };
 
@@ -78,7 +82,8 @@ Fault kinds (KIND):
   flood:N               N bytes of the pattern 0..255 instead of the reply
   oversize:N            N bytes of digits and colons, no CR, instead of the reply
   TEXT takes the escapes \r \n \t \\ \xHH. Append ",after=N" to answer the first
-  N messages normally, ",times=N" to apply the fault to N messages only.
+  N messages normally, ",times=N" to apply the fault to N messages only, and
+  ",each-connection" to count those messages on each connection from the start.
 Fault targets (TARGET):
   a control keyword (PASS STAT CIP DPT UDPP CPT CSN GTW SIP SPRT IDENT MODE CID
   SPEED DHCP DPASS NEWPASS REBOOT), * (every control command), ZAVIDENTIFY
@@ -119,6 +124,48 @@ bool toInt(const QString &text, int low, int high, int *value)
     if (!ok || n < low || n > high)
         return false;
     *value = n;
+    return true;
+}
+
+// Lines "ADDRESS TARGET=KIND", each naming one of the readers.
+bool readFaultFile(const QString &path, SimulatorSetup *setup, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    QHash<QString, int> readerAt;
+    for (int i = 0; i < setup->readers.size(); ++i)
+        readerAt.insert(setup->readers.at(i).address.toString(), i);
+    int number = 0;
+    while (!file.atEnd() && number < 1000000) {
+        ++number;
+        QByteArray line = file.readLine(4096);
+        if (line.contains('#'))
+            line.truncate(line.indexOf('#'));
+        line = line.trimmed();
+        if (line.isEmpty())
+            continue;
+        const QList<QByteArray> parts = line.simplified().split(' ');
+        const int equals = parts.value(1).indexOf('=');
+        if (parts.size() != 2 || equals <= 0) {
+            *error = QStringLiteral("line %1: use ADDRESS TARGET=KIND").arg(number);
+            return false;
+        }
+        const QString address = QString::fromLatin1(parts.at(0));
+        if (!readerAt.contains(address)) {
+            *error = QStringLiteral("line %1: no reader at %2").arg(number).arg(address);
+            return false;
+        }
+        Fault fault;
+        QString why;
+        if (!Fault::parse(parts.at(1).mid(equals + 1), &fault, &why)) {
+            *error = QStringLiteral("line %1: %2").arg(number).arg(why);
+            return false;
+        }
+        setup->readerFaults.append({readerAt.value(address), parts.at(1).left(equals), fault});
+    }
     return true;
 }
 
@@ -248,6 +295,11 @@ bool parseSimulatorArguments(const QStringList &arguments, SimulatorSetup *setup
         config.address = ReaderSimulator::addressAfter(first, i);
         config.mac = ReaderSimulator::macAfter(mac, i);
         setup->readers.append(config);
+    }
+    if (parser.isSet(o.faultFile)) {
+        QString why;
+        if (!readFaultFile(parser.value(o.faultFile), setup, &why))
+            return fail(QStringLiteral("--fault-file %1: %2").arg(parser.value(o.faultFile), why));
     }
     return true;
 }

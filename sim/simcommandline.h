@@ -13,6 +13,9 @@ struct SimulatorSetup
     QList<ReaderConfig> readers;
     // Faults given with --fault, set on every reader: target, fault.
     QList<QPair<QByteArray, Fault>> faults;
+    // Faults of single readers, from --fault-file: reader index, target, fault.
+    struct ReaderFault { int reader = 0; QByteArray target; Fault fault; };
+    QList<ReaderFault> readerFaults;
     bool multicast = true;
     bool demo = false;
     bool help = false;

@@ -343,6 +343,17 @@ void SimulatedReader::clearFaults()
     m_faults.clear();
 }
 
+void SimulatedReader::countFaultsAnew(Channel channel)
+{
+    for (auto it = m_faults.begin(); it != m_faults.end(); ++it) {
+        const bool download = it.key().startsWith("DL-");
+        if (it->fault.eachConnection && download == (channel == Channel::Download)) {
+            it->seen = 0;
+            it->applied = 0;
+        }
+    }
+}
+
 Fault SimulatedReader::takeFault(const QByteArray &target)
 {
     auto it = m_faults.find(target);
@@ -417,6 +428,7 @@ void SimulatedReader::acceptControl()
         session->socket = socket;
         session->writer = new ReplyWriter(socket);
         session->connection = nextConnection(Channel::Control);
+        countFaultsAnew(Channel::Control);
         m_controlSessions.append(session);
         connect(socket, &QTcpSocket::readyRead, this, [this, session] { controlReadyRead(session); });
         connect(socket, &QTcpSocket::disconnected, this, [this, session] {
@@ -605,6 +617,7 @@ void SimulatedReader::acceptDownload()
         session->socket = socket;
         session->writer = new ReplyWriter(socket);
         session->connection = nextConnection(Channel::Download);
+        countFaultsAnew(Channel::Download);
         m_downloadSessions.append(session);
         connect(socket, &QTcpSocket::readyRead, this, [this, session] { downloadReadyRead(session); });
         connect(socket, &QTcpSocket::disconnected, this, [this, session] {

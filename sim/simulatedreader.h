@@ -126,6 +126,8 @@ private:
     void controlReadyRead(ControlSession *session);
     void handleControlLine(ControlSession *session, const QByteArray &line);
     bool applySetting(const QByteArray &keyword, const QByteArray &argument);
+    // A new connection on the channel: faults counted per connection start over.
+    void countFaultsAnew(Channel channel);
     // The fault for a message: its own, else (control port) the one for every command.
     Fault faultFor(const QByteArray &target);
     // Sends the reply with its fault; false when the fault is to give no answer.

@@ -1,14 +1,21 @@
 // zavctl's pure parts: addresses and ranges, standard input, KEY=VALUE and
 // its refusals (the "Set  Parameters" words), the run a reader is sent, the
-// three output forms, password files and the job runner's limit.
+// three output forms, password files, the job runner's limit, the time limit
+// of a reader's job, and the command table against the bash completion and
+// the manual page.
+#include "commandtable.h"
 #include "jobrunner.h"
 #include "output.h"
 #include "passwords.h"
+#include "readerrun.h"
 #include "readerkeys.h"
 #include "settingchecks.h"
 #include "statreply.h"
 #include "targets.h"
 
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryFile>
 #include <QTest>
@@ -34,7 +41,30 @@ QByteArrayList lines(const QList<SettingCommand> &run)
         result.append(command.line());
     return result;
 }
+
+QByteArray sourceFile(const char *name)
+{
+    QFile file(QStringLiteral(CLI_SOURCE_DIR "/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 } // namespace
+
+// An engine that never ends on its own; stop() ends it unless it is deaf.
+class EndlessSession : public QObject
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    static inline bool deaf = false;
+    void stop()
+    {
+        if (!deaf)
+            emit finished(false);
+    }
+    QString errorText() const { return QStringLiteral("stopped"); }
+signals:
+    void finished(bool ok);
+};
 
 class TestCliLogic : public QObject
 {
@@ -76,6 +106,10 @@ private slots:
 
     void jobRunnerKeepsItsLimit_data();
     void jobRunnerKeepsItsLimit();
+    void jobLimitEndsAHungJob_data();
+    void jobLimitEndsAHungJob();
+
+    void commandTableMatchesCompletionAndManual();
 };
 
 void TestCliLogic::addressArguments_data()
@@ -133,6 +167,13 @@ void TestCliLogic::standardInput_data()
     QTest::newRow("bad address") << QByteArray("10.0.0.1\nnot-an-address\n") << QStringList() << false;
     QTest::newRow("header only on the first line")
         << QByteArray("10.0.0.1\naddress\n") << QStringList() << false;
+    QTest::newRow("quoted field over two lines")
+        << QByteArray("reader,identifier\r\n10.0.0.1,\"DOCK\r\n4\"\r\n10.0.0.2,x\r\n")
+        << QStringList{"10.0.0.1", "10.0.0.2"} << true;
+    QTest::newRow("quote never closed") << QByteArray("10.0.0.1,\"x\n10.0.0.2\n10.0.0.3\n") << QStringList()
+                                        << false;
+    QTest::newRow("quote in a comment") << QByteArray("# the \"north\n10.0.0.1\n") << QStringList{"10.0.0.1"}
+                                        << true;
     QTest::newRow("nothing") << QByteArray("") << QStringList() << true;
 }
 
@@ -178,16 +219,20 @@ void TestCliLogic::csvColumnsKeptWithTheReader()
 {
     const QByteArray csv = "reader,ok,identifier,mode,client-send-id\r\n"
                            "10.0.0.1,true,'=SUM(A1),client,\r\n"
-                           "10.0.0.2,true,\"Dock, 4\",,on\r\n";
+                           "10.0.0.2,true,\"Dock, 4\",,on\r\n"
+                           "10.0.0.3,true,''=1,,\r\n";
     QList<targets::Target> list;
     QString refusal;
     QVERIFY(targets::parseInput(csv, &list, &refusal));
-    QCOMPARE(list.size(), 2);
+    QCOMPARE(list.size(), 3);
     using Columns = QList<QPair<QString, QString>>;
     // The apostrophe that made the field inert is not part of the value;
     // empty cells are no value.
     QCOMPARE(list.at(0).columns, (Columns{{"ok", "true"}, {"identifier", "=SUM(A1)"}, {"mode", "client"}}));
     QCOMPARE(list.at(1).columns, (Columns{{"ok", "true"}, {"identifier", "Dock, 4"}, {"client-send-id", "on"}}));
+    // An apostrophe of the value itself was doubled by the writer.
+    QCOMPARE(list.at(2).columns, (Columns{{"ok", "true"}, {"identifier", "'=1"}}));
+    QCOMPARE(targets::cellWithoutLoss(QStringLiteral("'=1")), QStringLiteral("''=1"));
     QCOMPARE(list.at(0).line, 2);
     QCOMPARE(list.at(1).line, 3);
 }
@@ -506,16 +551,18 @@ void TestCliLogic::formats_data()
     QTest::addColumn<int>("format");
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("table") << int(output::Format::Table)
-                           << QByteArray("READER     OK   IDENTIFIER  ERROR\n"
-                                         "10.0.0.1   yes  =1+2,\"x\"\n"
-                                         "10.0.0.22  no               no connection\n");
+                           << QByteArray("READER     OK   IDENTIFIER  APPLIED  ERROR\n"
+                                         "10.0.0.1   yes  =1+2,\"x\"    CIP DPT\n"
+                                         "10.0.0.22  no                        no connection\n");
     QTest::newRow("csv") << int(output::Format::Csv)
-                         << QByteArray("reader,ok,identifier,error\r\n"
-                                       "10.0.0.1,true,\"'=1+2,\"\"x\"\"\",\r\n"
-                                       "10.0.0.22,false,,no connection\r\n");
+                         << QByteArray("reader,ok,identifier,applied,error\r\n"
+                                       "10.0.0.1,true,\"'=1+2,\"\"x\"\"\",CIP DPT,\r\n"
+                                       "10.0.0.22,false,,,no connection\r\n");
     QTest::newRow("json") << int(output::Format::Json)
-                          << QByteArray("[\n  {\"reader\": \"10.0.0.1\", \"ok\": true, \"identifier\": \"=1+2,\\\"x\\\"\"},\n"
-                                        "  {\"reader\": \"10.0.0.22\", \"ok\": false, \"error\": \"no connection\"}\n]\n");
+                          << QByteArray("[\n  {\"reader\": \"10.0.0.1\", \"ok\": true, \"identifier\": \"=1+2,\\\"x\\\"\", "
+                                        "\"applied\": [\"CIP\", \"DPT\"]},\n"
+                                        "  {\"reader\": \"10.0.0.22\", \"ok\": false, \"applied\": [], "
+                                        "\"error\": \"no connection\"}\n]\n");
 }
 
 void TestCliLogic::formats()
@@ -523,10 +570,13 @@ void TestCliLogic::formats()
     QFETCH(int, format);
     QFETCH(QByteArray, expected);
     const QList<output::Record> records{
-        {{"reader", QStringLiteral("10.0.0.1")}, {"ok", true}, {"identifier", QStringLiteral("=1+2,\"x\"")}},
-        {{"reader", QStringLiteral("10.0.0.22")}, {"ok", false}, {"error", QStringLiteral("no connection")}},
+        {{"reader", QStringLiteral("10.0.0.1")}, {"ok", true}, {"identifier", QStringLiteral("=1+2,\"x\"")},
+         {"applied", QStringList{"CIP", "DPT"}}},
+        {{"reader", QStringLiteral("10.0.0.22")}, {"ok", false}, {"applied", QStringList()},
+         {"error", QStringLiteral("no connection")}},
     };
-    const QByteArray text = output::render(output::Format(format), {"reader", "ok", "identifier", "error"}, records);
+    const QByteArray text =
+        output::render(output::Format(format), {"reader", "ok", "identifier", "applied", "error"}, records);
     QCOMPARE(text, expected);
 }
 
@@ -592,6 +642,110 @@ void TestCliLogic::jobRunnerKeepsItsLimit()
     QCOMPARE(runner.finishedCount(), count);
     QCOMPARE(started.size(), count);
     QCOMPARE(runner.peakRunning(), qMin(count, finishAtOnce ? 1 : parallel));
+}
+
+void TestCliLogic::jobLimitEndsAHungJob_data()
+{
+    QTest::addColumn<bool>("deaf");
+    QTest::newRow("engine stops when told") << false;
+    QTest::newRow("engine ignores stop") << true;
+}
+
+void TestCliLogic::jobLimitEndsAHungJob()
+{
+    // Three readers, two at a time, each behind an engine that never ends:
+    // every one is reported failed once its time is up, and the run ends.
+    QFETCH(bool, deaf);
+    EndlessSession::deaf = deaf;
+    QByteArray out;
+    QByteArray err;
+    zavctl::Io io;
+    io.out = [&out](const QByteArray &bytes) { out += bytes; };
+    io.err = [&err](const QByteArray &bytes) { err += bytes; };
+    Console console(io);
+    cli::ReaderOptions options;
+    for (const char *address : {"10.0.0.1", "10.0.0.2", "10.0.0.3"})
+        options.targets.append({QString::fromLatin1(address), 0});
+    options.jobs = 2;
+    cli::ReaderRun run(console, options, {}, QStringLiteral("get"));
+    QElapsedTimer clock;
+    clock.start();
+    const int status = run.exec(100, [&run](int index) {
+        run.runSession<EndlessSession>(index, [](EndlessSession &) {},
+                                       [](EndlessSession &, const QString &error) {
+                                           return cli::Outcome::failure(error);
+                                       });
+    });
+    QCOMPARE(status, int(zavctl::ReaderFailed));
+    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(out, QByteArray("reader,ok,error\r\n"
+                             "10.0.0.1,false,no result within 0.1 s\r\n"
+                             "10.0.0.2,false,no result within 0.1 s\r\n"
+                             "10.0.0.3,false,no result within 0.1 s\r\n"));
+    QCOMPARE(err.count('\n'), 3);
+}
+
+void TestCliLogic::commandTableMatchesCompletionAndManual()
+{
+    const QString completion = QString::fromUtf8(sourceFile("zavctl.bash-completion"));
+    const QString manual = QString::fromUtf8(sourceFile("zavctl.1"));
+    QVERIFY(!completion.isEmpty());
+    QVERIFY(!manual.isEmpty());
+    const auto manualName = [](QString name) { return name.replace(QLatin1Char('-'), QLatin1String("\\-")); };
+    const auto quoted = [&completion](const QString &variable) {
+        const QRegularExpressionMatch match =
+            QRegularExpression(QStringLiteral("local %1=\"([^\"]*)\"").arg(variable)).match(completion);
+        return match.captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    };
+
+    QStringList names;
+    for (const cli::Command &command : cli::commands())
+        names.append(command.name);
+    QCOMPARE(quoted(QStringLiteral("commands")), names);
+    QStringList keys;
+    for (const QString &key : readerkeys::settableKeys())
+        keys.append(key + QLatin1Char('='));
+    QCOMPARE(quoted(QStringLiteral("keys")), keys);
+
+    // The options offered after each command, as the case of the completion lists them.
+    QHash<QString, QStringList> offered;
+    const QRegularExpression commandCase(QStringLiteral("^\\s*([a-z|-]+)\\) options=\"([^\"]*)\"\\s*;;"),
+                                         QRegularExpression::MultilineOption);
+    for (auto it = commandCase.globalMatch(completion); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        QString words = match.captured(2);
+        words.replace(QLatin1String("$reader_options"), quoted(QStringLiteral("reader_options")).join(QLatin1Char(' ')));
+        for (const QString &name : match.captured(1).split(QLatin1Char('|')))
+            offered.insert(name, words.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+    }
+    // The options whose value the completion knows (or knows to leave alone).
+    QStringList valued;
+    const QRegularExpression valueCase(QStringLiteral("^\\s*(--[a-z|-]+)\\)"), QRegularExpression::MultilineOption);
+    for (auto it = valueCase.globalMatch(completion); it.hasNext();)
+        valued += it.next().captured(1).split(QLatin1Char('|'));
+
+    for (const cli::Command &command : cli::commands()) {
+        QVERIFY2(manual.contains(QStringLiteral(".B zavctl ") + manualName(command.name)), qPrintable(command.name));
+        QStringList options{QStringLiteral("--help")};
+        for (const QCommandLineOption &option : command.options) {
+            const QString name = QStringLiteral("--") + option.names().constLast();
+            options.append(name);
+            QVERIFY2(manual.contains(manualName(name)), qPrintable(command.name + QLatin1Char(' ') + name));
+            if (!option.valueName().isEmpty())
+                QVERIFY2(valued.contains(name), qPrintable(name));
+        }
+        QStringList completed = offered.value(command.name);
+        completed.sort();
+        options.sort();
+        QCOMPARE(completed, options);
+        // What a command needs brings its options.
+        if (command.needs & cli::Readers)
+            QVERIFY(options.contains(QStringLiteral("--port")) && options.contains(QStringLiteral("--jobs")));
+        if (command.needs & cli::Password)
+            QVERIFY(options.contains(QStringLiteral("--password-file")) && options.contains(QStringLiteral("--password")));
+        if (command.needs & cli::Format)
+            QVERIFY(options.contains(QStringLiteral("--format")));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCliLogic)

@@ -1,8 +1,8 @@
 // zavctl as a technician runs it: the program in its own process against
 // simulated readers in this one. Checks the bytes every reader received,
 // standard output in each form, the one-line messages on standard error and
-// the exit status; every bad input is refused with nothing sent, and the
-// password appears in no output.
+// the exit status; every bad input is refused with nothing sent, the
+// password appears in no output, and Ctrl+C leaves no reader unreported.
 #include "privatenetwork.h"
 #include "readersimulator.h"
 
@@ -12,8 +12,11 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
 
 namespace {
 const QByteArray Password = "58203";
@@ -46,11 +49,13 @@ private slots:
     void getJson();
     void getSeveralWhereOneFails();
     void getFromStandardInputCsv();
+    void portOptionOverridesCsvColumn();
     void getRange();
     void setWritesTheWholeRun();
     void setWithNewPasswordAndReboot();
     void setRefusedByTheReaderSettings();
-    void setStopsAtUnacknowledgedCommand();
+    void setStopsPartWay_data();
+    void setStopsPartWay();
     void setEachReaderFromCsv();
     void setFromEditedGetOutput();
     void csvContradictionsRefused_data();
@@ -58,6 +63,7 @@ private slots:
     void rebootBytes();
     void flashBytes_data();
     void flashBytes();
+    void flashLosesReaderMidDownload();
     void badInputSendsNothing_data();
     void badInputSendsNothing();
     void passwordNeverShown_data();
@@ -66,6 +72,8 @@ private slots:
     void helpAndUsage();
     void parallelRunKeepsOrder();
     void hostileReadersFailAlone();
+    void interruptCutsOffEveryReader_data();
+    void interruptCutsOffEveryReader();
     void linksNoGuiLibrary();
 
     void searchListsEachReaderOnce();
@@ -239,6 +247,24 @@ void TestZavctl::getFromStandardInputCsv()
     QCOMPARE(b->receivedBytes(Channel::Control), Login + "STAT\r");
 }
 
+void TestZavctl::portOptionOverridesCsvColumn()
+{
+    // The CSV names port 8088, where something else listens; --port says
+    // 8087, where the reader is. Only --port is used.
+    ReaderConfig moved;
+    moved.controlPort = 8087;
+    SimulatedReader *reader = addReader(moved);
+    QTcpServer other;
+    QVERIFY(other.listen(reader->activeConfig().address, 8088));
+    const QByteArray csv = "address,mac,identification,control-port,interface\r\n" + address(reader).toLatin1()
+                           + ",0050C2000001,x,8088,lo\r\n";
+    const Run run = zavctl({"get", "-", "--port", "8087"}, csv);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(reader->receivedBytes(Channel::Control), Login + "STAT\r");
+    QTest::qWait(50);
+    QVERIFY(!other.hasPendingConnections());
+}
+
 void TestZavctl::getRange()
 {
     QList<SimulatedReader *> readers;
@@ -297,15 +323,49 @@ void TestZavctl::setRefusedByTheReaderSettings()
     QVERIFY(fine->receivedBytes(Channel::Control).endsWith("DPASS0\r"));
 }
 
-void TestZavctl::setStopsAtUnacknowledgedCommand()
+void TestZavctl::setStopsPartWay_data()
 {
+    QTest::addColumn<QByteArray>("target");
+    QTest::addColumn<QByteArray>("fault");
+    QTest::addColumn<QStringList>("applied");
+    QTest::addColumn<QString>("failedAt");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("refused in the middle") << QByteArray("GTW") << QByteArray("replace:ERR\\r")
+                                           << QStringList{"CIP", "DPT", "UDPP", "CPT", "CSN"} << "GTW"
+                                           << "GTW not acknowledged (answered \"ERR\\r\") "
+                                              "(acknowledged: CIP DPT UDPP CPT CSN; failed: GTW)";
+    QTest::newRow("reset at the first") << QByteArray("CIP") << QByteArray("reset") << QStringList() << "CIP"
+                                        << "(acknowledged: none; failed: CIP)";
+    QTest::newRow("nothing sent") << QByteArray("PASS") << QByteArray("replace:ERR\\r") << QStringList() << ""
+                                  << "login not acknowledged (answered \"ERR\\r\")\n";
+}
+
+void TestZavctl::setStopsPartWay()
+{
+    QFETCH(QByteArray, target);
+    QFETCH(QByteArray, fault);
+    QFETCH(QStringList, applied);
+    QFETCH(QString, failedAt);
+    QFETCH(QString, message);
     SimulatedReader *reader = addReader();
-    reader->setFault("GTW", Fault::replace("ERR\r"));
-    const Run run = zavctl({"set", address(reader), "dhcp=on"});
+    Fault parsed;
+    QString why;
+    QVERIFY2(Fault::parse(fault, &parsed, &why), qPrintable(why));
+    reader->setFault(target, parsed);
+    const Run run = zavctl({"set", address(reader), "dhcp=on", "--format", "json"});
     QCOMPARE(run.status, 1);
-    QVERIFY(reader->receivedBytes(Channel::Control).endsWith("GTW0.0.0.0\r"));
-    QVERIFY(run.err.contains("GTW not acknowledged"));
-    QVERIFY(run.err.contains("5 settings before it were accepted"));
+    QVERIFY2(run.err.contains(address(reader).toLatin1() + ": "), run.err.constData());
+    QVERIFY2(run.err.contains(message.toLatin1()), run.err.constData());
+    const QJsonObject result = QJsonDocument::fromJson(run.out).array().at(0).toObject();
+    QCOMPARE(result.value("ok").toBool(), false);
+    QCOMPARE(result.value("applied").toVariant().toStringList(), applied);
+    QCOMPARE(result.value("failed_at").toString(), failedAt);
+    // The command that failed is the last the reader received.
+    QByteArray received = reader->receivedBytes(Channel::Control);
+    received.chop(1);
+    const QByteArray last = received.mid(received.lastIndexOf('\r') + 1);
+    QVERIFY2(last.startsWith(failedAt.isEmpty() ? QByteArray("PASS") : failedAt.toLatin1()), last.constData());
+    QCOMPARE(reader->connectionCount(Channel::Control), 1);  // nothing is tried again
 }
 
 void TestZavctl::setEachReaderFromCsv()
@@ -430,6 +490,28 @@ void TestZavctl::flashBytes()
     QVERIFY(!run.err.contains("blocks"));  // no progress bar when standard error is no terminal
 }
 
+void TestZavctl::flashLosesReaderMidDownload()
+{
+    const QString path = m_files.filePath(QStringLiteral("image-lost.bin"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(firmware(3));
+    file.close();
+    SimulatedReader *lost = addReader();
+    lost->setFault(FaultTarget::DownloadBlock, Fault::resetMidway().afterSkipping(1));
+    SimulatedReader *fine = addReader();
+    const Run run = zavctl({"flash", address(lost), address(fine), path, "--format", "json"});
+    QCOMPARE(run.status, 1);
+    const QJsonArray array = QJsonDocument::fromJson(run.out).array();
+    QCOMPARE(array.size(), 2);
+    QCOMPARE(array.at(0).toObject().value("ok").toBool(), false);
+    QCOMPARE(array.at(0).toObject().value("blocks").toString(), QStringLiteral("1/3"));
+    QVERIFY2(run.err.contains(address(lost).toLatin1() + ": the reader stopped responding after 1 of 3 blocks"),
+             run.err.constData());
+    QCOMPARE(array.at(1).toObject().value("ok").toBool(), true);
+    QCOMPARE(array.at(1).toObject().value("blocks").toString(), QStringLiteral("3/3"));
+}
+
 void TestZavctl::badInputSendsNothing_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -444,6 +526,8 @@ void TestZavctl::badInputSendsNothing_data()
     QTest::newRow("bad range") << QStringList{"get", "10.0.0.9-3"} << QByteArray() << "58203" << "range";
     QTest::newRow("bad line on standard input") << QStringList{"get", "-"} << QByteArray("@\nnonsense\n") << "58203"
                                                 << "standard input line 2";
+    QTest::newRow("terminal controls on standard input")
+        << QStringList{"get", "-"} << QByteArray("@\n\"\x1b]0;\nx\x07\"\n") << "58203" << "\"\\x1b]0;\\x0ax\\x07\": Invalid";
     QTest::newRow("port 0") << QStringList{"get", r, "--port", "0"} << QByteArray() << "58203"
                             << "Invalid Control Port Number";
     QTest::newRow("port 65536") << QStringList{"get", r, "--port", "65536"} << QByteArray() << "58203"
@@ -624,6 +708,50 @@ void TestZavctl::hostileReadersFailAlone()
     QVERIFY(!run.out.contains('\x1b'));
     QVERIFY(run.out.contains("\\x1b]0;x\\x07"));
     QVERIFY(run.out.contains((address(fine) + "  yes").toLatin1()));
+}
+
+void TestZavctl::interruptCutsOffEveryReader_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("Ctrl+C") << int(SIGINT);
+    QTest::newRow("terminate") << int(SIGTERM);
+}
+
+void TestZavctl::interruptCutsOffEveryReader()
+{
+    // One reader at a time: the first is done, the second never answers its
+    // STAT, the third is waiting. The signal ends the run at once; each
+    // reader is reported, the one cut off on standard error.
+    QFETCH(int, signalNumber);
+    SimulatedReader *done = addReader();
+    SimulatedReader *silent = addReader();
+    silent->setFault("STAT", Fault::noAnswer());
+    SimulatedReader *waiting = addReader();
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("ZAV_PASSWORD"), QString::fromLatin1(Password));
+    process.setProcessEnvironment(env);
+    QSignalSpy finished(&process, &QProcess::finished);
+    process.start(QStringLiteral(ZAVCTL_PATH),
+                  {"get", address(done), address(silent), address(waiting), "--jobs", "1", "--format", "json"});
+    QVERIFY(process.waitForStarted(5000));
+    process.closeWriteChannel();
+    QTRY_VERIFY_WITH_TIMEOUT(silent->receivedBytes(Channel::Control).endsWith("STAT\r"), 5000);
+    QElapsedTimer clock;
+    clock.start();
+    ::kill(pid_t(process.processId()), signalNumber);
+    QVERIFY(finished.wait(5000));
+    QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 1);
+    const QJsonArray array = QJsonDocument::fromJson(process.readAllStandardOutput()).array();
+    QCOMPARE(array.size(), 3);
+    QCOMPARE(array.at(0).toObject().value("ok").toBool(), true);
+    QCOMPARE(array.at(1).toObject().value("error").toString(), QStringLiteral("interrupted"));
+    QCOMPARE(array.at(2).toObject().value("error").toString(), QStringLiteral("not started (interrupted)"));
+    QCOMPARE(process.readAllStandardError(), "zavctl: " + address(silent).toLatin1()
+                                                 + ": interrupted\nzavctl: interrupted: 1 readers not started\n");
+    QCOMPARE(waiting->connectionCount(Channel::Control), 0);
 }
 
 void TestZavctl::linksNoGuiLibrary()

@@ -1,0 +1,227 @@
+#include "commandtable.h"
+
+#include "console.h"
+#include "readerkeys.h"
+
+namespace {
+const QString AddressHelp = QStringLiteral(
+    "ADDRESS is A.B.C.D, a range A.B.C.D-E (last group from D to E), or - for one address per line on "
+    "standard input (a CSV from search, scan or get is taken as it is).");
+
+cli::Argument readers(const QString &command)
+{
+    return {QStringLiteral("ADDRESS"), QStringLiteral("A.B.C.D, a range A.B.C.D-E, or - for standard input."),
+            command + QStringLiteral(" ADDRESS...")};
+}
+
+QList<QCommandLineOption> readerOptions(const QList<QCommandLineOption> &own = {})
+{
+    return QList<QCommandLineOption>{cli::portOption(), cli::jobsOption(), cli::passwordFileOption(),
+                                     cli::passwordOption(), cli::formatOption()}
+           + own;
+}
+
+QCommandLineOption interfaceOption(const QString &help)
+{
+    return {QStringLiteral("interface"), help, QStringLiteral("name")};
+}
+
+// The usage column of the overview is 17 characters wide; a longer usage
+// gets a line of its own.
+QString overviewLine(const cli::Command &command)
+{
+    const QString usage = command.synopsis();
+    if (usage.size() + 2 <= 17)
+        return QStringLiteral("  ") + usage.leftJustified(17) + command.summary + QLatin1Char('\n');
+    return QStringLiteral("  ") + usage + QStringLiteral("\n") + QString(19, QLatin1Char(' ')) + command.summary
+           + QLatin1Char('\n');
+}
+} // namespace
+
+QCommandLineOption cli::portOption()
+{
+    return {QStringLiteral("port"),
+            QStringLiteral("The readers' control port (default 87; a control-port column of a CSV on standard "
+                           "input gives each reader its own)."),
+            QStringLiteral("port")};
+}
+
+QCommandLineOption cli::jobsOption()
+{
+    return {QStringLiteral("jobs"), QStringLiteral("Readers served at the same time (default 16)."),
+            QStringLiteral("n")};
+}
+
+QCommandLineOption cli::passwordFileOption()
+{
+    return {QStringLiteral("password-file"),
+            QStringLiteral("Read the control password from the first line of this file (after the ZAV_PASSWORD "
+                           "environment variable, before a prompt)."),
+            QStringLiteral("file")};
+}
+
+QCommandLineOption cli::passwordOption()
+{
+    return {QStringLiteral("password"),
+            QStringLiteral("The control password. Avoid it: every user of the machine can read command lines in "
+                           "the process list. Use ZAV_PASSWORD, --password-file or the prompt."),
+            QStringLiteral("password")};
+}
+
+QCommandLineOption cli::formatOption()
+{
+    return {QStringLiteral("format"),
+            QStringLiteral("Output: table, json or csv (default: table on a terminal, csv otherwise)."),
+            QStringLiteral("format")};
+}
+
+QString cli::Command::synopsis() const
+{
+    QStringList parts;
+    for (const Argument &argument : arguments)
+        parts.append(argument.syntax.isEmpty() ? argument.name : argument.syntax);
+    return parts.join(QLatin1Char(' '));
+}
+
+const QList<cli::Command> &cli::commands()
+{
+    static const QList<Command> table{
+        {QStringLiteral("search"),
+         QStringLiteral("find the readers on the local networks (multicast identify)"),
+         Format,
+         QStringLiteral("Sends the identify request to 224.1.2.3, UDP port 53001, out of every interface that is "
+                        "up, multicast-capable and has an IPv4 address (or those named), and lists each reader that "
+                        "answers within the wait once: address, MAC, identification, control port and the "
+                        "interface it answered on."),
+         {{QStringLiteral("search"), QStringLiteral("The command; it takes no arguments."), QStringLiteral("search")}},
+         {interfaceOption(QStringLiteral("Search on this interface only (repeatable).")),
+          {QStringLiteral("wait"), QStringLiteral("Seconds to wait for answers (default 2)."), QStringLiteral("seconds")},
+          formatOption()},
+         search},
+        {QStringLiteral("scan"),
+         QStringLiteral("find readers by trying addresses over TCP"),
+         Format,
+         QStringLiteral("Tries addresses from START on over TCP (the identify request on the control port), many at "
+                        "a time, and lists every reader that answers, in address order. After host 255 the scan "
+                        "goes on with the next third group from host 1, and it ends after third group 255."),
+         {{QStringLiteral("START"), QStringLiteral("The first address to try."), QStringLiteral("scan START")}},
+         {{QStringLiteral("count"), QStringLiteral("Addresses to try (default 256; 0 = to the end of the scan)."),
+           QStringLiteral("n")},
+          {QStringLiteral("port"), QStringLiteral("The control port (default 87)."), QStringLiteral("port")},
+          {QStringLiteral("jobs"), QStringLiteral("Addresses tried at the same time (default 64)."), QStringLiteral("n")},
+          {QStringLiteral("timeout"), QStringLiteral("Seconds given to each address in all (default 1)."),
+           QStringLiteral("seconds")},
+          formatOption()},
+         scan},
+        {QStringLiteral("get"),
+         QStringLiteral("read the settings of readers"),
+         Readers | Password | Format,
+         QStringLiteral("Logs in to each reader and reads its settings (STAT). Keys: %1.\n%2")
+             .arg(readerkeys::allKeys().join(QLatin1String(", ")), AddressHelp),
+         {readers(QStringLiteral("get"))},
+         readerOptions(),
+         get},
+        {QStringLiteral("set"),
+         QStringLiteral("change settings (and the password) of readers"),
+         Readers | Password | Format,
+         QStringLiteral("Logs in to each reader, reads its settings, applies the changes and writes the whole "
+                        "setting run, each command acknowledged. Nothing is sent for a change that the checks "
+                        "of \"Set  Parameters\" refuse. The readers take the new settings when they restart "
+                        "(--reboot, or zavctl reboot).\nKEY is one of: %1.\n"
+                        "Values: mode server|client|udp, speed 10hd|10fd|100hd|100fd|auto, dhcp on|off, "
+                        "data-password yes|no, client-send-id on|off, identifier up to 20 characters.\n%2")
+             .arg(readerkeys::settableKeys().join(QLatin1String(", ")), AddressHelp),
+         {readers(QStringLiteral("set")), {QStringLiteral("KEY=VALUE..."), QStringLiteral("The settings to change.")}},
+         readerOptions({{QStringLiteral("new-password"),
+                         QStringLiteral("Also change the control password (sent last). The new one comes from "
+                                        "ZAV_NEW_PASSWORD, --new-password-file, or is asked twice on a terminal.")},
+                        {QStringLiteral("new-password-file"),
+                         QStringLiteral("Read the new control password from the first line of this file."),
+                         QStringLiteral("file")},
+                        {QStringLiteral("reboot"),
+                         QStringLiteral("Restart each reader after its settings were written, so that it uses "
+                                        "them.")}}),
+         set},
+        {QStringLiteral("reboot"),
+         QStringLiteral("restart readers"),
+         Readers | Password | Format,
+         QStringLiteral("Logs in to each reader and restarts it (REBOOT).\n") + AddressHelp,
+         {readers(QStringLiteral("reboot"))},
+         readerOptions(),
+         reboot},
+        {QStringLiteral("change-address"),
+         QStringLiteral("give the reader with this MAC a new address"),
+         Format,
+         QStringLiteral("Sends the change-address message (\"RPG\", the MAC, the new address) to 224.1.2.3, UDP port "
+                        "53001, out of every usable interface (or those named). The reader with that MAC restarts "
+                        "with the new address; no answer comes back, so search again to see it. MAC: 12 hex "
+                        "digits, separators allowed."),
+         {{QStringLiteral("MAC"), QStringLiteral("The reader's MAC address."), QStringLiteral("change-address MAC")},
+          {QStringLiteral("NEW_ADDRESS"), QStringLiteral("Its new address.")}},
+         {interfaceOption(QStringLiteral("Send on this interface only (repeatable).")), formatOption()},
+         changeAddress},
+        {QStringLiteral("flash"),
+         QStringLiteral("load a firmware image into readers"),
+         Readers | Password | Format,
+         QStringLiteral("Loads a firmware image into each reader: login on the control port, then on the download "
+                        "port 53005 the announce, every 1024-byte block (each acknowledged within 5 s) and the "
+                        "restart. The image must be 1 to 255 whole blocks.\n") + AddressHelp,
+         {readers(QStringLiteral("flash")), {QStringLiteral("FILE"), QStringLiteral("The firmware image.")}},
+         readerOptions({{QStringLiteral("no-restart"),
+                         QStringLiteral("Do not send the restart message after the last block.")}}),
+         flash},
+    };
+    return table;
+}
+
+const cli::Command *cli::findCommand(const QString &name)
+{
+    for (const Command &command : commands()) {
+        if (command.name == name)
+            return &command;
+    }
+    return nullptr;
+}
+
+QString cli::overview()
+{
+    QString text = QStringLiteral(
+        "Usage: zavctl COMMAND [options] [arguments]\n"
+        "\n"
+        "Finds, reads, configures, restarts and updates ZAV readers from the command line.\n"
+        "\n"
+        "Commands:\n");
+    for (const Command &command : commands())
+        text += overviewLine(command);
+    text += QStringLiteral(
+        "\n"
+        "ADDRESS is A.B.C.D, a range A.B.C.D-E, or - for one address per line on standard\n"
+        "input (a CSV from search, scan or get is taken as it is). Readers run in parallel.\n"
+        "The password comes from ZAV_PASSWORD, --password-file FILE, or a prompt.\n"
+        "Exit status: 0 all readers succeeded, 1 a reader failed, 2 bad usage or input.\n"
+        "Run 'zavctl COMMAND --help' for a command's options; see also zavctl(1).\n");
+    return text;
+}
+
+int cli::runCommand(const Command &command, const QStringList &arguments, Console &console)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(command.description);
+    for (const Argument &argument : command.arguments)
+        parser.addPositionalArgument(argument.name, argument.help, argument.syntax);
+    parser.addOptions(command.options);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
+    parser.addOption(help);
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    // The program name first, as QCommandLineParser expects it.
+    if (!parser.parse(QStringList{QStringLiteral("zavctl")} + arguments)) {
+        console.message(parser.errorText());
+        console.io().err("Try 'zavctl COMMAND --help'.\n");
+        return zavctl::BadUsage;
+    }
+    if (parser.isSet(help)) {
+        console.write(parser.helpText().toUtf8());
+        return zavctl::Success;
+    }
+    return command.run(parser, console);
+}

@@ -1,0 +1,4 @@
+zav_add_fuzzer(fuzz_cli_addresses fuzz_cli_addresses.cpp zav_cli)
+zav_add_fuzzer(fuzz_cli_input fuzz_cli_input.cpp zav_cli)
+zav_add_fuzzer(fuzz_cli_settings fuzz_cli_settings.cpp zav_cli)
+zav_add_fuzzer(fuzz_cli_csv fuzz_cli_csv.cpp zav_cli)
