@@ -7,6 +7,8 @@
 #include "taskmenu.h"
 #include "addresschecks.h"
 #include "clientconnectwindow.h"
+#include "localsearchwindow.h"
+#include "widesearchwindow.h"
 #include "flashreaderwindow.h"
 #include "programreaderwindow.h"
 #include "readersimulator.h"
@@ -57,18 +59,6 @@ void settleUntil(Condition done, int limitMs = 5000)
     clock.start();
     while (!done() && clock.elapsed() < limitMs)
         QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
-void click(QWidget *window, const QString &name)
-{
-    if (auto *w = window->findChild<QWidget *>(name))
-        QTest::mouseClick(w, Qt::LeftButton);
-}
-
-void setText(QWidget *window, const QString &name, const QString &text)
-{
-    if (auto *edit = window->findChild<QLineEdit *>(name))
-        edit->setText(text);
 }
 
 void type(QWidget *main, const QByteArray &keys)
@@ -135,20 +125,20 @@ int main(int argc, char *argv[])
 
     // Local Network Search: F1 lists every reader.
     main->taskMenu()->choose(menu::LocalNetworkSearch);
-    TaskWindow *lan = main->taskWindow(menu::LocalNetworkSearch);
-    click(lan, QStringLiteral("Label2"));
-    settleUntil([lan] { return lan->findChild<QListWidget *>(QStringLiteral("List1"))->count() >= 4; });
+    auto *lan = static_cast<LocalSearchWindow *>(main->taskWindow(menu::LocalNetworkSearch));
+    QTest::mouseClick(lan->startSearchButton(), Qt::LeftButton);
+    settleUntil([lan] { return lan->readerList()->count() >= 4; });
     save(main, lan, folder);
 
     // Wide Network Search: a scan from 127.0.0.2 stopped after a few addresses.
     main->taskMenu()->choose(menu::WideNetworkSearch);
-    TaskWindow *wan = main->taskWindow(menu::WideNetworkSearch);
-    setText(wan, QStringLiteral("Text3"), QStringLiteral("127.0.0.2"));
-    setText(wan, QStringLiteral("Text2"), QStringLiteral("87"));
-    QTimer::singleShot(1500, wan, [wan] {
-        click(wan, QStringLiteral("Label5"));
-    });
-    click(wan, QStringLiteral("Label2"));
+    auto *wan = static_cast<WideSearchWindow *>(main->taskWindow(menu::WideNetworkSearch));
+    wan->startAddressEdit()->setText(QStringLiteral("127.0.0.2"));
+    wan->controlPortEdit()->setText(QStringLiteral("87"));
+    QTest::mouseClick(wan->startSearchButton(), Qt::LeftButton);
+    settle(1500);
+    QTest::mouseClick(wan->stopSearchButton(), Qt::LeftButton);
+    settleUntil([wan] { return !wan->isScanning(); });
     save(main, wan, folder);
 
     // Program Reader after "Get  Parameters".

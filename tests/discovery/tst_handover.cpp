@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include "programreaderwindow.h"
 #include <QTest>
 
 // A double click on a reader in either search window brings Program Reader to
@@ -35,11 +36,11 @@ private slots:
         m_simulator->addReader(config);
         QString error;
         QVERIFY2(m_simulator->start(&error), qPrintable(error));
-        m_main = Main(*m_dialogs);
+        m_main = showMainWindow(*m_dialogs);
         QVERIFY(QTest::qWaitForWindowExposed(m_main));
         m_program = m_main->taskWindow(menu::ProgramReader);
-        m_program->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("192.168.1.55"));
-        m_program->findChild<QLineEdit *>(QStringLiteral("Text2"))->setText(QStringLiteral("87"));
+        static_cast<ProgramReaderWindow *>(m_program)->addressEdit()->setText(QStringLiteral("192.168.1.55"));
+        static_cast<ProgramReaderWindow *>(m_program)->controlPortEdit()->setText(QStringLiteral("87"));
     }
     void cleanup()
     {
@@ -50,7 +51,7 @@ private slots:
 
     void fromLocalSearch()
     {
-        m_main->taskMenu()->label1Click(menu::LocalNetworkSearch);
+        m_main->taskMenu()->choose(menu::LocalNetworkSearch);
         auto *window = qobject_cast<LocalSearchWindow *>(m_main->existingTaskWindow(menu::LocalNetworkSearch));
         QVERIFY(window);
         QVERIFY(window->isVisible());
@@ -63,7 +64,7 @@ private slots:
 
     void fromWideAreaSearch()
     {
-        m_main->taskMenu()->label1Click(menu::WideNetworkSearch);
+        m_main->taskMenu()->choose(menu::WideNetworkSearch);
         auto *window = qobject_cast<WideSearchWindow *>(m_main->existingTaskWindow(menu::WideNetworkSearch));
         QVERIFY(window);
         window->startAddressEdit()->setText(QStringLiteral("127.0.0.61"));
@@ -88,8 +89,8 @@ private:
 
     void expectProgramReader(const QString &address, const QString &port)
     {
-        QCOMPARE(m_program->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), address);
-        QCOMPARE(m_program->findChild<QLineEdit *>(QStringLiteral("Text2"))->text(), port);
+        QCOMPARE(static_cast<ProgramReaderWindow *>(m_program)->addressEdit()->text(), address);
+        QCOMPARE(static_cast<ProgramReaderWindow *>(m_program)->controlPortEdit()->text(), port);
         QVERIFY(m_program->isVisible());
         QWidget *top = nullptr;
         for (QObject *child : m_main->children()) {

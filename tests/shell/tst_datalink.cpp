@@ -368,14 +368,6 @@ private slots:
     {
         // A socket that joined 224.1.2.4 sees datagrams to that group and, with
         // IP_MULTICAST_ALL off, not those to a group only another socket joined.
-<<<<<<< HEAD:tests/shell/tst_datalink.cpp
-        DataLink search(DataLink::Udp);
-        search.setLocalPort(53001);
-        QVERIFY(search.bind());
-        QCOMPARE(SockADD_Membership(search.socketDescriptor(), QStringLiteral("224.1.2.4"), 0), 0);
-        QCOMPARE(SockMulti_TTL(search.socketDescriptor(), 5), 0);
-        QCOMPARE(setMulticastAll(search.socketDescriptor(), false), 0);
-=======
         DataLink search(DataLink::Udp);
         search.setLocalPort(53001);
         QVERIFY(search.bind());
@@ -387,7 +379,6 @@ private slots:
         const int ttl = 5;
         QCOMPARE(::setsockopt(int(search.socketDescriptor()), IPPROTO_IP, IP_MULTICAST_TTL, &ttl, sizeof ttl), 0);
         QCOMPARE(setMulticastAll(search.socketDescriptor(), false), 0);
->>>>>>> h-discovery:tests/shell/tst_socketcontrol.cpp
 
         QUdpSocket other;
         QVERIFY(other.bind(QHostAddress::AnyIPv4, 53001, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint));
