@@ -5,8 +5,107 @@
 #include <QFile>
 
 #include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#else
 #include <termios.h>
 #include <unistd.h>
+#endif
+
+namespace {
+// Turns the echo of the terminal on standard input off for as long as it
+// lives, and back on after. Where the system cannot still show the line end
+// (ECHONL), echoLineEnd() says that the caller must.
+class EchoOff
+{
+public:
+    EchoOff();
+    ~EchoOff();
+    EchoOff(const EchoOff &) = delete;
+    EchoOff &operator=(const EchoOff &) = delete;
+    bool echoLineEnd() const;
+
+private:
+#ifdef Q_OS_WIN
+    HANDLE m_console = INVALID_HANDLE_VALUE;
+    DWORD m_savedMode = 0;
+#else
+    termios m_saved{};
+#endif
+    bool m_changed = false;
+};
+} // namespace
+
+#ifdef Q_OS_WIN
+// A Windows console has modes instead of termios. Line input stays on, so a
+// read returns once Enter is pressed.
+EchoOff::EchoOff() : m_console(GetStdHandle(STD_INPUT_HANDLE))
+{
+    if (GetConsoleMode(m_console, &m_savedMode))
+        m_changed = SetConsoleMode(m_console, m_savedMode & ~DWORD(ENABLE_ECHO_INPUT));
+}
+
+EchoOff::~EchoOff()
+{
+    if (m_changed)
+        SetConsoleMode(m_console, m_savedMode);
+}
+
+bool EchoOff::echoLineEnd() const
+{
+    return m_changed;
+}
+
+namespace {
+int readInputByte(char *c)
+{
+    return _read(0, c, 1);
+}
+} // namespace
+
+bool passwords::isTerminal(int descriptor)
+{
+    // _isatty() is also true for the NUL device; only a console has a mode.
+    const intptr_t handle = _get_osfhandle(descriptor);
+    DWORD mode = 0;
+    return handle != -1 && GetConsoleMode(reinterpret_cast<HANDLE>(handle), &mode);
+}
+#else
+EchoOff::EchoOff()
+{
+    if (tcgetattr(STDIN_FILENO, &m_saved) == 0) {
+        termios quiet = m_saved;
+        quiet.c_lflag &= ~tcflag_t(ECHO);
+        quiet.c_lflag |= ECHONL;
+        m_changed = tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet) == 0;
+    }
+}
+
+EchoOff::~EchoOff()
+{
+    if (m_changed)
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &m_saved);
+}
+
+bool EchoOff::echoLineEnd() const
+{
+    return false;
+}
+
+namespace {
+int readInputByte(char *c)
+{
+    return int(::read(STDIN_FILENO, c, 1));
+}
+} // namespace
+
+bool passwords::isTerminal(int descriptor)
+{
+    return isatty(descriptor) == 1;
+}
+#endif
 
 QByteArray passwords::firstLine(const QByteArray &bytes)
 {
@@ -18,30 +117,29 @@ QByteArray passwords::firstLine(const QByteArray &bytes)
 
 bool passwords::promptWithoutEcho(const QString &prompt, QByteArray *line)
 {
-    if (!isatty(STDIN_FILENO))
+    if (!isTerminal(0))
         return false;
     std::fputs(prompt.toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
-    termios saved{};
-    const bool haveTerminal = tcgetattr(STDIN_FILENO, &saved) == 0;
-    if (haveTerminal) {
-        termios quiet = saved;
-        quiet.c_lflag &= ~tcflag_t(ECHO);
-        quiet.c_lflag |= ECHONL;
-        tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
-    }
     QByteArray typed;
     bool ended = false;
-    for (int i = 0; i < 1024; ++i) {
-        char c = 0;
-        if (::read(STDIN_FILENO, &c, 1) != 1 || c == '\n') {
-            ended = true;
-            break;
+    {
+        const EchoOff echoOff;
+        for (int i = 0; i < 1024; ++i) {
+            char c = 0;
+            if (readInputByte(&c) != 1) {
+                ended = true;
+                break;
+            }
+            if (c == '\n') {
+                ended = true;
+                if (echoOff.echoLineEnd())
+                    std::fputc('\n', stderr);
+                break;
+            }
+            typed.append(c);
         }
-        typed.append(c);
     }
-    if (haveTerminal)
-        tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
     if (!ended)
         std::fputc('\n', stderr);
     *line = firstLine(typed);

@@ -27,6 +27,10 @@ bool obtain(const Source &source, QByteArray *password, QString *refusal);
 // The first line of a file's bytes, without its line end.
 QByteArray firstLine(const QByteArray &bytes);
 
+// True when the standard stream with this descriptor (0, 1 or 2) is a
+// terminal (on Windows a console), not a file, a pipe or the null device.
+bool isTerminal(int descriptor);
+
 // Reads one line from the terminal on standard input with echo off, after
 // writing the prompt to standard error. False when standard input is no terminal.
 bool promptWithoutEcho(const QString &prompt, QByteArray *line);

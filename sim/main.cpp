@@ -8,11 +8,30 @@
 #include <QSocketNotifier>
 #include <QTextStream>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
+#endif
 
 namespace {
+#ifdef Q_OS_WIN
+BOOL WINAPI onConsoleControl(DWORD)
+{
+    // Runs on a thread of its own: the quit is queued to the event loop.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+    return TRUE;
+}
+
+// Ctrl+C, Ctrl+Break and closing the console end the event loop, so that
+// every socket is closed normally.
+void quitOnSignals(QCoreApplication &)
+{
+    SetConsoleCtrlHandler(onConsoleControl, TRUE);
+}
+#else
 int signalPipe[2] = {-1, -1};
 
 void onSignal(int)
@@ -40,6 +59,7 @@ void quitOnSignals(QCoreApplication &app)
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
 }
+#endif
 } // namespace
 
 int main(int argc, char *argv[])

@@ -4,9 +4,26 @@
 #include <QTimer>
 
 #include <algorithm>
+
+#ifdef Q_OS_WIN
+#include <winsock2.h>
+using NativeSocket = SOCKET;
+#else
 #include <sys/socket.h>
+using NativeSocket = int;
+#endif
 
 namespace {
+// Linger on with a time of 0: closing the socket then sends RST, not FIN.
+void setAbortiveClose(qintptr descriptor)
+{
+    linger value{};
+    value.l_onoff = 1;
+    value.l_linger = 0;
+    ::setsockopt(NativeSocket(descriptor), SOL_SOCKET, SO_LINGER, reinterpret_cast<const char *>(&value),
+                 sizeof value);
+}
+
 constexpr qint64 MaxGeneratedBytes = 64 * 1024 * 1024;
 
 QByteArray bytePattern(qint64 count)
@@ -88,10 +105,8 @@ void resetConnection(QTcpSocket *socket)
     if (!socket)
         return;
     const qintptr handle = socket->socketDescriptor();
-    if (handle >= 0) {
-        linger value{1, 0};
-        ::setsockopt(int(handle), SOL_SOCKET, SO_LINGER, &value, sizeof value);
-    }
+    if (handle >= 0)
+        setAbortiveClose(handle);
     socket->abort();
 }
 

@@ -3,18 +3,20 @@
 #include <QFile>
 #include <QStringList>
 
+#ifndef Q_OS_WIN
 #include <linux/capability.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+#endif
 
-bool inPrivateNetwork(QString *why)
+namespace {
+// True when the interface list in this /proc/net/dev file is loopback only.
+bool loopbackOnly(const QString &netDev, QString *why)
 {
-    // /proc/self/net/dev lists the interfaces of this process's own network
-    // namespace (/sys/class/net shows those of whoever mounted /sys).
-    QFile dev(QStringLiteral("/proc/self/net/dev"));
+    QFile dev(netDev);
     if (!dev.open(QIODevice::ReadOnly)) {
         if (why)
-            *why = QStringLiteral("cannot read /proc/self/net/dev");
+            *why = QStringLiteral("cannot read %1").arg(netDev);
         return false;
     }
     QStringList interfaces;
@@ -30,6 +32,36 @@ bool inPrivateNetwork(QString *why)
         *why = QStringLiteral("interfaces: %1").arg(interfaces.join(QLatin1Char(' ')));
     return false;
 }
+} // namespace
+
+#ifdef Q_OS_WIN
+bool inPrivateNetwork(QString *why)
+{
+    // Windows has no network namespaces. Under Wine, scripts/windows-test
+    // checks the Linux namespace that Wine's sockets are made in and says so
+    // in ZAV_PRIVATE_NETWORK; the interfaces are read again through drive Z:,
+    // which Wine maps to the Linux root. Anywhere else the tests refuse.
+    if (qEnvironmentVariableIsEmpty("ZAV_PRIVATE_NETWORK")) {
+        if (why)
+            *why = QStringLiteral("Windows has no network namespaces; run the tests through "
+                                  "scripts/windows-test, which checks the one Wine runs in");
+        return false;
+    }
+    return loopbackOnly(QStringLiteral("Z:/proc/self/net/dev"), why);
+}
+
+bool allowLowPorts(bool allowed)
+{
+    // Windows lets every program listen below 1024: the right cannot be taken away.
+    return allowed;
+}
+#else
+bool inPrivateNetwork(QString *why)
+{
+    // /proc/self/net/dev lists the interfaces of this process's own network
+    // namespace (/sys/class/net shows those of whoever mounted /sys).
+    return loopbackOnly(QStringLiteral("/proc/self/net/dev"), why);
+}
 
 bool allowLowPorts(bool allowed)
 {
@@ -43,3 +75,4 @@ bool allowLowPorts(bool allowed)
     data[0].effective = allowed ? data[0].effective | bit : data[0].effective & ~bit;
     return syscall(SYS_capset, &header, data) == 0;
 }
+#endif
