@@ -1,13 +1,11 @@
 #include "addresschecks.h"
 
-#include "replybuffer.h"
-#include "socketcontrol.h"
 
 #include <QStringList>
 
 namespace {
 template <typename Text>
-Text nextfieldOf(const Text &text, int &position)
+Text nextFieldOf(const Text &text, int &position)
 {
     Text field;
     if (position < 1)
@@ -47,7 +45,7 @@ int leadingNumber(const QString &group)
     return value;
 }
 
-bool isvalidip(const QString &text)
+bool looksLikeAddress(const QString &text)
 {
     if (trimBlanks(text).isEmpty())
         return false;
@@ -88,41 +86,22 @@ bool isNumericAddress(const QString &text)
     return true;
 }
 
-bool isnotblank(const QString &text)
+bool isNotBlank(const QString &text)
 {
     return !trimBlanks(text).isEmpty();
 }
 
-bool isfivechars(const QString &text)
+bool isFiveCharacters(const QString &text)
 {
     return trimBlanks(text).size() == 5;
 }
 
-QByteArray nextfield(const QByteArray &text, int &position)
+QByteArray nextField(const QByteArray &text, int &position)
 {
-    return nextfieldOf(text, position);
+    return nextFieldOf(text, position);
 }
 
-QString nextfield(const QString &text, int &position)
+QString nextField(const QString &text, int &position)
 {
-    return nextfieldOf(text, position);
-}
-
-bool waitconnect(SocketControl &socket, const QObject *owner)
-{
-    if (!socket.Connect())
-        return false;
-    return waits::until(waits::counting(), [&socket] { return socket.State() == SocketControl::Connected; },
-                        {owner, &socket});
-}
-
-bool waitok(const QByteArray &replyBuffer, const QObject *owner)
-{
-    return waits::until(waits::counting(), [&replyBuffer] { return ReplyBuffer::isAcknowledgement(replyBuffer); },
-                        {owner});
-}
-
-bool waitok(const ReplyBuffer &replyBuffer, const QObject *owner)
-{
-    return waits::until(waits::counting(), [&replyBuffer] { return replyBuffer.holdsAcknowledgement(); }, {owner});
+    return nextFieldOf(text, position);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-// Numbers that windows and tests share: the menu entries in their order, the
-// Program Reader's actions and the key codes of the terminal and the menus.
+// Numbers that windows and tests share: the menu entries in their order and
+// the key codes of the terminal and the menus.
 
 // The menu panel's entries, in order from the top, each bringing one task
 // window to the front.
@@ -12,11 +12,6 @@ enum Entry : int {
 };
 constexpr int EntryCount = 7;
 } // namespace menu
-
-// The Program Reader's action labels: their indexes in its Label2 array.
-namespace programaction {
-enum Label : int { GetParameters = 3, SetParameters = 4, Reboot = 20 };
-} // namespace programaction
 
 // Key codes as the terminal and the keys of the windows know them (the
 // virtual-key codes of Windows keyboards).

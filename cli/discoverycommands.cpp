@@ -132,7 +132,7 @@ int cli::scan(const QCommandLineParser &parser, Console &console)
         return zavctl::BadUsage;
     }
     const QString start = positional.first().trimmed();
-    if (!isvalidip(start) || !isNumericAddress(start)) {
+    if (!looksLikeAddress(start) || !isNumericAddress(start)) {
         console.message(QStringLiteral("\"%1\": Invalid IP Address").arg(positional.first()));
         return zavctl::BadUsage;
     }
@@ -208,7 +208,7 @@ int cli::changeAddress(const QCommandLineParser &parser, Console &console)
         return zavctl::BadUsage;
     }
     const QString address = positional.at(1).trimmed();
-    if (!isvalidip(address) || !isNewReaderAddress(address)) {
+    if (!looksLikeAddress(address) || !isNewReaderAddress(address)) {
         console.message(QStringLiteral("\"%1\": Invalid IP Address").arg(positional.at(1)));
         return zavctl::BadUsage;
     }

@@ -8,7 +8,7 @@
 namespace {
 bool isAddress(const QString &text)
 {
-    return isvalidip(text) && isNumericAddress(text);
+    return looksLikeAddress(text) && isNumericAddress(text);
 }
 
 // The address with each group as a plain decimal number, so that "010" is

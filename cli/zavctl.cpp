@@ -1,5 +1,7 @@
 #include "zavctl.h"
 
+#include "passwords.h"
+
 #include "commandtable.h"
 #include "console.h"
 
@@ -7,7 +9,6 @@
 #include <QFile>
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 void writeAll(FILE *stream, const QByteArray &bytes)
@@ -28,8 +29,8 @@ zavctl::Io zavctl::standardIo()
             return QByteArray();
         return in.readAll();
     };
-    io.outIsTerminal = isatty(STDOUT_FILENO);
-    io.errIsTerminal = isatty(STDERR_FILENO);
+    io.outIsTerminal = passwords::isTerminal(1);
+    io.errIsTerminal = passwords::isTerminal(2);
     return io;
 }
 

@@ -48,7 +48,7 @@ ClientConnectWindow::ClientConnectWindow(Dialogs &dialogs, QWidget *parent)
 void ClientConnectWindow::listenClick()
 {
     setConnected(false);
-    if (!isnotblank(m_dataPortEdit->text())) {
+    if (!isNotBlank(m_dataPortEdit->text())) {
         m_dialogs.message(QStringLiteral("Invalid Data Port"));
         return;
     }
@@ -84,7 +84,7 @@ void ClientConnectWindow::connectionRequested(qintptr requestId)
     if (trimBlanks(m_passwordEdit->text()).isEmpty())
         return;
     setStatus(QStringLiteral("Connected to ") + address + QStringLiteral(", Read Only"));
-    if (!isnotblank(m_controlPortEdit->text())) {
+    if (!isNotBlank(m_controlPortEdit->text())) {
         m_dialogs.message(QStringLiteral("Invalid Control Port - Password not sent"));
         return;
     }

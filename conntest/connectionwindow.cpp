@@ -193,7 +193,7 @@ void ConnectionWindow::send(const TerminalScreen::KeyResult &result)
 
 bool ConnectionWindow::isReaderAddress(const QString &text)
 {
-    if (!isvalidip(text))
+    if (!looksLikeAddress(text))
         return false;
     const QHostAddress address(trimBlanks(text));
     return address.protocol() == QAbstractSocket::IPv4Protocol;

@@ -53,8 +53,8 @@ public:
     static constexpr qint64 MaxQueuedDraw = 1024 * 1024;
     static constexpr qint64 SocketReadLimit = 64 * 1024;
 
-    // A reader address that a socket can use: isvalidip's check, and the text
-    // without its outer blanks really is a dotted IPv4 address (isvalidip
+    // A reader address that a socket can use: looksLikeAddress's check, and the text
+    // without its outer blanks really is a dotted IPv4 address (looksLikeAddress
     // lets "a.b.c.d" or "1.2.3. 4" through, which would be looked up as host
     // names).
     static bool isReaderAddress(const QString &text);

@@ -64,12 +64,12 @@ void ServerConnectWindow::connectClick()
         m_dialogs.message(QStringLiteral("Invalid IP Address"));
         return;
     }
-    if (!isnotblank(m_dataPortEdit->text())) {
+    if (!isNotBlank(m_dataPortEdit->text())) {
         m_dialogs.message(QStringLiteral("Invalid Data Port"));
         return;
     }
     const bool login = !trimBlanks(m_passwordEdit->text()).isEmpty();
-    if (login && !isnotblank(m_controlPortEdit->text())) {
+    if (login && !isNotBlank(m_controlPortEdit->text())) {
         m_dialogs.message(QStringLiteral("Invalid Control Port"));
         return;
     }

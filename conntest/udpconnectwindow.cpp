@@ -56,11 +56,11 @@ void UdpConnectWindow::listenClick()
         m_dialogs.message(QStringLiteral("Invalid IP Address"));
         return;
     }
-    if (!isnotblank(m_receivePortEdit->text())) {
+    if (!isNotBlank(m_receivePortEdit->text())) {
         m_dialogs.message(QStringLiteral("Invalid Receive Port"));
         return;
     }
-    if (!isnotblank(m_dataPortEdit->text())) {
+    if (!isNotBlank(m_dataPortEdit->text())) {
         m_dialogs.message(QStringLiteral("Invalid Data Port"));
         return;
     }

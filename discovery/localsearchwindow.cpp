@@ -158,7 +158,7 @@ void LocalSearchWindow::resolveDup()
     // Besides the shared check, the reader must get four numbers: it would
     // restart with whatever text it is given. Blanks at either end are not
     // sent as part of the address.
-    if (!isvalidip(answer) || !isNewReaderAddress(answer)) {
+    if (!looksLikeAddress(answer) || !isNewReaderAddress(answer)) {
         m_dialogs.message(QStringLiteral("Invalid IP Address"));
         return;
     }

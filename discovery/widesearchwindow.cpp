@@ -7,7 +7,7 @@
 #include "identifyreply.h"
 #include "keymap.h"
 #include "readerlistmenu.h"
-#include "socketcontrol.h"
+#include "datalink.h"
 #include "uikit.h"
 #include "widescan.h"
 
@@ -113,15 +113,15 @@ void WideSearchWindow::startScan()
     const QString start = m_startAddressEdit->text();
     // A start whose first two groups are not numbers would turn every address
     // of the scan into a host name to look up: refused like any invalid one.
-    if (!isvalidip(start) || !WideAreaWalk::hasNumericPrefix(start)) {
+    if (!looksLikeAddress(start) || !WideAreaWalk::hasNumericPrefix(start)) {
         m_dialogs.message(QStringLiteral("Invalid IP Address"));
         return;
     }
     // Besides a blank text, a value that is no port (0, above 65535, or a
     // pasted non-number) is refused before anything is tried.
     bool portOk = false;
-    const quint16 port = SocketControl::portFromText(m_controlPortEdit->text(), &portOk);
-    if (!isnotblank(m_controlPortEdit->text()) || !portOk) {
+    const quint16 port = DataLink::portFromText(m_controlPortEdit->text(), &portOk);
+    if (!isNotBlank(m_controlPortEdit->text()) || !portOk) {
         m_dialogs.message(QStringLiteral("Invalid Port Number"));
         return;
     }
@@ -180,7 +180,7 @@ void WideSearchWindow::showProgress(int addressesDone, const QString &lastAddres
 void WideSearchWindow::controlPortEdited(const QString &text)
 {
     if (isScanning() && !m_fastScan)
-        m_searchEngine->setPort(SocketControl::portFromText(text));
+        m_searchEngine->setPort(DataLink::portFromText(text));
 }
 
 void WideSearchWindow::addReader(const IdentifyReply &reply, quint16 port)

@@ -5,7 +5,7 @@
 #include "downloadsession.h"
 #include "firmwareimage.h"
 #include "flashstatus.h"
-#include "socketcontrol.h"
+#include "datalink.h"
 #include "uikit.h"
 
 #include <QCloseEvent>
@@ -158,17 +158,17 @@ void FlashReaderWindow::download()
         m_dialogs.message(QStringLiteral("A File must be selected for Download"));
         return;
     }
-    if (!isvalidip(m_addressEdit->text())) {
+    if (!looksLikeAddress(m_addressEdit->text())) {
         m_dialogs.message(QStringLiteral("Invalid IP Address"));
         return;
     }
     bool portValid = false;
-    const quint16 controlPort = SocketControl::portFromText(m_controlPortEdit->text(), &portValid);
-    if (!isnotblank(m_controlPortEdit->text()) || !portValid) {
+    const quint16 controlPort = DataLink::portFromText(m_controlPortEdit->text(), &portValid);
+    if (!isNotBlank(m_controlPortEdit->text()) || !portValid) {
         m_dialogs.message(QStringLiteral("Invalid Control Port"));
         return;
     }
-    if (!isfivechars(m_passwordEdit->text())) {
+    if (!isFiveCharacters(m_passwordEdit->text())) {
         m_dialogs.message(QStringLiteral("A 5 character password must be entered"));
         return;
     }

@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString text = QString::fromLatin1(reinterpret_cast<const char *>(data), qsizetype(size));
-    if (isvalidip(text)) {
+    if (looksLikeAddress(text)) {
         if (text.count(QLatin1Char('.')) != 3 || text.endsWith(QLatin1Char('.')) || trimBlanks(text).isEmpty())
             abort();
         for (const QString &group : text.split(QLatin1Char('.'))) {
@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 abort();
         }
     }
-    if (isfivechars(text) && !isnotblank(text))
+    if (isFiveCharacters(text) && !isNotBlank(text))
         abort();
     return 0;
 }

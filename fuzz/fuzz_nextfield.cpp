@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     int fields = 0;
     while (position <= text.size()) {
         const int before = position;
-        const QByteArray field = nextfield(text, position);
+        const QByteArray field = nextField(text, position);
         if (position <= before || field.contains(':'))
             abort();
         joined += field;
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     if (joined != text)
         abort();
-    if (!nextfield(text, position).isEmpty())
+    if (!nextField(text, position).isEmpty())
         abort();
     return 0;
 }

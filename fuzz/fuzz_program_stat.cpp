@@ -1,6 +1,6 @@
 // The STAT field mapping and the setting run built from it, on arbitrary
 // replies: every field comes from its place in the ':'-separated reply as
-// nextfield walks it, field 19 only for firmware other than "02.00", and the
+// nextField walks it, field 19 only for firmware other than "02.00", and the
 // run written back sends exactly the fields it was given, in order.
 #include "commandlanguage.h"
 #include "fuzzcheck.h"
@@ -17,11 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray reply(reinterpret_cast<const char *>(data), qsizetype(size));
     const StatReply stat = StatReply::parse(reply);
 
-    // The fields as nextfield gives them one after another from position 1.
+    // The fields as nextField gives them one after another from position 1.
     QByteArrayList fields;
     int position = 1;
     for (int i = 0; i < 19; ++i)
-        fields.append(nextfield(reply, position));
+        fields.append(nextField(reply, position));
     check(stat.macAddress == fields[1]);
     check(stat.identifier == fields[2]);
     check(stat.firmware == fields[3]);

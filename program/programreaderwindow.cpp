@@ -4,7 +4,7 @@
 #include "commandlanguage.h"
 #include "dialogs.h"
 #include "settingchecks.h"
-#include "socketcontrol.h"
+#include "datalink.h"
 #include "statreply.h"
 #include "uikit.h"
 
@@ -367,11 +367,11 @@ void ProgramReaderWindow::endJob()
 
 QString ProgramReaderWindow::topRowRefusal() const
 {
-    if (!isvalidip(m_addressEdit->text()))
+    if (!looksLikeAddress(m_addressEdit->text()))
         return settingchecks::InvalidAddress;
-    if (!isnotblank(m_controlPortEdit->text()))
+    if (!isNotBlank(m_controlPortEdit->text()))
         return settingchecks::InvalidControlPort;
-    if (!isfivechars(m_passwordEdit->text()))
+    if (!isFiveCharacters(m_passwordEdit->text()))
         return settingchecks::InvalidPassword;
     return {};
 }
@@ -441,7 +441,7 @@ void ProgramReaderWindow::restartReader()
 void ProgramReaderWindow::startSession(const ControlSession::Plan &plan)
 {
     bool portValid = false;
-    const quint16 port = SocketControl::portFromText(m_controlPortEdit->text(), &portValid);
+    const quint16 port = DataLink::portFromText(m_controlPortEdit->text(), &portValid);
     const QString address = trimBlanks(m_addressEdit->text());
     const bool addressValid = control::isDottedAddress(address.toLatin1());
 

@@ -7,12 +7,12 @@ namespace {
 bool isAddress(const QByteArray &value, settingchecks::Origin origin)
 {
     const QString text = QString::fromLatin1(value);
-    return isvalidip(text) && (origin == settingchecks::Origin::Reported || control::isDottedAddress(value));
+    return looksLikeAddress(text) && (origin == settingchecks::Origin::Reported || control::isDottedAddress(value));
 }
 
 bool isPort(const QByteArray &value, settingchecks::Origin origin)
 {
-    return isnotblank(QString::fromLatin1(value))
+    return isNotBlank(QString::fromLatin1(value))
         && (origin == settingchecks::Origin::Reported || control::isPortNumber(value));
 }
 } // namespace
@@ -69,16 +69,16 @@ QString settingchecks::settingsRefusal(const SettingValues &values, const Settin
 
 QString settingchecks::readerRefusal(const QString &address, const QString &controlPort, const QString &password)
 {
-    if (!isvalidip(address) || !isNumericAddress(trimBlanks(address)))
+    if (!looksLikeAddress(address) || !isNumericAddress(trimBlanks(address)))
         return InvalidAddress;
-    if (!isnotblank(controlPort) || !control::isPortNumber(trimBlanks(controlPort).toLatin1()))
+    if (!isNotBlank(controlPort) || !control::isPortNumber(trimBlanks(controlPort).toLatin1()))
         return InvalidControlPort;
     return passwordRefusal(password);
 }
 
 QString settingchecks::passwordRefusal(const QString &password)
 {
-    if (!isfivechars(password) || password.size() != 5)
+    if (!isFiveCharacters(password) || password.size() != 5)
         return InvalidPassword;
     for (const QChar c : password) {
         if (c.unicode() > 0xff)  // one character is one byte on the wire

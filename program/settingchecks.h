@@ -29,7 +29,7 @@ enum class Field {
 
 // Where a value comes from. A value that is exactly what the reader itself
 // reported is written back after the plain field checks only (an address
-// passes isvalidip, a port isnotblank): a reader in server mode may well
+// passes looksLikeAddress, a port isNotBlank): a reader in server mode may well
 // report server port "0", and must stay settable without anyone touching that
 // setting. Every other value must be one the reader can use.
 enum class Origin { Given, Reported };

@@ -27,7 +27,7 @@ QList<SettingCommand> settingRun(const SettingValues &values)
     run.append({"SPEED", values.speedcode});
     run.append({"DHCP", values.dhcpcode});
     run.append({"DPASS", values.dpasscode});
-    if (isnotblank(QString::fromLatin1(values.newPassword)))
+    if (isNotBlank(QString::fromLatin1(values.newPassword)))
         run.append({"NEWPASS", control::newPasswordArgument(values.newPassword)});
     return run;
 }

@@ -7,7 +7,7 @@ StatReply StatReply::parse(const QByteArray &reply)
 {
     StatReply stat;
     int position = 1;
-    auto next = [&reply, &position] { return nextfield(reply, position); };
+    auto next = [&reply, &position] { return nextField(reply, position); };
 
     next(); // field 1: not used
     stat.macAddress = next();

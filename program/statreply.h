@@ -3,7 +3,7 @@
 #include <QByteArray>
 
 // The fields of a reader's STAT reply that the program uses, taken in order
-// with nextfield from a reply of ':'-ended fields. Field text is kept exactly
+// with nextField from a reply of ':'-ended fields. Field text is kept exactly
 // as received (no trimming); fields missing from a short reply are empty.
 struct StatReply
 {

@@ -86,7 +86,6 @@ int main(int argc, char *argv[])
     ui::installFontSubstitutes();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
     QDir().mkpath(folder);
-    waits::setTickMs(20);
 
     ReaderSimulator simulator;
     ReaderConfig server;

@@ -6,7 +6,7 @@ class TestChecks : public QObject
 {
     Q_OBJECT
 private slots:
-    // The group value that isvalidip and the wide-area scan's start both read.
+    // The group value that looksLikeAddress and the wide-area scan's start both read.
     void leadingNumber_data()
     {
         QTest::addColumn<QString>("group");
@@ -32,7 +32,7 @@ private slots:
         QCOMPARE(::leadingNumber(group), value);
     }
 
-    void isvalidip_data()
+    void looksLikeAddress_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("valid");
@@ -63,11 +63,11 @@ private slots:
         QTest::newRow("two leading blanks and 3 digits") << "  255.1.1.1" << false;
         QTest::newRow("dot at the end after blanks") << "1.2.3. " << true;
     }
-    void isvalidip()
+    void looksLikeAddress()
     {
         QFETCH(QString, text);
         QFETCH(bool, valid);
-        QCOMPARE(::isvalidip(text), valid);
+        QCOMPARE(::looksLikeAddress(text), valid);
     }
 
     void isNumericAddress_data()
@@ -103,11 +103,11 @@ private slots:
         QTest::newRow("empty") << "" << false;
         QTest::newRow("tab is not a blank") << "\t" << true;
     }
-    void isnotblank()
+    void isNotBlank()
     {
         QFETCH(QString, text);
         QFETCH(bool, result);
-        QCOMPARE(::isnotblank(text), result);
+        QCOMPARE(::isNotBlank(text), result);
     }
 
     void isfivechars_data()
@@ -122,35 +122,35 @@ private slots:
         QTest::newRow("leading blank and four") << " 1234" << false;
         QTest::newRow("tab is kept") << "\t1234" << true;
     }
-    void isfivechars()
+    void isFiveCharacters()
     {
         QFETCH(QString, text);
         QFETCH(bool, result);
-        QCOMPARE(::isfivechars(text), result);
+        QCOMPARE(::isFiveCharacters(text), result);
     }
 
-    void nextfieldWalk()
+    void nextFieldWalk()
     {
         const QByteArray text("A:BC::D");
         int position = 1;
-        QCOMPARE(nextfield(text, position), QByteArray("A"));
-        QCOMPARE(nextfield(text, position), QByteArray("BC"));
-        QCOMPARE(nextfield(text, position), QByteArray(""));
-        QCOMPARE(nextfield(text, position), QByteArray("D"));
+        QCOMPARE(nextField(text, position), QByteArray("A"));
+        QCOMPARE(nextField(text, position), QByteArray("BC"));
+        QCOMPARE(nextField(text, position), QByteArray(""));
+        QCOMPARE(nextField(text, position), QByteArray("D"));
         QCOMPARE(position, 8);
-        QCOMPARE(nextfield(text, position), QByteArray(""));
+        QCOMPARE(nextField(text, position), QByteArray(""));
         QCOMPARE(position, 8);
     }
 
-    void nextfieldKeepsCarriageReturn()
+    void nextFieldKeepsCarriageReturn()
     {
         const QByteArray text("x:1\r");
         int position = 1;
-        nextfield(text, position);
-        QCOMPARE(nextfield(text, position), QByteArray("1\r"));
+        nextField(text, position);
+        QCOMPARE(nextField(text, position), QByteArray("1\r"));
     }
 
-    void nextfieldAllBytes()
+    void nextFieldAllBytes()
     {
         QByteArray text;
         for (int b = 0; b < 256; ++b)
@@ -158,7 +158,7 @@ private slots:
                 text.append(char(b));
         text.append(':');
         int position = 1;
-        QCOMPARE(nextfield(text, position), text.left(text.size() - 1));
+        QCOMPARE(nextField(text, position), text.left(text.size() - 1));
         QCOMPARE(position, text.size() + 1);
     }
 };

@@ -56,7 +56,6 @@ private:
 
 void TestFrontWindow::init()
 {
-    waits::setTickMs(10);
     m_simulator = std::make_unique<ReaderSimulator>();
     m_simulator->setMulticastEnabled(false);
     ReaderConfig config;
@@ -89,7 +88,6 @@ void TestFrontWindow::cleanup()
     m_main = nullptr;
     m_dialogs.reset();
     m_simulator.reset();
-    waits::setTickMs(100);
 }
 
 void TestFrontWindow::press(Press kind)

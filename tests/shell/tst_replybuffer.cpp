@@ -6,13 +6,12 @@
 
 // The reply buffer with each of its limits (64 KiB for Program Reader, 64 for
 // the connection tests' control connection, 4 for the firmware download), and
-// the one acknowledgement test that the buffer, control::isAcknowledgement and
-// waitok share.
+// the one acknowledgement test that the buffer and control::isAcknowledgement
+// share.
 class TestReplyBuffer : public QObject
 {
     Q_OBJECT
 private slots:
-    void cleanup() { waits::setTickMs(100); }
 
     // The capped buffer comes to hold exactly "OK" CR in the same cases as an
     // unbounded one would, and never holds more than its limit.
@@ -82,31 +81,24 @@ private slots:
         QTest::newRow("empty") << QByteArray() << false;
         QTest::newRow("NUL inside") << QByteArray("O\0K\r", 4) << false;
     }
-    // waitok, control::isAcknowledgement and the buffer all answer with the
-    // same test: a buffer waitok accepts at once is one the test accepts, and
-    // one it refuses runs the wait to its limit.
+    // control::isAcknowledgement and the buffer answer with the same test.
     void acknowledgement()
     {
         QFETCH(QByteArray, buffer);
         QFETCH(bool, accepted);
         QCOMPARE(ReplyBuffer::isAcknowledgement(buffer), accepted);
         QCOMPARE(control::isAcknowledgement(buffer), accepted);
-        waits::setTickMs(1);
-        QCOMPARE(waitok(buffer), accepted);
         ReplyBuffer capped(control::ReplyLimit);
         capped.append(buffer);
         QCOMPARE(capped.holdsAcknowledgement(), accepted);
-        QCOMPARE(waitok(capped), accepted);
     }
 
     void overlongIsNeverAnAcknowledgement()
     {
-        waits::setTickMs(1);
         ReplyBuffer capped(3);
         capped.append("OK\r\n");
         QCOMPARE(capped.bytes(), QByteArray("OK\r"));
         QVERIFY(!capped.holdsAcknowledgement());
-        QVERIFY(!waitok(capped));
     }
 };
 
