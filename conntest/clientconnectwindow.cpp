@@ -10,6 +10,7 @@
 ClientConnectWindow::ClientConnectWindow(Dialogs &dialogs, QWidget *parent)
     : ConnectionWindow(QStringLiteral("clientConnect"), 10740, 8130, parent), m_dialogs(dialogs)
 {
+    setDialogs(dialogs);
     const QFont arial = ui::arialBold(9);
     addTitle(QStringLiteral("Connect with reader operating as a Client"));
     QLabel *dataPortLabel = ui::label(this, QStringLiteral("dataPortLabel"), QStringLiteral("Data Port Number"),

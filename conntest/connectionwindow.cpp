@@ -1,13 +1,23 @@
 #include "connectionwindow.h"
 
 #include "addresschecks.h"
+#include "capturefile.h"
 #include "controlsession.h"
 #include "datalink.h"
+#include "datasenders.h"
+#include "dialogs.h"
 #include "keymap.h"
+#include "senddata.h"
+#include "sessionlogwindow.h"
 #include "terminalview.h"
+#include "trafficlog.h"
 #include "uikit.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
 #include <QHostAddress>
 #include <QKeyEvent>
 #include <QTimer>
@@ -30,6 +40,247 @@ ConnectionWindow::ConnectionWindow(const QString &name, int widthTwips, int heig
     m_clearScreenButton = addButton(QStringLiteral("clearScreenButton"), QStringLiteral("Clear Screen"),
                                     QRect(7140, 7560, 1875, 435), QRect(7200, 7620, 1755, 315));
     connect(m_clearScreenButton, &ClickLabel::clicked, this, &ConnectionWindow::clearScreen);
+
+    m_trafficLog = new TrafficLog(this);
+    m_capture = new CaptureFile(this);
+    connect(m_capture, &CaptureFile::failed, this, &ConnectionWindow::captureFailed);
+    m_fileSender = new FileSender(this);
+    connect(m_fileSender, &FileSender::progress, this, [this](qint64 sent, qint64 total) {
+        showSendingProgress(QStringLiteral("Sending file: %1 of %2 bytes").arg(sent).arg(total));
+    });
+    connect(m_fileSender, &FileSender::finished, this, [this](bool complete) {
+        showSendingProgress(QStringLiteral("%1: %2 of %3 bytes sent")
+                                .arg(complete ? QStringLiteral("File sent") : QStringLiteral("Sending stopped"))
+                                .arg(m_fileSender->sentBytes())
+                                .arg(m_fileSender->totalBytes()));
+    });
+    m_repeatSender = new RepeatSender(this);
+    connect(m_repeatSender, &RepeatSender::sent, this,
+            [this](int count) { showSendingProgress(QStringLiteral("Sent %1 times").arg(count)); });
+    connect(m_repeatSender, &RepeatSender::finished, this, [this](bool complete) {
+        showSendingProgress(QStringLiteral("%1 after %2 sends")
+                                .arg(complete ? QStringLiteral("Repeat done") : QStringLiteral("Repeat stopped"))
+                                .arg(m_repeatSender->sentCount()));
+    });
+    m_terminalView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_terminalView, &QWidget::customContextMenuRequested, this, &ConnectionWindow::showTerminalMenu);
+}
+
+ConnectionWindow::~ConnectionWindow()
+{
+    m_fileSender->stop();
+    m_repeatSender->stop();
+    m_capture->stop();
+    delete m_sessionLogWindow;
+}
+
+void ConnectionWindow::setConnected(bool connected)
+{
+    if (connected == m_terminal.connected())
+        return;
+    m_terminal.setConnected(connected);
+    if (!connected) {
+        m_fileSender->stop();
+        m_repeatSender->stop();
+        m_capture->stop();
+    }
+}
+
+QMenu *ConnectionWindow::createTerminalMenu()
+{
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("terminalMenu"));
+    menu->addAction(QStringLiteral("Session Log..."), this, &ConnectionWindow::showSessionLog);
+    QAction *capture = menu->addAction(QStringLiteral("Capture to File..."), this, &ConnectionWindow::toggleCapture);
+    capture->setCheckable(true);
+    capture->setChecked(isCapturing());
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("Send File..."), this, &ConnectionWindow::sendFile)->setEnabled(!isSending());
+    menu->addAction(QStringLiteral("Send Repeatedly..."), this, &ConnectionWindow::sendRepeatedly)
+        ->setEnabled(!isSending());
+    menu->addAction(QStringLiteral("Stop Sending"), this, &ConnectionWindow::stopSending)->setEnabled(isSending());
+    return menu;
+}
+
+void ConnectionWindow::showTerminalMenu(const QPoint &position)
+{
+    QMenu *menu = createTerminalMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(m_terminalView->mapToGlobal(position));
+}
+
+void ConnectionWindow::showSessionLog()
+{
+    if (!m_sessionLogWindow)
+        m_sessionLogWindow = new SessionLogWindow(*m_trafficLog, QStringLiteral("Session Log - %1")
+                                                                     .arg(m_titleLabel ? m_titleLabel->text().simplified()
+                                                                                       : QString()));
+    m_trafficLog->flush();
+    m_sessionLogWindow->show();
+    m_sessionLogWindow->raise();
+    m_sessionLogWindow->activateWindow();
+}
+
+bool ConnectionWindow::isCapturing() const
+{
+    return m_capture->isCapturing();
+}
+
+bool ConnectionWindow::isSending() const
+{
+    return m_fileSender->isRunning() || m_repeatSender->isRunning();
+}
+
+void ConnectionWindow::toggleCapture()
+{
+    if (m_capture->isCapturing()) {
+        m_capture->stop();
+        return;
+    }
+    if (!m_dialogs)
+        return;
+    Dialogs::FileRequest request;
+    request.defaultExtension = QStringLiteral("csv");
+    request.proposedName = QStringLiteral("capture.csv");
+    request.filters = {QStringLiteral("CSV Files (*.csv)"), QStringLiteral("Raw Data (*.*)")};
+    request.mustExist = false;
+    QString path;
+    if (!m_dialogs->saveFile(request, path))
+        return;
+    if (!m_capture->start(path))
+        m_dialogs->message(QStringLiteral("Unable to capture to %1: %2").arg(path, m_capture->errorText()));
+}
+
+void ConnectionWindow::captureFailed(const QString &reason)
+{
+    if (m_dialogs)
+        m_dialogs->message(QStringLiteral("Capture to %1 stopped: %2").arg(m_capture->path(), reason));
+}
+
+void ConnectionWindow::sendFile()
+{
+    if (!m_dialogs || isSending())
+        return;
+    if (!m_terminal.connected() || !m_sendingLink)
+        return m_dialogs->message(QStringLiteral("Not connected: nothing was sent"));
+    Dialogs::FileRequest request;
+    request.filters = {QStringLiteral("All Files (*.*)")};
+    QString path;
+    if (!m_dialogs->openFile(request, path))
+        return;
+    QFile file(path);
+    const QFileInfo info(path);
+    if (info.size() > FileSender::MaxFileSize)
+        return m_dialogs->message(QStringLiteral("%1 is larger than 100 MiB: nothing was sent").arg(info.fileName()));
+    if (!file.open(QIODevice::ReadOnly))
+        return m_dialogs->message(QStringLiteral("Unable to read %1: %2").arg(path, file.errorString()));
+    const QByteArray data = file.read(FileSender::MaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return m_dialogs->message(QStringLiteral("Unable to read %1: %2").arg(path, file.errorString()));
+    if (data.isEmpty())
+        return m_dialogs->message(QStringLiteral("%1 is empty: nothing was sent").arg(info.fileName()));
+    if (data.size() > FileSender::MaxFileSize)
+        return m_dialogs->message(QStringLiteral("%1 is larger than 100 MiB: nothing was sent").arg(info.fileName()));
+    m_fileSender->start(data, sendTarget());
+}
+
+void ConnectionWindow::sendRepeatedly()
+{
+    if (!m_dialogs || isSending())
+        return;
+    if (!m_terminal.connected() || !m_sendingLink)
+        return m_dialogs->message(QStringLiteral("Not connected: nothing was sent"));
+    const QString title = QStringLiteral("Send Repeatedly");
+    QString text = m_dialogs->input(QStringLiteral("Data to send: text with the escapes \\r \\n \\t \\\\ "
+                                                   "\\xHH, or hex pairs after \"hex:\" (hex: 41 42 0D)"),
+                                    title);
+    if (text.isEmpty())
+        return;
+    senddata::Form form = senddata::Form::Text;
+    int offset = 0;
+    if (text.startsWith(QLatin1String("hex:"), Qt::CaseInsensitive)) {
+        form = senddata::Form::HexPairs;
+        offset = 4;
+    }
+    senddata::Parsed data = senddata::parse(text.mid(offset), form);
+    if (!data.ok) {
+        // Positions count in the text as typed, prefix included.
+        if (data.errorPosition > 0 && offset > 0)
+            data.error.replace(QStringLiteral("position %1").arg(data.errorPosition),
+                               QStringLiteral("position %1").arg(data.errorPosition + offset));
+        return m_dialogs->message(data.error);
+    }
+    bool ok = false;
+    const int interval = m_dialogs->input(QStringLiteral("Interval in milliseconds (1 or more)"), title).toInt(&ok);
+    if (!ok || interval < 1)
+        return m_dialogs->message(QStringLiteral("The interval must be a whole number of milliseconds, 1 or more"));
+    const int count = m_dialogs->input(QStringLiteral("How many times (0 = until stopped)"), title).toInt(&ok);
+    if (!ok || count < 0)
+        return m_dialogs->message(QStringLiteral("The count must be a whole number, 0 or more"));
+    m_repeatSender->start(data.bytes, interval, count, sendTarget());
+}
+
+void ConnectionWindow::stopSending()
+{
+    m_fileSender->stop();
+    m_repeatSender->stop();
+}
+
+SendTarget ConnectionWindow::sendTarget()
+{
+    SendTarget target;
+    target.datagrams = m_sendingLink && m_sendingLink->protocol() == DataLink::Udp;
+    target.send = [this](const QByteArray &bytes) { return sendOnLink(bytes, false); };
+    target.queuedBytes = [this] { return m_sendingLink ? m_sendingLink->bytesToWrite() : 0; };
+    if (m_sendingLink && !target.datagrams)
+        connect(m_sendingLink, &DataLink::bytesWritten, m_fileSender, &FileSender::linkDrained, Qt::UniqueConnection);
+    return target;
+}
+
+bool ConnectionWindow::sendOnLink(const QByteArray &bytes, bool drawn)
+{
+    if (!m_sendingLink || !m_sendingLink->send(bytes))
+        return false;
+    if (!drawn) {
+        m_terminal.queueSent(bytes);
+        if (!m_sliceScheduled) {
+            m_sliceScheduled = true;
+            QTimer::singleShot(0, this, &ConnectionWindow::drawSlice);
+        }
+    }
+    record(TrafficChunk::Sent, bytes, sendingPeer());
+    return true;
+}
+
+void ConnectionWindow::showSendingProgress(const QString &text)
+{
+    if (m_statusLabel)
+        m_statusLabel->setToolTip(text);
+}
+
+QString ConnectionWindow::sendingPeer() const
+{
+    if (!m_sendingLink)
+        return QString();
+    if (m_sendingLink->protocol() == DataLink::Tcp && !m_sendingLink->peerAddress().isEmpty())
+        return QStringLiteral("%1:%2").arg(m_sendingLink->peerAddress()).arg(m_sendingLink->peerPort());
+    return QStringLiteral("%1:%2").arg(trimBlanks(m_sendingLink->remoteHost())).arg(m_sendingLink->remotePort());
+}
+
+QString ConnectionWindow::receivingPeer() const
+{
+    if (!m_receivingLink)
+        return QString();
+    if (!m_receivingLink->peerAddress().isEmpty())
+        return QStringLiteral("%1:%2").arg(m_receivingLink->peerAddress()).arg(m_receivingLink->peerPort());
+    return sendingPeer();
+}
+
+void ConnectionWindow::record(quint8 direction, const QByteArray &bytes, const QString &peer)
+{
+    const TrafficChunk chunk{QDateTime::currentMSecsSinceEpoch(), TrafficChunk::Direction(direction), peer, bytes};
+    m_trafficLog->record(chunk);
+    m_capture->record(chunk);
 }
 
 ClickLabel *ConnectionWindow::addButton(const QString &name, const QString &text, const QRect &backgroundTwips,
@@ -147,6 +398,10 @@ int ConnectionWindow::terminalKeyCode(const QKeyEvent *event)
 
 bool ConnectionWindow::keyPreview(QKeyEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && event->key() == Qt::Key_Menu && m_terminalView->hasFocus()) {
+        showTerminalMenu(m_terminalView->rect().center());
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         TerminalScreen::KeyResult result = m_terminal.keyDown(terminalKeyCode(event));
         if (!result.consume) {
@@ -187,8 +442,7 @@ void ConnectionWindow::send(const TerminalScreen::KeyResult &result)
         return;
     // The byte is already on the screen. When the reader has closed the
     // connection the link refuses it and it goes nowhere; nothing else happens.
-    if (m_sendingLink)
-        m_sendingLink->send(result.send);
+    sendOnLink(result.send, true);
 }
 
 bool ConnectionWindow::isReaderAddress(const QString &text)
@@ -232,8 +486,10 @@ void ConnectionWindow::takeArrivals()
             if (bytes.isEmpty())
                 break;
         }
-        if (self)
+        if (self) {
             m_terminal.queueReceived(bytes);
+            record(TrafficChunk::Received, bytes, receivingPeer());
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datalink.h"
+#include "sessionlogwindow.h"
 #include "taskwindow.h"
 #include "terminalscreen.h"
 
@@ -8,8 +9,16 @@
 
 #include <functional>
 
+class CaptureFile;
 class ClickLabel;
 class ControlSession;
+class Dialogs;
+class FileSender;
+class QMenu;
+class RepeatSender;
+
+class TrafficLog;
+struct SendTarget;
 class QLabel;
 class TerminalView;
 
@@ -23,6 +32,7 @@ class ConnectionWindow : public TaskWindow
     Q_OBJECT
 public:
     ConnectionWindow(const QString &name, int widthTwips, int heightTwips, QWidget *parent);
+    ~ConnectionWindow() override;
 
     TerminalScreen &terminal() { return m_terminal; }
     const TerminalScreen &terminal() const { return m_terminal; }
@@ -42,6 +52,22 @@ public:
     void showReceived(const QByteArray &text);
 
     QString status() const;
+
+    // The terminal's context menu (right click, or the Menu key while the
+    // terminal has the focus): "Session Log...", "Capture to File...",
+    // "Send File...", "Send Repeatedly..." and "Stop Sending".
+    QMenu *createTerminalMenu();
+    void showSessionLog();
+    // Starts a capture (asking for the file), or stops the one running.
+    void toggleCapture();
+    void sendFile();
+    void sendRepeatedly();
+    void stopSending();
+
+    TrafficLog &trafficLog() { return *m_trafficLog; }
+    SessionLogWindow *sessionLogWindow() const { return m_sessionLogWindow; }
+    bool isCapturing() const;
+    bool isSending() const;
 
     // Drawing time of one slice before the window lets other events run.
     static constexpr int SliceMs = 3;
@@ -84,7 +110,10 @@ protected:
     // UDP: whole datagrams, each announced to datagramTaken() first.
     void setReceivingLink(DataLink *link);
     virtual void datagramTaken(DataLink *link) { Q_UNUSED(link); }
-    void setConnected(bool connected) { m_terminal.setConnected(connected); }
+    // A session starts and ends here: recording and sending follow it.
+    void setConnected(bool connected);
+    // The dialogs of the terminal's menu.
+    void setDialogs(Dialogs &dialogs) { m_dialogs = &dialogs; }
     bool connected() const { return m_terminal.connected(); }
 
     // Logs in on the reader's control port with the password as typed and
@@ -115,6 +144,16 @@ private:
     void receive();
     void takeArrivals();
     void clearScreen();
+    void showTerminalMenu(const QPoint &position);
+    // Hands bytes to the sending link; on success they are recorded (and,
+    // when drawn is false, drawn as typed bytes are).
+    bool sendOnLink(const QByteArray &bytes, bool drawn);
+    void record(quint8 direction, const QByteArray &bytes, const QString &peer);
+    QString sendingPeer() const;
+    QString receivingPeer() const;
+    SendTarget sendTarget();
+    void captureFailed(const QString &reason);
+    void showSendingProgress(const QString &text);
 
     TerminalScreen m_terminal;
     TerminalView *m_terminalView;
@@ -126,4 +165,10 @@ private:
     QPointer<DataLink> m_sendingLink;
     QPointer<DataLink> m_receivingLink;
     bool m_sliceScheduled = false;
+    Dialogs *m_dialogs = nullptr;
+    TrafficLog *m_trafficLog;
+    CaptureFile *m_capture;
+    FileSender *m_fileSender;
+    RepeatSender *m_repeatSender;
+    QPointer<SessionLogWindow> m_sessionLogWindow;
 };

@@ -10,6 +10,7 @@
 ServerConnectWindow::ServerConnectWindow(Dialogs &dialogs, QWidget *parent)
     : ConnectionWindow(QStringLiteral("serverConnect"), 10845, 8115, parent), m_dialogs(dialogs)
 {
+    setDialogs(dialogs);
     const QFont arial = ui::arialBold(9);
     addTitle(QStringLiteral("Connect to reader operating as a Server"));
     QLabel *addressLabel = ui::label(this, QStringLiteral("addressLabel"), QStringLiteral("IP Address"),

@@ -155,11 +155,21 @@ void TerminalScreen::showReceived(const QByteArray &text)
 
 void TerminalScreen::queueReceived(const QByteArray &text)
 {
+    queue(text, Received);
+}
+
+void TerminalScreen::queueSent(const QByteArray &text)
+{
+    queue(text, Sent);
+}
+
+void TerminalScreen::queue(const QByteArray &text, Ink ink)
+{
     if (text.isEmpty())
         return;
     // Each arrival keeps its own segment: appending to a large waiting one
     // would copy it again for every arrival.
-    m_queue.append({text, Received});
+    m_queue.append({text, ink});
     m_queuedBytes += text.size();
     m_peakQueuedBytes = qMax(m_peakQueuedBytes, m_queuedBytes);
 }

@@ -94,6 +94,9 @@ public:
     // sent while bytes wait in the queue is queued behind them, so the screen
     // always shows both directions in the order in which they happened.
     void queueReceived(const QByteArray &text);
+    // Bytes sent otherwise than typed (a file, a repeated send), drawn in the
+    // ink of typed bytes, in order with everything else.
+    void queueSent(const QByteArray &text);
     bool hasQueued() const { return !m_queue.isEmpty(); }
     qint64 queuedBytes() const { return m_queuedBytes; }
     // The most bytes that waited at one time since load.
@@ -124,6 +127,8 @@ private:
     void drawNow(quint8 code, Ink ink);
     void clearCells();
     KeyResult sendByte(quint8 code);
+
+    void queue(const QByteArray &text, Ink ink);
 
     struct Segment {
         QByteArray bytes;

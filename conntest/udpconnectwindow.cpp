@@ -10,6 +10,7 @@
 UdpConnectWindow::UdpConnectWindow(Dialogs &dialogs, QWidget *parent)
     : ConnectionWindow(QStringLiteral("udpConnect"), 10740, 8130, parent), m_dialogs(dialogs)
 {
+    setDialogs(dialogs);
     const QFont arial = ui::arialBold(9);
     addTitle(QStringLiteral("Connect to reader using UDP"));
     QLabel *addressLabel = ui::label(this, QStringLiteral("addressLabel"), QStringLiteral("IP Address"),

@@ -149,6 +149,10 @@ void DataLink::attachTcp(QTcpSocket *socket)
         if (socket == m_tcp && socket->bytesAvailable() > 0)
             emit dataArrived(socket->bytesAvailable());
     });
+    connect(socket, &QTcpSocket::bytesWritten, this, [this, socket](qint64 bytes) {
+        if (socket == m_tcp)
+            emit bytesWritten(bytes);
+    });
     connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
         if (socket == m_tcp)
             emit peerClosed();
@@ -268,6 +272,7 @@ bool DataLink::accept(qintptr requestId)
     retire(m_tcp);
     attachTcp(socket);
     m_peerAddress = QHostAddress(socket->peerAddress().toIPv4Address()).toString();
+    m_peerPort = socket->peerPort();
     return true;
 }
 
@@ -304,7 +309,8 @@ void DataLink::readDatagrams()
         const qint64 size = m_udp->pendingDatagramSize();
         QByteArray data(qMax<qint64>(size, 0), Qt::Uninitialized);
         QHostAddress sender;
-        const qint64 read = m_udp->readDatagram(data.data(), data.size(), &sender);
+        quint16 senderPort = 0;
+        const qint64 read = m_udp->readDatagram(data.data(), data.size(), &sender, &senderPort);
         if (read < 0)
             break;
         data.truncate(read);
@@ -313,7 +319,7 @@ void DataLink::readDatagrams()
                    || m_queuedBytes + data.size() > MaxQueuedDatagramBytes))
             m_queuedBytes -= m_datagrams.dequeue().data.size();
         m_queuedBytes += data.size();
-        m_datagrams.enqueue({data, sender});
+        m_datagrams.enqueue({data, sender, senderPort});
         ++arrived;
     }
     // One signal per datagram; a handler that does not
@@ -350,6 +356,11 @@ void DataLink::disposeUdp()
     }
 }
 
+qint64 DataLink::bytesToWrite() const
+{
+    return m_tcp ? m_tcp->bytesToWrite() : 0;
+}
+
 bool DataLink::send(const QByteArray &data)
 {
     if (m_protocol == Udp) {
@@ -382,6 +393,7 @@ bool DataLink::read(QByteArray &data, qint64 maxLength)
         Datagram datagram = m_datagrams.dequeue();
         m_queuedBytes -= datagram.data.size();
         m_peerAddress = QHostAddress(datagram.sender.toIPv4Address()).toString();
+        m_peerPort = datagram.senderPort;
         data = maxLength >= 0 ? datagram.data.left(maxLength) : datagram.data;
         return true;
     }

@@ -61,6 +61,9 @@ public:
     // TCP: the address of the accepted peer. UDP: the sender of the datagram
     // last read. Dotted IPv4 text.
     QString peerAddress() const { return m_peerAddress; }
+    quint16 peerPort() const { return m_peerPort; }
+    // TCP: bytes handed to send() that the system has not taken yet.
+    qint64 bytesToWrite() const;
     qintptr socketDescriptor() const;
 
     // TCP: starts connecting to remoteHost():remotePort(); connected() or
@@ -116,6 +119,8 @@ signals:
     void connectFailed();
     // The peer closed an established connection, or it was reset.
     void peerClosed();
+    // TCP: the system took this many of the bytes to send.
+    void bytesWritten(qint64 bytes);
 
 private:
     void attachTcp(QTcpSocket *socket);
@@ -134,7 +139,7 @@ private:
     QPointer<QUdpSocket> m_udp;
     QHash<qintptr, QPointer<QTcpSocket>> m_pending;
     qintptr m_nextRequestId = 1;
-    struct Datagram { QByteArray data; QHostAddress sender; };
+    struct Datagram { QByteArray data; QHostAddress sender; quint16 senderPort = 0; };
     QQueue<Datagram> m_datagrams;
     qint64 m_queuedBytes = 0;
     QUdpSocket *m_udpInSignal = nullptr; // the socket whose readyRead is being delivered
@@ -142,6 +147,7 @@ private:
     int m_connectLimitMs = 0;
     bool m_connecting = false;
     QString m_peerAddress;
+    quint16 m_peerPort = 0;
     QString m_errorString;
     QAbstractSocket::SocketError m_error = QAbstractSocket::UnknownSocketError;
     int m_receiveBufferSize = 0;

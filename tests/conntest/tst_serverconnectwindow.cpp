@@ -6,6 +6,11 @@
 #include "windowtesting.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
+#include <QMenu>
+#include <QTableView>
+#include <QTemporaryDir>
+#include "trafficlog.h"
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QSignalSpy>
@@ -412,6 +417,75 @@ private slots:
         click(m_window->disconnectButton());
         QCOMPARE(texts(*m_statuses), QStringList{"Disconnected"});
         QVERIFY(m_dialogs->messages.isEmpty());
+    }
+
+    // The terminal's menu: a file of a few MiB arrives whole, a repeat keeps
+    // its interval, a capture that cannot be written stops with a message and
+    // the connection stays up, and the session log holds what went both ways.
+    void debuggingAids()
+    {
+        startReader();
+        click(m_window->connectButton());
+        QTRY_COMPARE(m_window->status(), QStringLiteral("Connected"));
+        std::unique_ptr<QMenu> menu(m_window->createTerminalMenu());
+        QStringList entries;
+        for (const QAction *action : menu->actions())
+            if (!action->isSeparator())
+                entries << action->text();
+        QCOMPARE(entries, QStringList({"Session Log...", "Capture to File...", "Send File...", "Send Repeatedly...",
+                                       "Stop Sending"}));
+
+        QTemporaryDir folder;
+        QByteArray file(3 * 1024 * 1024 + 17, Qt::Uninitialized);
+        for (qsizetype i = 0; i < file.size(); ++i)
+            file[i] = char((i * 7919 + i / 4096) & 0xff);
+        const QString path = folder.filePath(QStringLiteral("image.bin"));
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
+        out.close();
+        m_dialogs->fileAnswers.enqueue(path);
+        m_window->sendFile();
+        QTRY_COMPARE_WITH_TIMEOUT(m_reader->receivedBytes(Channel::Data).size(), file.size(), 30000);
+        QCOMPARE(QCryptographicHash::hash(m_reader->receivedBytes(Channel::Data), QCryptographicHash::Sha256),
+                 QCryptographicHash::hash(file, QCryptographicHash::Sha256));
+        QTRY_VERIFY(!m_window->isSending());
+
+        m_dialogs->saveAnswers.enqueue(QStringLiteral("/dev/full"));
+        m_window->toggleCapture();
+        QVERIFY(m_window->isCapturing());
+        QVERIFY(m_reader->sendData(QByteArray(200000, 'r')));
+        QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->messages.size(), 1, 5000);
+        QVERIFY2(m_dialogs->messages.first().startsWith(QStringLiteral("Capture to /dev/full stopped: ")),
+                 qPrintable(m_dialogs->messages.first()));
+        QVERIFY(!m_window->isCapturing());
+        QCOMPARE(m_window->status(), QStringLiteral("Connected"));
+
+        m_window->trafficLog().clear();
+        m_dialogs->inputAnswers << QStringLiteral("ping\\r") << QStringLiteral("20") << QStringLiteral("5");
+        m_window->sendRepeatedly();
+        QTRY_VERIFY(!m_window->isSending());
+        m_window->trafficLog().flush();
+        QList<qint64> sendTimes;
+        for (int row = 0; row < m_window->trafficLog().rowCount(); ++row) {
+            const TrafficChunk &chunk = m_window->trafficLog().chunk(row);
+            if (chunk.direction == TrafficChunk::Sent) {
+                QCOMPARE(chunk.bytes, QByteArray("ping\r"));
+                QCOMPARE(chunk.peer, ReaderAddress + QStringLiteral(":57"));
+                sendTimes << chunk.msecsSinceEpoch;
+            }
+        }
+        QCOMPARE(sendTimes.size(), 5);
+        for (int i = 1; i < sendTimes.size(); ++i)
+            QVERIFY(sendTimes.at(i) - sendTimes.at(i - 1) >= 20);
+
+        m_dialogs->inputAnswers << QStringLiteral("bad \\q escape");
+        m_window->sendRepeatedly();
+        QCOMPARE(m_dialogs->messages.last(), QStringLiteral("Unknown escape \\q (use \\r \\n \\t \\\\ or \\xHH) at position 5"));
+        QVERIFY(!m_window->isSending());
+
+        m_window->showSessionLog();
+        QVERIFY(m_window->sessionLogWindow()->isVisible());
+        QCOMPARE(m_window->sessionLogWindow()->table()->model()->rowCount(), m_window->trafficLog().rowCount());
     }
 
 private:

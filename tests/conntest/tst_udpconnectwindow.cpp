@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUdpSocket>
 
@@ -129,6 +130,30 @@ private slots:
     }
 
     // Listen again while online binds anew; the session goes on.
+    // A file goes out as datagrams of at most 1024 bytes that together are the file.
+    void sendFileAsDatagrams()
+    {
+        click(m_window->listenButton());
+        QTemporaryDir folder;
+        QByteArray file(200 * 1024 + 5, Qt::Uninitialized);
+        for (qsizetype i = 0; i < file.size(); ++i)
+            file[i] = char(i % 251);
+        const QString path = folder.filePath(QStringLiteral("data.bin"));
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
+        out.close();
+        m_dialogs->fileAnswers.enqueue(path);
+        m_window->sendFile();
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->isSending(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_reader->received(Channel::Data).size(), (file.size() + 1023) / 1024, 5000);
+        QByteArray joined;
+        for (const ReceivedChunk &chunk : m_reader->received(Channel::Data)) {
+            QVERIFY(chunk.bytes.size() <= 1024);
+            joined += chunk.bytes;
+        }
+        QCOMPARE(joined, file);
+    }
+
     void listenTwice()
     {
         click(m_window->listenButton());
