@@ -94,7 +94,7 @@ private slots:
         QCOMPARE(::isNumericAddress(text), numeric);
     }
 
-    void isnotblank_data()
+    void isNotBlank_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("result");
@@ -110,7 +110,7 @@ private slots:
         QCOMPARE(::isNotBlank(text), result);
     }
 
-    void isfivechars_data()
+    void isFiveCharacters_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("result");
