@@ -5,6 +5,7 @@
 #include "readersimulator.h"
 #include "scripteddialogs.h"
 #include "mainwindow.h"
+#include "nestednetwork.h"
 #include "uikit.h"
 #include "widescan.h"
 #include "widesearchwindow.h"
@@ -14,6 +15,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include "programreaderwindow.h"
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QTest>
 
 // A double click on a reader in either search window brings Program Reader to
@@ -33,7 +37,7 @@ private slots:
         config.mac = "0050C2000061";
         config.identification = "Hand over";
         config.controlPort = 1087;
-        m_simulator->addReader(config);
+        m_reader = m_simulator->addReader(config);
         QString error;
         QVERIFY2(m_simulator->start(&error), qPrintable(error));
         m_main = showMainWindow(*m_dialogs);
@@ -79,6 +83,43 @@ private slots:
         expectProgramReader(QStringLiteral("127.0.0.61"), QStringLiteral("1087"));
     }
 
+    // Two windows work at once: a Get in Program Reader while Wide Network
+    // Search scans silent addresses ends in about the time of the Get alone.
+    void getWhileSerialScanRuns()
+    {
+        NestedNetwork silent(9);
+        QString error;
+        QVERIFY2(silent.start({QStringLiteral("sh"), QStringLiteral("-c"), QStringLiteral("echo up; exec sleep 60")},
+                              &error),
+                 qPrintable(error));
+        QVERIFY2(silent.routeThrough(QStringLiteral("10.99.0.0/16"), &error), qPrintable(error));
+        QVERIFY(silent.waitForOutput("up", 10000));
+        m_reader->setFault("STAT", Fault::slow(1500));
+
+        m_main->taskMenu()->choose(menu::WideNetworkSearch);
+        auto *scan = qobject_cast<WideSearchWindow *>(m_main->existingTaskWindow(menu::WideNetworkSearch));
+        QVERIFY(scan);
+        scan->startAddressEdit()->setText(QStringLiteral("10.99.0.1"));
+        scan->controlPortEdit()->setText(QStringLiteral("87"));
+        scan->slowModeCheck()->setChecked(true);
+        QTest::mouseClick(scan->startSearchButton(), Qt::LeftButton);
+        QVERIFY(scan->isScanning());
+
+        m_main->taskMenu()->handOverToProgramReader(QStringLiteral("127.0.0.61"), QStringLiteral("1087"));
+        auto *program = static_cast<ProgramReaderWindow *>(m_program);
+        QSignalSpy finished(program, &ProgramReaderWindow::jobFinished);
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(program->getButton(), Qt::LeftButton);
+        QVERIFY(finished.wait(10000));
+        const qint64 elapsed = clock.elapsed();
+        QVERIFY2(elapsed >= 1400 && elapsed < 2500, qPrintable(QString::number(elapsed)));
+        QCOMPARE(program->identifierEdit()->text(), QStringLiteral("READER"));
+        QVERIFY(scan->isScanning());
+        QTest::mouseClick(scan->stopSearchButton(), Qt::LeftButton);
+        QTRY_VERIFY(!scan->isScanning());
+    }
+
 private:
     void doubleClick(QListWidget *list)
     {
@@ -106,6 +147,7 @@ private:
     }
 
     ScriptedDialogs *m_dialogs = nullptr;
+    SimulatedReader *m_reader = nullptr;
     ReaderSimulator *m_simulator = nullptr;
     MainWindow *m_main = nullptr;
     TaskWindow *m_program = nullptr;
