@@ -156,6 +156,11 @@ int main(int argc, char *argv[])
     settleUntil([serverConnect] { return serverConnect->status() == QLatin1String("Connected"); });
     type(main, "Hello reader~\r");
     save(main, serverConnect, folder);
+    // Its session log: every chunk both ways, with time, peer, hex and text.
+    serverConnect->showSessionLog();
+    settle(300);
+    serverConnect->sessionLogWindow()->grab().save(folder + QStringLiteral("/sessionLog.png"));
+    serverConnect->sessionLogWindow()->close();
     QTest::mouseClick(serverConnect->disconnectButton(), Qt::LeftButton);
 
     // Client Connect: the reader connects and sends its identification.
