@@ -7,10 +7,6 @@
 namespace {
 constexpr int FlushIntervalMs = 1000;
 
-QString compactHex(const QByteArray &bytes)
-{
-    return QString::fromLatin1(bytes.toHex().toUpper());
-}
 } // namespace
 
 CaptureFile::CaptureFile(QObject *parent) : QObject(parent), m_flushTimer(new QTimer(this))
@@ -36,12 +32,31 @@ QByteArray CaptureFile::csvHeader()
         .toLatin1();
 }
 
+bool CaptureFile::mostlyPrintable(const QByteArray &bytes)
+{
+    qsizetype printable = 0;
+    for (const char c : bytes)
+        printable += (quint8(c) >= 32 && quint8(c) <= 126) ? 1 : 0;
+    return printable * 4 >= bytes.size() * 3;
+}
+
 QByteArray CaptureFile::csvLine(const TrafficChunk &chunk)
 {
     // Every cell is ASCII: the text cell escapes whatever is not.
-    return ::csvLine(QStringList{traffic::isoTime(chunk.msecsSinceEpoch), traffic::directionText(chunk.direction), chunk.peer,
-                      QString::number(chunk.bytes.size()), compactHex(chunk.bytes), traffic::escapedText(chunk.bytes)})
-        .toLatin1();
+    const bool asText = mostlyPrintable(chunk.bytes);
+    QByteArray line = ::csvLine(QStringList{traffic::isoTime(chunk.msecsSinceEpoch),
+                                            traffic::directionText(chunk.direction), chunk.peer,
+                                            QString::number(chunk.bytes.size())})
+                          .toLatin1();
+    line.chop(2);
+    line += ',';
+    if (!asText)
+        line += chunk.bytes.toHex().toUpper();
+    line += ',';
+    if (asText)
+        line += ::csvField(traffic::escapedText(chunk.bytes)).toLatin1();
+    line += "\r\n";
+    return line;
 }
 
 bool CaptureFile::start(const QString &path)

@@ -25,8 +25,12 @@ public:
     static Format formatFor(const QString &path);
     // The CSV header line and the line of one chunk, "\r\n" ended: time (ISO
     // 8601 with milliseconds and the offset from UTC), direction, peer,
-    // length, hex (two digits a byte, no separators), text (C escapes for
-    // bytes outside 32..126), each cell safe to open in a spreadsheet.
+    // length, hex, text, each cell safe to open in a spreadsheet. A line holds
+    // the chunk's bytes once and whole, in the shorter of two forms: as text
+    // (C escapes for bytes outside 32..126) when at least three quarters of
+    // them are printable, else as hex (two digits a byte, no separators). So
+    // a capture stays within about twice the size of the data.
+    static bool mostlyPrintable(const QByteArray &bytes);
     static QByteArray csvHeader();
     static QByteArray csvLine(const TrafficChunk &chunk);
 
