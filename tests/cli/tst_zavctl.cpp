@@ -719,6 +719,9 @@ void TestZavctl::interruptCutsOffEveryReader_data()
 
 void TestZavctl::interruptCutsOffEveryReader()
 {
+#ifdef Q_OS_WIN
+    QSKIP("a console's Ctrl+C cannot be sent to another process here");
+#else
     // One reader at a time: the first is done, the second never answers its
     // STAT, the third is waiting. The signal ends the run at once; each
     // reader is reported, the one cut off on standard error.
@@ -752,6 +755,7 @@ void TestZavctl::interruptCutsOffEveryReader()
     QCOMPARE(process.readAllStandardError(), "zavctl: " + address(silent).toLatin1()
                                                  + ": interrupted\nzavctl: interrupted: 1 readers not started\n");
     QCOMPARE(waiting->connectionCount(Channel::Control), 0);
+#endif
 }
 
 void TestZavctl::linksNoGuiLibrary()
