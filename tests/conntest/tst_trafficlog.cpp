@@ -170,7 +170,7 @@ private slots:
         }
     }
 
-    void repeatKeepsItsInterval()
+    void repeatedSendKeepsItsInterval()
     {
         QList<qint64> times;
         QElapsedTimer clock;
