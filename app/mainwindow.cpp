@@ -5,13 +5,14 @@
 #include "dialogs.h"
 #include "flashreaderwindow.h"
 #include "localsearchwindow.h"
-#include "taskmenu.h"
+#include "programreaderwindow.h"
 #include "serverconnectwindow.h"
+#include "taskmenu.h"
 #include "twips.h"
 #include "udpconnectwindow.h"
 #include "uikit.h"
+#include "version.h"
 #include "widesearchwindow.h"
-#include "programreaderwindow.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -20,7 +21,7 @@
 MainWindow::MainWindow(Dialogs &dialogs, QWidget *parent) : QWidget(parent), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(QStringLiteral("ZAV   Tcp/ip Utility V2.2"));
+    setWindowTitle(QStringLiteral("ZAV   Tcp/ip Utility V") + version::MajorMinor);
     ui::setColours(this, ui::Grey);
     m_taskMenu = new TaskMenu(this);
     m_taskMenu->hide();

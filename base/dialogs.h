@@ -1,5 +1,7 @@
 #pragma once
 
+#include "version.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -8,7 +10,7 @@
 class Dialogs
 {
 public:
-    static inline const QString Title = QStringLiteral("ZAV TCP/IP V2.2");
+    static inline const QString Title = QStringLiteral("ZAV TCP/IP V") + version::MajorMinor;
 
     virtual ~Dialogs() = default;
 

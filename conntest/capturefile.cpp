@@ -1,5 +1,6 @@
 #include "capturefile.h"
 
+#include "byteescape.h"
 #include "csvfields.h"
 
 #include <QTimer>
@@ -54,7 +55,7 @@ QByteArray CaptureFile::csvLine(const TrafficChunk &chunk)
         line += chunk.bytes.toHex().toUpper();
     line += ',';
     if (asText)
-        line += ::csvField(traffic::escapedText(chunk.bytes)).toLatin1();
+        line += ::csvField(escapedBytes(chunk.bytes)).toLatin1();
     line += "\r\n";
     return line;
 }

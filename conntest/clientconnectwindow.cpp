@@ -3,6 +3,7 @@
 #include "addresschecks.h"
 #include "dialogs.h"
 #include "terminalview.h"
+#include "typedvalues.h"
 #include "uikit.h"
 
 #include <QLabel>
@@ -54,16 +55,13 @@ void ClientConnectWindow::listenClick()
         return;
     }
     // Port 0 would listen on a port chosen by the system, which no reader knows.
-    bool ok = false;
-    const quint16 port = DataLink::portFromText(m_dataPortEdit->text(), &ok);
-    if (!ok) {
-        m_dialogs.message(QStringLiteral("Invalid Data Port"));
+    const std::optional<quint16> port = checkedPort(m_dialogs, m_dataPortEdit->text(), QStringLiteral("Invalid Data Port"));
+    if (!port)
         return;
-    }
     // A Listen while a reader is connected ends that session first.
     m_dataLink->close();
     endLogin(m_controlSession);
-    m_dataLink->setLocalPort(port);
+    m_dataLink->setLocalPort(*port);
     m_dataLink->setRemotePort(0);
     // The status promises a wait only once the port is really listening; a
     // port in use, or one the system reserves, is reported instead.
@@ -97,12 +95,11 @@ void ClientConnectWindow::connectionRequested(qintptr requestId)
 void ClientConnectWindow::logIn(const QString &readerAddress)
 {
     endLogin(m_controlSession);
-    bool ok = false;
-    const quint16 controlPort = DataLink::portFromText(m_controlPortEdit->text(), &ok);
+    const std::optional<quint16> controlPort = portFromText(m_controlPortEdit->text());
     // An impossible port cannot connect: the login fails like an unanswered one.
-    if (!ok)
+    if (!controlPort)
         return;
-    m_controlSession = startLogin(readerAddress, controlPort, m_passwordEdit->text(), [this, readerAddress](bool ok) {
+    m_controlSession = startLogin(readerAddress, *controlPort, m_passwordEdit->text(), [this, readerAddress](bool ok) {
         if (ok)
             setStatus(QStringLiteral("Connected to ") + readerAddress);
         else

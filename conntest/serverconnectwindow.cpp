@@ -3,6 +3,7 @@
 #include "addresschecks.h"
 #include "dialogs.h"
 #include "terminalview.h"
+#include "typedvalues.h"
 #include "uikit.h"
 
 #include <QLabel>
@@ -90,15 +91,14 @@ void ServerConnectWindow::connectClick()
         connectDataPort();
         return;
     }
-    bool ok = false;
-    const quint16 controlPort = DataLink::portFromText(m_controlPortEdit->text(), &ok);
-    if (!ok) {
+    const std::optional<quint16> controlPort = portFromText(m_controlPortEdit->text());
+    if (!controlPort) {
         failureExit();
         return;
     }
     m_connecting = true;
     setStatus(QStringLiteral("Connecting"));
-    m_controlSession = startLogin(m_readerAddress, controlPort, m_passwordEdit->text(),
+    m_controlSession = startLogin(m_readerAddress, *controlPort, m_passwordEdit->text(),
                                   [this](bool ok) { loginFinished(ok); });
 }
 
@@ -115,14 +115,13 @@ void ServerConnectWindow::loginFinished(bool ok)
 
 void ServerConnectWindow::connectDataPort()
 {
-    bool ok = false;
-    const quint16 dataPort = DataLink::portFromText(m_dataPortEdit->text(), &ok);
-    if (!ok) {
+    const std::optional<quint16> dataPort = portFromText(m_dataPortEdit->text());
+    if (!dataPort) {
         failureExit();
         return;
     }
     m_dataLink->setLocalPort(0);
-    m_dataLink->setRemotePort(dataPort);
+    m_dataLink->setRemotePort(*dataPort);
     m_dataLink->setRemoteHost(m_readerAddress);
     setStatus(QStringLiteral("Connecting to Data Port"));
     if (!m_dataLink->connectToHost())

@@ -1,5 +1,7 @@
 #include "trafficlog.h"
 
+#include "byteescape.h"
+
 #include <QTimer>
 
 namespace {
@@ -30,30 +32,6 @@ QString traffic::printableText(const QByteArray &bytes)
     for (const char c : bytes) {
         const auto b = quint8(c);
         text += (b >= 32 && b <= 126) ? QChar(QLatin1Char(c)) : QChar(0x00B7);
-    }
-    return text;
-}
-
-QString traffic::escapedText(const QByteArray &bytes)
-{
-    QString text;
-    text.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto b = quint8(c);
-        switch (b) {
-        case '\r': text += QLatin1String("\\r"); break;
-        case '\n': text += QLatin1String("\\n"); break;
-        case '\t': text += QLatin1String("\\t"); break;
-        case '\\': text += QLatin1String("\\\\"); break;
-        default:
-            if (b >= 32 && b <= 126) {
-                text += QLatin1Char(c);
-            } else {
-                text += QLatin1String("\\x");
-                text += QLatin1Char(HexDigits[b >> 4]);
-                text += QLatin1Char(HexDigits[b & 0x0f]);
-            }
-        }
     }
     return text;
 }
@@ -159,7 +137,7 @@ QString TrafficLog::rowsText(const QList<int> &rows) const
             continue;
         const TrafficChunk &c = chunk(row);
         text += QStringList{traffic::logTime(c.msecsSinceEpoch), traffic::directionText(c.direction), c.peer,
-                            QString::number(c.bytes.size()), traffic::hexText(c.bytes), traffic::escapedText(c.bytes)}
+                            QString::number(c.bytes.size()), traffic::hexText(c.bytes), escapedBytes(c.bytes)}
                     .join(QLatin1Char('\t'));
         text += QLatin1Char('\n');
     }

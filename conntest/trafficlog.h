@@ -24,9 +24,6 @@ namespace traffic {
 QString hexText(const QByteArray &bytes);
 // Printable bytes (32..126) as they are, every other one as a middle dot.
 QString printableText(const QByteArray &bytes);
-// Printable bytes (32..126) as they are, a backslash doubled, every other
-// byte as a C escape: \r \n \t, else \xHH.
-QString escapedText(const QByteArray &bytes);
 // The local time of a chunk with its date and milliseconds: "2026-12-07 21:11:12.345".
 QString logTime(qint64 msecsSinceEpoch);
 // ISO 8601 with milliseconds and the offset from UTC: "2026-12-07T21:11:12.345+01:00".

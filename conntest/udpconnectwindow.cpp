@@ -3,6 +3,7 @@
 #include "addresschecks.h"
 #include "dialogs.h"
 #include "terminalview.h"
+#include "typedvalues.h"
 #include "uikit.h"
 
 #include <QLabel>
@@ -68,18 +69,14 @@ void UdpConnectWindow::listenClick()
     // Both ports are checked before anything is bound: a port that is not a
     // number from 1 to 65535 is refused (0 would bind a port chosen by the
     // system, which no reader sends to).
-    bool receiveOk = false;
-    const quint16 receivePort = DataLink::portFromText(m_receivePortEdit->text(), &receiveOk);
-    if (!receiveOk) {
-        m_dialogs.message(QStringLiteral("Invalid Receive Port"));
+    const std::optional<quint16> receivePort =
+        checkedPort(m_dialogs, m_receivePortEdit->text(), QStringLiteral("Invalid Receive Port"));
+    if (!receivePort)
         return;
-    }
-    bool dataOk = false;
-    const quint16 dataPort = DataLink::portFromText(m_dataPortEdit->text(), &dataOk);
-    if (!dataOk) {
-        m_dialogs.message(QStringLiteral("Invalid Data Port"));
+    const std::optional<quint16> dataPort =
+        checkedPort(m_dialogs, m_dataPortEdit->text(), QStringLiteral("Invalid Data Port"));
+    if (!dataPort)
         return;
-    }
     // A Listen during a session ends it first, so the receiver is bound anew
     // and a failed bind cannot leave "Online" showing.
     if (m_datagramReceiver->state() != DataLink::Closed) {
@@ -90,12 +87,12 @@ void UdpConnectWindow::listenClick()
     // A receive port that cannot be bound (taken by another program, or
     // reserved by the system) is reported, as in Client Connect: a session
     // that hears nothing must not look as if it had started.
-    m_datagramReceiver->setLocalPort(receivePort);
+    m_datagramReceiver->setLocalPort(*receivePort);
     if (!m_datagramReceiver->bind()) {
         showListenFailure(*m_datagramReceiver);
         return;
     }
-    m_datagramSender->setRemotePort(dataPort);
+    m_datagramSender->setRemotePort(*dataPort);
     m_datagramSender->setRemoteHost(m_addressEdit->text());
     setStatus(QStringLiteral("Online"));
     setConnected(true);

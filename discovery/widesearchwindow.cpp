@@ -7,7 +7,7 @@
 #include "identifyreply.h"
 #include "keymap.h"
 #include "readerlistmenu.h"
-#include "datalink.h"
+#include "typedvalues.h"
 #include "uikit.h"
 #include "widescan.h"
 
@@ -119,12 +119,10 @@ void WideSearchWindow::startScan()
     }
     // Besides a blank text, a value that is no port (0, above 65535, or a
     // pasted non-number) is refused before anything is tried.
-    bool portOk = false;
-    const quint16 port = DataLink::portFromText(m_controlPortEdit->text(), &portOk);
-    if (!isNotBlank(m_controlPortEdit->text()) || !portOk) {
-        m_dialogs.message(QStringLiteral("Invalid Port Number"));
+    const std::optional<quint16> port =
+        checkedPort(m_dialogs, m_controlPortEdit->text(), QStringLiteral("Invalid Port Number"));
+    if (!port)
         return;
-    }
 
     m_fastScan = m_fastModeCheck->isChecked();
     m_slowModeCheck->hide();
@@ -135,7 +133,7 @@ void WideSearchWindow::startScan()
 
     WideScan::Options options;
     options.start = start;
-    options.port = port;
+    options.port = *port;
     if (m_fastScan) {
         options.jobs = FastJobs;
         options.timeoutMs = FastTimeoutMs;
@@ -180,7 +178,7 @@ void WideSearchWindow::showProgress(int addressesDone, const QString &lastAddres
 void WideSearchWindow::controlPortEdited(const QString &text)
 {
     if (isScanning() && !m_fastScan)
-        m_searchEngine->setPort(DataLink::portFromText(text));
+        m_searchEngine->setPort(portFromText(text).value_or(0));
 }
 
 void WideSearchWindow::addReader(const IdentifyReply &reply, quint16 port)

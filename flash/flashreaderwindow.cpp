@@ -5,7 +5,7 @@
 #include "downloadsession.h"
 #include "firmwareimage.h"
 #include "flashstatus.h"
-#include "datalink.h"
+#include "typedvalues.h"
 #include "uikit.h"
 
 #include <QCloseEvent>
@@ -46,15 +46,6 @@ ClickLabel *button(QWidget *parent, const QString &name, const QString &text, in
     return actionButton(parent, name, text, name + QStringLiteral("Shape"),
                         QRect(left - 60, top - 45, width + 120, height + 90), QRect(left, top, width, height),
                         ui::sansSerifBold());
-}
-
-// The address field as a connection takes it: blanks at either end are
-// dropped, and what is then no numeric address reaches no reader (the
-// session fails at once, with nothing sent and no name looked up).
-QHostAddress readerAddress(const QString &text)
-{
-    const QString address = text.trimmed();
-    return isNumericAddress(address) ? QHostAddress(address) : QHostAddress();
 }
 } // namespace
 
@@ -162,12 +153,10 @@ void FlashReaderWindow::download()
         m_dialogs.message(QStringLiteral("Invalid IP Address"));
         return;
     }
-    bool portValid = false;
-    const quint16 controlPort = DataLink::portFromText(m_controlPortEdit->text(), &portValid);
-    if (!isNotBlank(m_controlPortEdit->text()) || !portValid) {
-        m_dialogs.message(QStringLiteral("Invalid Control Port"));
+    const std::optional<quint16> controlPort =
+        checkedPort(m_dialogs, m_controlPortEdit->text(), QStringLiteral("Invalid Control Port"));
+    if (!controlPort)
         return;
-    }
     if (!isFiveCharacters(m_passwordEdit->text())) {
         m_dialogs.message(QStringLiteral("A 5 character password must be entered"));
         return;
@@ -181,8 +170,10 @@ void FlashReaderWindow::download()
     // The fields stay editable while the download runs; both connections go
     // to the reader, and with the password, that the click started with.
     DownloadSession::Options options;
-    options.address = readerAddress(m_addressEdit->text());
-    options.controlPort = controlPort;
+    // What is no numeric address reaches no reader: the session fails at
+    // once, with nothing sent and no name looked up.
+    options.address = readerAddressFromText(m_addressEdit->text()).value_or(QHostAddress());
+    options.controlPort = *controlPort;
     options.password = m_passwordEdit->text().toLatin1();
     // Read block by block as the download goes on, from the file as it is then.
     options.imagePath = m_selectedFile;

@@ -76,16 +76,6 @@ DataLink::~DataLink()
     }
 }
 
-quint16 DataLink::portFromText(const QString &text, bool *ok)
-{
-    bool converted = false;
-    const qlonglong value = text.trimmed().toLongLong(&converted);
-    const bool valid = converted && value >= 1 && value <= 65535;
-    if (ok)
-        *ok = valid;
-    return valid ? quint16(value) : 0;
-}
-
 bool DataLink::fail(const QString &message, QAbstractSocket::SocketError kind)
 {
     m_errorString = message;

@@ -99,9 +99,6 @@ public:
     // checks.
     QAbstractSocket::SocketError error() const { return m_error; }
 
-    // A port number as the user typed it, checked: 1..65535, else 0 and ok false.
-    static quint16 portFromText(const QString &text, bool *ok = nullptr);
-
     // Receive buffer size for UDP (set right after bind()); 0 keeps the system's.
     void setReceiveBufferSize(int bytes) { m_receiveBufferSize = bytes; }
     // TCP: the most bytes held for the reader of this link between two read()

@@ -4,8 +4,8 @@
 #include "commandlanguage.h"
 #include "dialogs.h"
 #include "settingchecks.h"
-#include "datalink.h"
 #include "statreply.h"
+#include "typedvalues.h"
 #include "uikit.h"
 
 #include <QButtonGroup>
@@ -440,10 +440,8 @@ void ProgramReaderWindow::restartReader()
 // nothing is connected to and no name is looked up.
 void ProgramReaderWindow::startSession(const ControlSession::Plan &plan)
 {
-    bool portValid = false;
-    const quint16 port = DataLink::portFromText(m_controlPortEdit->text(), &portValid);
-    const QString address = trimBlanks(m_addressEdit->text());
-    const bool addressValid = control::isDottedAddress(address.toLatin1());
+    const std::optional<quint16> port = portFromText(m_controlPortEdit->text());
+    const std::optional<QHostAddress> address = readerAddressFromText(m_addressEdit->text());
 
     m_session = new ControlSession(this);
     m_session->setLimits(m_limits);
@@ -461,7 +459,7 @@ void ProgramReaderWindow::startSession(const ControlSession::Plan &plan)
     connect(m_session, &ControlSession::finished, this, &ProgramReaderWindow::sessionFinished,
             Qt::QueuedConnection);
     setStatus(AttemptingConnection);
-    m_session->start(addressValid ? QHostAddress(address) : QHostAddress(), portValid ? port : 0, plan);
+    m_session->start(address.value_or(QHostAddress()), port.value_or(0), plan);
 }
 
 void ProgramReaderWindow::sessionFinished(bool ok)

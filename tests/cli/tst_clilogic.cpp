@@ -12,12 +12,15 @@
 #include "settingchecks.h"
 #include "statreply.h"
 #include "targets.h"
+#include "version.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryFile>
+#include "version.h"
+
 #include <QTest>
 #include <QTimer>
 
@@ -691,6 +694,8 @@ void TestCliLogic::commandTableMatchesCompletionAndManual()
     const QString manual = QString::fromUtf8(sourceFile("zavctl.1"));
     QVERIFY(!completion.isEmpty());
     QVERIFY(!manual.isEmpty());
+    // The manual names the version the build carries (the window captions show the same).
+    QVERIFY(manual.contains(QStringLiteral("\"ZAV TCP/IP Utility %1\"").arg(version::MajorMinor)));
     const auto manualName = [](QString name) { return name.replace(QLatin1Char('-'), QLatin1String("\\-")); };
     const auto quoted = [&completion](const QString &variable) {
         const QRegularExpressionMatch match =

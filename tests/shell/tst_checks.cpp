@@ -1,4 +1,6 @@
 #include "addresschecks.h"
+#include "byteescape.h"
+#include "typedvalues.h"
 
 #include <QTest>
 
@@ -92,6 +94,65 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, numeric);
         QCOMPARE(::isNumericAddress(text), numeric);
+    }
+
+    // Typed values: blanks at either end never count, anything else does.
+    void portFromText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("port");   // 0: no port
+        QTest::newRow("87") << "87" << 87;
+        QTest::newRow("blanks around") << " 87 " << 87;
+        QTest::newRow("65535") << "65535" << 65535;
+        QTest::newRow("leading zeros") << "00087" << 87;
+        QTest::newRow("0") << "0" << 0;
+        QTest::newRow("65536") << "65536" << 0;
+        QTest::newRow("six digits") << "000087" << 0;
+        QTest::newRow("letters") << "8a7" << 0;
+        QTest::newRow("blank") << " " << 0;
+        QTest::newRow("sign") << "+87" << 0;
+        QTest::newRow("negative") << "-5" << 0;
+        QTest::newRow("tab") << "87\t" << 0;
+    }
+    void portFromText()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, port);
+        QCOMPARE(int(::portFromText(text).value_or(0)), port);
+    }
+
+    void readerAddressFromText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("address");   // empty: no address
+        QTest::newRow("plain") << "192.168.1.55" << "192.168.1.55";
+        QTest::newRow("blanks around") << "  10.0.0.1 " << "10.0.0.1";
+        QTest::newRow("leading zeros") << "010.001.07.5" << "10.1.7.5";
+        QTest::newRow("tab") << "\t10.0.0.1" << "";
+        QTest::newRow("name") << "reader.local" << "";
+        QTest::newRow("loose only") << "a.b.c.d" << "";
+    }
+    void readerAddressFromText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, address);
+        const std::optional<QHostAddress> typed = ::readerAddressFromText(text);
+        QCOMPARE(typed ? typed->toString() : QString(), address);
+    }
+
+    void escapedBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("printable") << QByteArray("OK ~") << "OK ~";
+        QTest::newRow("C escapes") << QByteArray("\r\n\t\\") << "\\r\\n\\t\\\\";
+        QTest::newRow("hex") << QByteArray("\x00\x1b\x7f\xff", 4) << "\\x00\\x1B\\x7F\\xFF";
+    }
+    void escapedBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(::escapedBytes(bytes), text);
     }
 
     void isNotBlank_data()

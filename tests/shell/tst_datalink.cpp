@@ -29,28 +29,6 @@ class TestDataLink : public QObject
 private slots:
     void initTestCase() { ZAV_REQUIRE_PRIVATE_NETWORK(); }
 
-    void portFromText_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("port");
-        QTest::newRow("87") << "87" << 87;
-        QTest::newRow("65535") << "65535" << 65535;
-        QTest::newRow("0") << "0" << 0;
-        QTest::newRow("65536") << "65536" << 0;
-        QTest::newRow("99999") << "99999" << 0;
-        QTest::newRow("letters") << "8a7" << 0;
-        QTest::newRow("blank") << " " << 0;
-        QTest::newRow("negative") << "-5" << 0;
-    }
-    void portFromText()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, port);
-        bool ok = false;
-        QCOMPARE(int(DataLink::portFromText(text, &ok)), port);
-        QCOMPARE(ok, port != 0);
-    }
-
     void tcpCarriesEveryByteValue()
     {
         QTcpServer server;
