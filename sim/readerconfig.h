@@ -137,7 +137,7 @@ inline const QByteArray DownloadAnnounce = "DL-A";
 inline const QByteArray DownloadBlock = "DL-B";
 inline const QByteArray DownloadRestart = "DL-D";
 } // namespace faultTarget
-// The tests of other folders still spell it with a capital.
+// The same targets under the capitalised name that some tests use.
 namespace FaultTarget = faultTarget;
 
 // Where a reader received bytes.
