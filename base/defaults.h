@@ -15,6 +15,8 @@ constexpr quint16 DataPort = 57;
 constexpr quint16 IdentifyPort = 53001;
 // Firmware is loaded on this TCP port.
 constexpr quint16 DownloadPort = 53005;
+// Firmware travels on the download port in blocks of this many bytes.
+constexpr int DownloadBlockSize = 1024;
 // The address and control password a reader has when it leaves the factory.
 inline const QString ReaderAddress = QStringLiteral("192.168.1.55");
 inline const QString Password = QStringLiteral("58203");

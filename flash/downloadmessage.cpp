@@ -4,7 +4,7 @@ namespace {
 constexpr char Space = ' ';
 } // namespace
 
-QByteArray DownloadMessage::announce(int blockCount)
+QByteArray downloadMessage::announce(int blockCount)
 {
     if (blockCount < 1 || blockCount > MaxBlocks)
         return {};
@@ -14,9 +14,9 @@ QByteArray DownloadMessage::announce(int blockCount)
     return message;
 }
 
-QByteArray DownloadMessage::block(const QByteArray &body)
+QByteArray downloadMessage::block(const QByteArray &body)
 {
-    if (body.size() != BlockSize)
+    if (body.size() != defaults::DownloadBlockSize)
         return {};
     QByteArray message;
     message.reserve(MessageSize);
@@ -25,19 +25,19 @@ QByteArray DownloadMessage::block(const QByteArray &body)
     return message;
 }
 
-QByteArray DownloadMessage::restart()
+QByteArray downloadMessage::restart()
 {
     QByteArray message(MessageSize, Space);
     message[0] = 'D';
     return message;
 }
 
-bool DownloadMessage::isAcknowledgement(const QByteArray &reply)
+bool downloadMessage::isAcknowledgement(const QByteArray &reply)
 {
     return reply.size() == 3 && reply.startsWith("OK");
 }
 
-bool DownloadMessage::mayBecomeAcknowledgement(const QByteArray &reply)
+bool downloadMessage::mayBecomeAcknowledgement(const QByteArray &reply)
 {
     return reply.size() < 3 && QByteArrayLiteral("OK").startsWith(reply);
 }

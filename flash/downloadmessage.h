@@ -1,23 +1,24 @@
 #pragma once
 
+#include "defaults.h"
+
 #include <QByteArray>
 
-// The messages of the reader's download port (TCP 53005). Every message is
-// exactly 1025 bytes: one command letter and a 1024-byte body; the fixed
-// length is the only framing on the stream.
-namespace DownloadMessage {
-constexpr int DownloadPort = 53005;
-constexpr int BlockSize = 1024;
-constexpr int MessageSize = 1 + BlockSize;
+// The messages of the reader's download port. Every message is one command
+// letter and a body of one block; the fixed length is the only framing on
+// the stream.
+namespace downloadMessage {
+constexpr int MessageSize = 1 + defaults::DownloadBlockSize;
+// The block count travels in one byte.
 constexpr int MaxBlocks = 255;
 
-// "A", the block count in one byte, 1023 spaces. A count outside 1..255 gives
+// "A", the block count in one byte, and spaces. A count outside 1..255 gives
 // an empty array: such an image cannot be announced.
 QByteArray announce(int blockCount);
-// "B" and the 1024 image bytes unchanged. A body of any other length gives an
-// empty array: a block is always full.
+// "B" and the block's image bytes unchanged. A body of any other length than
+// a block gives an empty array: a block is always full.
 QByteArray block(const QByteArray &body);
-// "D" and 1024 spaces: the reader restarts with the new firmware.
+// "D" and spaces: the reader restarts with the new firmware.
 QByteArray restart();
 
 // The reader's answer to an announce or a block: exactly three bytes, the
@@ -31,4 +32,11 @@ bool mayBecomeAcknowledgement(const QByteArray &reply);
 // an acknowledgement, so a buffer that ran over can never become one until it
 // is emptied, and a chattering peer cannot grow it without bound.
 constexpr qsizetype ReplyLimit = 4;
+} // namespace downloadMessage
+
+// The same under the capitalised name (with the download port) that the
+// tests of zavctl use.
+namespace DownloadMessage {
+using namespace downloadMessage;
+constexpr int DownloadPort = defaults::DownloadPort;
 } // namespace DownloadMessage

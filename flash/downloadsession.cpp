@@ -53,11 +53,13 @@ void DownloadSession::start(const Options &options)
     }
 
     const bool fromFile = !options.imagePath.isEmpty();
-    m_blockCount = fromFile ? 0 : int(options.image.size() / DownloadMessage::BlockSize);
+    m_blockCount = fromFile ? 0 : int(options.image.size() / defaults::DownloadBlockSize);
     if (!fromFile && FirmwareImage::checkLength(options.image.size()) != FirmwareImage::Usable) {
         m_step = Done;
         QTimer::singleShot(0, this, [this] {
-            fail(BadImage, QStringLiteral("the image is not 1 to 255 whole blocks of 1024 bytes"));
+            fail(BadImage, QStringLiteral("the image is not 1 to %1 whole blocks of %2 bytes")
+                               .arg(downloadMessage::MaxBlocks)
+                               .arg(defaults::DownloadBlockSize));
         });
         return;
     }
@@ -95,7 +97,7 @@ void DownloadSession::restartReader()
         m_timer->start(m_options.restartMs);
         return;
     }
-    sendMessage(DownloadMessage::restart(), Restarting);
+    sendMessage(downloadMessage::restart(), Restarting);
 }
 
 void DownloadSession::closeWithoutRestart()
@@ -143,7 +145,7 @@ void DownloadSession::downloadConnected()
     }
     emit sendingAnnounce(m_blockCount);
     if (m_step == Connecting)
-        sendMessage(DownloadMessage::announce(m_blockCount), AwaitingAnnounce);
+        sendMessage(downloadMessage::announce(m_blockCount), AwaitingAnnounce);
 }
 
 void DownloadSession::sendMessage(const QByteArray &message, Step next)
@@ -162,7 +164,7 @@ void DownloadSession::sendMessage(const QByteArray &message, Step next)
 bool DownloadSession::nextBlock(QByteArray *body)
 {
     if (m_options.imagePath.isEmpty()) {
-        *body = m_options.image.mid(qsizetype(m_blocksDone) * DownloadMessage::BlockSize, DownloadMessage::BlockSize);
+        *body = m_options.image.mid(qsizetype(m_blocksDone) * defaults::DownloadBlockSize, defaults::DownloadBlockSize);
         return true;
     }
     if (!m_imageFile.readBlock(*body))
@@ -181,7 +183,7 @@ void DownloadSession::sendNextBlock()
             m_timer->stop();
             emit allBlocksAcknowledged();
         } else if (m_options.restart) {
-            sendMessage(DownloadMessage::restart(), Restarting);
+            sendMessage(downloadMessage::restart(), Restarting);
         } else {
             succeed();
         }
@@ -194,7 +196,7 @@ void DownloadSession::sendNextBlock()
     }
     emit sendingBlock(m_blocksDone + 1, m_blockCount);
     if (m_step == AwaitingAnnounce || m_step == AwaitingBlock)
-        sendMessage(DownloadMessage::block(body), AwaitingBlock);
+        sendMessage(downloadMessage::block(body), AwaitingBlock);
 }
 
 void DownloadSession::readyRead()
@@ -210,7 +212,7 @@ void DownloadSession::readyRead()
     }
     if (m_step != AwaitingAnnounce && m_step != AwaitingBlock)
         return;
-    if (!m_reply.overlong() && DownloadMessage::isAcknowledgement(m_reply.bytes())) {
+    if (!m_reply.overlong() && downloadMessage::isAcknowledgement(m_reply.bytes())) {
         if (m_step == AwaitingBlock) {
             ++m_blocksDone;
             emit progress(m_blocksDone, m_blockCount);
@@ -222,7 +224,7 @@ void DownloadSession::readyRead()
             }
         }
         sendNextBlock();
-    } else if (m_reply.overlong() || !DownloadMessage::mayBecomeAcknowledgement(m_reply.bytes())) {
+    } else if (m_reply.overlong() || !downloadMessage::mayBecomeAcknowledgement(m_reply.bytes())) {
         // The block refused is the one after the last acknowledged.
         fail(NotResponding, m_step == AwaitingAnnounce
                                 ? QStringLiteral("the announce was not acknowledged")

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "defaults.h"
 #include "downloadmessage.h"
 #include "firmwareimage.h"
 #include "replybuffer.h"
@@ -29,9 +30,17 @@ public:
     enum Failure { NoFailure, BadImage, NoControlPort, NoDownloadPort, NotResponding, ImageUnreadable, Stopped };
     Q_ENUM(Failure)
 
-    struct Options {
+    // How long each step may take.
+    struct Limits {
+        int connectMs = 3000;         // each connection
+        int loginMs = 3000;           // the "PASS" acknowledgement
+        int acknowledgementMs = 5000; // each download acknowledgement
+        int restartMs = 2000;         // after the restart message, for the reader to close
+    };
+
+    struct Options : Limits {
         QHostAddress address;
-        quint16 controlPort = 87;
+        quint16 controlPort = defaults::ControlPort;
         QByteArray password;
         QByteArray image;             // the whole image, read and checked beforehand
         // Instead of image: the image file, opened once the download port is
@@ -47,11 +56,7 @@ public:
         // After the restart message: end as soon as the reader closes the
         // connection (at most restartMs), or always give it the full restartMs.
         bool restartEndsOnClose = true;
-        quint16 downloadPort = 53005;
-        int connectMs = 3000;         // each connection
-        int loginMs = 3000;           // the "PASS" acknowledgement
-        int acknowledgementMs = 5000; // each download acknowledgement
-        int restartMs = 2000;         // after the restart message, for the reader to close
+        quint16 downloadPort = defaults::DownloadPort;
     };
 
     explicit DownloadSession(QObject *parent = nullptr);
@@ -113,7 +118,7 @@ private:
     FirmwareImage m_imageFile;
     Step m_step = Idle;
     // One byte more than an acknowledgement is kept: enough to know a reply is none.
-    ReplyBuffer m_reply{DownloadMessage::ReplyLimit};
+    ReplyBuffer m_reply{downloadMessage::ReplyLimit};
     int m_blockCount = 0;
     int m_blocksDone = 0;
     bool m_stopAfterBlock = false;

@@ -5,14 +5,15 @@
 #include <QFileInfo>
 
 namespace {
-constexpr qint64 MaxLength = qint64(DownloadMessage::MaxBlocks) * DownloadMessage::BlockSize;
+constexpr int BlockSize = defaults::DownloadBlockSize;
+constexpr qint64 MaxLength = qint64(downloadMessage::MaxBlocks) * BlockSize;
 } // namespace
 
 FirmwareImage::Check FirmwareImage::checkLength(qint64 length)
 {
     if (length <= 0)
         return Empty;
-    if (length % DownloadMessage::BlockSize != 0)
+    if (length % BlockSize != 0)
         return NotWholeBlocks;
     if (length > MaxLength)
         return TooLarge;
@@ -29,7 +30,10 @@ FirmwareImage::Check FirmwareImage::checkFile(const QString &path)
 
 QString FirmwareImage::refusal(Check check, const QString &path, qint64 length)
 {
-    const QString rule = QStringLiteral("A firmware image is 1 to 255 blocks of 1024 bytes (1024 to 261120 bytes).");
+    const QString rule = QStringLiteral("A firmware image is 1 to %1 blocks of %2 bytes (%2 to %3 bytes).")
+                             .arg(downloadMessage::MaxBlocks)
+                             .arg(BlockSize)
+                             .arg(MaxLength);
     switch (check) {
     case Usable:
         return {};
@@ -38,8 +42,8 @@ QString FirmwareImage::refusal(Check check, const QString &path, qint64 length)
     case Empty:
         return QStringLiteral("The selected file is empty and cannot be downloaded.\n") + rule;
     case NotWholeBlocks:
-        return QStringLiteral("The selected file (%1 bytes) is not a whole number of 1024-byte blocks "
-                              "and cannot be downloaded.\n").arg(length) + rule;
+        return QStringLiteral("The selected file (%1 bytes) is not a whole number of %2-byte blocks "
+                              "and cannot be downloaded.\n").arg(length).arg(BlockSize) + rule;
     case TooLarge:
         return QStringLiteral("The selected file (%1 bytes) is too large to be downloaded.\n").arg(length) + rule;
     }
@@ -73,12 +77,12 @@ bool FirmwareImage::readBlock(QByteArray &body)
 {
     if (!m_file.isOpen() || m_bytesRead >= m_length)
         return false;
-    body = m_file.read(DownloadMessage::BlockSize);
-    if (body.size() != DownloadMessage::BlockSize) {
+    body = m_file.read(BlockSize);
+    if (body.size() != BlockSize) {
         m_file.seek(m_bytesRead);
         return false;
     }
-    m_bytesRead += DownloadMessage::BlockSize;
+    m_bytesRead += BlockSize;
     return true;
 }
 
@@ -90,5 +94,5 @@ void FirmwareImage::close()
 
 int FirmwareImage::blockCount() const
 {
-    return int(m_length / DownloadMessage::BlockSize);
+    return int(m_length / BlockSize);
 }

@@ -5,8 +5,8 @@
 #include <QString>
 
 // A firmware image file: checked for a usable length, then read strictly in
-// order, one 1024-byte block at a time. A usable image is 1 to 255 whole
-// blocks, because the block count travels in one byte and every block is full.
+// order, one block at a time. A usable image is 1 to 255 whole blocks,
+// because the block count travels in one byte and every block is full.
 class FirmwareImage
 {
 public:
@@ -24,7 +24,7 @@ public:
     // Opens the file and takes its length; false (with nothing left open)
     // when it cannot be opened or its length is not usable; lastCheck() says why.
     bool open(const QString &path);
-    // The next block of 1024 bytes, in file order. False when the file ends
+    // The next block, in file order. False when the file ends
     // early or cannot be read; a false read leaves the image where it was.
     bool readBlock(QByteArray &body);
     void close();

@@ -17,16 +17,12 @@
 #include <QTimer>
 
 namespace {
-constexpr int DefaultAcknowledgementMs = 5000;
-constexpr int DefaultRestartPauseMs = 2000;
 // The status line takes the number of every block at once, but is drawn at
 // most this often while blocks go out: a reader on the local network can
 // acknowledge thousands of blocks a second, and drawing each number would
 // cost more than sending its block. The last number is drawn when the
 // interval ends.
 constexpr int BlockStatusDrawMs = 20;
-int g_acknowledgementMs = DefaultAcknowledgementMs;
-int g_restartPauseMs = DefaultRestartPauseMs;
 
 QLineEdit *entryField(QWidget *parent, const QString &name, int maxLength, int left, int top)
 {
@@ -67,7 +63,7 @@ FlashReaderWindow::FlashReaderWindow(Dialogs &dialogs, QWidget *parent)
     m_downloadButton = button(this, QStringLiteral("downloadButton"), QStringLiteral("Start Download"),
                               600, 3300, 1755, 315);
     m_abortButton = button(this, QStringLiteral("abortButton"), QStringLiteral("Abort Download"), 600, 3900, 1755, 315);
-    m_statusLabel = fieldLabel(this, QStringLiteral("statusLabel"), FlashStatus::text(QStringLiteral("Not Connected")),
+    m_statusLabel = fieldLabel(this, QStringLiteral("statusLabel"), flashStatus::text(QStringLiteral("Not Connected")),
                                2580, 3540, 7875);
     // Each field is named by its label for screen readers; the file path and
     // the status line are read out as they currently stand.
@@ -86,23 +82,23 @@ FlashReaderWindow::FlashReaderWindow(Dialogs &dialogs, QWidget *parent)
     m_downloadSession->setObjectName(QStringLiteral("downloadSession"));
 
     connect(m_browseButton, &ClickLabel::clicked, this, &FlashReaderWindow::selectFile);
-    connect(m_downloadButton, &ClickLabel::clicked, this, &FlashReaderWindow::download);
-    connect(m_abortButton, &ClickLabel::clicked, this, &FlashReaderWindow::abort);
+    connect(m_downloadButton, &ClickLabel::clicked, this, &FlashReaderWindow::startDownload);
+    connect(m_abortButton, &ClickLabel::clicked, this, &FlashReaderWindow::abortDownload);
 
     connect(m_downloadSession, &DownloadSession::loggedIn, this, [this] {
-        setStatus(FlashStatus::text(QStringLiteral("Control Port Connected, Connecting to Download Port")));
+        setStatus(flashStatus::text(QStringLiteral("Control Port Connected, Connecting to Download Port")));
     });
     connect(m_downloadSession, &DownloadSession::downloadPortConnected, this, [this] {
-        setStatus(FlashStatus::text(QStringLiteral("Control Port Connected, Download Port Connected")));
+        setStatus(flashStatus::text(QStringLiteral("Control Port Connected, Download Port Connected")));
     });
     connect(m_downloadSession, &DownloadSession::sendingAnnounce, this,
-            [this] { setStatus(FlashStatus::text(QStringLiteral("Reader Connected, Preparing Flash"))); });
+            [this] { setStatus(flashStatus::text(QStringLiteral("Reader Connected, Preparing Flash"))); });
     connect(m_downloadSession, &DownloadSession::sendingBlock, this, &FlashReaderWindow::showBlockStatus);
     // The question and the messages are modal: they are shown once the
     // session has returned from the event that ended its part.
     connect(m_downloadSession, &DownloadSession::allBlocksAcknowledged, this, &FlashReaderWindow::askRestart,
             Qt::QueuedConnection);
-    connect(m_downloadSession, &DownloadSession::finished, this, &FlashReaderWindow::downloadFinished,
+    connect(m_downloadSession, &DownloadSession::finished, this, &FlashReaderWindow::showOutcome,
             Qt::QueuedConnection);
     // Once the application quits no message can be shown: the download is
     // cut off quietly.
@@ -115,12 +111,6 @@ FlashReaderWindow::~FlashReaderWindow()
     // window any more.
     m_downloadSession->disconnect(this);
     delete m_downloadSession;
-}
-
-void FlashReaderWindow::setTimerIntervals(int acknowledgementMs, int restartPauseMs)
-{
-    g_acknowledgementMs = acknowledgementMs > 0 ? acknowledgementMs : DefaultAcknowledgementMs;
-    g_restartPauseMs = restartPauseMs > 0 ? restartPauseMs : DefaultRestartPauseMs;
 }
 
 void FlashReaderWindow::selectFile()
@@ -141,7 +131,7 @@ void FlashReaderWindow::selectFile()
     m_fileLabel->setText(path);
 }
 
-void FlashReaderWindow::download()
+void FlashReaderWindow::startDownload()
 {
     if (m_running)
         return;
@@ -170,6 +160,7 @@ void FlashReaderWindow::download()
     // The fields stay editable while the download runs; both connections go
     // to the reader, and with the password, that the click started with.
     DownloadSession::Options options;
+    static_cast<DownloadSession::Limits &>(options) = m_limits;
     // What is no numeric address reaches no reader: the session fails at
     // once, with nothing sent and no name looked up.
     options.address = readerAddressFromText(m_addressEdit->text()).value_or(QHostAddress());
@@ -181,14 +172,12 @@ void FlashReaderWindow::download()
     // The reader gets its full pause after the restart message, whether or
     // not it closes the connections sooner.
     options.restartEndsOnClose = false;
-    options.acknowledgementMs = g_acknowledgementMs;
-    options.restartMs = g_restartPauseMs;
     m_running = true;
-    setStatus(FlashStatus::text(QStringLiteral("Connecting to Control Port")));
+    setStatus(flashStatus::text(QStringLiteral("Connecting to Control Port")));
     m_downloadSession->start(options);
 }
 
-void FlashReaderWindow::abort()
+void FlashReaderWindow::abortDownload()
 {
     // Carried out once the block in flight is acknowledged, unless it is the last.
     m_downloadSession->stopAfterCurrentBlock();
@@ -198,7 +187,7 @@ void FlashReaderWindow::askRestart()
 {
     if (!m_downloadSession->isRunning())
         return;
-    setStatus(FlashStatus::text(QStringLiteral("Download Complete")));
+    setStatus(flashStatus::text(QStringLiteral("Download Complete")));
     QPointer<FlashReaderWindow> self(this);
     const bool restart = m_dialogs.question(
         QStringLiteral("The Download is complete - Do you wish to restart the reader now with the new firmware?"));
@@ -212,7 +201,7 @@ void FlashReaderWindow::askRestart()
         m_downloadSession->closeWithoutRestart();
 }
 
-void FlashReaderWindow::downloadFinished(bool ok)
+void FlashReaderWindow::showOutcome(bool ok)
 {
     // Left over from a download that was cut off, after which another began.
     if (m_downloadSession->isRunning())
@@ -230,7 +219,7 @@ void FlashReaderWindow::downloadFinished(bool ok)
             message = m_downloadSession->errorText();
             break;
         case DownloadSession::Stopped:
-            setStatus(FlashStatus::text(QStringLiteral("Download Aborted")));
+            setStatus(flashStatus::text(QStringLiteral("Download Aborted")));
             break;
         default:
             message = QStringLiteral("Reader is not responding");
@@ -251,7 +240,7 @@ void FlashReaderWindow::cancelDownload()
     if (!m_downloadSession->isRunning())
         return;
     m_downloadSession->stop();
-    setStatus(FlashStatus::text(QStringLiteral("Download Aborted")));
+    setStatus(flashStatus::text(QStringLiteral("Download Aborted")));
     m_running = false;
 }
 
@@ -265,7 +254,7 @@ void FlashReaderWindow::showBlockStatus(int block, int blockCount)
 {
     const bool drawNow = !m_statusDrawTimer->isActive();
     m_statusLabel->setUpdatesEnabled(drawNow);
-    m_statusLabel->setText(FlashStatus::downloading(block, blockCount));
+    m_statusLabel->setText(flashStatus::downloading(block, blockCount));
     if (drawNow)
         m_statusDrawTimer->start();
 }

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "downloadsession.h"
 #include "taskwindow.h"
 
 #include <QString>
 
 class ClickLabel;
 class Dialogs;
-class DownloadSession;
 class QCloseEvent;
 class QLabel;
 class QLineEdit;
@@ -14,9 +14,9 @@ class QTimer;
 
 // "Flash Download new firmware into Reader": logs in on the reader's control
 // port, keeps that login open, and sends a firmware image over the download
-// port (53005) in acknowledged 1024-byte blocks, then offers to restart the
-// reader with it. The download runs on a DownloadSession; the window shows
-// its steps in the status line and its failures as messages.
+// port in acknowledged blocks, then offers to restart the reader with it.
+// The download runs on a DownloadSession; the window shows its steps in the
+// status line and its failures as messages.
 class FlashReaderWindow : public TaskWindow
 {
     Q_OBJECT
@@ -42,22 +42,23 @@ public:
     QLabel *statusLabel() const { return m_statusLabel; }
     DownloadSession *downloadSession() const { return m_downloadSession; }
 
-    // Test-only: the acknowledgement time-out (5000 ms) and the pause after
-    // the restart message (2000 ms). Values below 1 restore the defaults.
-    static void setTimerIntervals(int acknowledgementMs, int restartPauseMs);
+    // Test seam: other limits than the real ones (3 s for each connection and
+    // the login, 5 s for each acknowledgement, a pause of 2 s after the
+    // restart message), for the downloads started from then on.
+    void setLimits(const DownloadSession::Limits &limits) { m_limits = limits; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     // Event handlers.
-    void selectFile();  // click on "Select File"
-    void download();    // click on "Start Download"
-    void abort();       // click on "Abort Download"
+    void selectFile();     // click on "Select File"
+    void startDownload();  // click on "Start Download"
+    void abortDownload();  // click on "Abort Download"
 
     // What the download session reports.
     void askRestart();
-    void downloadFinished(bool ok);
+    void showOutcome(bool ok);
 
     // Ends a running download at once, without a message.
     void cancelDownload();
@@ -80,6 +81,7 @@ private:
     QLabel *m_statusLabel;
     QTimer *m_statusDrawTimer;  // while it runs, block numbers are not drawn
     DownloadSession *m_downloadSession;
+    DownloadSession::Limits m_limits;
 
     QString m_selectedFile;
     bool m_running = false;

@@ -1,11 +1,11 @@
 #include "flashstatus.h"
 
-QString FlashStatus::text(const QString &state)
+QString flashStatus::text(const QString &state)
 {
     return QStringLiteral("Current Status:   ") + state;
 }
 
-QString FlashStatus::downloading(int block, int blockCount)
+QString flashStatus::downloading(int block, int blockCount)
 {
     return text(QStringLiteral("Downloading block %1 of %2").arg(block).arg(blockCount));
 }

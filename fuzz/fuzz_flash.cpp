@@ -25,7 +25,7 @@ void require(bool condition)
 
 void checkAnnounce(int count)
 {
-    const QByteArray message = DownloadMessage::announce(count);
+    const QByteArray message = downloadMessage::announce(count);
     if (count < 1 || count > 255) {
         require(message.isEmpty());
         return;
@@ -39,7 +39,7 @@ void checkAnnounce(int count)
 
 void checkBlock(const QByteArray &body)
 {
-    const QByteArray message = DownloadMessage::block(body);
+    const QByteArray message = downloadMessage::block(body);
     if (body.size() != 1024) {
         require(message.isEmpty());
         return;
@@ -82,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Reply chunks: a length byte, then that many bytes. The buffer must
     // accept exactly the replies whose whole is three bytes starting "OK",
     // and never hold more than four bytes.
-    ReplyBuffer buffer(DownloadMessage::ReplyLimit);
+    ReplyBuffer buffer(downloadMessage::ReplyLimit);
     QByteArray whole;
     for (qsizetype at = 0; at < rest.size();) {
         const int chunkLength = quint8(rest.at(at));
@@ -92,16 +92,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         whole += chunk;
         require(buffer.bytes().size() <= 4);
         const bool expected = whole.size() == 3 && whole.startsWith("OK");
-        require(DownloadMessage::isAcknowledgement(buffer.bytes()) == expected);
-        require(DownloadMessage::isAcknowledgement(whole) == expected);
+        require(downloadMessage::isAcknowledgement(buffer.bytes()) == expected);
+        require(downloadMessage::isAcknowledgement(whole) == expected);
         // A download gives up on a reply at once exactly when no later bytes
         // could make it an acknowledgement.
-        const bool givenUp = buffer.overlong() || !DownloadMessage::mayBecomeAcknowledgement(buffer.bytes());
+        const bool givenUp = buffer.overlong() || !downloadMessage::mayBecomeAcknowledgement(buffer.bytes());
         const bool completable = whole.size() < 3
-            && DownloadMessage::isAcknowledgement(whole + QByteArrayLiteral("OK\r").mid(whole.size()));
+            && downloadMessage::isAcknowledgement(whole + QByteArrayLiteral("OK\r").mid(whole.size()));
         require(expected || givenUp == !completable);
     }
 
-    require(DownloadMessage::restart() == QByteArray("D") + QByteArray(1024, ' '));
+    require(downloadMessage::restart() == QByteArray("D") + QByteArray(1024, ' '));
     return 0;
 }

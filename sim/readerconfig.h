@@ -70,7 +70,7 @@ struct ReaderConfig
 };
 
 // A fault changes the reply that a reader gives to one kind of message (see
-// FaultTarget). Make one with the named constructors.
+// faultTarget). Make one with the named constructors.
 struct Fault
 {
     enum Kind {
@@ -129,14 +129,16 @@ struct Fault
 
 // What a fault is attached to: a control-port keyword ("PASS", "STAT", "CIP",
 // ..., "NEWPASS", "REBOOT"), or one of these.
-namespace FaultTarget {
+namespace faultTarget {
 inline const QByteArray AnyControlCommand = "*";         // every control-port command
 inline const QByteArray TcpIdentify = "ZAVIDENTIFY";     // identify on the control port
 inline const QByteArray MulticastIdentify = "MULTICAST"; // identify reply by multicast
 inline const QByteArray DownloadAnnounce = "DL-A";
 inline const QByteArray DownloadBlock = "DL-B";
 inline const QByteArray DownloadRestart = "DL-D";
-} // namespace FaultTarget
+} // namespace faultTarget
+// The same targets under the capitalised name that some tests use.
+namespace FaultTarget = faultTarget;
 
 // Where a reader received bytes.
 enum class Channel {

@@ -127,7 +127,7 @@ void ReaderSimulator::readMulticast()
         for (SimulatedReader *reader : readers) {
             if (!reader->isRunning())
                 continue;
-            const Fault fault = reader->takeFault(FaultTarget::MulticastIdentify);
+            const Fault fault = reader->takeFault(faultTarget::MulticastIdentify);
             QByteArray reply = reader->identifyReply();
             int copies = 1;
             switch (fault.kind) {

@@ -94,7 +94,7 @@ Examples:
   --fault STAT=split:5:200   --fault DHCP=refuse   --fault PASS=okcrlf
   --fault "MULTICAST=replace:10.0.0.7:0050C2000001:Dup\r"
 
-How a simulated reader behaves where a reader's documentation is silent:
+How a simulated reader answers the cases a client must be ready for:
   - Commands before a right "PASS" are ignored; a wrong password gets no reply.
   - A setting whose value a reader cannot store (an address that is not dotted
     decimal, a port outside 1..65535, an unknown code, an identifier over 20

@@ -27,8 +27,8 @@ struct SimulatorSetup
 // naming the bad option.
 bool parseSimulatorArguments(const QStringList &arguments, SimulatorSetup *setup, QString *error);
 
-// The --help text: every option, the fault kinds and targets, and how the
-// simulated readers behave where a real reader's behaviour is not documented.
+// The --help text: every option, the fault kinds and targets, and how a
+// simulated reader answers the cases a client must be ready for.
 QString simulatorHelpText();
 
 // The demo set: a reader at 192.168.1.55 with the defaults, one with firmware

@@ -6,19 +6,21 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
-class QTcpServer;
-class QTcpSocket;
 class QTimer;
-class QUdpSocket;
-class ReplyWriter;
 class ReaderSimulator;
+class ReplyWriter;
+class ReplyingPort;
+class SimulatedControlPort;
+class SimulatedDataPort;
+class SimulatedDownloadPort;
 
 // One simulated reader: control port, data port in its operating mode and the
-// download port, all at its own address. Identify by multicast is answered by
-// the ReaderSimulator that owns it (create readers with ReaderSimulator::addReader).
+// download port, all at its own address, each a part of its own
+// (SimulatedControlPort, SimulatedDataPort, SimulatedDownloadPort). Identify
+// by multicast is answered by the ReaderSimulator that owns it (create
+// readers with ReaderSimulator::addReader).
 //
 // Settings: setting commands change config() (what "STAT" reports) at once;
 // activeConfig() (addresses, ports, mode, password, data options) changes only
@@ -72,7 +74,7 @@ public:
     // True after a successful control login since the reader started.
     bool loginSeen() const { return m_loginSeen; }
 
-    // Faults per message kind: a control keyword or a FaultTarget constant.
+    // Faults per message kind: a control keyword or a faultTarget constant.
     void setFault(const QByteArray &target, const Fault &fault);
     void clearFault(const QByteArray &target);
     void clearFaults();
@@ -94,8 +96,8 @@ public:
     int dataConnections() const;
 
     // The last complete firmware image received on the download port.
-    QByteArray firmwareImage() const { return m_firmwareImage; }
-    int downloadBlocksReceived() const { return m_downloadImage.size() / 1024; }
+    QByteArray firmwareImage() const;
+    int downloadBlocksReceived() const;
 
 signals:
     void started();
@@ -111,9 +113,10 @@ signals:
 
 private:
     friend class ReaderSimulator;
-    struct ControlSession;
-    struct DownloadSession;
-    struct DataStream;
+    friend class ReplyingPort;
+    friend class SimulatedControlPort;
+    friend class SimulatedDataPort;
+    friend class SimulatedDownloadPort;
 
     bool listenAll(QString *error);
     void restartAfterReplies(ReplyWriter *writer);
@@ -122,30 +125,12 @@ private:
                 const QHostAddress &peer, quint16 peerPort, bool accepted = true);
     int nextConnection(Channel channel);
 
-    void acceptControl();
-    void controlReadyRead(ControlSession *session);
-    void handleControlLine(ControlSession *session, const QByteArray &line);
-    bool applySetting(const QByteArray &keyword, const QByteArray &argument);
     // A new connection on the channel: faults counted per connection start over.
     void countFaultsAnew(Channel channel);
     // The fault for a message: its own, else (control port) the one for every command.
     Fault faultFor(const QByteArray &target);
     // Sends the reply with its fault; false when the fault is to give no answer.
     bool answer(ReplyWriter *writer, const QByteArray &target, const QByteArray &reply);
-
-    void acceptDownload();
-    void downloadReadyRead(DownloadSession *session);
-    void handleDownloadMessage(DownloadSession *session, const QByteArray &message);
-
-    void acceptData();
-    void dataSocketReadyRead(QTcpSocket *socket, int connection);
-    void udpDataReadyRead();
-    void connectClient();
-    void clientConnected();
-    void scheduleClientRetry();
-    void startStream(QTcpSocket *socket);
-    void streamTick();
-    bool dataAllowed() const;
 
     // Multicast, called by the owning ReaderSimulator.
     void noteIdentifyDatagram(const QByteArray &datagram, const QHostAddress &peer, quint16 port);
@@ -157,26 +142,13 @@ private:
     QString m_lastError;
     bool m_loginSeen = false;
 
-    QTcpServer *m_controlServer = nullptr;
-    QTcpServer *m_dataServer = nullptr;
-    QTcpServer *m_downloadServer = nullptr;
-    QUdpSocket *m_udpData = nullptr;
-    QTcpSocket *m_client = nullptr;
+    SimulatedControlPort *m_controlPort = nullptr;
+    SimulatedDataPort *m_dataPort = nullptr;
+    SimulatedDownloadPort *m_downloadPort = nullptr;
     QTimer *m_restartTimer = nullptr;
-    QTimer *m_clientRetryTimer = nullptr;
-    QTimer *m_streamTimer = nullptr;
-    QList<ControlSession *> m_controlSessions;
-    QList<DownloadSession *> m_downloadSessions;
-    QList<QPointer<QTcpSocket>> m_dataSockets;
-    QList<DataStream *> m_streams;
-    bool m_udpStreamStarted = false;
 
     struct FaultSlot { Fault fault; int seen = 0; int applied = 0; };
     QHash<QByteArray, FaultSlot> m_faults;
     QList<ReceivedChunk> m_record;
     QHash<int, int> m_counters;
-
-    QByteArray m_downloadImage;
-    int m_downloadExpected = 0;
-    QByteArray m_firmwareImage;
 };

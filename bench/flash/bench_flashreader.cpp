@@ -43,7 +43,7 @@ namespace {
 const char *const ReaderAddress = "127.0.0.2";
 constexpr quint16 ControlPort = 87;
 const QByteArray Password = "58203";
-constexpr int Blocks = DownloadMessage::MaxBlocks;
+constexpr int Blocks = downloadMessage::MaxBlocks;
 constexpr int ReplyTimeoutMs = 5000;
 
 double threadCpuSeconds()
@@ -154,15 +154,15 @@ Figures plainClient(const QByteArray &image)
     if (control < 0)
         return figures;
     if (sendAll(control, "PASS" + Password + '\r') && receive(control, reply, 3) && reply == "OK\r") {
-        const int download = connectTo(DownloadMessage::DownloadPort);
+        const int download = connectTo(defaults::DownloadPort);
         if (download >= 0) {
-            bool ok = sendAll(download, DownloadMessage::announce(Blocks)) && receive(download, reply, 3)
-                && DownloadMessage::isAcknowledgement(reply);
+            bool ok = sendAll(download, downloadMessage::announce(Blocks)) && receive(download, reply, 3)
+                && downloadMessage::isAcknowledgement(reply);
             const double wall0 = wallSeconds();
             const double cpu0 = threadCpuSeconds();
             for (int block = 0; ok && block < Blocks; ++block) {
-                ok = sendAll(download, DownloadMessage::block(image.mid(block * 1024, 1024)))
-                    && receive(download, reply, 3) && DownloadMessage::isAcknowledgement(reply);
+                ok = sendAll(download, downloadMessage::block(image.mid(block * 1024, 1024)))
+                    && receive(download, reply, 3) && downloadMessage::isAcknowledgement(reply);
             }
             figures.wall = wallSeconds() - wall0;
             figures.cpu = threadCpuSeconds() - cpu0;

@@ -16,7 +16,7 @@ QByteArray spaces(int count)
 QByteArray everyByteValue()
 {
     QByteArray body;
-    for (int i = 0; i < DownloadMessage::BlockSize; ++i)
+    for (int i = 0; i < defaults::DownloadBlockSize; ++i)
         body.append(char(i & 0xFF));
     return body;
 }
@@ -51,7 +51,7 @@ private slots:
     {
         QFETCH(int, blockCount);
         QFETCH(bool, valid);
-        const QByteArray message = DownloadMessage::announce(blockCount);
+        const QByteArray message = downloadMessage::announce(blockCount);
         if (!valid) {
             QVERIFY(message.isEmpty());
             return;
@@ -76,7 +76,7 @@ private slots:
     {
         QFETCH(QByteArray, body);
         QFETCH(bool, valid);
-        const QByteArray message = DownloadMessage::block(body);
+        const QByteArray message = downloadMessage::block(body);
         if (!valid) {
             QVERIFY(message.isEmpty());
             return;
@@ -88,7 +88,7 @@ private slots:
 
     void restart()
     {
-        QCOMPARE(DownloadMessage::restart(), QByteArray("D") + spaces(1024));
+        QCOMPARE(downloadMessage::restart(), QByteArray("D") + spaces(1024));
     }
 
     void acknowledgement_data()
@@ -114,10 +114,10 @@ private slots:
     {
         QFETCH(QList<QByteArray>, chunks);
         QFETCH(bool, accepted);
-        ReplyBuffer buffer(DownloadMessage::ReplyLimit);
+        ReplyBuffer buffer(downloadMessage::ReplyLimit);
         for (const QByteArray &chunk : chunks)
             buffer.append(chunk);
-        QCOMPARE(DownloadMessage::isAcknowledgement(buffer.bytes()), accepted);
+        QCOMPARE(downloadMessage::isAcknowledgement(buffer.bytes()), accepted);
         QVERIFY(buffer.bytes().size() <= 4);
     }
 
@@ -180,7 +180,7 @@ private slots:
         QFETCH(int, block);
         QFETCH(int, count);
         QFETCH(QString, text);
-        QCOMPARE(FlashStatus::downloading(block, count), text);
+        QCOMPARE(flashStatus::downloading(block, count), text);
     }
 };
 

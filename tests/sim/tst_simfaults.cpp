@@ -379,9 +379,9 @@ private slots:
         b.mac = "00A0C8000062";
         ReaderConfig c = readerAt("127.0.0.63");
         c.mac = "00A0C8000063";
-        simulator.addReader(a)->setFault(FaultTarget::MulticastIdentify, Fault::noAnswer());
-        simulator.addReader(b)->setFault(FaultTarget::MulticastIdentify, Fault::allByteValues());
-        simulator.addReader(c)->setFault(FaultTarget::MulticastIdentify, Fault::slow(300));
+        simulator.addReader(a)->setFault(faultTarget::MulticastIdentify, Fault::noAnswer());
+        simulator.addReader(b)->setFault(faultTarget::MulticastIdentify, Fault::allByteValues());
+        simulator.addReader(c)->setFault(faultTarget::MulticastIdentify, Fault::slow(300));
         QVERIFY(simulator.start());
         SearchSocket search;
         QVERIFY(search.open());
@@ -398,7 +398,7 @@ private slots:
         ReaderSimulator simulator;
         ReaderConfig a = readerAt("127.0.0.64");
         ReaderConfig b = readerAt("127.0.0.65");
-        simulator.addReader(a)->setFault(FaultTarget::MulticastIdentify, Fault::replace(QByteArray(65536, 'x')));
+        simulator.addReader(a)->setFault(faultTarget::MulticastIdentify, Fault::replace(QByteArray(65536, 'x')));
         simulator.addReader(b);
         QVERIFY(simulator.start());
         QSignalSpy errors(&simulator, &ReaderSimulator::errorOccurred);
