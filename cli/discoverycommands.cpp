@@ -5,8 +5,8 @@
 #include "interrupts.h"
 #include "identifyreply.h"
 #include "localsearchengine.h"
-#include "addresschecks.h"
 #include "searchinterfaces.h"
+#include "typedvalues.h"
 #include "widescan.h"
 
 #include <QEventLoop>
@@ -132,7 +132,7 @@ int cli::scan(const QCommandLineParser &parser, Console &console)
         return zavctl::BadUsage;
     }
     const QString start = positional.first().trimmed();
-    if (!looksLikeAddress(start) || !isNumericAddress(start)) {
+    if (!readerAddressFromText(start)) {
         console.message(QStringLiteral("\"%1\": Invalid IP Address").arg(positional.first()));
         return zavctl::BadUsage;
     }
@@ -208,7 +208,7 @@ int cli::changeAddress(const QCommandLineParser &parser, Console &console)
         return zavctl::BadUsage;
     }
     const QString address = positional.at(1).trimmed();
-    if (!looksLikeAddress(address) || !isNewReaderAddress(address)) {
+    if (!readerAddressFromText(address)) {
         console.message(QStringLiteral("\"%1\": Invalid IP Address").arg(positional.at(1)));
         return zavctl::BadUsage;
     }
