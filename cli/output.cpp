@@ -66,6 +66,8 @@ QString output::jsonObject(const Record &record)
             for (const QString &item : value.toStringList())
                 items.append(jsonString(item));
             text = QLatin1Char('[') + items.join(QLatin1String(", ")) + QLatin1Char(']');
+        } else if (value.metaType() == QMetaType::fromType<Record>()) {
+            text = jsonObject(value.value<Record>());
         } else {
             text = jsonString(value.toString());
         }
