@@ -1,5 +1,7 @@
 #include "csvfields.h"
 
+#include <algorithm>
+
 namespace {
 bool startsFormula(const QString &text)
 {
@@ -36,6 +38,14 @@ QString csvLine(const QStringList &fields)
     quoted.reserve(fields.size());
     for (const QString &field : fields)
         quoted.append(csvField(field));
+    // A line whose first field starts with '#' (after blanks) would be read
+    // as a comment: quoted, it is not.
+    if (!quoted.isEmpty() && !quoted.first().startsWith(QLatin1Char('"'))) {
+        const QString &first = quoted.first();
+        const auto start = std::find_if(first.cbegin(), first.cend(), [](QChar c) { return !c.isSpace(); });
+        if (start != first.cend() && *start == QLatin1Char('#'))
+            quoted.first() = QLatin1Char('"') + first + QLatin1Char('"');
+    }
     return quoted.join(QLatin1Char(',')) + QLatin1String("\r\n");
 }
 
@@ -53,6 +63,8 @@ QString cellWithoutLoss(const QString &cell)
 
 QStringList csvRecordFields(const QString &record)
 {
+    if (!record.contains(QLatin1Char('"')))
+        return record.split(QLatin1Char(','));
     QStringList fields;
     QString field;
     bool quoted = false;
@@ -100,6 +112,13 @@ QList<CsvRecord> csvRecords(const QString &text, int *unclosedAt)
             continue;
         }
         const int first = number;
+        // Most records are one line without quotes: taken whole.
+        if (!line.contains(QLatin1Char('"'))) {
+            records.append({first, line.endsWith(QLatin1Char('\r')) ? line.chopped(1) : line});
+            i = end + 1;
+            ++number;
+            continue;
+        }
         QString record;
         bool quoted = false;
         for (; i < text.size(); ++i) {

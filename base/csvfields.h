@@ -9,7 +9,8 @@
 // = + - @ TAB or CR is made inert with a leading apostrophe. A semicolon or a
 // tab anywhere also quotes the field, for spreadsheets that split at those.
 QString csvField(const QString &text);
-// Fields joined with ',' and ended by "\r\n".
+// Fields joined with ',' and ended by "\r\n". A first field that starts with
+// '#' (after blanks) is quoted, so that the line is not read as a comment.
 QString csvLine(const QStringList &fields);
 
 // A cell as it was before a CSV writer made it inert: without the apostrophe

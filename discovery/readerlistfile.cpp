@@ -46,10 +46,6 @@ bool readReaderList(const QByteArray &bytes, ReaderList *list, QString *reason)
         *reason = QStringLiteral("it is empty");
         return false;
     }
-    if (content.contains('\0')) {
-        *reason = QStringLiteral("it is not a text file");
-        return false;
-    }
     int unclosedAt = 0;
     const QList<CsvRecord> records = csvRecords(text(content), &unclosedAt);
     if (unclosedAt > 0) {
@@ -80,6 +76,7 @@ bool readReaderList(const QByteArray &bytes, ReaderList *list, QString *reason)
     ReaderList read;
     read.hasIdentification = identificationColumn >= 0;
     read.hasControlPort = portColumn >= 0;
+    read.readers.reserve(qMin(records.size(), qsizetype(readerlistfile::MaxReaders)));
     for (qsizetype i = 1; i < records.size(); ++i) {
         const QStringList fields = csvRecordFields(records.at(i).text);
         const auto cell = [&fields](int column) {

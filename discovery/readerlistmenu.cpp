@@ -1,7 +1,6 @@
 #include "readerlistmenu.h"
 
 #include "csvfields.h"
-#include "dialogs.h"
 #include "readerlistfile.h"
 #include "twips.h"
 #include "uikit.h"
@@ -75,18 +74,23 @@ QString ReaderListMenu::couldNotSaveMessage(const QString &path, const QString &
     return QStringLiteral("The list could not be saved to %1: %2").arg(path, reason);
 }
 
-void ReaderListMenu::saveListAs()
+Dialogs::FileRequest csvFileRequest(const QString &proposedName, bool mustExist)
 {
     Dialogs::FileRequest request;
     request.defaultExtension = QStringLiteral("csv");
-    request.proposedName = m_proposedName;
+    request.proposedName = proposedName;
     request.filters = QStringList{QStringLiteral("CSV Files (*.csv)"), QStringLiteral("All Files (*.*)")};
-    request.mustExist = false;
+    request.mustExist = mustExist;
+    return request;
+}
+
+void ReaderListMenu::saveListAs()
+{
     // The list may change while the dialog is open: what is saved is the list
     // at the moment the name is chosen.
     QPointer<ReaderListMenu> self(this);
     QString path;
-    if (!m_dialogs.saveFile(request, path) || !self)
+    if (!m_dialogs.saveFile(csvFileRequest(m_proposedName, false), path) || !self)
         return;
     QString error;
     if (!writeCsvFile(path, csvText(), &error))

@@ -102,14 +102,9 @@ void SearchComparison::compareWithSavedList()
         m_dialogs.message(searchFirstMessage());
         return;
     }
-    Dialogs::FileRequest request;
-    request.defaultExtension = QStringLiteral("csv");
-    request.proposedName = QStringLiteral("readers.csv");
-    request.filters = QStringList{QStringLiteral("CSV Files (*.csv)"), QStringLiteral("All Files (*.*)")};
-    request.mustExist = true;
     QPointer<SearchComparison> self(this);
     QString path;
-    if (!m_dialogs.openFile(request, path) || !self)
+    if (!m_dialogs.openFile(csvFileRequest(QStringLiteral("readers.csv"), true), path) || !self)
         return;
     ReaderList saved;
     QString reason;

@@ -31,20 +31,19 @@ constexpr ChangeName Names[] = {
 // The MAC a line is matched by: without separators, in capitals; empty for none.
 QString macKey(const QString &mac)
 {
+    const auto separator = [](QChar c) {
+        return c == QLatin1Char(':') || c == QLatin1Char('-') || c == QLatin1Char('.') || c == QLatin1Char(' ');
+    };
+    // Most MACs are written so already: shared, not copied.
+    if (std::none_of(mac.cbegin(), mac.cend(), [&](QChar c) { return separator(c) || c != c.toUpper(); }))
+        return mac;
     QString key;
     key.reserve(mac.size());
     for (const QChar c : mac) {
-        if (c != QLatin1Char(':') && c != QLatin1Char('-') && c != QLatin1Char('.') && c != QLatin1Char(' '))
+        if (!separator(c))
             key += c.toUpper();
     }
     return key;
-}
-
-// An address as compared: "010.1.1.5" is 10.1.1.5; text that is no address as it is.
-QString addressKey(const QString &address)
-{
-    const std::optional<QHostAddress> typed = readerAddressFromText(address);
-    return typed ? typed->toString() : trimBlanks(address);
 }
 
 QString portKey(const QString &port)
@@ -59,33 +58,77 @@ bool differ(const QString &before, const QString &now)
     return !before.isEmpty() && !now.isEmpty() && before != now;
 }
 
-// The readers of one list: a MAC on several lines is one reader, its first line.
-struct Readers {
-    QList<int> lines;                   // the first line of each reader
-    QHash<QString, int> byMac;          // MAC -> that line
-    QHash<int, QStringList> alsoAt;     // that line -> the other addresses its MAC shows with
-    QHash<QString, QSet<QString>> macsAt;  // address -> the MACs that answer there
+// What a line is matched and sorted by, worked out once per line.
+struct LineKey {
+    QString mac;           // without separators, in capitals; empty for none
+    quint64 address = 0;   // "010.1.1.5" and "10.1.1.5" alike: the number; text that is no address numbered above
+    bool numeric = false;  // the address is a number
 };
 
-Readers readersOf(const ReaderList &list)
+// Addresses as keys: an address is its number; any other text gets a key
+// of its own above all numbers, the same in both lists.
+class AddressKeys
+{
+public:
+    quint64 key(const QString &address, bool *numeric)
+    {
+        const std::optional<QHostAddress> typed = readerAddressFromText(address);
+        *numeric = typed.has_value();
+        if (typed)
+            return typed->toIPv4Address();
+        const QString text = trimBlanks(address);
+        auto known = m_text.constFind(text);
+        if (known == m_text.constEnd())
+            known = m_text.insert(text, (quint64(1) << 32) + quint64(m_text.size()));
+        return *known;
+    }
+
+private:
+    QHash<QString, quint64> m_text;
+};
+
+// The readers of one list: a MAC on several lines is one reader, its first line.
+struct Readers {
+    QList<LineKey> keys;                   // of every line
+    QList<int> lines;                      // the first line of each reader
+    QHash<QString, int> byMac;             // MAC -> that line
+    QHash<int, QStringList> alsoAt;        // that line -> the other addresses its MAC shows with
+    QHash<quint64, QString> firstMacAt;    // address -> the first MAC that answers there
+    QSet<quint64> severalMacsAt;           // addresses where two MACs or more answer
+};
+
+Readers readersOf(const ReaderList &list, AddressKeys &addresses)
 {
     Readers readers;
+    readers.keys.reserve(list.readers.size());
+    for (const ListedReader &reader : list.readers) {
+        LineKey key;
+        key.mac = macKey(reader.mac);
+        key.address = addresses.key(reader.address, &key.numeric);
+        readers.keys.append(key);
+    }
+    readers.byMac.reserve(list.readers.size());
     for (int i = 0; i < list.readers.size(); ++i) {
-        const ListedReader &reader = list.readers.at(i);
-        const QString mac = macKey(reader.mac);
-        if (mac.isEmpty()) {
+        const LineKey &key = readers.keys.at(i);
+        if (key.mac.isEmpty()) {
             readers.lines.append(i);
             continue;
         }
-        readers.macsAt[addressKey(reader.address)].insert(mac);
-        const auto first = readers.byMac.constFind(mac);
+        const auto heard = readers.firstMacAt.constFind(key.address);
+        if (heard == readers.firstMacAt.constEnd())
+            readers.firstMacAt.insert(key.address, key.mac);
+        else if (*heard != key.mac)
+            readers.severalMacsAt.insert(key.address);
+        const auto first = readers.byMac.constFind(key.mac);
         if (first == readers.byMac.constEnd()) {
-            readers.byMac.insert(mac, i);
+            readers.byMac.insert(key.mac, i);
             readers.lines.append(i);
             continue;
         }
-        const QString address = addressKey(reader.address);
-        if (address != addressKey(list.readers.at(*first).address) && !readers.alsoAt.value(*first).contains(address))
+        if (key.address == readers.keys.at(*first).address)
+            continue;
+        const QString address = trimBlanks(list.readers.at(i).address);
+        if (!readers.alsoAt.value(*first).contains(address))
             readers.alsoAt[*first].append(address);
     }
     return readers;
@@ -101,43 +144,30 @@ QString whereSaved(const ListedReader &reader)
 // in their order, before any other text), then by MAC.
 struct SortKey {
     int rank = 0;
-    bool numeric = false;
-    quint32 address = 0;
-    QString text;
-    QString mac;
+    const LineKey *line = nullptr;
+    const QString *text = nullptr;
 };
 
 bool operator<(const SortKey &a, const SortKey &b)
 {
     if (a.rank != b.rank)
         return a.rank < b.rank;
-    if (a.numeric != b.numeric)
-        return a.numeric;
-    if (a.numeric && a.address != b.address)
-        return a.address < b.address;
-    if (a.text != b.text)
-        return a.text < b.text;
-    return a.mac < b.mac;
+    if (a.line->numeric != b.line->numeric)
+        return a.line->numeric;
+    if (a.line->numeric && a.line->address != b.line->address)
+        return a.line->address < b.line->address;
+    if (!a.line->numeric && *a.text != *b.text)
+        return *a.text < *b.text;
+    return a.line->mac < b.line->mac;
 }
 
-SortKey sortKey(const SiteComparison &comparison, const SiteChange &row)
+int rankOf(unsigned changes)
 {
-    SortKey key;
-    key.rank = int(std::size(Order));
     for (int rank = 0; rank < int(std::size(Order)); ++rank) {
-        if (row.changes & Order[rank]) {
-            key.rank = rank;
-            break;
-        }
+        if (changes & Order[rank])
+            return rank;
     }
-    const ListedReader &reader =
-        row.now >= 0 ? comparison.now.readers.at(row.now) : comparison.before.readers.at(row.before);
-    const std::optional<QHostAddress> address = readerAddressFromText(reader.address);
-    key.numeric = address.has_value();
-    key.address = address ? address->toIPv4Address() : 0;
-    key.text = reader.address;
-    key.mac = macKey(reader.mac);
-    return key;
+    return int(std::size(Order));
 }
 } // namespace
 
@@ -146,14 +176,15 @@ SiteComparison compareReaderLists(const ReaderList &before, const ReaderList &no
     SiteComparison comparison;
     comparison.before = before;
     comparison.now = now;
-    const Readers was = readersOf(before);
-    const Readers is = readersOf(now);
+    AddressKeys addresses;
+    const Readers was = readersOf(before, addresses);
+    const Readers is = readersOf(now, addresses);
     QList<int> partnerOfNow(now.readers.size(), -1);
     QList<int> partnerOfBefore(before.readers.size(), -1);
     QSet<int> byAddress;  // lines of the list now matched by address
 
     for (const int i : is.lines) {
-        const QString mac = macKey(now.readers.at(i).mac);
+        const QString &mac = is.keys.at(i).mac;
         const int j = mac.isEmpty() ? -1 : was.byMac.value(mac, -1);
         if (j >= 0) {
             partnerOfNow[i] = j;
@@ -162,37 +193,40 @@ SiteComparison compareReaderLists(const ReaderList &before, const ReaderList &no
     }
     // Lines without a MAC, on either side, meet the unmatched readers of the
     // other list at the same address, in the order of the lists.
-    const auto unmatchedByAddress = [](const ReaderList &list, const Readers &readers, const QList<int> &partners) {
-        QHash<QString, QList<int>> lines;
+    const auto unmatchedByAddress = [](const Readers &readers, const QList<int> &partners) {
+        QHash<quint64, QList<int>> lines;
         for (const int i : readers.lines) {
             if (partners.at(i) < 0)
-                lines[addressKey(list.readers.at(i).address)].append(i);
+                lines[readers.keys.at(i).address].append(i);
         }
         return lines;
     };
-    QHash<QString, QList<int>> unmatchedBefore = unmatchedByAddress(before, was, partnerOfBefore);
+    QHash<quint64, QList<int>> unmatchedBefore = unmatchedByAddress(was, partnerOfBefore);
     for (const int i : is.lines) {
-        if (!macKey(now.readers.at(i).mac).isEmpty())
+        if (!is.keys.at(i).mac.isEmpty())
             continue;
-        QList<int> &candidates = unmatchedBefore[addressKey(now.readers.at(i).address)];
-        if (!candidates.isEmpty()) {
-            partnerOfNow[i] = candidates.takeFirst();
+        const auto candidates = unmatchedBefore.find(is.keys.at(i).address);
+        if (candidates != unmatchedBefore.end() && !candidates->isEmpty()) {
+            partnerOfNow[i] = candidates->takeFirst();
             partnerOfBefore[partnerOfNow[i]] = i;
             byAddress.insert(i);
         }
     }
-    QHash<QString, QList<int>> unmatchedNow = unmatchedByAddress(now, is, partnerOfNow);
+    QHash<quint64, QList<int>> unmatchedNow = unmatchedByAddress(is, partnerOfNow);
     for (const int j : was.lines) {
-        if (partnerOfBefore.at(j) >= 0 || !macKey(before.readers.at(j).mac).isEmpty())
+        if (partnerOfBefore.at(j) >= 0 || !was.keys.at(j).mac.isEmpty())
             continue;
-        QList<int> &candidates = unmatchedNow[addressKey(before.readers.at(j).address)];
-        if (!candidates.isEmpty()) {
-            partnerOfBefore[j] = candidates.takeFirst();
+        const auto candidates = unmatchedNow.find(was.keys.at(j).address);
+        if (candidates != unmatchedNow.end() && !candidates->isEmpty()) {
+            partnerOfBefore[j] = candidates->takeFirst();
             partnerOfNow[partnerOfBefore[j]] = j;
             byAddress.insert(partnerOfBefore[j]);
         }
     }
 
+    QList<SortKey> keys;
+    keys.reserve(is.lines.size() + was.lines.size());
+    comparison.rows.reserve(keys.capacity());
     const auto addRow = [&](int i, int j) {
         SiteChange row;
         row.now = i;
@@ -205,7 +239,7 @@ SiteComparison compareReaderLists(const ReaderList &before, const ReaderList &no
         } else if (!kept) {
             row.changes = New;
         } else {
-            if (addressKey(kept->address) != addressKey(reader->address))
+            if (was.keys.at(j).address != is.keys.at(i).address)
                 row.changes |= Moved;
             if (before.hasIdentification && now.hasIdentification
                 && differ(trimBlanks(kept->identification), trimBlanks(reader->identification)))
@@ -215,24 +249,27 @@ SiteComparison compareReaderLists(const ReaderList &before, const ReaderList &no
                 row.changes |= OtherControlPort;
         }
         if (reader) {
-            const QString address = addressKey(reader->address);
-            if (is.macsAt.value(address).size() >= 2 && was.macsAt.value(address).size() < 2)
+            const quint64 address = is.keys.at(i).address;
+            if (is.severalMacsAt.contains(address) && !was.severalMacsAt.contains(address))
                 row.changes |= DuplicateAddress;
         }
         const bool matchedByAddress = i >= 0 && byAddress.contains(i);
-        if (reader && macKey(reader->mac).isEmpty())
+        if (reader && is.keys.at(i).mac.isEmpty())
             notes.append(matchedByAddress ? QStringLiteral("no MAC in the list now: compared by address")
                                           : QStringLiteral("no MAC in the list now"));
-        if (kept && macKey(kept->mac).isEmpty())
+        if (kept && was.keys.at(j).mac.isEmpty())
             notes.append(matchedByAddress
                              ? QStringLiteral("no MAC %1: compared by address").arg(whereSaved(*kept))
                              : QStringLiteral("no MAC %1").arg(whereSaved(*kept)));
         if (i >= 0 && is.alsoAt.contains(i))
             notes.append(QStringLiteral("its MAC also answers at %1").arg(is.alsoAt.value(i).join(QLatin1String(", "))));
         if (j >= 0 && was.alsoAt.contains(j))
-            notes.append(QStringLiteral("its MAC was also at %1 in the earlier list").arg(was.alsoAt.value(j).join(QLatin1String(", "))));
+            notes.append(QStringLiteral("its MAC was also at %1 in the earlier list")
+                             .arg(was.alsoAt.value(j).join(QLatin1String(", "))));
         row.note = notes.join(QLatin1String("; "));
         comparison.rows.append(row);
+        keys.append({rankOf(row.changes), i >= 0 ? &is.keys.at(i) : &was.keys.at(j),
+                     i >= 0 ? &reader->address : &kept->address});
     };
     for (const int i : is.lines)
         addRow(i, partnerOfNow.at(i));
@@ -241,10 +278,6 @@ SiteComparison compareReaderLists(const ReaderList &before, const ReaderList &no
             addRow(-1, j);
     }
 
-    QList<SortKey> keys;
-    keys.reserve(comparison.rows.size());
-    for (const SiteChange &row : std::as_const(comparison.rows))
-        keys.append(sortKey(comparison, row));
     QList<int> order(comparison.rows.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) { return keys.at(a) < keys.at(b); });

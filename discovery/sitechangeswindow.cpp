@@ -3,6 +3,7 @@
 #include "dialogs.h"
 #include "localsearchwindow.h"
 #include "readerlistfile.h"
+#include "readerlistmenu.h"
 
 #include <QAbstractTableModel>
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -123,13 +125,18 @@ SiteChangesWindow::SiteChangesWindow(Dialogs &dialogs, QWidget *parent)
     QHeaderView *columns = m_table->horizontalHeader();
     columns->setSectionResizeMode(QHeaderView::Interactive);
     columns->setStretchLastSection(true);
+    // Wide enough for the usual texts; the note takes what is left.
     const QFontMetrics metrics = m_table->fontMetrics();
-    const QStringList widest{QStringLiteral("Other control port"), QStringLiteral("255.255.255.255"),
-                             QStringLiteral("255.255.255.255"),    QStringLiteral("00000000000000"),
-                             QStringLiteral("Reader Identification"), QStringLiteral("Old Reader Identification"),
-                             QStringLiteral("Control Port"),       QStringLiteral("Old Control Port")};
-    for (int column = 0; column < widest.size(); ++column)
-        columns->resizeSection(column, metrics.horizontalAdvance(widest.at(column)) + 3 * metrics.averageCharWidth());
+    const QStringList widest{QStringLiteral("Duplicate address, new"), QStringLiteral("255.255.255.255"),
+                             QStringLiteral("Old IP Address"),         QStringLiteral("0000000000000"),
+                             QStringLiteral("Reader Identification"),  QStringLiteral("Old Reader Identification"),
+                             QStringLiteral("Control Port"),           QStringLiteral("Old Control Port")};
+    int tableWidth = metrics.averageCharWidth() * 30;
+    for (int column = 0; column < widest.size(); ++column) {
+        const int width = metrics.horizontalAdvance(widest.at(column)) + 2 * metrics.averageCharWidth();
+        columns->resizeSection(column, width);
+        tableWidth += width;
+    }
 
     auto *copy = new QAction(QStringLiteral("Copy"), m_table);
     copy->setShortcut(QKeySequence::Copy);
@@ -146,7 +153,8 @@ SiteChangesWindow::SiteChangesWindow(Dialogs &dialogs, QWidget *parent)
     layout->addWidget(m_summaryLabel);
     layout->addLayout(controls);
     layout->addWidget(m_table, 1);
-    resize(960, 440);
+    const QRect screen = this->screen()->availableGeometry();
+    resize(qMin(tableWidth + 40, screen.width() * 9 / 10), qMin(440, screen.height() * 9 / 10));
 
     connect(copy, &QAction::triggered, this, &SiteChangesWindow::copySelection);
     connect(m_hideUnchangedCheck, &QCheckBox::toggled, m_model, &SiteChangesModel::setHideUnchanged);
@@ -204,15 +212,10 @@ QString SiteChangesWindow::couldNotSaveMessage(const QString &path, const QStrin
 
 void SiteChangesWindow::saveAs()
 {
-    Dialogs::FileRequest request;
-    request.defaultExtension = QStringLiteral("csv");
-    request.proposedName = QStringLiteral("site-changes.csv");
-    request.filters = QStringList{QStringLiteral("CSV Files (*.csv)"), QStringLiteral("All Files (*.*)")};
-    request.mustExist = false;
     // What is saved is what the window shows when the name is chosen.
     QPointer<SiteChangesWindow> self(this);
     QString path;
-    if (!m_dialogs.saveFile(request, path) || !self)
+    if (!m_dialogs.saveFile(csvFileRequest(QStringLiteral("site-changes.csv"), false), path) || !self)
         return;
     QString error;
     if (!writeCsvFile(path, siteChangesCsv(comparison(), shownRows()), &error))

@@ -205,7 +205,8 @@ private slots:
         QCOMPARE(m_window->startSearchButton()->palette().color(QPalette::WindowText), QColor(Qt::white));
     }
 
-    // Bound to 53001 at load, TTL 5, only its own groups, a large receive buffer.
+    // Bound to the identify port when the window is made, TTL 5, only its own
+    // groups, a large receive buffer.
     void socketPreparedAtLoad()
     {
         const LocalSearchEngine *engine = m_window->searchEngine();

@@ -177,7 +177,8 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("empty") << QByteArray() << "" << "it is empty";
         QTest::newRow("byte order mark and blanks") << QByteArray("\xEF\xBB\xBF \r\n") << "" << "it is empty";
-        QTest::newRow("binary") << QByteArray("PK\x03\x04\x00\x00", 6) << "" << "it is not a text file";
+        QTest::newRow("binary") << QByteArray("PK\x03\x04\x00\x00", 6) << ""
+                                << "it has no address column (reader, address or IP Address)";
         QTest::newRow("no address column") << QByteArray("name,mac\r\nx,0050C2000001\r\n") << ""
                                            << "it has no address column (reader, address or IP Address)";
         QTest::newRow("one address per line") << QByteArray("10.0.0.1\r\n10.0.0.2\r\n") << ""
@@ -210,19 +211,22 @@ private slots:
     }
 
     // Cells a reader sends (formulas, an apostrophe of its own, quotes,
-    // markup) come back from the list's CSV as they were, and leave the
-    // comparison's CSV safe to open in a spreadsheet.
+    // markup, a NUL byte, an address that looks like a comment) come back
+    // from the list's CSV as they were, and leave the comparison's CSV safe
+    // to open in a spreadsheet.
     void hostileCells()
     {
         const QStringList identifications{"=cmd|' /C calc'!A0", "'=own apostrophe", "''", "+1", "@SUM(1)",
-                                          "-5", "Hall, \"east\"", "<b>x</b>", "tab\there", "line\nbreak"};
+                                          "-5", "Hall, \"east\"", "<b>x</b>", "tab\there", "line\nbreak",
+                                          QStringLiteral("nul") + QChar(0) + QStringLiteral("byte")};
         QString csv = csvLine({"IP Address", "MAC Address", "Reader Identification", "Control Port"});
         for (int i = 0; i < identifications.size(); ++i)
-            csv += csvLine({QStringLiteral("10.0.0.%1").arg(i + 1),
+            csv += csvLine({i == 0 ? QStringLiteral("#not a comment") : QStringLiteral("10.0.0.%1").arg(i + 1),
                             QStringLiteral("0050C20000%1").arg(i, 2, 10, QLatin1Char('0')),
                             cellWithoutLoss(identifications.at(i)), QStringLiteral("87")});
         const ReaderList list = listFrom(csv.toUtf8());
         QCOMPARE(list.readers.size(), identifications.size());
+        QCOMPARE(list.readers.first().address, QStringLiteral("#not a comment"));
         for (int i = 0; i < identifications.size(); ++i)
             QCOMPARE(list.readers.at(i).identification, identifications.at(i));
 
@@ -241,9 +245,11 @@ private slots:
             for (const QString &cell : csvRecordFields(record.text))
                 QVERIFY2(cell.isEmpty() || !QStringLiteral("=+-@\t\r").contains(cell.front()), qPrintable(cell));
         }
-        const QStringList firstRow = csvRecordFields(records.at(1).text);
-        QCOMPARE(firstRow.size(), siteChangeHeadings().size());
-        QCOMPARE(inertCellText(firstRow.at(4)), QStringLiteral("==cmd|' /C calc'!A0"));
+        // The address that is no number sorts last.
+        const QStringList lastRow = csvRecordFields(records.last().text);
+        QCOMPARE(lastRow.size(), siteChangeHeadings().size());
+        QCOMPARE(lastRow.at(1), QStringLiteral("#not a comment"));
+        QCOMPARE(inertCellText(lastRow.at(4)), QStringLiteral("==cmd|' /C calc'!A0"));
     }
 };
 

@@ -452,7 +452,8 @@ private slots:
         QVERIFY2(elapsed <= expectedMs + 700, qPrintable(QString::number(elapsed)));
     }
 
-    // "Fast Mode" looks like "Slow Mode", stands in free space, is off at load.
+    // "Fast Mode" looks like "Slow Mode", stands in free space, is unchecked
+    // when the window opens.
     void fastModeBox()
     {
         auto *fast = m_window->fastModeCheck();
