@@ -133,8 +133,9 @@ private slots:
         QString error;
         QVERIFY2(simulator.start(&error), qPrintable(error));
         LocalSearchWindow window(dialogs);
+        QSignalSpy listed(window.readerList()->model(), &QAbstractItemModel::rowsInserted);
         window.startSearch();
-        QTRY_VERIFY2_WITH_TIMEOUT(window.readerList()->count() == 1, "a search lists no reader", 10000);
+        QVERIFY2(listed.wait(10000), "a search lists no reader");
     }
 
     void init()
