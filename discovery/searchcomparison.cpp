@@ -137,7 +137,14 @@ void SearchComparison::showComparison(const ReaderList &earlier, const QString &
     const SiteComparison comparison = compareReaderLists(earlier, listNow());
     if (!m_siteChangesWindow) {
         m_siteChangesWindow = new SiteChangesWindow(m_dialogs, m_list->parentWidget());
-        connect(m_siteChangesWindow, &SiteChangesWindow::readerChosen, this, &SearchComparison::readerChosen);
+        connect(m_siteChangesWindow, &SiteChangesWindow::readerChosen, this,
+                [this](const QString &address, const QString &controlPort) {
+                    emit readerChosen(address, controlPort);
+                    // Program Reader shows in the search window's own window: to the front.
+                    QWidget *top = m_list->window();
+                    top->raise();
+                    top->activateWindow();
+                });
     }
     m_siteChangesWindow->showComparison(comparison, comparedWith);
     m_siteChangesWindow->show();

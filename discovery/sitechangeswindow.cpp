@@ -156,6 +156,8 @@ SiteChangesWindow::SiteChangesWindow(Dialogs &dialogs, QWidget *parent)
     const QRect screen = this->screen()->availableGeometry();
     resize(qMin(tableWidth + 40, screen.width() * 9 / 10), qMin(440, screen.height() * 9 / 10));
 
+    // The keys go to the rows first: arrows, Ctrl+A, Ctrl+C.
+    m_table->setFocus();
     connect(copy, &QAction::triggered, this, &SiteChangesWindow::copySelection);
     connect(m_hideUnchangedCheck, &QCheckBox::toggled, m_model, &SiteChangesModel::setHideUnchanged);
     connect(m_saveButton, &QPushButton::clicked, this, &SiteChangesWindow::saveAs);

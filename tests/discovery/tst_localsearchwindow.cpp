@@ -730,6 +730,14 @@ private slots:
         changes->hideUnchangedCheck()->setChecked(true);
         QCOMPARE(tableRows(changes).size(), 2);
         QCOMPARE(lines(m_list), listed);
+        // The offscreen platform does not move activation between windows.
+        QApplication::setActiveWindow(changes);
+        QCOMPARE(QApplication::focusWidget(), changes->table());
+        QTest::keyClick(changes->table(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(changes->table(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("Moved\t127.0.0.71\t127.0.0.61\t0050C2000061\tDoor\t\t87\t\t\n"
+                                "Renamed\t127.0.0.62\t\t0050C2000062\tGate B\tGate\t87\t\t\n"));
 
         QSignalSpy chosen(m_window, &LocalSearchWindow::readerChosen);
         QTableView *table = changes->table();
