@@ -3,6 +3,7 @@
 #include "uikit.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char *argv[])
 {
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
     ui::installFontSubstitutes();
     QtDialogs dialogs;
     MainWindow *mainWindow = showMainWindow(dialogs);
+    mainWindow->keepLastSearchesIn(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     const int result = app.exec();
     delete mainWindow;
     // Connections closed on the way out are deleted once they are done.

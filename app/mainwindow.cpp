@@ -59,6 +59,15 @@ ProgramReaderWindow *MainWindow::programReader()
     return static_cast<ProgramReaderWindow *>(taskWindow(menu::ProgramReader));
 }
 
+void MainWindow::keepLastSearchesIn(const QString &folder)
+{
+    m_lastSearchFolder = folder;
+    if (auto *local = qobject_cast<LocalSearchWindow *>(existingTaskWindow(menu::LocalNetworkSearch)))
+        local->keepLastSearchIn(folder);
+    if (auto *wide = qobject_cast<WideSearchWindow *>(existingTaskWindow(menu::WideNetworkSearch)))
+        wide->keepLastSearchIn(folder);
+}
+
 TaskWindow *MainWindow::taskWindow(int index)
 {
     if (index < 0 || index >= int(m_windows.size()))
@@ -77,11 +86,15 @@ TaskWindow *MainWindow::createTaskWindow(int index)
     case menu::LocalNetworkSearch: {
         auto *window = new LocalSearchWindow(m_dialogs, this);
         connect(window, &LocalSearchWindow::readerChosen, m_taskMenu, &TaskMenu::handOverToProgramReader);
+        if (!m_lastSearchFolder.isEmpty())
+            window->keepLastSearchIn(m_lastSearchFolder);
         return window;
     }
     case menu::WideNetworkSearch: {
         auto *window = new WideSearchWindow(m_dialogs, this);
         connect(window, &WideSearchWindow::readerChosen, m_taskMenu, &TaskMenu::handOverToProgramReader);
+        if (!m_lastSearchFolder.isEmpty())
+            window->keepLastSearchIn(m_lastSearchFolder);
         return window;
     }
     case menu::ProgramReader:

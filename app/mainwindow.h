@@ -26,6 +26,9 @@ public:
     TaskWindow *existingTaskWindow(int index) const { return m_windows.at(size_t(index)); }
     // The Program Reader window, created (not shown) on first reference.
     ProgramReaderWindow *programReader();
+    // The folder where the search windows keep the list of their last
+    // search, for the next run of the program (empty: while it runs only).
+    void keepLastSearchesIn(const QString &folder);
     // Sizes the window so that its outer size, frame and title bar included,
     // is 'outer'. Until the platform reports a frame the inside gets that
     // size; the first time a frame is known the inside shrinks by it, once.
@@ -51,6 +54,7 @@ private:
     TaskMenu *m_taskMenu = nullptr;
     std::array<QPointer<TaskWindow>, menu::EntryCount> m_windows;
     QSize m_outerSize;  // the outer size still to be given once the frame is known
+    QString m_lastSearchFolder;
 };
 
 // Names the program to the desktop: its name, its desktop entry (which gives

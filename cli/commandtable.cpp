@@ -26,6 +26,20 @@ QCommandLineOption interfaceOption(const QString &help)
     return {QStringLiteral("interface"), help, QStringLiteral("name")};
 }
 
+// search and scan compared with an earlier list.
+QList<QCommandLineOption> comparisonOptions()
+{
+    return {{QStringLiteral("compare"),
+             QStringLiteral("Compare the readers found with the list in this CSV file (from search, scan or get, or "
+                            "saved from a search window): adds the columns change, old_address, "
+                            "old_identification and old_control_port, and lists the missing readers too."),
+             QStringLiteral("file")},
+            {QStringLiteral("changes-only"), QStringLiteral("With --compare: leave out the unchanged readers.")},
+            {QStringLiteral("fail-on-change"),
+             QStringLiteral("With --compare: exit with status 3 when anything changed, for a scheduled job that "
+                            "alerts.")}};
+}
+
 // The usage column of the overview is 17 characters wide; a longer usage
 // gets a line of its own.
 QString overviewLine(const cli::Command &command)
@@ -92,26 +106,34 @@ const QList<cli::Command> &cli::commands()
          QStringLiteral("Sends the identify request to 224.1.2.3, UDP port 53001, out of every interface that is "
                         "up, multicast-capable and has an IPv4 address (or those named), and lists each reader that "
                         "answers within the wait once: address, MAC, identification, control port and the "
-                        "interface it answered on."),
+                        "interface it answered on. With --compare, what changed since an earlier list: readers new, "
+                        "missing, moved (another address), renamed, with another control port, or on an address "
+                        "that now answers with two MACs."),
          {{QStringLiteral("search"), QStringLiteral("The command; it takes no arguments."), QStringLiteral("search")}},
-         {interfaceOption(QStringLiteral("Search on this interface only (repeatable).")),
-          {QStringLiteral("wait"), QStringLiteral("Seconds to wait for answers (default 2)."), QStringLiteral("seconds")},
-          formatOption()},
+         QList<QCommandLineOption>{interfaceOption(QStringLiteral("Search on this interface only (repeatable).")),
+                                   {QStringLiteral("wait"), QStringLiteral("Seconds to wait for answers (default 2)."),
+                                    QStringLiteral("seconds")},
+                                   formatOption()}
+             + comparisonOptions(),
          search},
         {QStringLiteral("scan"),
          QStringLiteral("find readers by trying addresses over TCP"),
          Format,
          QStringLiteral("Tries addresses from START on over TCP (the identify request on the control port), many at "
                         "a time, and lists every reader that answers, in address order. After host 255 the scan "
-                        "goes on with the next third group from host 1, and it ends after third group 255."),
+                        "goes on with the next third group from host 1, and it ends after third group 255. With "
+                        "--compare, what changed since an earlier list, as for search."),
          {{QStringLiteral("START"), QStringLiteral("The first address to try."), QStringLiteral("scan START")}},
-         {{QStringLiteral("count"), QStringLiteral("Addresses to try (default 256; 0 = to the end of the scan)."),
-           QStringLiteral("n")},
-          {QStringLiteral("port"), QStringLiteral("The control port (default 87)."), QStringLiteral("port")},
-          {QStringLiteral("jobs"), QStringLiteral("Addresses tried at the same time (default 64)."), QStringLiteral("n")},
-          {QStringLiteral("timeout"), QStringLiteral("Seconds given to each address in all (default 1)."),
-           QStringLiteral("seconds")},
-          formatOption()},
+         QList<QCommandLineOption>{
+             {QStringLiteral("count"), QStringLiteral("Addresses to try (default 256; 0 = to the end of the scan)."),
+              QStringLiteral("n")},
+             {QStringLiteral("port"), QStringLiteral("The control port (default 87)."), QStringLiteral("port")},
+             {QStringLiteral("jobs"), QStringLiteral("Addresses tried at the same time (default 64)."),
+              QStringLiteral("n")},
+             {QStringLiteral("timeout"), QStringLiteral("Seconds given to each address in all (default 1)."),
+              QStringLiteral("seconds")},
+             formatOption()}
+             + comparisonOptions(),
          scan},
         {QStringLiteral("get"),
          QStringLiteral("read the settings of readers"),

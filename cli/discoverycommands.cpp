@@ -5,8 +5,9 @@
 #include "interrupts.h"
 #include "identifyreply.h"
 #include "localsearchengine.h"
-#include "addresschecks.h"
 #include "searchinterfaces.h"
+#include "sitechanges.h"
+#include "typedvalues.h"
 #include "widescan.h"
 
 #include <QEventLoop>
@@ -58,6 +59,87 @@ QString text(const QByteArray &bytes)
 {
     return QString::fromLatin1(bytes);
 }
+
+// --compare FILE with --changes-only and --fail-on-change, read before
+// anything is sent.
+struct Comparison {
+    bool enabled = false;
+    bool changesOnly = false;
+    bool failOnChange = false;
+    ReaderList earlier;
+};
+
+const QStringList ChangeColumns{QStringLiteral("change"), QStringLiteral("old_address"),
+                                QStringLiteral("old_identification"), QStringLiteral("old_control_port")};
+
+bool comparisonFrom(const QCommandLineParser &parser, Console &console, Comparison *comparison)
+{
+    comparison->changesOnly = parser.isSet(QStringLiteral("changes-only"));
+    comparison->failOnChange = parser.isSet(QStringLiteral("fail-on-change"));
+    if (!parser.isSet(QStringLiteral("compare"))) {
+        if (!comparison->changesOnly && !comparison->failOnChange)
+            return true;
+        console.message(QStringLiteral("--changes-only and --fail-on-change go with --compare FILE"));
+        return false;
+    }
+    comparison->enabled = true;
+    const QString path = parser.value(QStringLiteral("compare"));
+    QString reason;
+    if (!readReaderListFile(path, &comparison->earlier, &reason)) {
+        console.message(QStringLiteral("--compare %1: %2").arg(path, reason));
+        return false;
+    }
+    return true;
+}
+
+QString valueOf(const output::Record &record, const QString &key)
+{
+    for (const auto &[name, value] : record) {
+        if (name == key)
+            return value.toString();
+    }
+    return {};
+}
+
+// The readers found, compared with the earlier list: each one with its
+// change and the old values, then the missing ones; a row matched other than
+// by MAC says so on standard error. The exit status of a completed search.
+int writeCompared(const Comparison &comparison, const QList<output::Record> &found, output::Format format,
+                  output::Writer &writer, Console &console)
+{
+    ReaderList now;
+    for (const output::Record &record : found)
+        now.readers.append({valueOf(record, QStringLiteral("address")), valueOf(record, QStringLiteral("mac")),
+                            valueOf(record, QStringLiteral("identification")),
+                            valueOf(record, QStringLiteral("control-port"))});
+    const SiteComparison compared = compareReaderLists(comparison.earlier, now);
+    for (const SiteChange &row : compared.rows) {
+        if (comparison.changesOnly && row.changes == 0)
+            continue;
+        const SiteChangeValues values = siteChangeValues(compared, row);
+        output::Record record = row.now >= 0 ? found.at(row.now) : output::Record{{QStringLiteral("mac"), values.mac}};
+        const QStringList old{values.oldAddress, values.oldIdentification, values.oldControlPort};
+        if (format == output::Format::Json) {
+            output::Record change{{QStringLiteral("kinds"), changeWords(row.changes)}};
+            for (int i = 0; i < old.size(); ++i) {
+                if (!old.at(i).isEmpty())
+                    change.append({ChangeColumns.at(i + 1), old.at(i)});
+            }
+            if (!row.note.isEmpty())
+                change.append({QStringLiteral("note"), row.note});
+            record.append({ChangeColumns.first(), QVariant::fromValue(change)});
+        } else {
+            record.append({ChangeColumns.first(), changeWords(row.changes)});
+            for (int i = 0; i < old.size(); ++i)
+                record.append({ChangeColumns.at(i + 1), old.at(i)});
+        }
+        writer.add(record);
+        if (!row.note.isEmpty())
+            console.message(QStringLiteral("%1: %2").arg(values.address.isEmpty() ? values.oldAddress : values.address,
+                                                         row.note));
+    }
+    return comparison.failOnChange && compared.anyChange() ? zavctl::Changed : zavctl::Success;
+}
 } // namespace
 
 int cli::search(const QCommandLineParser &parser, Console &console)
@@ -69,7 +151,9 @@ int cli::search(const QCommandLineParser &parser, Console &console)
     }
     int waitMs = 2000;
     output::Format format;
-    if (!secondsOption(parser, QStringLiteral("wait"), 0.01, 3600, &waitMs, console) || !formatFrom(parser, console, &format))
+    Comparison comparison;
+    if (!secondsOption(parser, QStringLiteral("wait"), 0.01, 3600, &waitMs, console) || !formatFrom(parser, console, &format)
+        || !comparisonFrom(parser, console, &comparison))
         return zavctl::BadUsage;
     QList<SearchInterface> interfaces;
     if (!chooseInterfaces(parser.values(QStringLiteral("interface")), console, &interfaces, &status))
@@ -80,10 +164,11 @@ int cli::search(const QCommandLineParser &parser, Console &console)
         console.message(QStringLiteral("cannot receive identify replies on UDP port 53001 on any interface"));
         return zavctl::ReaderFailed;
     }
-    output::Writer writer(format,
-                          {QStringLiteral("address"), QStringLiteral("mac"), QStringLiteral("identification"),
-                           QStringLiteral("control-port"), QStringLiteral("interface")},
+    const QStringList columns{QStringLiteral("address"), QStringLiteral("mac"), QStringLiteral("identification"),
+                              QStringLiteral("control-port"), QStringLiteral("interface")};
+    output::Writer writer(format, comparison.enabled ? columns + ChangeColumns : columns,
                           [&console](const QByteArray &bytes) { console.write(bytes); });
+    QList<output::Record> found;  // kept until the end to be compared
     QSet<QByteArray> seen;
     QObject::connect(&engine, &LocalSearchEngine::replyReceived, &engine,
                      [&](const QByteArray &datagram, const QString &interfaceName) {
@@ -92,11 +177,15 @@ int cli::search(const QCommandLineParser &parser, Console &console)
                          if (seen.contains(key) || seen.size() >= SearchLimit)
                              return;
                          seen.insert(key);
-                         writer.add({{QStringLiteral("address"), text(reply.address)},
-                                     {QStringLiteral("mac"), text(reply.mac)},
-                                     {QStringLiteral("identification"), text(reply.identification)},
-                                     {QStringLiteral("control-port"), text(reply.controlPort)},
-                                     {QStringLiteral("interface"), interfaceName}});
+                         const output::Record record{{QStringLiteral("address"), text(reply.address)},
+                                                     {QStringLiteral("mac"), text(reply.mac)},
+                                                     {QStringLiteral("identification"), text(reply.identification)},
+                                                     {QStringLiteral("control-port"), text(reply.controlPort)},
+                                                     {QStringLiteral("interface"), interfaceName}};
+                         if (comparison.enabled)
+                             found.append(record);
+                         else
+                             writer.add(record);
                          console.progress(QStringLiteral("search: %1 readers").arg(seen.size()));
                      });
     if (!engine.search()) {
@@ -114,6 +203,8 @@ int cli::search(const QCommandLineParser &parser, Console &console)
     });
     loop.exec();
     console.clearProgress();
+    const int compared = comparison.enabled ? writeCompared(comparison, found, format, writer, console)
+                                            : int(zavctl::Success);
     writer.finish();
     if (interrupted) {
         console.message(QStringLiteral("interrupted: %1 readers had answered").arg(seen.size()));
@@ -121,7 +212,7 @@ int cli::search(const QCommandLineParser &parser, Console &console)
     }
     if (seen.isEmpty())
         console.message(QStringLiteral("no reader answered"));
-    return zavctl::Success;
+    return compared;
 }
 
 int cli::scan(const QCommandLineParser &parser, Console &console)
@@ -132,7 +223,7 @@ int cli::scan(const QCommandLineParser &parser, Console &console)
         return zavctl::BadUsage;
     }
     const QString start = positional.first().trimmed();
-    if (!looksLikeAddress(start) || !isNumericAddress(start)) {
+    if (!readerAddressFromText(start)) {
         console.message(QStringLiteral("\"%1\": Invalid IP Address").arg(positional.first()));
         return zavctl::BadUsage;
     }
@@ -148,26 +239,35 @@ int cli::scan(const QCommandLineParser &parser, Console &console)
         || !formatFrom(parser, console, &format))
         return zavctl::BadUsage;
     options.port = quint16(port);
+    Comparison comparison;
+    if (!comparisonFrom(parser, console, &comparison))
+        return zavctl::BadUsage;
 
-    output::Writer writer(format,
-                          {QStringLiteral("address"), QStringLiteral("mac"), QStringLiteral("identification"),
-                           QStringLiteral("control-port"), QStringLiteral("reported-address")},
+    const QStringList columns{QStringLiteral("address"), QStringLiteral("mac"), QStringLiteral("identification"),
+                              QStringLiteral("control-port"), QStringLiteral("reported-address")};
+    output::Writer writer(format, comparison.enabled ? columns + ChangeColumns : columns,
                           [&console](const QByteArray &bytes) { console.write(bytes); });
     WideScan scanner;
-    int found = 0;
+    QList<output::Record> found;  // kept until the end to be compared
+    int foundCount = 0;
     QObject::connect(&scanner, &WideScan::readerFound, &scanner,
                      [&](const QString &address, const IdentifyReply &reply) {
-                         ++found;
-                         writer.add({{QStringLiteral("address"), address},
-                                     {QStringLiteral("mac"), text(reply.mac)},
-                                     {QStringLiteral("identification"), text(reply.identification)},
-                                     {QStringLiteral("control-port"), QString::number(port)},
-                                     {QStringLiteral("reported-address"), text(reply.address)}});
+                         ++foundCount;
+                         const output::Record record{{QStringLiteral("address"), address},
+                                                     {QStringLiteral("mac"), text(reply.mac)},
+                                                     {QStringLiteral("identification"), text(reply.identification)},
+                                                     {QStringLiteral("control-port"), QString::number(port)},
+                                                     {QStringLiteral("reported-address"), text(reply.address)}};
+                         if (comparison.enabled)
+                             found.append(record);
+                         else
+                             writer.add(record);
                      });
     int tried = 0;
     QObject::connect(&scanner, &WideScan::progress, &scanner, [&](int done, const QString &last) {
         tried = done;
-        console.progress(QStringLiteral("scan: %1 addresses tried (%2), %3 readers").arg(done).arg(last).arg(found));
+        console.progress(
+            QStringLiteral("scan: %1 addresses tried (%2), %3 readers").arg(done).arg(last).arg(foundCount));
     });
     QEventLoop loop;
     QObject::connect(&scanner, &WideScan::finished, &loop, &QEventLoop::quit);
@@ -182,12 +282,14 @@ int cli::scan(const QCommandLineParser &parser, Console &console)
     if (scanner.isRunning())
         loop.exec();
     console.clearProgress();
+    const int compared = comparison.enabled ? writeCompared(comparison, found, format, writer, console)
+                                            : int(zavctl::Success);
     writer.finish();
     if (interrupted) {
         console.message(QStringLiteral("interrupted after %1 addresses").arg(tried));
         return zavctl::ReaderFailed;
     }
-    return zavctl::Success;
+    return compared;
 }
 
 int cli::changeAddress(const QCommandLineParser &parser, Console &console)
@@ -208,7 +310,7 @@ int cli::changeAddress(const QCommandLineParser &parser, Console &console)
         return zavctl::BadUsage;
     }
     const QString address = positional.at(1).trimmed();
-    if (!looksLikeAddress(address) || !isNewReaderAddress(address)) {
+    if (!readerAddressFromText(address)) {
         console.message(QStringLiteral("\"%1\": Invalid IP Address").arg(positional.at(1)));
         return zavctl::BadUsage;
     }

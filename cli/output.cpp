@@ -1,7 +1,6 @@
 #include "output.h"
 
 #include "csvfields.h"
-#include "targets.h"
 
 namespace {
 QString boolText(bool value, output::Format format)
@@ -67,6 +66,8 @@ QString output::jsonObject(const Record &record)
             for (const QString &item : value.toStringList())
                 items.append(jsonString(item));
             text = QLatin1Char('[') + items.join(QLatin1String(", ")) + QLatin1Char(']');
+        } else if (value.metaType() == QMetaType::fromType<Record>()) {
+            text = jsonObject(value.value<Record>());
         } else {
             text = jsonString(value.toString());
         }
@@ -120,7 +121,7 @@ void output::Writer::add(const Record &record)
             text += csvLine(m_columns);
         QStringList fields;
         for (const QString &column : std::as_const(m_columns))
-            fields.append(targets::cellWithoutLoss(cell(record, column)));
+            fields.append(cellWithoutLoss(cell(record, column)));
         text += csvLine(fields);
         m_sink(text.toUtf8());
         break;

@@ -14,7 +14,7 @@
 //         characters from a reader are shown as \xHH, never sent to the terminal;
 //  json   one document: an array with one object per line of the table, keys
 //         in column order, "ok" as true/false, a list as an array of strings,
-//         absent values left out;
+//         absent values left out, a record inside a record as an object;
 //  csv    a header line of the column keys, then one line per result, every
 //         field safe to open in a spreadsheet and read back by zavctl as it
 //         was; "ok" as true/false.
@@ -24,9 +24,9 @@ namespace output {
 enum class Format { Table, Json, Csv };
 bool parseFormat(const QString &text, Format *format);
 
-// One result: keys with a text (QString), a list (QStringList) or a truth
-// value (bool). A key the record lacks is empty in the table and the CSV and
-// left out of the JSON.
+// One result: keys with a text (QString), a list (QStringList), a truth
+// value (bool) or, for JSON only, a record of its own (an object). A key the
+// record lacks is empty in the table and the CSV and left out of the JSON.
 using Record = QList<QPair<QString, QVariant>>;
 
 QString jsonString(const QString &text);

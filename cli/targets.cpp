@@ -2,6 +2,7 @@
 
 #include "commandlanguage.h"
 #include "addresschecks.h"
+#include "csvfields.h"
 
 #include <QSet>
 
@@ -62,85 +63,10 @@ bool targets::parseAddressArgument(const QString &argument, QList<Target> *targe
     return true;
 }
 
-QStringList targets::csvFields(const QString &line)
-{
-    QStringList fields;
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar c = line.at(i);
-        if (quoted) {
-            if (c == QLatin1Char('"')) {
-                if (i + 1 < line.size() && line.at(i + 1) == QLatin1Char('"')) {
-                    field += c;
-                    ++i;
-                } else {
-                    quoted = false;
-                }
-            } else {
-                field += c;
-            }
-        } else if (c == QLatin1Char('"')) {
-            quoted = true;
-        } else if (c == QLatin1Char(',')) {
-            fields.append(field);
-            field.clear();
-        } else {
-            field += c;
-        }
-    }
-    fields.append(field);
-    return fields;
-}
-
-QList<targets::Record> targets::csvRecords(const QString &text, int *unclosedAt)
-{
-    QList<Record> records;
-    *unclosedAt = 0;
-    int number = 1;
-    qsizetype i = 0;
-    while (i < text.size()) {
-        qsizetype end = text.indexOf(QLatin1Char('\n'), i);
-        if (end < 0)
-            end = text.size();
-        const QString line = text.mid(i, end - i);
-        // Blank and comment lines are skipped whole, quotes and all.
-        if (line.trimmed().isEmpty() || line.trimmed().startsWith(QLatin1Char('#'))) {
-            i = end + 1;
-            ++number;
-            continue;
-        }
-        const int first = number;
-        QString record;
-        bool quoted = false;
-        for (; i < text.size(); ++i) {
-            const QChar c = text.at(i);
-            if (c == QLatin1Char('"'))
-                quoted = !quoted;
-            if (c == QLatin1Char('\n')) {
-                ++number;
-                if (!quoted) {
-                    ++i;
-                    break;
-                }
-            }
-            record += c;
-        }
-        if (quoted) {
-            *unclosedAt = first;
-            return records;
-        }
-        if (record.endsWith(QLatin1Char('\r')))
-            record.chop(1);
-        records.append({first, record});
-    }
-    return records;
-}
-
 bool targets::parseInput(const QByteArray &input, QList<Target> *targets, QString *refusal)
 {
     int unclosedAt = 0;
-    const QList<Record> records = csvRecords(QString::fromUtf8(input), &unclosedAt);
+    const QList<CsvRecord> records = csvRecords(QString::fromUtf8(input), &unclosedAt);
     if (unclosedAt > 0) {
         *refusal = QStringLiteral("standard input line %1: a quoted field is not closed").arg(unclosedAt);
         return false;
@@ -148,9 +74,9 @@ bool targets::parseInput(const QByteArray &input, QList<Target> *targets, QStrin
     int portColumn = -1;
     QStringList headings;
     bool first = true;
-    for (const Record &record : records) {
+    for (const CsvRecord &record : records) {
         const int number = record.line;
-        const QStringList fields = csvFields(record.text);
+        const QStringList fields = csvRecordFields(record.text);
         const QString address = fields.first().trimmed();
         if (first) {
             first = false;
@@ -191,18 +117,6 @@ bool targets::parseInput(const QByteArray &input, QList<Target> *targets, QStrin
         }
     }
     return true;
-}
-
-QString targets::inertCellText(const QString &cell)
-{
-    if (cell.size() > 1 && cell.front() == QLatin1Char('\'') && QStringLiteral("=+-@\t\r'").contains(cell.at(1)))
-        return cell.mid(1);
-    return cell;
-}
-
-QString targets::cellWithoutLoss(const QString &cell)
-{
-    return inertCellText(cell) != cell ? QLatin1Char('\'') + cell : cell;
 }
 
 QList<targets::Target> targets::withoutDuplicates(const QList<Target> &targets)

@@ -8,10 +8,12 @@
 
 // zavctl: the reader operations of the utility from the command line. The
 // exit status is 0 when every reader succeeded, 1 when a reader failed or the
-// run was interrupted, 2 for bad usage or bad input (then nothing has been sent).
+// run was interrupted, 2 for bad usage or bad input (then nothing has been
+// sent), 3 when a search or scan compared with an earlier list found changes
+// and was asked to say so (--fail-on-change).
 namespace zavctl {
 
-enum ExitStatus { Success = 0, ReaderFailed = 1, BadUsage = 2 };
+enum ExitStatus { Success = 0, ReaderFailed = 1, BadUsage = 2, Changed = 3 };
 
 // What a run talks to besides the network.
 struct Io {

@@ -4,27 +4,6 @@
 
 #include <QStringList>
 
-namespace {
-bool allDigits(const QString &group)
-{
-    if (group.isEmpty())
-        return false;
-    for (const QChar c : group)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    return true;
-}
-} // namespace
-
-bool WideAreaWalk::hasNumericPrefix(const QString &start)
-{
-    qsizetype from = 0;
-    while (from < start.size() && start.at(from) == QLatin1Char(' '))
-        ++from;
-    const QStringList groups = start.mid(from).split(QLatin1Char('.'));
-    return groups.size() >= 2 && allDigits(groups.at(0)) && allDigits(groups.at(1));
-}
-
 WideAreaWalk::WideAreaWalk(const QString &start)
 {
     const QStringList groups = start.split(QLatin1Char('.'));

@@ -17,13 +17,6 @@ public:
     // Gives the next address to try; false once the walk is over.
     bool next(QString &address);
 
-    // True when every address of the walk is a numeric address: the first
-    // two groups are digits (blanks before the first allowed). A start such
-    // as "a.b.1.1" or "1. 2.3.4" passes the shared address check but would
-    // make every "address" of the scan a host name to look up, never a
-    // reader; the search refuses it as an invalid address.
-    static bool hasNumericPrefix(const QString &start);
-
 private:
     QString m_prefix;  // "group1.group2." as typed
     int m_third = 0;

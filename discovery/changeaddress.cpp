@@ -1,9 +1,5 @@
 #include "changeaddress.h"
 
-#include "addresschecks.h"
-
-#include <QStringList>
-
 QByteArray macFromListLine(const QString &line)
 {
     QByteArray mac;
@@ -11,11 +7,6 @@ QByteArray macFromListLine(const QString &line)
     for (int firstColumn = 21; firstColumn <= 36; firstColumn += 3)
         mac += line.mid(firstColumn - 1, 2).leftJustified(2, QLatin1Char(' ')).toLatin1();
     return mac;
-}
-
-bool isNewReaderAddress(const QString &text)
-{
-    return isNumericAddress(trimBlanks(text));
 }
 
 QByteArray changeAddressMessage(const QByteArray &mac, const QString &newAddress)

@@ -18,12 +18,6 @@ constexpr int AddressLength = 15;
 // gives blanks in its place, so the result always has 12 characters.
 QByteArray macFromListLine(const QString &line);
 
-// True for a new reader address that a reader can take: after the blanks at
-// either end, four groups of 1 to 3 digits, each at most 255. The shared
-// address check also lets through texts such as "a.b.c.d" or "1..2.3"; a
-// reader told to restart with one of those would be lost on the network.
-bool isNewReaderAddress(const QString &text);
-
 // "RPG" + MAC + address padded with blanks. The result is exactly 30 bytes
 // whatever the arguments: a MAC is cut or blank-padded to 12, an address to 15.
 QByteArray changeAddressMessage(const QByteArray &mac, const QString &newAddress);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "defaults.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -15,7 +17,7 @@ inline const QByteArray TcpRequest = QByteArrayLiteral("ZAVIDENTIFY\r");
 // The group and port every reader listens on, and the group the replies go to.
 inline const QString RequestGroup = QStringLiteral("224.1.2.3");
 inline const QString ReplyGroup = QStringLiteral("224.1.2.4");
-constexpr int Port = 53001;
+constexpr int Port = defaults::IdentifyPort;
 constexpr int MulticastTtl = 5;
 
 // Width of a line of the local search list and of the wide-area list.

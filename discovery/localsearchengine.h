@@ -30,8 +30,8 @@ private:
     QHash<QByteArray, int> m_firstHeardOn;   // SHA-256 of the reply -> interface index
 };
 
-// The multicast identify on every given interface: binds UDP 53001
-// (ShareAddress|ReuseAddressHint, AnyIPv4, IP_MULTICAST_ALL off), joins
+// The multicast identify on every given interface: binds the identify port
+// (UDP; ShareAddress|ReuseAddressHint, AnyIPv4, IP_MULTICAST_ALL off), joins
 // 224.1.2.4 on each interface, TTL 5; an interface that refuses is skipped.
 class LocalSearchEngine : public QObject
 {
@@ -49,13 +49,13 @@ public:
     bool open(const QList<SearchInterface> &interfaces);
     QList<SearchInterface> openInterfaces() const { return m_interfaces; }
 
-    // Sends "ZAVIDENTIFY" (11 bytes) to 224.1.2.3:53001 out of each open
-    // interface and starts a new search (what was heard so far is forgotten).
-    // False when it went out on no interface.
+    // Sends "ZAVIDENTIFY" (11 bytes) to 224.1.2.3 on the identify port out of
+    // each open interface and starts a new search (what was heard so far is
+    // forgotten). False when it went out on no interface.
     bool search();
     // Sends one datagram (e.g. the 30-byte change-address message) to
-    // 224.1.2.3:53001 out of each open interface. False when it went out on
-    // no interface.
+    // 224.1.2.3 on the identify port out of each open interface. False when
+    // it went out on no interface.
     bool sendToReaders(const QByteArray &datagram);
 
     // The bound socket's descriptor (-1 before open) and local port.

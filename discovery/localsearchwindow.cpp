@@ -8,12 +8,16 @@
 #include "localsearchengine.h"
 #include "addresschecks.h"
 #include "readerlistmenu.h"
+#include "searchcomparison.h"
 #include "searchinterfaces.h"
+#include "typedvalues.h"
 #include "uikit.h"
 
+#include <QDir>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPointer>
+#include <QTimer>
 
 namespace {
 const QString ColumnHeadings = QStringLiteral("IP Address") + QString(34, QLatin1Char(' '))
@@ -59,6 +63,12 @@ LocalSearchWindow::LocalSearchWindow(Dialogs &dialogs, QWidget *parent)
                                      QStringLiteral("Reader Identification"), QStringLiteral("Control Port"),
                                      QStringLiteral("Interface")},
                                     QStringLiteral("readers.csv"));
+    m_searchComparison = new SearchComparison(m_listMenu, m_readerList, m_dialogs);
+    connect(m_searchComparison, &SearchComparison::readerChosen, this, &LocalSearchWindow::readerChosen);
+    m_searchSettled = new QTimer(this);
+    m_searchSettled->setSingleShot(true);
+    m_searchSettled->setInterval(SearchSettledMs);
+    connect(m_searchSettled, &QTimer::timeout, m_searchComparison, &SearchComparison::searchEnded);
 
     // From the window's creation on, the socket is bound and a member of the
     // reply group on every interface, until the program ends. Failures leave a
@@ -68,6 +78,11 @@ LocalSearchWindow::LocalSearchWindow(Dialogs &dialogs, QWidget *parent)
     connect(m_searchEngine, &LocalSearchEngine::replyReceived, this, &LocalSearchWindow::addReply);
     m_searchEngine->setReceiveBufferSize(ReceiveBufferBytes);
     m_searchEngine->open(searchInterfaces());
+}
+
+void LocalSearchWindow::keepLastSearchIn(const QString &folder)
+{
+    m_searchComparison->setKeptListFile(QDir(folder).filePath(KeptListName));
 }
 
 QString LocalSearchWindow::noReaderSelectedMessage()
@@ -96,9 +111,11 @@ bool LocalSearchWindow::keyPreview(QKeyEvent *event)
 
 void LocalSearchWindow::startSearch()
 {
+    m_searchComparison->searchStarted();
     m_readerList->clear();
     m_addressLines.clear();
     m_resolveHintLabel->setText(m_resolveHintText);
+    m_searchSettled->start();
     // An interface plugged in since the last search is taken in.
     m_searchEngine->open(searchInterfaces());
     // A refused send ends the start silently: the list stays empty.
@@ -117,6 +134,7 @@ void LocalSearchWindow::addReply(const QByteArray &datagram, const QString &inte
                               field(reply.identification), field(reply.controlPort), interfaceName});
     m_readerList->addItem(item);
     markDuplicates(item);
+    m_searchSettled->start();
 }
 
 void LocalSearchWindow::markDuplicates(QListWidgetItem *item)
@@ -155,10 +173,9 @@ void LocalSearchWindow::resolveDup()
     const QString answer = m_dialogs.input(QStringLiteral("Enter new IP Address for this reader"), Dialogs::Title);
     if (!self || answer.isEmpty())
         return;
-    // Besides the shared check, the reader must get four numbers: it would
-    // restart with whatever text it is given. Blanks at either end are not
-    // sent as part of the address.
-    if (!looksLikeAddress(answer) || !isNewReaderAddress(answer)) {
+    // The reader must get four numbers: it would restart with whatever text
+    // it is given. Blanks at either end are not sent as part of the address.
+    if (!readerAddressFromText(answer)) {
         m_dialogs.message(QStringLiteral("Invalid IP Address"));
         return;
     }

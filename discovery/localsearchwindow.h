@@ -12,14 +12,17 @@ class LocalSearchEngine;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
+class QTimer;
 class ReaderListMenu;
+class SearchComparison;
 
 // "Local Network Search": sends one multicast identify request out of every
 // network interface and lists every reply that reaches the window, one
 // 72-column line per reply, for as long as the window exists. Lines of an
 // address that answers with two MAC addresses are red. A double click hands a
 // reader to Program Reader; "Resolve Dup" gives the selected reader a new
-// address by its MAC. The list can be copied and saved as CSV.
+// address by its MAC. The list can be copied, saved as CSV and compared with
+// an earlier one.
 class LocalSearchWindow : public TaskWindow
 {
     Q_OBJECT
@@ -34,8 +37,17 @@ public:
     // Bytes of each reply field kept for copying and saving the list: more
     // than any line shows, and a flood of large replies stays small.
     static constexpr int SavedFieldBytes = 64;
+    // A search has no end of its own: it counts as ended, and its list is
+    // kept for "Compare With Last Search", once no reply has come for this long.
+    static constexpr int SearchSettledMs = 2000;
+    // The file name of that list in the folder given to keepLastSearchIn().
+    static inline const QString KeptListName = QStringLiteral("last-local-search.csv");
 
     explicit LocalSearchWindow(Dialogs &dialogs, QWidget *parent = nullptr);
+
+    // Keeps the list of the last search in this folder, across runs of the
+    // program (without a folder, while the window exists).
+    void keepLastSearchIn(const QString &folder);
 
     bool keyPreview(QKeyEvent *event) override;
 
@@ -62,6 +74,7 @@ public:
     ClickLabel *startSearchButton() const { return m_startSearchButton; }
     ClickLabel *resolveDupButton() const { return m_resolveDupButton; }
     ReaderListMenu *listMenu() const { return m_listMenu; }
+    SearchComparison *searchComparison() const { return m_searchComparison; }
     const LocalSearchEngine *searchEngine() const { return m_searchEngine; }
 
 signals:
@@ -81,8 +94,10 @@ private:
     QLabel *m_doubleClickHintLabel = nullptr;
     ClickLabel *m_resolveDupButton = nullptr;
     QLabel *m_resolveHintLabel = nullptr;
-    LocalSearchEngine *m_searchEngine = nullptr;   // UDP on 53001, every interface: request out, replies in
+    LocalSearchEngine *m_searchEngine = nullptr;   // UDP on the identify port, every interface: request out, replies in
     ReaderListMenu *m_listMenu = nullptr;
+    SearchComparison *m_searchComparison = nullptr;
+    QTimer *m_searchSettled = nullptr;   // runs from the request or the last reply on
 
     // The lines of the current search by the address they show, and the MAC
     // addresses seen with it: two MACs for one address make its lines red.

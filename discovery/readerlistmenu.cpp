@@ -1,7 +1,7 @@
 #include "readerlistmenu.h"
 
-#include "dialogs.h"
 #include "csvfields.h"
+#include "readerlistfile.h"
 #include "twips.h"
 #include "uikit.h"
 
@@ -10,7 +10,6 @@
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QPointer>
-#include <QSaveFile>
 
 QListWidget *createReaderList(QWidget *window, const QRect &twips)
 {
@@ -60,8 +59,13 @@ void ReaderListMenu::copyAll()
 QString ReaderListMenu::csvText() const
 {
     QString text = csvLine(m_header);
-    for (int row = 0; row < m_list->count(); ++row)
-        text += csvLine(m_list->item(row)->data(CsvFieldsRole).toStringList());
+    for (int row = 0; row < m_list->count(); ++row) {
+        // A value's own leading apostrophe comes back when the file is read.
+        QStringList fields = m_list->item(row)->data(CsvFieldsRole).toStringList();
+        for (QString &field : fields)
+            field = cellWithoutLoss(field);
+        text += csvLine(fields);
+    }
     return text;
 }
 
@@ -70,28 +74,25 @@ QString ReaderListMenu::couldNotSaveMessage(const QString &path, const QString &
     return QStringLiteral("The list could not be saved to %1: %2").arg(path, reason);
 }
 
-void ReaderListMenu::saveListAs()
+Dialogs::FileRequest csvFileRequest(const QString &proposedName, bool mustExist)
 {
     Dialogs::FileRequest request;
     request.defaultExtension = QStringLiteral("csv");
-    request.proposedName = m_proposedName;
+    request.proposedName = proposedName;
     request.filters = QStringList{QStringLiteral("CSV Files (*.csv)"), QStringLiteral("All Files (*.*)")};
-    request.mustExist = false;
+    request.mustExist = mustExist;
+    return request;
+}
+
+void ReaderListMenu::saveListAs()
+{
     // The list may change while the dialog is open: what is saved is the list
     // at the moment the name is chosen.
     QPointer<ReaderListMenu> self(this);
     QString path;
-    if (!m_dialogs.saveFile(request, path) || !self)
+    if (!m_dialogs.saveFile(csvFileRequest(m_proposedName, false), path) || !self)
         return;
-    // UTF-8 with a byte order mark, so that a spreadsheet reads identifications
-    // with accented letters right. Written whole or not at all.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write("\xEF\xBB\xBF");
-        file.write(csvText().toUtf8());
-        if (file.commit())
-            return;
-    }
-    const QString reason = file.errorString();
-    m_dialogs.message(couldNotSaveMessage(path, reason));
+    QString error;
+    if (!writeCsvFile(path, csvText(), &error))
+        m_dialogs.message(couldNotSaveMessage(path, error));
 }

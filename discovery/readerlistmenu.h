@@ -1,10 +1,11 @@
 #pragma once
 
+#include "dialogs.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
-class Dialogs;
 class QAction;
 class QListWidget;
 class QRect;
@@ -14,6 +15,9 @@ class QWidget;
 // one fixed-width line per reader in the order they came, one selected at a
 // time.
 QListWidget *createReaderList(QWidget *window, const QRect &twips);
+
+// The file dialog request for a CSV file of the search windows.
+Dialogs::FileRequest csvFileRequest(const QString &proposedName, bool mustExist);
 
 // The context menu and keys of a reader list: "Copy" (the selected line,
 // Ctrl+C), "Copy All" (every line) and "Save List As..." (CSV through the

@@ -1,5 +1,7 @@
 #include "widescan.h"
 
+#include "typedvalues.h"
+
 #include <QHostAddress>
 #include <QPointer>
 #include <QTcpSocket>
@@ -118,11 +120,13 @@ void WideScan::launch(int position, const QString &address)
     connect(socket, &QTcpSocket::errorOccurred, socket, [this, socket] { conclude(socket, false); },
             Qt::QueuedConnection);
 
-    QHostAddress literal;
-    if (literal.setAddress(address))
-        socket->connectToHost(literal, port);
-    else
-        socket->connectToHost(address, port, QIODevice::ReadWrite, QAbstractSocket::IPv4Protocol);
+    // Only numbers are tried, never a name to look up; "010" is ten.
+    const std::optional<QHostAddress> host = readerAddressFromText(address);
+    if (!host) {
+        QTimer::singleShot(0, socket, [this, socket] { conclude(socket, false); });
+        return;
+    }
+    socket->connectToHost(*host, port);
 }
 
 void WideScan::readReply(QTcpSocket *socket)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "addresswalk.h"
+#include "defaults.h"
 #include "identifyreply.h"
 
 #include <QHash>
@@ -25,7 +26,7 @@ public:
     struct Options {
         QString start;          // starting address, as typed (the caller has checked it)
         int count = 0;          // addresses to try; 0 = to the end of the walk
-        quint16 port = 87;
+        quint16 port = defaults::ControlPort;
         int jobs = 64;
         // The time an address is given to connect; with no reply limit of its
         // own, to connect and reply together.

@@ -1,18 +1,19 @@
 #include "widesearchwindow.h"
 
 #include "addresschecks.h"
-#include "addresswalk.h"
 #include "controlnumbers.h"
 #include "dialogs.h"
 #include "identifyreply.h"
 #include "keymap.h"
 #include "readerlistmenu.h"
+#include "searchcomparison.h"
 #include "typedvalues.h"
 #include "uikit.h"
 #include "widescan.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QKeyEvent>
 #include <QListWidget>
 
@@ -54,7 +55,8 @@ WideSearchWindow::WideSearchWindow(Dialogs &dialogs, QWidget *parent)
     m_slowModeCheck->setObjectName(QStringLiteral("slowModeCheck"));
     m_slowModeCheck->setFont(smallFont);
     place(m_slowModeCheck, 5940, 1200, 1455, 315);
-    // Beside Slow Mode and like it; off at load, so the scan is the serial one.
+    // Beside Slow Mode and like it; unchecked when the window opens, so that
+    // a scan is the serial one until it is chosen.
     m_fastModeCheck = new QCheckBox(QStringLiteral("Fast Mode"), this);
     m_fastModeCheck->setObjectName(QStringLiteral("fastModeCheck"));
     m_fastModeCheck->setFont(smallFont);
@@ -78,6 +80,10 @@ WideSearchWindow::WideSearchWindow(Dialogs &dialogs, QWidget *parent)
                                     {QStringLiteral("IP Address"), QStringLiteral("MAC Address"),
                                      QStringLiteral("Reader Identification"), QStringLiteral("Control Port")},
                                     QStringLiteral("readers.csv"));
+    m_searchComparison = new SearchComparison(m_listMenu, m_readerList, m_dialogs);
+    // As a double click in the list: with the port the field holds now.
+    connect(m_searchComparison, &SearchComparison::readerChosen, this,
+            [this](const QString &address) { emit readerChosen(address, m_controlPortEdit->text()); });
 
     m_searchEngine = new WideScan(this);
     connect(m_searchEngine, &WideScan::trying, this, &WideSearchWindow::showTrying);
@@ -85,6 +91,11 @@ WideSearchWindow::WideSearchWindow(Dialogs &dialogs, QWidget *parent)
     connect(m_searchEngine, &WideScan::readerFound, this,
             [this](const QString &, const IdentifyReply &reply, quint16 port) { addReader(reply, port); });
     connect(m_searchEngine, &WideScan::finished, this, &WideSearchWindow::scanOver);
+}
+
+void WideSearchWindow::keepLastSearchIn(const QString &folder)
+{
+    m_searchComparison->setKeptListFile(QDir(folder).filePath(KeptListName));
 }
 
 bool WideSearchWindow::keyPreview(QKeyEvent *event)
@@ -110,10 +121,10 @@ void WideSearchWindow::startScan()
 {
     if (isScanning())
         return;
-    const QString start = m_startAddressEdit->text();
-    // A start whose first two groups are not numbers would turn every address
-    // of the scan into a host name to look up: refused like any invalid one.
-    if (!looksLikeAddress(start) || !WideAreaWalk::hasNumericPrefix(start)) {
+    // Four numbers: any other text would give addresses that are names to
+    // look up, or groups read as numbers they do not show.
+    const QString start = trimBlanks(m_startAddressEdit->text());
+    if (!readerAddressFromText(start)) {
         m_dialogs.message(QStringLiteral("Invalid IP Address"));
         return;
     }
@@ -129,6 +140,7 @@ void WideSearchWindow::startScan()
     m_fastModeCheck->hide();
     m_statusLabel->clear();
     m_statusLabel->show();
+    m_searchComparison->searchStarted();
     m_readerList->clear();
 
     WideScan::Options options;
@@ -136,12 +148,12 @@ void WideSearchWindow::startScan()
     options.port = *port;
     if (m_fastScan) {
         options.jobs = FastJobs;
-        options.timeoutMs = FastTimeoutMs;
+        options.timeoutMs = m_limits.fastAddressMs;
         m_statusLabel->setText(QStringLiteral("Searching ") + start);
     } else {
         options.jobs = 1;
-        options.timeoutMs = m_slowModeCheck->isChecked() ? SlowSilentAddressMs : SilentAddressMs;
-        options.replyTimeoutMs = ReplyMs;
+        options.timeoutMs = m_slowModeCheck->isChecked() ? m_limits.slowSilentAddressMs : m_limits.silentAddressMs;
+        options.replyTimeoutMs = m_limits.replyMs;
     }
     m_searchEngine->start(options);
 }
@@ -195,6 +207,7 @@ void WideSearchWindow::scanOver()
     m_statusLabel->hide();
     m_slowModeCheck->show();
     m_fastModeCheck->show();
+    m_searchComparison->searchEnded();
 }
 
 void WideSearchWindow::chooseReader(QListWidgetItem *item)

@@ -11,6 +11,7 @@ class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class ReaderListMenu;
+class SearchComparison;
 class WideScan;
 
 // "Wide Network Search": tries consecutive addresses from a typed starting
@@ -18,12 +19,34 @@ class WideScan;
 // lists every reader that answers. The scan runs in the background: one
 // address after the other, each given 1 s to connect (3 s in Slow Mode) and
 // 0.2 s to reply; in Fast Mode many addresses at once, 1 s each, the readers
-// listed in the same order. The list can be copied and saved as CSV.
+// listed in the same order. The list can be copied, saved as CSV and
+// compared with an earlier one.
 class WideSearchWindow : public TaskWindow
 {
     Q_OBJECT
 public:
     explicit WideSearchWindow(Dialogs &dialogs, QWidget *parent = nullptr);
+
+    // The limits of a scan.
+    struct Limits {
+        // The time a silent address is given to connect, in the serial scan.
+        int silentAddressMs = 1000;
+        int slowSilentAddressMs = 3000;
+        // The time a connected address is given to reply, in the serial scan.
+        int replyMs = 200;
+        // The time each address is given in Fast Mode.
+        int fastAddressMs = 1000;
+    };
+    // Takes effect from the next scan on.
+    void setLimits(const Limits &limits) { m_limits = limits; }
+    // Addresses tried at once in Fast Mode.
+    static constexpr int FastJobs = 64;
+
+    // The file name of the last scan's list in the folder given to keepLastSearchIn().
+    static inline const QString KeptListName = QStringLiteral("last-wide-search.csv");
+    // Keeps the list of the last scan in this folder, across runs of the
+    // program (without a folder, while the window exists).
+    void keepLastSearchIn(const QString &folder);
 
     bool keyPreview(QKeyEvent *event) override;
 
@@ -35,15 +58,6 @@ public:
     void stopScan();
 
     bool isScanning() const;
-
-    // The time a silent address is given to connect, in the serial scan.
-    static constexpr int SilentAddressMs = 1000;
-    static constexpr int SlowSilentAddressMs = 3000;
-    // The time a connected address is given to reply, in the serial scan.
-    static constexpr int ReplyMs = 200;
-    // Addresses tried at once in Fast Mode, and the time each is given.
-    static constexpr int FastJobs = 64;
-    static constexpr int FastTimeoutMs = 1000;
 
     QLabel *headingLabel() const { return m_headingLabel; }
     QLabel *columnHeadingsLabel() const { return m_columnHeadingsLabel; }
@@ -59,6 +73,7 @@ public:
     QLabel *statusLabel() const { return m_statusLabel; }
     QListWidget *readerList() const { return m_readerList; }
     ReaderListMenu *listMenu() const { return m_listMenu; }
+    SearchComparison *searchComparison() const { return m_searchComparison; }
     const WideScan *searchEngine() const { return m_searchEngine; }
 
 signals:
@@ -93,6 +108,8 @@ private:
     QLabel *m_statusLabel = nullptr;        // in the two boxes' place during a scan
     QListWidget *m_readerList = nullptr;    // one line per reader found
     ReaderListMenu *m_listMenu = nullptr;
+    SearchComparison *m_searchComparison = nullptr;
     WideScan *m_searchEngine = nullptr;
+    Limits m_limits;
     bool m_fastScan = false;   // the scan running (or last run) is a Fast Mode one
 };

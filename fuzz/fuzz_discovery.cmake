@@ -1,2 +1,3 @@
 zav_add_fuzzer(fuzz_discovery_identify fuzz_discovery_identify.cpp zav_discovery)
 zav_add_fuzzer(fuzz_discovery_walk fuzz_discovery_walk.cpp zav_discovery)
+zav_add_fuzzer(fuzz_discovery_savedlist fuzz_discovery_savedlist.cpp zav_discovery)

@@ -10,8 +10,9 @@
 // loopback. The serial figure for 256 addresses is measured over the last N
 // addresses of the walk (default 8) and scaled, since it takes about 1 s each.
 
-#include "scripteddialogs.h"
+#include "defaults.h"
 #include "identifyreply.h"
+#include "scripteddialogs.h"
 #include "nestednetwork.h"
 #include "readersimulator.h"
 #include "uikit.h"
@@ -40,7 +41,7 @@ struct Run
 Run scan(WideSearchWindow &window, const QString &start, bool fast)
 {
     window.startAddressEdit()->setText(start);
-    window.controlPortEdit()->setText(QStringLiteral("87"));
+    window.controlPortEdit()->setText(QString::number(defaults::ControlPort));
     window.fastModeCheck()->setChecked(fast);
     const QListWidget *list = window.readerList();
     QSignalSpy finished(window.searchEngine(), &WideScan::finished);

@@ -4,6 +4,7 @@
 // of a reader's job, and the command table against the bash completion and
 // the manual page.
 #include "commandtable.h"
+#include "csvfields.h"
 #include "jobrunner.h"
 #include "output.h"
 #include "passwords.h"
@@ -209,7 +210,7 @@ void TestCliLogic::csvFields()
 {
     QFETCH(QString, line);
     QFETCH(QStringList, fields);
-    QCOMPARE(targets::csvFields(line), fields);
+    QCOMPARE(csvRecordFields(line), fields);
 }
 
 void TestCliLogic::duplicatesDropped()
@@ -235,7 +236,7 @@ void TestCliLogic::csvColumnsKeptWithTheReader()
     QCOMPARE(list.at(1).columns, (Columns{{"ok", "true"}, {"identifier", "Dock, 4"}, {"client-send-id", "on"}}));
     // An apostrophe of the value itself was doubled by the writer.
     QCOMPARE(list.at(2).columns, (Columns{{"ok", "true"}, {"identifier", "'=1"}}));
-    QCOMPARE(targets::cellWithoutLoss(QStringLiteral("'=1")), QStringLiteral("''=1"));
+    QCOMPARE(cellWithoutLoss(QStringLiteral("'=1")), QStringLiteral("''=1"));
     QCOMPARE(list.at(0).line, 2);
     QCOMPARE(list.at(1).line, 3);
 }

@@ -7,6 +7,7 @@
 #include "readersimulator.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -80,6 +81,7 @@ private slots:
     void searchUnknownInterface();
     void scanInAddressOrder();
     void changeAddressMessage();
+    void scanComparedWithEarlierList();
 
 private:
     SimulatedReader *addReader(ReaderConfig config = ReaderConfig());
@@ -857,6 +859,57 @@ void TestZavctl::changeAddressMessage()
     const QJsonObject result = QJsonDocument::fromJson(run.out).array().at(0).toObject();
     QCOMPARE(result.value("ok").toBool(), true);
     QCOMPARE(result.value("new-address").toString(), QStringLiteral("127.0.5.77"));
+}
+
+// A scan compared with an earlier list: each reader with its change, the
+// missing one too, exit status 3 for --fail-on-change; --changes-only in
+// JSON; a file that is no list refused before anything is sent.
+void TestZavctl::scanComparedWithEarlierList()
+{
+    const auto reader = [this](const char *address, const char *mac, const char *identification) {
+        ReaderConfig config;
+        config.address = QHostAddress(QLatin1String(address));
+        config.mac = mac;
+        config.identification = identification;
+        return m_simulator->addReader(config);
+    };
+    SimulatedReader *door = reader("127.0.6.1", "0050C2000D01", "Door");
+    reader("127.0.6.12", "0050C2000D02", "Gate");
+    reader("127.0.6.4", "0050C2000D04", "Shed");
+    QString error;
+    QVERIFY2(m_simulator->start(&error), qPrintable(error));
+    const QString earlier = m_files.filePath(QStringLiteral("earlier.csv"));
+    QFile file(earlier);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("address,mac,identification,control-port,interface\r\n127.0.6.1,0050C2000D01,Door,87,lo\r\n"
+               "127.0.6.2,0050C2000D02,Gate,87,lo\r\n127.0.6.3,0050C2000D03,Hall,87,lo\r\n");
+    file.close();
+    const QStringList scan{"scan", "127.0.6.1", "--count", "12", "--timeout", "3", "--compare", earlier};
+
+    const Run run = zavctl(scan + QStringList{"--fail-on-change", "--format", "csv"}, {}, {});
+    QCOMPARE(run.status, 3);
+    QCOMPARE(run.out, QByteArray("address,mac,identification,control-port,reported-address,change,old_address,"
+                                 "old_identification,old_control_port\r\n"
+                                 "127.0.6.4,0050C2000D04,Shed,87,127.0.6.4,new,,,\r\n"
+                                 ",0050C2000D03,,,,missing,127.0.6.3,Hall,87\r\n"
+                                 "127.0.6.12,0050C2000D02,Gate,87,127.0.6.12,moved,127.0.6.2,,\r\n"
+                                 "127.0.6.1,0050C2000D01,Door,87,127.0.6.1,unchanged,,,\r\n"));
+
+    const Run changes = zavctl(scan + QStringList{"--changes-only", "--format", "json"}, {}, {});
+    QCOMPARE(changes.status, 0);
+    const QJsonArray array = QJsonDocument::fromJson(changes.out).array();
+    QCOMPARE(array.size(), 3);
+    const QJsonObject moved = array.at(2).toObject().value("change").toObject();
+    QCOMPARE(moved.value("kinds").toArray(), QJsonArray{"moved"});
+    QCOMPARE(moved.value("old_address").toString(), QStringLiteral("127.0.6.2"));
+    QVERIFY(!moved.contains("old_identification"));
+
+    door->clearRecord();
+    const Run refused = zavctl({"scan", "127.0.6.1", "--compare", m_files.path()}, {}, {});
+    QCOMPARE(refused.status, 2);
+    QCOMPARE(refused.out, QByteArray());
+    QVERIFY2(refused.err.contains("it is not a file"), refused.err.constData());
+    QCOMPARE(door->receivedBytes(Channel::Control), QByteArray());
 }
 
 QTEST_GUILESS_MAIN(TestZavctl)

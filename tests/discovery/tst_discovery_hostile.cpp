@@ -288,20 +288,30 @@ private slots:
         QCOMPARE(reader->connectionCount(Channel::Control), 0);
     }
 
-    // Blanks at the ends of the starting address (where the shared check
-    // lets them through) do not stop the scan from reaching the reader.
-    void wideBlanksAtTheEnds()
+    // The scan reaches the reader at the address typed: blanks at the ends
+    // do not count, and a group with leading zeros is a decimal number, never
+    // an octal one (010 is ten, not eight).
+    void wideStartAsTyped_data()
     {
-        m_simulator->addReader(readerConfig("127.0.255.25"));
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("reader");
+        QTest::newRow("blank at the end") << "127.0.255.25 " << "127.0.255.25";
+        QTest::newRow("leading zeros") << "127.010.1.1" << "127.10.1.1";
+    }
+    void wideStartAsTyped()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, reader);
+        m_simulator->addReader(readerConfig(qPrintable(reader)));
         startSimulator();
-        openWan(QStringLiteral("127.0.255.25 "), QStringLiteral("87"));
+        openWan(start, QStringLiteral("87"));
         // Stops after the first address.
         connect(m_wan->searchEngine(), &WideScan::trying, m_wan, &WideSearchWindow::stopScan,
                 Qt::SingleShotConnection);
         scanToEnd();
         QCOMPARE(m_dialogs->messages, QStringList());
         QCOMPARE(m_wanList->count(), 1);
-        QCOMPARE(addressFromListLine(m_wanList->item(0)->text()), QStringLiteral("127.0.255.25"));
+        QCOMPARE(addressFromListLine(m_wanList->item(0)->text()), reader);
     }
 
     // "Resolve Dup" answers that are no address a reader can take: refused,

@@ -150,6 +150,7 @@ private slots:
         QTest::newRow("hostile") << QStringList{"=1+1", "0050C2000001", "a,\"b\"", ""}
                                  << "'=1+1,0050C2000001,\"a,\"\"b\"\"\",\r\n";
         QTest::newRow("one empty field") << QStringList{""} << "\r\n";
+        QTest::newRow("first field like a comment") << QStringList{" #1", "#2"} << "\" #1\",#2\r\n";
         QTest::newRow("none") << QStringList{} << "\r\n";
     }
     void csvLine()

@@ -6,19 +6,24 @@
 #include "localsearchengine.h"
 #include "nestednetwork.h"
 #include "readerlistmenu.h"
+#include "searchcomparison.h"
 #include "searchtesting.h"
+#include "sitechangeswindow.h"
 #include "twips.h"
 #include "uikit.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QTemporaryDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QNetworkInterface>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 #include <QUdpSocket>
 
@@ -116,7 +121,22 @@ class TestLocalSearchWindow : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { ZAV_REQUIRE_PRIVATE_NETWORK(); }
+    void initTestCase()
+    {
+        ZAV_REQUIRE_PRIVATE_NETWORK();
+        // Nearly every test waits for lines: when a search lists nothing at
+        // all, that is said here in seconds, and the tests are not run to
+        // wait out their limits one after the other.
+        ScriptedDialogs dialogs;
+        ReaderSimulator simulator;
+        simulator.addReader(readerConfig("127.0.0.2", "0050C2000002", "Check"));
+        QString error;
+        QVERIFY2(simulator.start(&error), qPrintable(error));
+        LocalSearchWindow window(dialogs);
+        QSignalSpy listed(window.readerList()->model(), &QAbstractItemModel::rowsInserted);
+        window.startSearch();
+        QVERIFY2(listed.wait(10000), "a search lists no reader");
+    }
 
     void init()
     {
@@ -186,7 +206,8 @@ private slots:
         QCOMPARE(m_window->startSearchButton()->palette().color(QPalette::WindowText), QColor(Qt::white));
     }
 
-    // Bound to 53001 at load, TTL 5, only its own groups, a large receive buffer.
+    // Bound to the identify port when the window is made, TTL 5, only its own
+    // groups, a large receive buffer.
     void socketPreparedAtLoad()
     {
         const LocalSearchEngine *engine = m_window->searchEngine();
@@ -463,6 +484,12 @@ private slots:
                                    &error),
                      qPrintable(error));
             QVERIFY2(network.waitForOutput("ready:", 20000), network.output().constData());
+            // Until the system has the link running, what is sent on it is
+            // dropped: the one request would be lost.
+            QTRY_VERIFY_WITH_TIMEOUT(QNetworkInterface::interfaceFromName(network.nearInterface())
+                                         .flags()
+                                         .testFlag(QNetworkInterface::IsRunning),
+                                     10000);
             expected.append(QStringLiteral("%1 00 50 C2 A0 00 0%2     Network %2                87   \t%3")
                                 .arg(network.farAddress().leftJustified(19), QString::number(n),
                                      network.nearInterface()));
@@ -592,7 +619,8 @@ private slots:
         m_list->item(1)->setSelected(true);
         QTest::keyClick(m_list, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(clipboard->text(), QStringLiteral("second line"));
-        QCOMPARE(actionTexts(), (QStringList{"Copy", "Copy All", "Save List As..."}));
+        QCOMPARE(actionTexts(), (QStringList{"Copy", "Copy All", "Save List As...", "", "Compare With Saved List...",
+                                             "Compare With Last Search"}));
         action(QStringLiteral("Copy All"))->trigger();
         QCOMPARE(clipboard->text(), m_list->item(0)->text() + "\nsecond line\n");
     }
@@ -605,7 +633,8 @@ private slots:
                                         "127.0.0.93:0050C2000093:Hall, \"east\" door:1087\r",
                                         "+127.0.0.94:0050C2000094:@SUM(1+1):-5\r",
                                         "127.0.0.95:0050C2000095\r",
-                                        "127.0.0.96:0050C2000096:" + QByteArray(100, 'n') + ":87\r"};
+                                        "127.0.0.96:0050C2000096:" + QByteArray(100, 'n') + ":87\r",
+                                        "127.0.0.97:0050C2000097:'=own:87\r"};
         for (int i = 0; i < replies.size(); ++i)
             m_simulator->addReader(readerConfig(qPrintable(QStringLiteral("127.0.2.%1").arg(i + 1)), "0050C2000001", "x"))
                 ->setFault(FaultTarget::MulticastIdentify, Fault::replace(replies.at(i)));
@@ -641,6 +670,8 @@ private slots:
                            {"127.0.0.95", "0050C2000095", "", "", "lo"},
                            // Long fields are kept up to what a technician could need.
                            {"127.0.0.96", "0050C2000096", QString(LocalSearchWindow::SavedFieldBytes, 'n'), "87", "lo"},
+                           // A value's own apostrophe is kept when the file is read back.
+                           {"127.0.0.97", "0050C2000097", "''=own", "87", "lo"},
                        }));
 
         // Cancel writes nothing; a file that cannot be written is said so.
@@ -656,14 +687,89 @@ private slots:
                  qPrintable(m_dialogs->messages.first()));
     }
 
+    // Two readers change between two searches: "Compare With Last Search"
+    // shows them in "Site Changes" and leaves the list as it is; a double
+    // click there hands over a reader present now. A search's list is kept
+    // in the window's file once no more replies come.
+    void compareWithLastSearch()
+    {
+        QTemporaryDir dir;
+        m_window->keepLastSearchIn(dir.path());
+        SimulatedReader *moved = m_simulator->addReader(readerConfig("127.0.0.61", "0050C2000061", "Door"));
+        SimulatedReader *renamed = m_simulator->addReader(readerConfig("127.0.0.62", "0050C2000062", "Gate"));
+        m_simulator->addReader(readerConfig("127.0.0.63", "0050C2000063", "Hall"));
+        startSimulator();
+        action(QStringLiteral("Compare With Last Search"))->trigger();
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
+        QTRY_COMPARE(m_list->count(), 3);
+        action(QStringLiteral("Compare With Last Search"))->trigger();
+        QCOMPARE(m_dialogs->messages,
+                 (QStringList{SearchComparison::searchFirstMessage(), SearchComparison::noEarlierSearchMessage()}));
+        QFile kept(dir.filePath(LocalSearchWindow::KeptListName));
+        QTRY_VERIFY_WITH_TIMEOUT(kept.exists(), LocalSearchWindow::SearchSettledMs + 5000);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), "\xEF\xBB\xBF" + m_window->listMenu()->csvText().toUtf8());
+
+        moved->setFault(FaultTarget::MulticastIdentify, Fault::replace("127.0.0.71:0050C2000061:Door:87\r"));
+        renamed->setFault(FaultTarget::MulticastIdentify, Fault::replace("127.0.0.62:0050C2000062:Gate B:87\r"));
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
+        QTRY_COMPARE(m_list->count(), 3);
+        const QStringList listed = lines(m_list);
+        action(QStringLiteral("Compare With Last Search"))->trigger();
+        SiteChangesWindow *changes = m_window->searchComparison()->siteChangesWindow();
+        QVERIFY(changes && changes->isVisible());
+        QCOMPARE(changes->windowTitle(), QStringLiteral("Site Changes"));
+        QCOMPARE(changes->summaryLabel()->text(), QStringLiteral("1 moved, 1 renamed, 1 unchanged"));
+        QVERIFY(changes->comparedWithLabel()->text().startsWith(QStringLiteral("Compared with the last search, kept ")));
+        QCOMPARE(changes->summaryLabel()->textFormat(), Qt::PlainText);
+        QCOMPARE(tableRows(changes), (QStringList{"Moved|127.0.0.71|127.0.0.61|0050C2000061|Door||87|",
+                                                  "Renamed|127.0.0.62||0050C2000062|Gate B|Gate|87|",
+                                                  "Unchanged|127.0.0.63||0050C2000063|Hall||87|"}));
+        QCOMPARE(m_dialogs->messages.size(), 2);
+        saveScreenshot(changes, QStringLiteral("site-changes.png"));
+        changes->hideUnchangedCheck()->setChecked(true);
+        QCOMPARE(tableRows(changes).size(), 2);
+        QCOMPARE(lines(m_list), listed);
+        // The offscreen platform does not move activation between windows.
+        QApplication::setActiveWindow(changes);
+        QCOMPARE(QApplication::focusWidget(), changes->table());
+        QTest::keyClick(changes->table(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(changes->table(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("Moved\t127.0.0.71\t127.0.0.61\t0050C2000061\tDoor\t\t87\t\t\n"
+                                "Renamed\t127.0.0.62\t\t0050C2000062\tGate B\tGate\t87\t\t\n"));
+
+        QSignalSpy chosen(m_window, &LocalSearchWindow::readerChosen);
+        QTableView *table = changes->table();
+        const QPoint at = table->visualRect(table->model()->index(0, 1)).center();
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(chosen.size(), 1);
+        QCOMPARE(chosen.first(), (QVariantList{"127.0.0.71", "87"}));
+    }
+
 private:
+    // The rows a table shows, cells joined by '|', without the note.
+    static QStringList tableRows(const SiteChangesWindow *window)
+    {
+        const QAbstractItemModel *model = window->table()->model();
+        QStringList rows;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column + 1 < model->columnCount(); ++column)
+                cells.append(model->index(row, column).data().toString());
+            rows.append(cells.join(QLatin1Char('|')));
+        }
+        return rows;
+    }
     // With ZAV_SCREENSHOT_DIR set, keeps a picture of the window for review.
-    void saveScreenshot(const QString &name)
+    void saveScreenshot(QWidget *window, const QString &name)
     {
         const QString dir = qEnvironmentVariable("ZAV_SCREENSHOT_DIR");
         if (!dir.isEmpty())
-            m_window->grab().save(dir + QLatin1Char('/') + name);
+            window->grab().save(dir + QLatin1Char('/') + name);
     }
+    void saveScreenshot(const QString &name) { saveScreenshot(m_window, name); }
     QStringList actionTexts() const
     {
         QStringList texts;
