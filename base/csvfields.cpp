@@ -38,3 +38,91 @@ QString csvLine(const QStringList &fields)
         quoted.append(csvField(field));
     return quoted.join(QLatin1Char(',')) + QLatin1String("\r\n");
 }
+
+QList<CsvRecord> csvRecords(const QString &text, int *unclosedAt)
+{
+    QList<CsvRecord> records;
+    *unclosedAt = 0;
+    int number = 1;
+    // A spreadsheet's "CSV UTF-8" starts with a byte order mark.
+    qsizetype i = text.startsWith(QChar(0xfeff)) ? 1 : 0;
+    while (i < text.size()) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), i);
+        if (end < 0)
+            end = text.size();
+        const QString line = text.mid(i, end - i);
+        // Blank and comment lines are skipped whole, quotes and all.
+        if (line.trimmed().isEmpty() || line.trimmed().startsWith(QLatin1Char('#'))) {
+            i = end + 1;
+            ++number;
+            continue;
+        }
+        const int first = number;
+        QString record;
+        bool quoted = false;
+        for (; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            if (c == QLatin1Char('"'))
+                quoted = !quoted;
+            if (c == QLatin1Char('\n')) {
+                ++number;
+                if (!quoted) {
+                    ++i;
+                    break;
+                }
+            }
+            record += c;
+        }
+        if (quoted) {
+            *unclosedAt = first;
+            return records;
+        }
+        if (record.endsWith(QLatin1Char('\r')))
+            record.chop(1);
+        records.append({first, record});
+    }
+    return records;
+}
+
+QStringList csvRecordFields(const QString &record)
+{
+    QStringList fields;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < record.size(); ++i) {
+        const QChar c = record.at(i);
+        if (quoted) {
+            if (c == QLatin1Char('"')) {
+                if (i + 1 < record.size() && record.at(i + 1) == QLatin1Char('"')) {
+                    field += c;
+                    ++i;
+                } else {
+                    quoted = false;
+                }
+            } else {
+                field += c;
+            }
+        } else if (c == QLatin1Char('"')) {
+            quoted = true;
+        } else if (c == QLatin1Char(',')) {
+            fields.append(field);
+            field.clear();
+        } else {
+            field += c;
+        }
+    }
+    fields.append(field);
+    return fields;
+}
+
+QString inertCellText(const QString &cell)
+{
+    if (cell.size() > 1 && cell.front() == QLatin1Char('\'') && QStringLiteral("=+-@\t\r'").contains(cell.at(1)))
+        return cell.mid(1);
+    return cell;
+}
+
+QString cellWithoutLoss(const QString &cell)
+{
+    return inertCellText(cell) != cell ? QLatin1Char('\'') + cell : cell;
+}

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 // The change-address message: a reader whose MAC address matches restarts
 // with the new IP address. One UDP datagram of exactly 30 bytes to the group
 // every reader listens on: "RPG", the 12 MAC characters, and the new address
@@ -17,6 +19,11 @@ constexpr int AddressLength = 15;
 // 21-22, 24-25, 27-28, 30-31, 33-34 and 36-37. A line too short to hold a pair
 // gives blanks in its place, so the result always has 12 characters.
 QByteArray macFromListLine(const QString &line);
+
+// A MAC address as a technician writes it: 12 hex digits, with ':', '-',
+// '.' or blanks allowed anywhere between them. The 12 digits as written, or
+// nothing for any other text.
+std::optional<QByteArray> macFromText(const QString &text);
 
 // True for a new reader address that a reader can take: after the blanks at
 // either end, four groups of 1 to 3 digits, each at most 255. The shared

@@ -180,7 +180,7 @@ int main(int argc, char **argv)
             plan.password = "58203";
             plan.readStat = true;
             if (setting) {
-                plan.afterStat = [](const StatReply &, QList<SettingCommand> *commands, QString *) {
+                plan.afterStat = [](const ReaderSettings &, QList<SettingCommand> *commands, QString *) {
                     *commands = {{"CIP", "127.0.0.55"}, {"DPT", "57"}, {"UDPP", "53002"}, {"CPT", "87"},
                                  {"CSN", "255.255.255.0"}, {"GTW", "0.0.0.0"}, {"SIP", "127.0.0.1"},
                                  {"SPRT", "57"}, {"IDENT", "READER"}, {"MODE", "0"}, {"CID", "0"},

@@ -112,8 +112,8 @@ void TestSessions::getSendsLoginAndStat()
     QCOMPARE(session.failure(), ControlSession::NoFailure);
     QCOMPARE(reader->receivedBytes(Channel::Control), Login + "STAT\r");
     QVERIFY(session.hasStat());
-    QCOMPARE(session.stat().macAddress, reader->config().mac);
-    QCOMPARE(session.stat().firmware, QByteArray("02.10"));
+    QCOMPARE(session.stat().value(settings::Mac), reader->config().mac);
+    QCOMPARE(session.stat().value(settings::Firmware), QByteArray("02.10"));
 }
 
 void TestSessions::runSendsEachCommandAfterItsAcknowledgement()
@@ -143,7 +143,7 @@ void TestSessions::plannerRefusalSendsNothingMore()
     ControlSession::Plan plan;
     plan.password = "58203";
     plan.readStat = true;
-    plan.afterStat = [](const StatReply &, QList<SettingCommand> *, QString *refusal) {
+    plan.afterStat = [](const ReaderSettings &, QList<SettingCommand> *, QString *refusal) {
         *refusal = QStringLiteral("Invalid Gateway Address");
         return false;
     };
