@@ -821,11 +821,11 @@ int ProgramReaderWindow::chooseRow(const QList<settingsfile::Row> &rows)
     QStringList items;
     for (const int i : std::as_const(candidates)) {
         const settingsfile::Row &row = rows.at(i);
-        const QString address = row.settings.contains(settings::Address)
-                                    ? QString::fromLatin1(row.settings.value(settings::Address))
-                                    : row.reader;
+        const QByteArray address = row.settings.value(settings::Address);
+
         items.append(QStringLiteral("%1  %2  (line %3)")
-                         .arg(address, QString::fromLatin1(row.settings.value(settings::Identifier)))
+                         .arg(address.isEmpty() ? row.reader : QString::fromLatin1(address),
+                              QString::fromLatin1(row.settings.value(settings::Identifier)))
                          .arg(row.line));
     }
     const int picked = m_dialogs.choose(QStringLiteral("The file holds the settings of several readers. Load which one?"), items);
