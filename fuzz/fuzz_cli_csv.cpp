@@ -2,6 +2,7 @@
 // standard input (the round trip of "get" into "set -"), with up to eight
 // fields of arbitrary text: every field comes back as it was written, and no
 // cell starts with = + - @ TAB or CR for a spreadsheet to take as a formula.
+#include "csvfields.h"
 #include "output.h"
 #include "targets.h"
 
@@ -36,9 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     check(list.first().columns == expected);
 
     int unclosedAt = 0;
-    const QList<targets::Record> records = targets::csvRecords(QString::fromUtf8(written), &unclosedAt);
+    const QList<CsvRecord> records = csvRecords(QString::fromUtf8(written), &unclosedAt);
     check(unclosedAt == 0 && records.size() == 2);
-    for (const QString &cell : targets::csvFields(records.at(1).text)) {
+    for (const QString &cell : csvRecordFields(records.at(1).text)) {
         if (!cell.isEmpty())
             check(!QStringLiteral("=+-@\t\r").contains(cell.front()));
     }

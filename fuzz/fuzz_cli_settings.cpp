@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
     check(refusal.isEmpty());
-    check(readerkeys::settableKeys().contains(change.key));
+    check(settings::settableKeys().contains(change.key));
     check(argument.startsWith(change.key + QLatin1Char('=')));
     const settings::Setting &setting = *settings::find(change.key);
     if (!setting.choices.isEmpty())
