@@ -657,7 +657,8 @@ void TestProgramReaderWindow::getAtRealTiming()
     const qint64 elapsed = clock.elapsed();
     QCOMPARE(m_dialogs->messages, QStringList());
     QCOMPARE(m_window->firmware(), QByteArray("02.10"));
-    QVERIFY2(elapsed < 500, qPrintable(QString::number(elapsed)));
+    // Far below one limit of 3 s, with time to spare for a busy machine.
+    QVERIFY2(elapsed < 1500, qPrintable(QString::number(elapsed)));
 }
 
 void TestProgramReaderWindow::getShortReply()
@@ -932,7 +933,7 @@ void TestProgramReaderWindow::twoWindowsGetAtOnce()
     ReaderConfig slowConfig;
     slowConfig.identifier = "SLOW";
     SimulatedReader *slow = addReader(slowConfig);
-    slow->setFault("STAT", Fault::slow(1500));
+    slow->setFault("STAT", Fault::slow(2000));
     SimulatedReader *quick = addReader();
     QVERIFY(startSimulator());
     m_window->setLimits({});
@@ -947,12 +948,12 @@ void TestProgramReaderWindow::twoWindowsGetAtOnce()
     click(Get);
     QTRY_VERIFY(slow->receivedBytes(Channel::Control).endsWith("STAT\r"));
     QTest::mouseClick(other.getButton(), Qt::LeftButton);
-    QVERIFY(quickFinished.wait(1000));
-    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
-    QVERIFY(m_window->jobRunning());
+    QVERIFY(quickFinished.wait(2000));
+    // The quick one is done while the slow one still waits for its reply.
+    QVERIFY2(slowFinished.isEmpty() && m_window->jobRunning(), qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(other.identifierEdit()->text(), QStringLiteral("READER"));
-    QVERIFY(slowFinished.wait(3000));
-    QVERIFY2(clock.elapsed() >= 1500, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(slowFinished.wait(5000));
+    QVERIFY2(clock.elapsed() >= 2000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(m_window->identifierEdit()->text(), QStringLiteral("SLOW"));
     QCOMPARE(m_dialogs->messages, QStringList());
 }
