@@ -38,6 +38,22 @@ void startOn(ControlSession &session, const cli::ReaderOptions &options, int ind
     session.start(options.address(index), options.portOf(index), plan);
 }
 
+// One reader's settings job: the login, STAT, and the commands the planner
+// makes of the reader's settings; finish says how it ended.
+void runSettingsJob(cli::ReaderRun &run, const cli::ReaderOptions &options, int index,
+                    ControlSession::StatPlanner planner, const cli::ReaderRun::Finish<ControlSession> &finish)
+{
+    run.runSession<ControlSession>(
+        index,
+        [&](ControlSession &session) {
+            ControlSession::Plan plan;
+            plan.readStat = true;
+            plan.afterStat = std::move(planner);
+            startOn(session, options, index, plan);
+        },
+        finish);
+}
+
 // Logs in to the reader and restarts it.
 void startReboot(ControlSession &session, const cli::ReaderOptions &options, int index)
 {
@@ -261,23 +277,18 @@ int cli::set(const QCommandLineParser &parser, Console &console)
                   {QStringLiteral("result"), QStringLiteral("applied"), QStringLiteral("failed_at")},
                   QStringLiteral("set"));
     const int result = run.exec(settingsLimitMs(request.reboot), [&](int index) {
-        run.runSession<ControlSession>(
-            index,
-            [&](ControlSession &session) {
-                ControlSession::Plan plan;
-                plan.readStat = true;
-                const QList<readerkeys::Change> &own = request.changesOf.at(index);
-                plan.afterStat = [&own, &request, &planned, index](const ReaderSettings &reader,
-                                                                   QList<SettingCommand> *commands, QString *refusal) {
-                    const ReaderSettings values = readerkeys::applyChanges(reader, own);
-                    *refusal = readerkeys::runRefusal(reader, own, values);
-                    if (!refusal->isEmpty())
-                        return false;
-                    *commands = settingRun(values, request.newPassword);
-                    planned[index] = keywordsOf(*commands);
-                    return true;
-                };
-                startOn(session, options, index, plan);
+        const QList<readerkeys::Change> &own = request.changesOf.at(index);
+        runSettingsJob(
+            run, options, index,
+            [&own, &request, &planned, index](const ReaderSettings &reader, QList<SettingCommand> *commands,
+                                              QString *refusal) {
+                const ReaderSettings values = readerkeys::applyChanges(reader, own);
+                *refusal = readerkeys::runRefusal(reader, own, values);
+                if (!refusal->isEmpty())
+                    return false;
+                *commands = settingRun(values, request.newPassword);
+                planned[index] = keywordsOf(*commands);
+                return true;
             },
             [&, index](ControlSession &session, const QString &error) {
                 const QStringList applied = planned.at(index).mid(0, session.acknowledgedCount());
@@ -315,25 +326,20 @@ int cli::apply(const QCommandLineParser &parser, Console &console)
                    QStringLiteral("failed_at"), QStringLiteral("result")},
                   QStringLiteral("apply"));
     const int result = run.exec(settingsLimitMs(request.reboot), [&](int index) {
-        run.runSession<ControlSession>(
-            index,
-            [&](ControlSession &session) {
-                ControlSession::Plan plan;
-                plan.readStat = true;
-                const QList<readerkeys::Change> &own = request.changesOf.at(index);
-                plan.afterStat = [&, index](const ReaderSettings &reader, QList<SettingCommand> *commands,
-                                            QString *refusal) {
-                    *refusal = readerkeys::changeRefusal(reader, own);
-                    if (!refusal->isEmpty())
-                        return false;
-                    const ReaderSettings wanted = readerkeys::applyChanges(reader, own);
-                    planned[index] = changeRun(reader, wanted, request.newPassword);
-                    changesOf[index] = differences(reader, wanted, planned.at(index));
-                    if (!check)
-                        *commands = planned.at(index);
-                    return true;
-                };
-                startOn(session, options, index, plan);
+        const QList<readerkeys::Change> &own = request.changesOf.at(index);
+        runSettingsJob(
+            run, options, index,
+            [&, index](const ReaderSettings &reader, QList<SettingCommand> *commands, QString *refusal) {
+                *refusal = readerkeys::changeRefusal(reader, own);
+                if (!refusal->isEmpty())
+                    return false;
+                const ReaderSettings wanted = readerkeys::applyChanges(reader, own);
+                planned[index] = changeRun(reader, wanted, request.newPassword);
+                changesOf[index] = differences(reader, wanted, planned.at(index));
+                // A check reads and compares only.
+                if (!check)
+                    *commands = planned.at(index);
+                return true;
             },
             [&, index](ControlSession &session, const QString &error) {
                 const QList<SettingCommand> &commands = planned.at(index);

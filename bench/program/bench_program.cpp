@@ -13,6 +13,7 @@
 #include "readersimulator.h"
 #include "uikit.h"
 #include "programreaderwindow.h"
+#include "timedclick.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -39,18 +40,6 @@ void print(const char *what, const QList<double> &seconds)
                 *std::max_element(seconds.begin(), seconds.end()) * 1e3);
 }
 
-// Clicks the button and waits for the job's end; the time taken in seconds,
-// or -1 when it did not end within 10 s.
-double timedClick(ProgramReaderWindow &window, QWidget *button)
-{
-    QSignalSpy finished(&window, &ProgramReaderWindow::jobFinished);
-    QElapsedTimer clock;
-    clock.start();
-    QTest::mouseClick(button, Qt::LeftButton);
-    if (finished.isEmpty() && !finished.wait(10000))
-        return -1;
-    return clock.nsecsElapsed() / 1e9;
-}
 } // namespace
 
 int main(int argc, char **argv)

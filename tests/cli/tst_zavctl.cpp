@@ -57,12 +57,12 @@ private slots:
     void setStopsPartWay_data();
     void setStopsPartWay();
     void setEachReaderFromCsv();
-    void setFromEditedGetOutput();
+    void editedGetOutputGivenBack_data();
+    void editedGetOutputGivenBack();
     void csvContradictionsRefused_data();
     void csvContradictionsRefused();
     void applySendsOnlyWhatDiffers_data();
     void applySendsOnlyWhatDiffers();
-    void applyEditedGetOutput();
     void rebootBytes();
     void flashBytes_data();
     void flashBytes();
@@ -398,24 +398,48 @@ void TestZavctl::setEachReaderFromCsv()
     QVERIFY(b->receivedBytes(Channel::Control).contains("IDENTDOCK 2\rMODE2\r"));
 }
 
-void TestZavctl::setFromEditedGetOutput()
+void TestZavctl::editedGetOutputGivenBack_data()
 {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QByteArray>("sentToOther");     // after PASS and STAT, to the reader not edited
+    QTest::newRow("set writes every setting") << "set" << QByteArray("CIP");
+    QTest::newRow("apply writes what differs") << "apply" << QByteArray();
+}
+
+// The get output given back with one cell edited, as a spreadsheet would:
+// set writes the whole run to each reader, apply only the edited setting of
+// the edited reader (the other gets PASS and STAT only).
+void TestZavctl::editedGetOutputGivenBack()
+{
+    QFETCH(QString, command);
+    QFETCH(QByteArray, sentToOther);
     SimulatedReader *a = addReader();
-    SimulatedReader *b = addReader();
+    ReaderConfig old;
+    old.firmware = "02.00";
+    SimulatedReader *b = addReader(old);
     const Run got = zavctl({"get", address(a), address(b), "--format", "csv"});
     QCOMPARE(got.status, 0);
-    // As a spreadsheet would: one cell changed.
     QByteArray edited = got.out;
     const QByteArray line = (address(b) + ",true," + b->config().mac + ",READER,").toLatin1();
     QVERIFY(edited.contains(line));
     edited.replace(line, (address(b) + ",true," + b->config().mac + ",GATE 7,").toLatin1());
     a->clearRecord();
     b->clearRecord();
-    const Run run = zavctl({"set", "-"}, edited);
+    const Run run = zavctl({command, "-", "--format", "csv"}, edited);
     QCOMPARE(run.status, 0);
-    QVERIFY(a->receivedBytes(Channel::Control).contains("IDENTREADER\r"));
-    QVERIFY(b->receivedBytes(Channel::Control).contains("IDENTGATE 7\r"));
     QCOMPARE(b->config().identifier, QByteArray("GATE 7"));
+    const QByteArray other = a->receivedBytes(Channel::Control);
+    QVERIFY2(other.startsWith(Login + "STAT\r" + sentToOther), other.constData());
+    if (command == u"set") {
+        QVERIFY(other.contains("IDENTREADER\r"));
+        QVERIFY(b->receivedBytes(Channel::Control).contains("IDENTGATE 7\r"));
+        return;
+    }
+    QCOMPARE(other, Login + "STAT\r");
+    QCOMPARE(b->receivedBytes(Channel::Control), Login + "STAT\rIDENTGATE 7\r");
+    QCOMPARE(run.out, "reader,ok,changed,changes,applied,failed_at,result,error\r\n" + address(a).toLatin1()
+                          + ",true,false,,,,unchanged,\r\n" + address(b).toLatin1()
+                          + ",true,true,identifier,IDENT,,\"1 settings written, reboot needed\",\r\n");
 }
 
 void TestZavctl::csvContradictionsRefused_data()
@@ -522,31 +546,6 @@ void TestZavctl::applySendsOnlyWhatDiffers()
     QCOMPARE(described, expectedChanges);
     QCOMPARE(result.value("applied").toVariant().toStringList(), applied);
     QCOMPARE(result.value("failed_at").toString(), failedAt);
-}
-
-// A batch from a CSV: the get output given back with one cell edited changes
-// that one setting of that one reader; the others get PASS and STAT only.
-void TestZavctl::applyEditedGetOutput()
-{
-    SimulatedReader *a = addReader();
-    ReaderConfig old;
-    old.firmware = "02.00";
-    SimulatedReader *b = addReader(old);
-    const Run got = zavctl({"get", address(a), address(b), "--format", "csv"});
-    QCOMPARE(got.status, 0);
-    QByteArray edited = got.out;
-    const QByteArray line = (address(b) + ",true," + b->config().mac + ",READER,").toLatin1();
-    QVERIFY(edited.contains(line));
-    edited.replace(line, (address(b) + ",true," + b->config().mac + ",GATE 7,").toLatin1());
-    a->clearRecord();
-    b->clearRecord();
-    const Run run = zavctl({"apply", "-", "--format", "csv"}, edited);
-    QCOMPARE(run.status, 0);
-    QCOMPARE(a->receivedBytes(Channel::Control), Login + "STAT\r");
-    QCOMPARE(b->receivedBytes(Channel::Control), Login + "STAT\rIDENTGATE 7\r");
-    QCOMPARE(run.out, "reader,ok,changed,changes,applied,failed_at,result,error\r\n" + address(a).toLatin1()
-                          + ",true,false,,,,unchanged,\r\n" + address(b).toLatin1()
-                          + ",true,true,identifier,IDENT,,\"1 settings written, reboot needed\",\r\n");
 }
 
 void TestZavctl::rebootBytes()

@@ -60,6 +60,25 @@ QByteArray settingLines(bool withCid, const QByteArray &cid = "0")
     return lines + "SPEED5\rDHCP0\rDPASS0\r";
 }
 
+// A reader whose settings all differ from a default reader's (the control
+// port aside): ports 1001 and 1002, subnet, gateway and server addresses,
+// server port 4000, client mode, speed 100hd, DHCP on, data password on.
+ReaderConfig settingsApartFromDefaults()
+{
+    ReaderConfig config;
+    config.tcpDataPort = 1001;
+    config.udpDataPort = 1002;
+    config.subnet = "255.255.0.0";
+    config.gateway = "10.0.0.1";
+    config.serverAddress = "10.0.0.2";
+    config.serverPort = 4000;
+    config.mode = '1';
+    config.speed = '3';
+    config.dhcp = '1';
+    config.dpass = '1';
+    return config;
+}
+
 // The label that names a field (its buddy).
 QLabel *labelOf(const QWidget *field)
 {
@@ -588,22 +607,11 @@ void TestProgramReaderWindow::getFillsPanels()
     QFETCH(bool, clientSendIdEnabled);
     QFETCH(QString, checkedCid);
 
-    ReaderConfig config;
+    ReaderConfig config = settingsApartFromDefaults();
     config.firmware = firmware;
     config.cid = cid;
     config.mac = "0050C2ABCDEF";
     config.identifier = "Dock <b>4</b>";
-    config.tcpDataPort = 1001;
-    config.udpDataPort = 1002;
-    config.controlPort = 87;
-    config.subnet = "255.255.0.0";
-    config.gateway = "10.0.0.1";
-    config.serverAddress = "10.0.0.2";
-    config.serverPort = 4000;
-    config.mode = '1';
-    config.speed = '3';
-    config.dhcp = '1';
-    config.dpass = '1';
     SimulatedReader *reader = addReader(config);
     QVERIFY(startSimulator());
     // A reader before it that reported field 19 leaves nothing behind.
@@ -1275,18 +1283,8 @@ void TestProgramReaderWindow::settingsFileRoundTrip_data()
 void TestProgramReaderWindow::settingsFileRoundTrip()
 {
     QFETCH(bool, takeAddress);
-    ReaderConfig config;
+    ReaderConfig config = settingsApartFromDefaults();
     config.identifier = "DOCK, =7";
-    config.tcpDataPort = 1001;
-    config.udpDataPort = 1002;
-    config.subnet = "255.255.0.0";
-    config.gateway = "10.0.0.1";
-    config.serverAddress = "10.0.0.2";
-    config.serverPort = 4000;
-    config.mode = '1';
-    config.speed = '3';
-    config.dhcp = '1';
-    config.dpass = '1';
     config.cid = '1';
     SimulatedReader *old = addReader(config);
     SimulatedReader *replacement = addReader();
