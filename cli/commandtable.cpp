@@ -169,7 +169,7 @@ const QList<cli::Command> &cli::commands()
          QStringLiteral("Logs in to each reader, reads its settings and compares them with the ones given: only the "
                         "commands of the settings that differ are sent, in the order of a setting run, each "
                         "acknowledged (a reader that holds every value gets PASS and STAT only). Values compare as "
-                        "the reader holds them (mode=client is the code 1; 010.0.0.1 is 10.0.0.1; 057 is 57). "
+                        "the reader holds them (mode=client is the code 1; 010.0.0.1 is 10.0.0.1; 04000 is 4000). "
                         "Results: changed, and changes (key: old and new). Checked as set checks them.\n"
                         "KEY is one of: %1.\n%2\n%3")
              .arg(settings::settableKeys().join(QLatin1String(", ")), valuesHelp(), AddressHelp),

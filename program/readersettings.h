@@ -83,7 +83,7 @@ QByteArray codeFromChecks(const Setting &setting, const QList<bool> &checked, co
 QString words(const Setting &setting, const QString &separator);
 // True when the reader holds the same setting either way: addresses the
 // reader can take compare as addresses (010.1.0.9 is 10.1.0.9), ports as
-// numbers (057 is 57); everything else, codes included, byte for byte.
+// numbers (04000 is 4000); everything else, codes included, byte for byte.
 bool sameAsHeld(const Setting &setting, const QByteArray &a, const QByteArray &b);
 
 } // namespace settings

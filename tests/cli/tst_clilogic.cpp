@@ -755,7 +755,8 @@ void TestCliLogic::commandTableMatchesCompletionAndManual()
     // The defaults the manual quotes are those of the build.
     for (const QString &phrase : {QStringLiteral("(default %1)").arg(defaults::ControlPort),
                                   QStringLiteral("UDP port %1").arg(defaults::IdentifyPort),
-                                  QStringLiteral("download port %1").arg(defaults::DownloadPort)})
+                                  QStringLiteral("download port %1").arg(defaults::DownloadPort),
+                                  QStringLiteral("ZAV_PASSWORD=%1 zavctl").arg(defaults::Password)})
         QVERIFY2(manual.simplified().contains(phrase), qPrintable(phrase));
 
     // The options offered after each command, as the case of the completion lists them.
