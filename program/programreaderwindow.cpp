@@ -764,9 +764,15 @@ void ProgramReaderWindow::loadSettings()
     if (!m_dialogs.openFile(settingsFileRequest(QString()), path) || !alive)
         return;
     QFile file(path);
-    QByteArray bytes;
-    if (!file.open(QIODevice::ReadOnly) || (bytes = file.readAll(), file.error() != QFileDevice::NoError)) {
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(settingsfile::LargestFile + 1) : QByteArray();
+    if (file.error() != QFileDevice::NoError) {
         m_dialogs.message(QStringLiteral("The settings could not be read from %1: %2").arg(path, file.errorString()));
+        return;
+    }
+    if (bytes.size() > settingsfile::LargestFile) {
+        m_dialogs.message(QStringLiteral("No settings were loaded from %1: the file is larger than %2 MiB")
+                              .arg(path)
+                              .arg(settingsfile::LargestFile / (1024 * 1024)));
         return;
     }
     const settingsfile::Contents contents = settingsfile::read(bytes);

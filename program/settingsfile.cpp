@@ -1,5 +1,6 @@
 #include "settingsfile.h"
 
+#include "addresschecks.h"
 #include "csvfields.h"
 
 namespace {
@@ -50,7 +51,7 @@ settingsfile::Contents settingsfile::read(const QByteArray &bytes)
     int readerColumn = -1;
     bool anySetting = false;
     for (int column = 0; column < headings.size(); ++column) {
-        const QString heading = headings.at(column).trimmed();
+        const QString heading = trimBlanks(headings.at(column));
         const settings::Setting *setting = settings::find(heading);
         settingOf.append(setting);
         anySetting = anySetting || setting;
@@ -73,7 +74,7 @@ settingsfile::Contents settingsfile::read(const QByteArray &bytes)
         for (int column = 0; column < headings.size(); ++column) {
             const QString cell = inertCellText(fields.value(column));
             if (column == readerColumn)
-                row.reader = cell.trimmed();
+                row.reader = trimBlanks(cell);
             const settings::Setting *setting = settingOf.at(column);
             if (!setting)
                 continue;

@@ -25,6 +25,9 @@ QStringList cells(const QString &reader, const ReaderSettings &settings);
 // writer adds a byte order mark for spreadsheets (ByteOrderMark).
 QString text(const QString &reader, const ReaderSettings &settings);
 inline const QByteArray ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
+// The largest file a window reads: far more than the settings of every
+// reader a technician could name (a line is some 200 bytes).
+inline constexpr qint64 LargestFile = 16 * 1024 * 1024;
 
 // One line of a file that holds at least one setting.
 struct Row {

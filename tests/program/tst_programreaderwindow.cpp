@@ -1338,6 +1338,8 @@ void TestProgramReaderWindow::loadRefusals_data()
         << QByteArray("colour,size\r\nred,5\r\n") << "No settings were loaded from %1: its first line names no setting";
     QTest::newRow("no line with a setting")
         << QByteArray("reader,ok,mode\r\n10.0.0.1,false,\r\n") << "No settings were loaded from %1: it holds no reader's settings";
+    QTest::newRow("larger than 16 MiB") << QByteArray(16 * 1024 * 1024 + 1, '\n')
+                                        << "No settings were loaded from %1: the file is larger than 16 MiB";
     QTest::newRow("quote never closed") << QByteArray("reader,identifier\r\n10.0.0.1,\"DOCK\r\n")
                                         << "No settings were loaded from %1: line 2: a quoted field is not closed";
 }
