@@ -99,7 +99,8 @@ QList<CsvRecord> csvRecords(const QString &text, int *unclosedAt)
     QList<CsvRecord> records;
     *unclosedAt = 0;
     int number = 1;
-    qsizetype i = 0;
+    // A spreadsheet's "CSV UTF-8" starts with a byte order mark.
+    qsizetype i = text.startsWith(QChar(0xfeff)) ? 1 : 0;
     while (i < text.size()) {
         qsizetype end = text.indexOf(QLatin1Char('\n'), i);
         if (end < 0)

@@ -20,6 +20,9 @@ public:
     virtual bool question(const QString &text) = 0;
     // Input box with OK and Cancel and an empty default; Cancel gives empty text.
     virtual QString input(const QString &prompt, const QString &title) = 0;
+    // A list to pick one item from, with OK and Cancel; the index of the
+    // item picked, or -1 for Cancel.
+    virtual int choose(const QString &prompt, const QStringList &items) = 0;
 
     struct FileRequest {
         QString defaultExtension;   // "bin"

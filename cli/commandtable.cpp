@@ -1,7 +1,8 @@
 #include "commandtable.h"
 
 #include "console.h"
-#include "readerkeys.h"
+#include "defaults.h"
+#include "readersettings.h"
 
 namespace {
 const QString AddressHelp = QStringLiteral(
@@ -19,6 +20,31 @@ QList<QCommandLineOption> readerOptions(const QList<QCommandLineOption> &own = {
     return QList<QCommandLineOption>{cli::portOption(), cli::jobsOption(), cli::passwordFileOption(),
                                      cli::passwordOption(), cli::formatOption()}
            + own;
+}
+
+// "Values: mode server|client|udp, ..., identifier up to 20 characters."
+QString valuesHelp()
+{
+    QStringList values;
+    for (const QString &key : settings::settableKeys()) {
+        const settings::Setting &setting = *settings::find(key);
+        if (!setting.choices.isEmpty())
+            values.append(key + QLatin1Char(' ') + settings::words(setting, QStringLiteral("|")));
+    }
+    values.append(QStringLiteral("identifier up to %1 characters").arg(settings::IdentifierLength));
+    return QStringLiteral("Values: ") + values.join(QLatin1String(", ")) + QLatin1Char('.');
+}
+
+QList<QCommandLineOption> settingOptions(const QList<QCommandLineOption> &own)
+{
+    return readerOptions(QList<QCommandLineOption>{
+                             {QStringLiteral("new-password"),
+                              QStringLiteral("Also change the control password (sent last). The new one comes from "
+                                             "ZAV_NEW_PASSWORD, --new-password-file, or is asked twice on a terminal.")},
+                             {QStringLiteral("new-password-file"),
+                              QStringLiteral("Read the new control password from the first line of this file."),
+                              QStringLiteral("file")}}
+                         + own);
 }
 
 QCommandLineOption interfaceOption(const QString &help)
@@ -55,8 +81,9 @@ QString overviewLine(const cli::Command &command)
 QCommandLineOption cli::portOption()
 {
     return {QStringLiteral("port"),
-            QStringLiteral("The readers' control port (default 87; a control-port column of a CSV on standard "
-                           "input gives each reader its own)."),
+            QStringLiteral("The readers' control port (default %1; a control-port column of a CSV on standard "
+                           "input gives each reader its own).")
+                .arg(defaults::ControlPort),
             QStringLiteral("port")};
 }
 
@@ -103,12 +130,13 @@ const QList<cli::Command> &cli::commands()
         {QStringLiteral("search"),
          QStringLiteral("find the readers on the local networks (multicast identify)"),
          Format,
-         QStringLiteral("Sends the identify request to 224.1.2.3, UDP port 53001, out of every interface that is "
+         QStringLiteral("Sends the identify request to 224.1.2.3, UDP port %1, out of every interface that is "
                         "up, multicast-capable and has an IPv4 address (or those named), and lists each reader that "
                         "answers within the wait once: address, MAC, identification, control port and the "
                         "interface it answered on. With --compare, what changed since an earlier list: readers new, "
                         "missing, moved (another address), renamed, with another control port, or on an address "
-                        "that now answers with two MACs."),
+                        "that now answers with two MACs.")
+             .arg(defaults::IdentifyPort),
          {{QStringLiteral("search"), QStringLiteral("The command; it takes no arguments."), QStringLiteral("search")}},
          QList<QCommandLineOption>{interfaceOption(QStringLiteral("Search on this interface only (repeatable).")),
                                    {QStringLiteral("wait"), QStringLiteral("Seconds to wait for answers (default 2)."),
@@ -127,7 +155,8 @@ const QList<cli::Command> &cli::commands()
          QList<QCommandLineOption>{
              {QStringLiteral("count"), QStringLiteral("Addresses to try (default 256; 0 = to the end of the scan)."),
               QStringLiteral("n")},
-             {QStringLiteral("port"), QStringLiteral("The control port (default 87)."), QStringLiteral("port")},
+             {QStringLiteral("port"), QStringLiteral("The control port (default %1).").arg(defaults::ControlPort),
+              QStringLiteral("port")},
              {QStringLiteral("jobs"), QStringLiteral("Addresses tried at the same time (default 64)."),
               QStringLiteral("n")},
              {QStringLiteral("timeout"), QStringLiteral("Seconds given to each address in all (default 1)."),
@@ -139,7 +168,7 @@ const QList<cli::Command> &cli::commands()
          QStringLiteral("read the settings of readers"),
          Readers | Password | Format,
          QStringLiteral("Logs in to each reader and reads its settings (STAT). Keys: %1.\n%2")
-             .arg(readerkeys::allKeys().join(QLatin1String(", ")), AddressHelp),
+             .arg(settings::keys().join(QLatin1String(", ")), AddressHelp),
          {readers(QStringLiteral("get"))},
          readerOptions(),
          get},
@@ -149,21 +178,30 @@ const QList<cli::Command> &cli::commands()
          QStringLiteral("Logs in to each reader, reads its settings, applies the changes and writes the whole "
                         "setting run, each command acknowledged. Nothing is sent for a change that the checks "
                         "of \"Set  Parameters\" refuse. The readers take the new settings when they restart "
-                        "(--reboot, or zavctl reboot).\nKEY is one of: %1.\n"
-                        "Values: mode server|client|udp, speed 10hd|10fd|100hd|100fd|auto, dhcp on|off, "
-                        "data-password yes|no, client-send-id on|off, identifier up to 20 characters.\n%2")
-             .arg(readerkeys::settableKeys().join(QLatin1String(", ")), AddressHelp),
+                        "(--reboot, or zavctl reboot).\nKEY is one of: %1.\n%2\n%3")
+             .arg(settings::settableKeys().join(QLatin1String(", ")), valuesHelp(), AddressHelp),
          {readers(QStringLiteral("set")), {QStringLiteral("KEY=VALUE..."), QStringLiteral("The settings to change.")}},
-         readerOptions({{QStringLiteral("new-password"),
-                         QStringLiteral("Also change the control password (sent last). The new one comes from "
-                                        "ZAV_NEW_PASSWORD, --new-password-file, or is asked twice on a terminal.")},
-                        {QStringLiteral("new-password-file"),
-                         QStringLiteral("Read the new control password from the first line of this file."),
-                         QStringLiteral("file")},
-                        {QStringLiteral("reboot"),
-                         QStringLiteral("Restart each reader after its settings were written, so that it uses "
-                                        "them.")}}),
+         settingOptions({{QStringLiteral("reboot"),
+                          QStringLiteral("Restart each reader after its settings were written, so that it uses "
+                                         "them.")}}),
          set},
+        {QStringLiteral("apply"),
+         QStringLiteral("change only the settings that differ, or say what would change"),
+         Readers | Password | Format,
+         QStringLiteral("Logs in to each reader, reads its settings and compares them with the ones given: only the "
+                        "commands of the settings that differ are sent, in the order of a setting run, each "
+                        "acknowledged (a reader that holds every value gets PASS and STAT only). Values compare as "
+                        "the reader holds them (mode=client is the code 1; 010.0.0.1 is 10.0.0.1; 04000 is 4000). "
+                        "Results: changed, and changes (key: old and new). Checked as set checks them.\n"
+                        "KEY is one of: %1.\n%2\n%3")
+             .arg(settings::settableKeys().join(QLatin1String(", ")), valuesHelp(), AddressHelp),
+         {readers(QStringLiteral("apply")), {QStringLiteral("KEY=VALUE..."), QStringLiteral("The settings wanted.")}},
+         settingOptions({{QStringLiteral("check"),
+                          QStringLiteral("Read and compare only; send nothing past STAT. Exit status 0 when every "
+                                         "reader could be read.")},
+                         {QStringLiteral("reboot"),
+                          QStringLiteral("Restart the readers that were changed, so that they use the new settings.")}}),
+         apply},
         {QStringLiteral("reboot"),
          QStringLiteral("restart readers"),
          Readers | Password | Format,
@@ -175,9 +213,10 @@ const QList<cli::Command> &cli::commands()
          QStringLiteral("give the reader with this MAC a new address"),
          Format,
          QStringLiteral("Sends the change-address message (\"RPG\", the MAC, the new address) to 224.1.2.3, UDP port "
-                        "53001, out of every usable interface (or those named). The reader with that MAC restarts "
+                        "%1, out of every usable interface (or those named). The reader with that MAC restarts "
                         "with the new address; no answer comes back, so search again to see it. MAC: 12 hex "
-                        "digits, separators allowed."),
+                        "digits, separators allowed.")
+             .arg(defaults::IdentifyPort),
          {{QStringLiteral("MAC"), QStringLiteral("The reader's MAC address."), QStringLiteral("change-address MAC")},
           {QStringLiteral("NEW_ADDRESS"), QStringLiteral("Its new address.")}},
          {interfaceOption(QStringLiteral("Send on this interface only (repeatable).")), formatOption()},
@@ -186,8 +225,10 @@ const QList<cli::Command> &cli::commands()
          QStringLiteral("load a firmware image into readers"),
          Readers | Password | Format,
          QStringLiteral("Loads a firmware image into each reader: login on the control port, then on the download "
-                        "port 53005 the announce, every 1024-byte block (each acknowledged within 5 s) and the "
-                        "restart. The image must be 1 to 255 whole blocks.\n") + AddressHelp,
+                        "port %1 the announce, every 1024-byte block (each acknowledged within 5 s) and the "
+                        "restart. The image must be 1 to 255 whole blocks.\n")
+                 .arg(defaults::DownloadPort)
+             + AddressHelp,
          {readers(QStringLiteral("flash")), {QStringLiteral("FILE"), QStringLiteral("The firmware image.")}},
          readerOptions({{QStringLiteral("no-restart"),
                          QStringLiteral("Do not send the restart message after the last block.")}}),

@@ -56,6 +56,7 @@ int search(const QCommandLineParser &parser, Console &console);
 int scan(const QCommandLineParser &parser, Console &console);
 int get(const QCommandLineParser &parser, Console &console);
 int set(const QCommandLineParser &parser, Console &console);
+int apply(const QCommandLineParser &parser, Console &console);
 int reboot(const QCommandLineParser &parser, Console &console);
 int changeAddress(const QCommandLineParser &parser, Console &console);
 int flash(const QCommandLineParser &parser, Console &console);

@@ -1,16 +1,18 @@
 // search, scan and change-address: finding readers and readdressing one.
+#include "addresschecks.h"
 #include "changeaddress.h"
 #include "commandtable.h"
 #include "console.h"
+#include "defaults.h"
 #include "interrupts.h"
 #include "identifyreply.h"
 #include "localsearchengine.h"
 #include "searchinterfaces.h"
+#include "settingchecks.h"
 #include "sitechanges.h"
 #include "typedvalues.h"
 #include "widescan.h"
 
-#include <QEventLoop>
 #include <QSet>
 #include <QTimer>
 
@@ -161,7 +163,8 @@ int cli::search(const QCommandLineParser &parser, Console &console)
 
     LocalSearchEngine engine;
     if (!engine.open(interfaces)) {
-        console.message(QStringLiteral("cannot receive identify replies on UDP port 53001 on any interface"));
+        console.message(QStringLiteral("cannot receive identify replies on UDP port %1 on any interface")
+                            .arg(defaults::IdentifyPort));
         return zavctl::ReaderFailed;
     }
     const QStringList columns{QStringLiteral("address"), QStringLiteral("mac"), QStringLiteral("identification"),
@@ -193,15 +196,9 @@ int cli::search(const QCommandLineParser &parser, Console &console)
         return zavctl::ReaderFailed;
     }
     console.progress(QStringLiteral("search: waiting %1 s").arg(waitMs / 1000.0));
-    QEventLoop loop;
-    QTimer::singleShot(waitMs, &loop, &QEventLoop::quit);
-    bool interrupted = false;
-    InterruptWatch interrupts;
-    QObject::connect(&interrupts, &InterruptWatch::interrupted, &loop, [&] {
-        interrupted = true;
-        loop.quit();
-    });
-    loop.exec();
+    InterruptibleLoop loop;
+    QTimer::singleShot(waitMs, &loop, &InterruptibleLoop::quit);
+    const bool interrupted = loop.exec([&loop] { loop.quit(); });
     console.clearProgress();
     const int compared = comparison.enabled ? writeCompared(comparison, found, format, writer, console)
                                             : int(zavctl::Success);
@@ -222,18 +219,17 @@ int cli::scan(const QCommandLineParser &parser, Console &console)
         console.message(QStringLiteral("give one starting address"));
         return zavctl::BadUsage;
     }
-    const QString start = positional.first().trimmed();
-    if (!readerAddressFromText(start)) {
+    if (!readerAddressFromText(positional.first())) {
         console.message(QStringLiteral("\"%1\": Invalid IP Address").arg(positional.first()));
         return zavctl::BadUsage;
     }
     WideScan::Options options;
-    options.start = start;
+    options.start = trimBlanks(positional.first());
     options.count = 256;
-    int port = 87;
+    int port = defaults::ControlPort;
     output::Format format;
     if (!numberOption(parser, QStringLiteral("count"), 0, 65536, &options.count, console)
-        || !numberOption(parser, QStringLiteral("port"), 1, 65535, &port, console)
+        || !numberOption(parser, QStringLiteral("port"), 1, 65535, &port, console, settingchecks::InvalidControlPort)
         || !numberOption(parser, QStringLiteral("jobs"), 1, 1024, &options.jobs, console)
         || !secondsOption(parser, QStringLiteral("timeout"), 0.01, 60, &options.timeoutMs, console)
         || !formatFrom(parser, console, &format))
@@ -269,18 +265,15 @@ int cli::scan(const QCommandLineParser &parser, Console &console)
         console.progress(
             QStringLiteral("scan: %1 addresses tried (%2), %3 readers").arg(done).arg(last).arg(foundCount));
     });
-    QEventLoop loop;
-    QObject::connect(&scanner, &WideScan::finished, &loop, &QEventLoop::quit);
-    bool interrupted = false;
-    InterruptWatch interrupts;
-    QObject::connect(&interrupts, &InterruptWatch::interrupted, &loop, [&] {
-        interrupted = true;
+    InterruptibleLoop loop;
+    QObject::connect(&scanner, &WideScan::finished, &loop, &InterruptibleLoop::quit);
+    scanner.start(options);
+    if (!scanner.isRunning())
+        loop.quit();
+    const bool interrupted = loop.exec([&] {
         scanner.stop();
         loop.quit();
     });
-    scanner.start(options);
-    if (scanner.isRunning())
-        loop.exec();
     console.clearProgress();
     const int compared = comparison.enabled ? writeCompared(comparison, found, format, writer, console)
                                             : int(zavctl::Success);
@@ -300,20 +293,18 @@ int cli::changeAddress(const QCommandLineParser &parser, Console &console)
         console.message(QStringLiteral("give the reader's MAC and its new address"));
         return zavctl::BadUsage;
     }
-    QString mac = positional.at(0);
-    mac.remove(QLatin1Char(':')).remove(QLatin1Char('-')).remove(QLatin1Char('.')).remove(QLatin1Char(' '));
-    bool macValid = mac.size() == changeaddress::MacLength;
-    for (const QChar c : mac)
-        macValid = macValid && c.unicode() < 0x80 && QByteArrayLiteral("0123456789abcdefABCDEF").contains(char(c.unicode()));
-    if (!macValid) {
+    const std::optional<QByteArray> macDigits = macFromText(positional.at(0));
+    if (!macDigits) {
         console.message(QStringLiteral("\"%1\": a MAC address is 12 hex digits").arg(positional.at(0)));
         return zavctl::BadUsage;
     }
-    const QString address = positional.at(1).trimmed();
-    if (!readerAddressFromText(address)) {
+    const QString mac = QString::fromLatin1(*macDigits);
+    if (!readerAddressFromText(positional.at(1))) {
         console.message(QStringLiteral("\"%1\": Invalid IP Address").arg(positional.at(1)));
         return zavctl::BadUsage;
     }
+    // Sent as given, without the blanks around it.
+    const QString address = trimBlanks(positional.at(1));
     output::Format format;
     if (!formatFrom(parser, console, &format))
         return zavctl::BadUsage;
@@ -329,7 +320,7 @@ int cli::changeAddress(const QCommandLineParser &parser, Console &console)
     LocalSearchEngine engine;
     QString error;
     if (!engine.open(interfaces))
-        error = QStringLiteral("cannot open UDP port 53001 on any interface");
+        error = QStringLiteral("cannot open UDP port %1 on any interface").arg(defaults::IdentifyPort);
     else if (!engine.sendToReaders(changeAddressMessage(mac.toLatin1(), address)))
         error = QStringLiteral("the message could not be sent on any interface");
     QStringList used;

@@ -101,3 +101,23 @@ InterruptWatch::~InterruptWatch()
 }
 
 #endif
+
+bool InterruptibleLoop::exec(const std::function<void()> &onInterrupt)
+{
+    bool interrupted = false;
+    const QMetaObject::Connection connection =
+        connect(&m_watch, &InterruptWatch::interrupted, this, [&interrupted, &onInterrupt] {
+            interrupted = true;
+            onInterrupt();
+        });
+    if (!m_quit)
+        m_loop.exec();
+    disconnect(connection);
+    return interrupted;
+}
+
+void InterruptibleLoop::quit()
+{
+    m_quit = true;
+    m_loop.quit();
+}

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QEventLoop>
 #include <QObject>
+
+#include <functional>
 
 // While one exists, Ctrl+C and a request to terminate (SIGINT and SIGTERM;
 // on Windows Ctrl+C, Ctrl+Break and closing the console window) no longer end
@@ -17,4 +20,22 @@ public:
 
 signals:
     void interrupted();
+};
+
+// The event loop of a command: runs until quit(), also when quit() came
+// before exec(). From its making until exec() returns, Ctrl+C or a request to
+// terminate calls the command's handler, once, which is to lead to quit()
+// (at once, or when what it stopped has ended).
+class InterruptibleLoop : public QObject
+{
+    Q_OBJECT
+public:
+    // True when an interrupt came.
+    bool exec(const std::function<void()> &onInterrupt);
+    void quit();
+
+private:
+    InterruptWatch m_watch;
+    QEventLoop m_loop;
+    bool m_quit = false;
 };

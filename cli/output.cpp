@@ -1,5 +1,6 @@
 #include "output.h"
 
+#include "byteescape.h"
 #include "csvfields.h"
 
 namespace {
@@ -14,7 +15,36 @@ bool isControl(char16_t c)
 {
     return c < 0x20 || (c >= 0x7f && c < 0xa0);
 }
+
+bool isRecord(const QVariant &value)
+{
+    return value.metaType() == QMetaType::fromType<output::Record>();
+}
+
+bool isNull(const QVariant &value)
+{
+    return value.metaType() == QMetaType::fromType<std::nullptr_t>();
+}
+
+QStringList keysOf(const output::Record &record)
+{
+    QStringList keys;
+    for (const auto &member : record)
+        keys.append(member.first);
+    return keys;
+}
 } // namespace
+
+void output::setValue(Record &record, const QString &key, const QVariant &value)
+{
+    for (auto &member : record) {
+        if (member.first == key) {
+            member.second = value;
+            return;
+        }
+    }
+    record.append({key, value});
+}
 
 bool output::parseFormat(const QString &text, Format *format)
 {
@@ -61,13 +91,15 @@ QString output::jsonObject(const Record &record)
         QString text;
         if (value.typeId() == QMetaType::Bool) {
             text = boolText(value.toBool(), Format::Json);
+        } else if (isRecord(value)) {
+            text = jsonObject(value.value<Record>());
+        } else if (isNull(value)) {
+            text = QStringLiteral("null");
         } else if (value.typeId() == QMetaType::QStringList) {
             QStringList items;
             for (const QString &item : value.toStringList())
                 items.append(jsonString(item));
             text = QLatin1Char('[') + items.join(QLatin1String(", ")) + QLatin1Char(']');
-        } else if (value.metaType() == QMetaType::fromType<Record>()) {
-            text = jsonObject(value.value<Record>());
         } else {
             text = jsonString(value.toString());
         }
@@ -81,7 +113,7 @@ QString output::tableCell(const QString &text)
     QString cell;
     for (const QChar c : text) {
         if (isControl(c.unicode()))
-            cell += QStringLiteral("\\x%1").arg(int(c.unicode()), 2, 16, QLatin1Char('0'));
+            cell += escapedBytes(QByteArray(1, char(c.unicode())));
         else
             cell += c;
     }
@@ -93,6 +125,18 @@ output::Writer::Writer(Format format, const QStringList &columns, Sink sink)
 {
 }
 
+output::Record output::Writer::inColumnOrder(const Record &record) const
+{
+    Record ordered;
+    for (const QString &column : m_columns) {
+        for (const auto &member : record) {
+            if (member.first == column)
+                ordered.append(member);
+        }
+    }
+    return ordered;
+}
+
 QString output::Writer::cell(const Record &record, const QString &column) const
 {
     for (const auto &[key, value] : record) {
@@ -102,6 +146,10 @@ QString output::Writer::cell(const Record &record, const QString &column) const
             return boolText(value.toBool(), m_format);
         if (value.typeId() == QMetaType::QStringList)
             return value.toStringList().join(QLatin1Char(' '));
+        if (isRecord(value))
+            return keysOf(value.value<Record>()).join(QLatin1Char(' '));
+        if (isNull(value))
+            return QString();
         return value.toString();
     }
     return {};
@@ -133,7 +181,7 @@ void output::Writer::add(const Record &record)
             m_sink(QByteArrayLiteral("[\n"));
         else
             m_sink(m_pendingJson + ",\n");
-        m_pendingJson = "  " + jsonObject(record).toUtf8();
+        m_pendingJson = "  " + jsonObject(inColumnOrder(record)).toUtf8();
         break;
     }
     ++m_written;

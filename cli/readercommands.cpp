@@ -7,6 +7,7 @@
 #include "passwords.h"
 #include "readerkeys.h"
 #include "readerrun.h"
+#include "settingrun.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -37,6 +38,22 @@ void startOn(ControlSession &session, const cli::ReaderOptions &options, int ind
     session.start(options.address(index), options.portOf(index), plan);
 }
 
+// One reader's settings job: the login, STAT, and the commands the planner
+// makes of the reader's settings; finish says how it ended.
+void runSettingsJob(cli::ReaderRun &run, const cli::ReaderOptions &options, int index,
+                    ControlSession::StatPlanner planner, const cli::ReaderRun::Finish<ControlSession> &finish)
+{
+    run.runSession<ControlSession>(
+        index,
+        [&](ControlSession &session) {
+            ControlSession::Plan plan;
+            plan.readStat = true;
+            plan.afterStat = std::move(planner);
+            startOn(session, options, index, plan);
+        },
+        finish);
+}
+
 // Logs in to the reader and restarts it.
 void startReboot(ControlSession &session, const cli::ReaderOptions &options, int index)
 {
@@ -57,35 +74,27 @@ QString settingsProgress(const QStringList &applied, const QString &failedAt)
         text += QStringLiteral("; failed: ") + failedAt;
     return text + QLatin1Char(')');
 }
-} // namespace
 
-int cli::get(const QCommandLineParser &parser, Console &console)
+QStringList keywordsOf(const QList<SettingCommand> &commands)
 {
-    ReaderOptions options;
-    if (!readReaderOptions(parser, parser.positionalArguments(), console, &options))
-        return zavctl::BadUsage;
-
-    ReaderRun run(console, options, readerkeys::allKeys(), QStringLiteral("get"));
-    return run.exec(controlLimitMs(2), [&](int index) {
-        run.runSession<ControlSession>(
-            index,
-            [&](ControlSession &session) {
-                ControlSession::Plan plan;
-                plan.readStat = true;
-                startOn(session, options, index, plan);
-            },
-            [](ControlSession &session, const QString &error) {
-                if (!error.isEmpty())
-                    return Outcome::failure(error);
-                output::Record record;
-                for (const auto &[key, value] : readerkeys::fromStat(session.stat()))
-                    record.append({key, value});
-                return Outcome::success(record);
-            });
-    });
+    QStringList keywords;
+    for (const SettingCommand &command : commands)
+        keywords.append(QString::fromLatin1(command.keyword));
+    return keywords;
 }
 
-int cli::set(const QCommandLineParser &parser, Console &console)
+// What set and apply are given: the readers, each reader's changes (from
+// KEY=VALUE and the columns of a CSV on standard input) and a new password.
+struct SettingsRequest {
+    cli::ReaderOptions options;
+    QList<QList<readerkeys::Change>> changesOf;  // one list for each reader
+    QByteArray newPassword;                      // empty: none
+    bool reboot = false;
+};
+
+// Reads and checks everything set and apply are given; every refusal is
+// reported, and false means exit status 2 with nothing sent.
+bool readSettingsRequest(const QCommandLineParser &parser, Console &console, SettingsRequest *request)
 {
     QStringList addresses;
     QList<readerkeys::Change> changes;
@@ -99,11 +108,11 @@ int cli::set(const QCommandLineParser &parser, Console &console)
         QString refusal;
         if (!readerkeys::parseChange(argument, &change, &refusal)) {
             console.message(QStringLiteral("%1: %2").arg(argument, refusal));
-            return zavctl::BadUsage;
+            return false;
         }
         if (keys.contains(change.key)) {
             console.message(QStringLiteral("%1 is given twice").arg(change.key));
-            return zavctl::BadUsage;
+            return false;
         }
         keys.insert(change.key);
         changes.append(change);
@@ -111,56 +120,54 @@ int cli::set(const QCommandLineParser &parser, Console &console)
     const bool newPassword = parser.isSet(QStringLiteral("new-password"))
                              || parser.isSet(QStringLiteral("new-password-file"));
 
-    ReaderOptions options;
-    if (!readReaderOptions(parser, addresses, console, &options))
-        return zavctl::BadUsage;
-    if (keys.contains(QStringLiteral("address")) && options.targets.size() > 1) {
+    cli::ReaderOptions &options = request->options;
+    if (!cli::readReaderOptions(parser, addresses, console, &options))
+        return false;
+    if (keys.contains(settings::Address) && options.targets.size() > 1) {
         console.message(QStringLiteral("address= names one reader's new address; it cannot be given to %1 readers")
                             .arg(options.targets.size()));
-        return zavctl::BadUsage;
+        return false;
     }
     // Each reader's own settings from the columns of a CSV on standard input,
     // checked as strictly as the command line's.
-    QList<QList<readerkeys::Change>> changesOf;
     QHash<QByteArray, QString> newAddresses;
     for (const targets::Target &target : std::as_const(options.targets)) {
         QList<readerkeys::Change> own = changes;
         for (const auto &[heading, value] : target.columns) {
-            if (!readerkeys::settableKeys().contains(heading))
+            if (!settings::settableKeys().contains(heading))
                 continue;
             const QString argument = heading + QLatin1Char('=') + value;
             readerkeys::Change change;
             QString refusal;
             if (!readerkeys::parseChange(argument, &change, &refusal)) {
                 console.message(QStringLiteral("standard input line %1: %2: %3").arg(target.line).arg(argument, refusal));
-                return zavctl::BadUsage;
+                return false;
             }
             if (keys.contains(change.key)) {
                 console.message(QStringLiteral("standard input line %1: %2 is also given on the command line")
                                     .arg(target.line).arg(change.key));
-                return zavctl::BadUsage;
+                return false;
             }
             own.append(change);
-            if (change.key == u"address") {
+            if (change.key == settings::Address) {
                 if (newAddresses.contains(change.value)) {
                     console.message(QStringLiteral("%1 and %2 would both get the address %3")
                                         .arg(newAddresses.value(change.value), target.address,
                                              QString::fromLatin1(change.value)));
-                    return zavctl::BadUsage;
+                    return false;
                 }
                 newAddresses.insert(change.value, target.address);
             }
         }
-        changesOf.append(own);
+        request->changesOf.append(own);
     }
     bool anything = newPassword;
-    for (const QList<readerkeys::Change> &own : std::as_const(changesOf))
+    for (const QList<readerkeys::Change> &own : std::as_const(request->changesOf))
         anything = anything || !own.isEmpty();
     if (!anything) {
         console.message(QStringLiteral("nothing to set: give KEY=VALUE or --new-password"));
-        return zavctl::BadUsage;
+        return false;
     }
-    QByteArray newPasswordText;
     if (newPassword) {
         passwords::Source source;
         source.environmentVariable = QStringLiteral("ZAV_NEW_PASSWORD");
@@ -169,74 +176,205 @@ int cli::set(const QCommandLineParser &parser, Console &console)
         source.confirm = true;
         source.name = QStringLiteral("new password");
         QString refusal;
-        if (!passwords::obtain(source, &newPasswordText, &refusal)) {
+        if (!passwords::obtain(source, &request->newPassword, &refusal)) {
             console.message(refusal);
-            return zavctl::BadUsage;
+            return false;
         }
     }
-    const bool reboot = parser.isSet(QStringLiteral("reboot"));
+    request->reboot = parser.isSet(QStringLiteral("reboot"));
+    return true;
+}
 
-    // The keywords of each reader's run, once its STAT reply has decided them.
-    QList<QStringList> planned(options.targets.size());
-    const auto acknowledged = [&planned](int index, const ControlSession &session) {
-        return planned.at(index).mid(0, session.acknowledgedCount());
-    };
-    ReaderRun run(console, options,
-                  {QStringLiteral("result"), QStringLiteral("applied"), QStringLiteral("failed_at")},
-                  QStringLiteral("set"));
-    // Every command a reader is sent, the restart included, has its own limit.
-    const int result = run.exec(controlLimitMs(2 + 16) + (reboot ? controlLimitMs(2) : 0), [&](int index) {
+// The most a settings job may take: connection, login, STAT and every command
+// of a run, and a restart on a connection of its own.
+int settingsLimitMs(bool reboot)
+{
+    return controlLimitMs(2 + 16) + (reboot ? controlLimitMs(2) : 0);
+}
+
+// The restart after a settings run, on a connection of its own, as the reader
+// still knows itself by its old password and port until then. The record
+// gets result "<written>, rebooting", or failed_at REBOOT when the restart
+// failed for any reason.
+cli::Outcome restartAfterRun(cli::ReaderRun &run, const cli::ReaderOptions &options, int index,
+                             output::Record record, const QString &written)
+{
+    run.runSession<ControlSession>(
+        index, [&](ControlSession &restart) { startReboot(restart, options, index); },
+        [record, written](ControlSession &, const QString &error) mutable {
+            if (!error.isEmpty()) {
+                output::setValue(record, QStringLiteral("failed_at"), QStringLiteral("REBOOT"));
+                return cli::Outcome::failure(written + QStringLiteral(", but the reboot failed: ") + error, record);
+            }
+            output::setValue(record, QStringLiteral("result"), written + QStringLiteral(", rebooting"));
+            return cli::Outcome::success(record);
+        });
+    return cli::Outcome::continued();
+}
+
+// What apply finds: for each setting it changes, the reader's value and the
+// one wanted, as zavctl writes them; the password as "password", its values
+// never shown.
+output::Record differences(const ReaderSettings &reader, const ReaderSettings &wanted,
+                           const QList<SettingCommand> &run)
+{
+    output::Record changes;
+    for (const SettingCommand &command : run) {
+        if (command.keyword == "NEWPASS") {
+            changes.append({QStringLiteral("password"),
+                            QVariant::fromValue(output::Record{{QStringLiteral("old"), QVariant::fromValue(nullptr)},
+                                                               {QStringLiteral("new"), QVariant::fromValue(nullptr)}})});
+            continue;
+        }
+        for (const settings::Setting &setting : settings::table()) {
+            if (setting.keyword != command.keyword)
+                continue;
+            changes.append({setting.key, QVariant::fromValue(output::Record{
+                                             {QStringLiteral("old"), settings::text(setting, reader.value(setting.key))},
+                                             {QStringLiteral("new"), settings::text(setting, wanted.value(setting.key))}})});
+        }
+    }
+    return changes;
+}
+} // namespace
+
+int cli::get(const QCommandLineParser &parser, Console &console)
+{
+    ReaderOptions options;
+    if (!readReaderOptions(parser, parser.positionalArguments(), console, &options))
+        return zavctl::BadUsage;
+
+    ReaderRun run(console, options, settings::keys(), QStringLiteral("get"));
+    return run.exec(controlLimitMs(2), [&](int index) {
         run.runSession<ControlSession>(
             index,
             [&](ControlSession &session) {
                 ControlSession::Plan plan;
                 plan.readStat = true;
-                const QList<readerkeys::Change> &own = changesOf.at(index);
-                plan.afterStat = [&own, &newPasswordText, &planned, index](const StatReply &stat,
-                                                                          QList<SettingCommand> *commands,
-                                                                          QString *refusal) {
-                    const SettingValues values = readerkeys::applyChanges(stat, own, newPasswordText);
-                    *refusal = readerkeys::runRefusal(stat, own, values);
-                    if (!refusal->isEmpty())
-                        return false;
-                    *commands = settingRun(values);
-                    for (const SettingCommand &command : std::as_const(*commands))
-                        planned[index].append(QString::fromLatin1(command.keyword));
-                    return true;
-                };
                 startOn(session, options, index, plan);
             },
+            [](ControlSession &session, const QString &error) {
+                if (!error.isEmpty())
+                    return Outcome::failure(error);
+                output::Record record;
+                for (const auto &[key, value] : readerkeys::fromReader(session.stat()))
+                    record.append({key, value});
+                return Outcome::success(record);
+            });
+    });
+}
+
+int cli::set(const QCommandLineParser &parser, Console &console)
+{
+    SettingsRequest request;
+    if (!readSettingsRequest(parser, console, &request))
+        return zavctl::BadUsage;
+    const ReaderOptions &options = request.options;
+
+    // The keywords of each reader's run, once its STAT reply has decided them.
+    QList<QStringList> planned(options.targets.size());
+    ReaderRun run(console, options,
+                  {QStringLiteral("result"), QStringLiteral("applied"), QStringLiteral("failed_at")},
+                  QStringLiteral("set"));
+    const int result = run.exec(settingsLimitMs(request.reboot), [&](int index) {
+        const QList<readerkeys::Change> &own = request.changesOf.at(index);
+        runSettingsJob(
+            run, options, index,
+            [&own, &request, &planned, index](const ReaderSettings &reader, QList<SettingCommand> *commands,
+                                              QString *refusal) {
+                const ReaderSettings values = readerkeys::applyChanges(reader, own);
+                *refusal = readerkeys::runRefusal(reader, own, values);
+                if (!refusal->isEmpty())
+                    return false;
+                *commands = settingRun(values, request.newPassword);
+                planned[index] = keywordsOf(*commands);
+                return true;
+            },
             [&, index](ControlSession &session, const QString &error) {
-                const QStringList applied = acknowledged(index, session);
+                const QStringList applied = planned.at(index).mid(0, session.acknowledgedCount());
                 const QString failedAt = QString::fromLatin1(session.failedKeyword());
                 output::Record record{{QStringLiteral("applied"), applied}, {QStringLiteral("failed_at"), failedAt}};
                 if (!error.isEmpty())
                     return Outcome::failure(error + settingsProgress(applied, failedAt), record);
                 const QString written = QStringLiteral("%1 settings written").arg(session.acknowledgedCount());
-                if (!reboot) {
+                if (!request.reboot) {
                     record.prepend({QStringLiteral("result"), written + QStringLiteral(", reboot needed")});
                     return Outcome::success(record);
                 }
-                // The restart on a connection of its own, as the reader still
-                // knows itself by its old password and port until then.
-                run.runSession<ControlSession>(
-                    index,
-                    [&](ControlSession &restart) { startReboot(restart, options, index); },
-                    [applied, written](ControlSession &restart, const QString &error) {
-                        if (!error.isEmpty())
-                            return Outcome::failure(written + QStringLiteral(", but the reboot failed: ") + error,
-                                                    {{QStringLiteral("applied"), applied},
-                                                     {QStringLiteral("failed_at"),
-                                                      QString::fromLatin1(restart.failedKeyword())}});
-                        return Outcome::success({{QStringLiteral("result"), written + QStringLiteral(", rebooting")},
-                                                 {QStringLiteral("applied"), applied},
-                                                 {QStringLiteral("failed_at"), QString()}});
-                    });
-                return Outcome::continued();
+                return restartAfterRun(run, options, index, record, written);
             });
     });
-    if (!reboot && run.failures() < options.targets.size())
+    if (!request.reboot && run.failures() < options.targets.size())
         console.message(QStringLiteral("the readers use the new settings after a reboot (zavctl reboot, or set --reboot)"));
+    return result;
+}
+
+int cli::apply(const QCommandLineParser &parser, Console &console)
+{
+    SettingsRequest request;
+    if (!readSettingsRequest(parser, console, &request))
+        return zavctl::BadUsage;
+    const ReaderOptions &options = request.options;
+    const bool check = parser.isSet(QStringLiteral("check"));
+
+    // Each reader's run and what it changes, once its STAT reply has decided them.
+    QList<QList<SettingCommand>> planned(options.targets.size());
+    QList<output::Record> changesOf(options.targets.size());
+    int changedReaders = 0;
+    ReaderRun run(console, options,
+                  {QStringLiteral("changed"), QStringLiteral("changes"), QStringLiteral("applied"),
+                   QStringLiteral("failed_at"), QStringLiteral("result")},
+                  QStringLiteral("apply"));
+    const int result = run.exec(settingsLimitMs(request.reboot), [&](int index) {
+        const QList<readerkeys::Change> &own = request.changesOf.at(index);
+        runSettingsJob(
+            run, options, index,
+            [&, index](const ReaderSettings &reader, QList<SettingCommand> *commands, QString *refusal) {
+                *refusal = readerkeys::changeRefusal(reader, own);
+                if (!refusal->isEmpty())
+                    return false;
+                const ReaderSettings wanted = readerkeys::applyChanges(reader, own);
+                planned[index] = changeRun(reader, wanted, request.newPassword);
+                changesOf[index] = differences(reader, wanted, planned.at(index));
+                // A check reads and compares only.
+                if (!check)
+                    *commands = planned.at(index);
+                return true;
+            },
+            [&, index](ControlSession &session, const QString &error) {
+                const QList<SettingCommand> &commands = planned.at(index);
+                const int acknowledged = check ? 0 : session.acknowledgedCount();
+                const QStringList applied = keywordsOf(commands).mid(0, acknowledged);
+                const QString failedAt = QString::fromLatin1(session.failedKeyword());
+                // In check mode: whether anything would change.
+                const bool changed = check ? !commands.isEmpty() : acknowledged > 0;
+                output::Record record{{QStringLiteral("changed"), changed},
+                                      {QStringLiteral("applied"), applied},
+                                      {QStringLiteral("failed_at"), failedAt}};
+                // Unknown unless the reader's settings were read.
+                if (session.hasStat())
+                    output::setValue(record, QStringLiteral("changes"), QVariant::fromValue(changesOf.at(index)));
+                if (!error.isEmpty())
+                    return Outcome::failure(error + settingsProgress(applied, failedAt), record);
+                if (commands.isEmpty()) {
+                    record.append({QStringLiteral("result"), QStringLiteral("unchanged")});
+                    return Outcome::success(record);
+                }
+                if (check) {
+                    record.append({QStringLiteral("result"), QStringLiteral("%1 to change").arg(commands.size())});
+                    return Outcome::success(record);
+                }
+                ++changedReaders;
+                const QString written = QStringLiteral("%1 settings written").arg(acknowledged);
+                if (!request.reboot) {
+                    record.append({QStringLiteral("result"), written + QStringLiteral(", reboot needed")});
+                    return Outcome::success(record);
+                }
+                return restartAfterRun(run, options, index, record, written);
+            });
+    });
+    if (!check && !request.reboot && changedReaders > 0)
+        console.message(QStringLiteral("the readers use the new settings after a reboot (zavctl reboot, or apply --reboot)"));
     return result;
 }
 

@@ -1,12 +1,10 @@
 #include "readerrun.h"
 
-#include "commandlanguage.h"
 #include "interrupts.h"
 #include "jobrunner.h"
 #include "passwords.h"
 #include "settingchecks.h"
 
-#include <QEventLoop>
 #include <QHash>
 #include <QTimer>
 
@@ -19,15 +17,11 @@ quint16 cli::ReaderOptions::portOf(int index) const
 bool cli::readReaderOptions(const QCommandLineParser &parser, const QStringList &addresses, Console &console,
                             ReaderOptions *options, bool needPassword)
 {
-    if (parser.isSet(QStringLiteral("port"))) {
-        const QString text = parser.value(QStringLiteral("port"));
-        if (!control::isPortNumber(text.toLatin1()) || text.toLatin1() != text.toUtf8()) {
-            console.message(QStringLiteral("--port %1: %2").arg(text, settingchecks::InvalidControlPort));
-            return false;
-        }
-        options->port = quint16(text.toUInt());
-        options->portGiven = true;
-    }
+    int port = options->port;
+    if (!numberOption(parser, QStringLiteral("port"), 1, 65535, &port, console, settingchecks::InvalidControlPort))
+        return false;
+    options->port = quint16(port);
+    options->portGiven = parser.isSet(QStringLiteral("port"));
     if (!numberOption(parser, QStringLiteral("jobs"), 1, 1024, &options->jobs, console))
         return false;
     if (!formatFrom(parser, console, &options->format))
@@ -107,17 +101,16 @@ cli::ReaderRun::ReaderRun(Console &console, const ReaderOptions &options, const 
 int cli::ReaderRun::exec(int jobLimitMs, const Start &start)
 {
     m_jobLimitMs = jobLimitMs;
-    QEventLoop loop;
+    InterruptibleLoop loop;
     JobRunner runner(int(m_options.targets.size()), m_options.jobs,
                      [this, &start](int index) { startJob(index, start); });
     m_runner = &runner;
-    QObject::connect(&runner, &JobRunner::allFinished, &loop, &QEventLoop::quit);
-    InterruptWatch interrupts;
-    QObject::connect(&interrupts, &InterruptWatch::interrupted, &loop, [this] { interrupt(); });
+    QObject::connect(&runner, &JobRunner::allFinished, &loop, &InterruptibleLoop::quit);
     runner.run();
     showProgress();
-    if (runner.finishedCount() < runner.count())
-        loop.exec();
+    if (runner.finishedCount() == runner.count())
+        loop.quit();
+    loop.exec([this] { interrupt(); });
     m_runner = nullptr;
     flush();
     m_writer.finish();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "console.h"
+#include "defaults.h"
 #include "output.h"
 #include "targets.h"
 
@@ -24,7 +25,7 @@ namespace cli {
 // port, how many at once, the output form and the control password.
 struct ReaderOptions {
     QList<targets::Target> targets;
-    quint16 port = 87;
+    quint16 port = defaults::ControlPort;
     bool portGiven = false;
     int jobs = 16;
     output::Format format = output::Format::Csv;

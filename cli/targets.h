@@ -28,7 +28,8 @@ bool parseAddressArgument(const QString &argument, QList<Target> *targets, QStri
 // each reader's port; the other columns are kept with the reader). Blank
 // lines and lines starting with '#' are skipped. A quoted field may span
 // lines; one that is never closed is refused. A field that a CSV writer made
-// inert with a leading apostrophe is read without it (inertCellText).
+// inert with a leading apostrophe is read without it (inertCellText). The
+// first column and the control-port column may have blanks at either end.
 bool parseInput(const QByteArray &input, QList<Target> *targets, QString *refusal);
 
 // Puts every reader once, in the order first named.

@@ -6,7 +6,6 @@
 // add a command of its own.
 #include "readerkeys.h"
 #include "settingrun.h"
-#include "statreply.h"
 
 #include <cstdint>
 
@@ -24,24 +23,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
     check(refusal.isEmpty());
-    check(readerkeys::settableKeys().contains(change.key));
+    check(settings::settableKeys().contains(change.key));
     check(argument.startsWith(change.key + QLatin1Char('=')));
-    const QList<readerkeys::Choice> choices = readerkeys::choices(change.key);
-    if (!choices.isEmpty()) {
-        bool known = false;
-        for (const readerkeys::Choice &choice : choices)
-            known = known || choice.code == change.value;
-        check(known);
-    }
+    const settings::Setting &setting = *settings::find(change.key);
+    if (!setting.choices.isEmpty())
+        check(settings::choiceOf(setting, change.value) >= 0);
     for (const char c : change.value)
         check(c != '\r' && c != '\n' && c != '\0');
 
     // A reader with every setting valid, and the run written to it.
-    static const StatReply stat = StatReply::parse(
+    static const ReaderSettings stat = ReaderSettings::fromStatReply(
         "ZAVTCP:0050C2000001:READER:02.10:10.0.0.9:57:87:10.0.0.1:10.0.0.2:4000:1:5:0:x:255.255.255.0:53002:y:1:1:\r");
-    const SettingValues values = readerkeys::applyChanges(stat, {change}, QByteArray());
+    const ReaderSettings values = readerkeys::applyChanges(stat, {change});
     if (!readerkeys::runRefusal(stat, {change}, values).isEmpty())
         return 0;
+    // What apply sends: the change alone, or nothing when the reader holds it.
+    const QList<SettingCommand> changes = changeRun(stat, values);
+    check(changes.size() <= 1);
+    check(changes.isEmpty() == settings::sameAsHeld(setting, stat.value(change.key), change.value));
     bool sent = false;
     for (const SettingCommand &command : settingRun(values)) {
         const QByteArray line = command.line();

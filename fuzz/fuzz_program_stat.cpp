@@ -1,12 +1,13 @@
-// The STAT field mapping and the setting run built from it, on arbitrary
-// replies: every field comes from its place in the ':'-separated reply as
-// nextField walks it, field 19 only for firmware other than "02.00", and the
-// run written back sends exactly the fields it was given, in order.
+// The settings of a STAT reply and the setting run built from them, on
+// arbitrary replies: every setting comes from its field of the ':'-separated
+// reply as nextField walks it (the table's field), the client-send-id field
+// only for firmware other than "02.00", and the run written back sends
+// exactly the settings it was given, in table order.
 #include "commandlanguage.h"
 #include "fuzzcheck.h"
 #include "addresschecks.h"
+#include "readersettings.h"
 #include "settingrun.h"
-#include "statreply.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -15,76 +16,44 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray reply(reinterpret_cast<const char *>(data), qsizetype(size));
-    const StatReply stat = StatReply::parse(reply);
+    const ReaderSettings stat = ReaderSettings::fromStatReply(reply);
 
     // The fields as nextField gives them one after another from position 1.
-    QByteArrayList fields;
+    QByteArrayList fields{QByteArray()};
     int position = 1;
-    for (int i = 0; i < 19; ++i)
+    for (int i = 1; i <= 19; ++i)
         fields.append(nextField(reply, position));
-    check(stat.macAddress == fields[1]);
-    check(stat.identifier == fields[2]);
-    check(stat.firmware == fields[3]);
-    check(stat.address == fields[4]);
-    check(stat.dataPort == fields[5]);
-    check(stat.controlPort == fields[6]);
-    check(stat.gateway == fields[7]);
-    check(stat.serverAddress == fields[8]);
-    check(stat.serverPort == fields[9]);
-    check(stat.modecode == fields[10]);
-    check(stat.speedcode == fields[11]);
-    check(stat.dhcpcode == fields[12]);
-    check(stat.subnetMask == fields[14]);
-    check(stat.udpPort == fields[15]);
-    check(stat.dpasscode == fields[17]);
-    check(stat.hasClientSendId == (stat.firmware != "02.00"));
-    check(stat.cidcode == (stat.hasClientSendId ? fields[18] : QByteArray()));
-    for (const QByteArray &field : fields)
-        check(!field.contains(':'));
-
-    // A code field selects a box only when it is exactly that box's code.
-    const int mode = codes::boxForCode(stat.modecode, codes::Mode);
-    check(mode == -1 ? !codes::Mode.contains(stat.modecode) : codes::Mode.at(mode) == stat.modecode);
-    const int speed = codes::boxForCode(stat.speedcode, codes::Speed);
-    check(speed == -1 ? !codes::Speed.contains(stat.speedcode) : codes::Speed.at(speed) == stat.speedcode);
+    const bool hasClientSendId = fields[4] != "02.00";
+    check(stat.hasClientSendId() == hasClientSendId);
+    for (const settings::Setting &setting : settings::table()) {
+        const bool present = !setting.needsClientSendIdFirmware || hasClientSendId;
+        check(stat.contains(setting.key) == present);
+        check(stat.value(setting.key) == (present ? fields[setting.statField] : QByteArray()));
+        check(!stat.value(setting.key).contains(':'));
+        // A code field selects a box only when it is exactly that box's code.
+        const int choice = settings::choiceOf(setting, stat.value(setting.key));
+        check(choice == -1 || setting.choices.at(choice).code == stat.value(setting.key));
+    }
 
     // Written back as they came, with the identifier as the new password.
-    SettingValues values;
-    values.address = stat.address;
-    values.dataPort = stat.dataPort;
-    values.udpPort = stat.udpPort;
-    values.controlPort = stat.controlPort;
-    values.subnetMask = stat.subnetMask;
-    values.gateway = stat.gateway;
-    values.serverAddress = stat.serverAddress;
-    values.serverPort = stat.serverPort;
-    values.identifier = stat.identifier;
-    values.newPassword = stat.identifier.left(5);
-    values.modecode = stat.modecode;
-    values.cidcode = stat.cidcode;
-    values.speedcode = stat.speedcode;
-    values.dhcpcode = stat.dhcpcode;
-    values.dpasscode = stat.dpasscode;
-    values.firmware = stat.firmware;
-    const QList<SettingCommand> run = settingRun(values);
-    const bool newPassword = !trimBlanks(QString::fromLatin1(values.newPassword)).isEmpty();
-    check(run.size() == 13 + (stat.hasClientSendId ? 1 : 0) + (newPassword ? 1 : 0));
-    QByteArrayList expected{values.address, values.dataPort, values.udpPort, values.controlPort,
-                            values.subnetMask, values.gateway, values.serverAddress, values.serverPort,
-                            values.identifier, values.modecode};
-    if (stat.hasClientSendId)
-        expected.append(values.cidcode);
-    expected << values.speedcode << values.dhcpcode << values.dpasscode;
-    for (int i = 0; i < expected.size(); ++i) {
-        check(run.at(i).argument == expected.at(i));
-        check(run.at(i).keyword != "CID" || stat.hasClientSendId);
-        const QByteArray line = run.at(i).line();
-        check(line == run.at(i).keyword + expected.at(i) + '\r');
+    const QByteArray newPassword = stat.value(settings::Identifier).left(5);
+    const QList<SettingCommand> run = settingRun(stat, newPassword);
+    const bool sendsNewPassword = !trimBlanks(QString::fromLatin1(newPassword)).isEmpty();
+    check(run.size() == 13 + (hasClientSendId ? 1 : 0) + (sendsNewPassword ? 1 : 0));
+    int sent = 0;
+    for (const settings::Setting &setting : settings::table()) {
+        if (setting.readOnly() || !stat.contains(setting.key))
+            continue;
+        const SettingCommand &command = run.at(sent++);
+        check(command.keyword == setting.keyword && command.argument == stat.value(setting.key));
+        check(command.line() == command.keyword + command.argument + '\r');
     }
-    if (newPassword) {
+    if (sendsNewPassword) {
         const SettingCommand &last = run.constLast();
         check(last.keyword == "NEWPASS" && last.argument.size() == 5);
-        check(last.argument.startsWith(values.newPassword));
+        check(last.argument.startsWith(newPassword));
     }
+    // Nothing differs from itself.
+    check(changeRun(stat, stat).isEmpty());
     return 0;
 }

@@ -28,6 +28,13 @@ QString QtDialogs::input(const QString &prompt, const QString &title)
     return ok ? answer : QString();
 }
 
+int QtDialogs::choose(const QString &prompt, const QStringList &items)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getItem(QApplication::activeWindow(), Title, prompt, items, 0, false, &ok);
+    return ok ? int(items.indexOf(answer)) : -1;
+}
+
 namespace {
 // The file dialog of both requests; false when cancelled.
 bool runFileDialog(QFileDialog::AcceptMode mode, QFileDialog::FileMode fileMode,

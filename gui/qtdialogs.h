@@ -12,6 +12,7 @@ public:
     void message(const QString &text) override;
     bool question(const QString &text) override;
     QString input(const QString &prompt, const QString &title) override;
+    int choose(const QString &prompt, const QStringList &items) override;
     bool openFile(const FileRequest &request, QString &path) override;
     bool saveFile(const FileRequest &request, QString &path) override;
 };

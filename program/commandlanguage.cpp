@@ -2,6 +2,7 @@
 
 #include "addresschecks.h"
 #include "replybuffer.h"
+#include "typedvalues.h"
 
 
 QByteArray control::commandLine(const QByteArray &keyword, const QByteArray &argument)
@@ -32,21 +33,24 @@ bool control::isCompleteStatReply(const QByteArray &replyBuffer)
     return !replyBuffer.isEmpty() && replyBuffer.endsWith(CarriageReturn);
 }
 
+namespace {
+// The text has no blank at either end: what is sent is what was checked.
+bool isSentAsChecked(const QString &text)
+{
+    return text == trimBlanks(text);
+}
+} // namespace
+
 bool control::isPortNumber(const QByteArray &text)
 {
-    if (text.isEmpty() || text.size() > 5)
-        return false;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-    }
-    const int port = text.toInt();
-    return port >= 1 && port <= 65535;
+    const QString typed = QString::fromLatin1(text);
+    return isSentAsChecked(typed) && portFromText(typed).has_value();
 }
 
 bool control::isDottedAddress(const QByteArray &text)
 {
-    return isNumericAddress(QString::fromLatin1(text));
+    const QString typed = QString::fromLatin1(text);
+    return isSentAsChecked(typed) && readerAddressFromText(typed).has_value();
 }
 
 bool control::hasClientSendId(const QByteArray &firmware)
@@ -57,20 +61,4 @@ bool control::hasClientSendId(const QByteArray &firmware)
 QByteArray control::newPasswordArgument(const QByteArray &typed)
 {
     return (typed + QByteArrayLiteral("    ")).left(5);
-}
-
-int codes::boxForCode(const QByteArray &field, const QByteArrayList &groupCodes)
-{
-    return int(groupCodes.indexOf(field));
-}
-
-QByteArray codes::codeFromChecks(const QList<bool> &checked, const QByteArrayList &groupCodes,
-                                 const QByteArray &previous)
-{
-    QByteArray code = previous;
-    for (int i = 0; i < checked.size() && i < groupCodes.size(); ++i) {
-        if (checked.at(i))
-            code = groupCodes.at(i);
-    }
-    return code;
 }

@@ -1,29 +1,16 @@
 #include "controlsession.h"
 
+#include "byteescape.h"
 #include "commandlanguage.h"
 
 #include <QTcpSocket>
 #include <QTimer>
 
 namespace {
-// The reply as a short quoted text for a message: printable bytes as they
-// are, others as \r, \n or \xHH, at most 24 bytes.
+// The reply as a short quoted text for a message: at most 24 bytes, escaped.
 QString quoted(const QByteArray &bytes)
 {
-    QString text;
-    for (const char c : bytes.left(24)) {
-        const auto b = quint8(c);
-        if (b == '\r')
-            text += QLatin1String("\\r");
-        else if (b == '\n')
-            text += QLatin1String("\\n");
-        else if (b < 0x20 || b >= 0x7f)
-            text += QStringLiteral("\\x%1").arg(b, 2, 16, QLatin1Char('0'));
-        else
-            text += QLatin1Char(c);
-    }
-    if (bytes.size() > 24)
-        text += QLatin1String("...");
+    const QString text = escapedBytes(bytes.left(24)) + (bytes.size() > 24 ? QLatin1String("...") : QLatin1String());
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 } // namespace
@@ -55,7 +42,7 @@ void ControlSession::start(const QHostAddress &address, quint16 port, const Plan
     m_next = 0;
     m_acknowledged = 0;
     m_hasStat = false;
-    m_stat = StatReply();
+    m_stat = ReaderSettings();
     m_failedKeyword.clear();
 
     delete m_socket;
@@ -162,7 +149,7 @@ void ControlSession::examineReply()
         if (m_reply.overlong()) {
             fail(NoStatReply, QStringLiteral("STAT reply longer than %1 bytes").arg(control::ReplyLimit));
         } else if (control::isCompleteStatReply(m_reply.bytes())) {
-            m_stat = StatReply::parse(m_reply.bytes());
+            m_stat = ReaderSettings::fromStatReply(m_reply.bytes());
             m_hasStat = true;
             if (m_plan.afterStat) {
                 QList<SettingCommand> commands;

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "commandlanguage.h"
+#include "readersettings.h"
 #include "replybuffer.h"
 #include "settingrun.h"
-#include "statreply.h"
 
 #include <QByteArray>
 #include <QHostAddress>
@@ -41,7 +41,8 @@ public:
 
     // Called with the STAT reply; fills the commands to send next, or returns
     // false with a refusal text (then nothing more is sent).
-    using StatPlanner = std::function<bool(const StatReply &stat, QList<SettingCommand> *commands, QString *refusal)>;
+    using StatPlanner =
+        std::function<bool(const ReaderSettings &reader, QList<SettingCommand> *commands, QString *refusal)>;
 
     struct Plan {
         QByteArray password;            // sent as given
@@ -73,8 +74,8 @@ public:
     Failure failure() const { return m_failure; }
     // One line saying what went wrong, for a message naming the reader.
     QString errorText() const { return m_errorText; }
-    // The STAT reply, once one was received.
-    const StatReply &stat() const { return m_stat; }
+    // The reader's settings from its STAT reply, once one was received.
+    const ReaderSettings &stat() const { return m_stat; }
     bool hasStat() const { return m_hasStat; }
     // The setting commands acknowledged so far (the login not counted).
     int acknowledgedCount() const { return m_acknowledged; }
@@ -119,7 +120,7 @@ private:
     int m_acknowledged = 0;
     QByteArray m_keyword;
     QByteArray m_failedKeyword;
-    StatReply m_stat;
+    ReaderSettings m_stat;
     bool m_hasStat = false;
     bool m_running = false;
     Failure m_failure = NoFailure;

@@ -2,17 +2,22 @@
 
 #include "addresschecks.h"
 #include "commandlanguage.h"
+#include "defaults.h"
 #include "dialogs.h"
 #include "settingchecks.h"
-#include "statreply.h"
+#include "settingsfile.h"
 #include "typedvalues.h"
 #include "uikit.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QHostAddress>
 #include <QPointer>
+#include <QSaveFile>
 
 namespace {
 const QString AttemptingConnection = QStringLiteral("Attempting Connection");
@@ -21,7 +26,6 @@ const QString GetFirst = QStringLiteral("You must get the parameters before sett
 const QString NewParametersSet = QStringLiteral(
     "New Parameters have been set - You must Reboot (or repower) the reader for the new parameters to take effect");
 const QString Rebooting = QStringLiteral("Reader is Rebooting");
-const QString DefaultPassword = QStringLiteral("58203");
 
 // What a field holds, which decides the keys it takes.
 enum class Content {
@@ -30,6 +34,23 @@ enum class Content {
     Text,     // any character
     Shown     // read only: filled from the reader
 };
+
+Content contentOf(const settings::Setting &setting)
+{
+    switch (setting.check) {
+    case settings::Check::Address:
+        return Content::Address;
+    case settings::Check::Port:
+        return Content::Port;
+    case settings::Check::Shown:
+        return Content::Shown;
+    case settings::Check::Identifier:
+    case settings::Check::Choice:
+    case settings::Check::OptionalChoice:
+        break;
+    }
+    return Content::Text;
+}
 
 FilteredLineEdit::Filter keyFilter(Content content)
 {
@@ -50,23 +71,48 @@ QByteArray bytes(const QLineEdit *edit)
     return edit->text().toLatin1();
 }
 
-// Whether each box of the group is checked, in the order of groupCodes.
-QList<bool> checkedStates(const QButtonGroup *group, const QByteArrayList &groupCodes)
+QAbstractButton *box(const QButtonGroup *group, const settings::Choice &choice)
+{
+    return group->button(choice.code.toInt());
+}
+
+// Whether each box of the group is checked, in the order of the setting's choices.
+QList<bool> checkedStates(const QButtonGroup *group, const settings::Setting &setting)
 {
     QList<bool> states;
-    for (const QByteArray &code : groupCodes)
-        states.append(group->button(code.toInt())->isChecked());
+    for (const settings::Choice &choice : setting.choices)
+        states.append(box(group, choice)->isChecked());
     return states;
 }
 
-// Checks the box whose code the field is exactly, after unchecking the group.
-void showCode(QButtonGroup *group, const QByteArrayList &groupCodes, const QByteArray &field)
+// Checks the box whose code the value is exactly, after unchecking the group.
+void showChoice(QButtonGroup *group, const settings::Setting &setting, const QByteArray &value)
 {
-    for (QAbstractButton *box : group->buttons())
-        box->setChecked(false);
-    const int index = codes::boxForCode(field, groupCodes);
-    if (index >= 0)
-        group->button(groupCodes.at(index).toInt())->setChecked(true);
+    for (QAbstractButton *other : group->buttons())
+        other->setChecked(false);
+    const int choice = settings::choiceOf(setting, value);
+    if (choice >= 0)
+        box(group, setting.choices.at(choice))->setChecked(true);
+}
+
+// A file name from text a reader sent: letters, digits, '-' and '_' only.
+QString fileNamePart(const QString &text)
+{
+    QString part;
+    for (const QChar c : text) {
+        if ((c.isLetterOrNumber() && c.unicode() < 0x80) || c == QLatin1Char('-') || c == QLatin1Char('_'))
+            part += c;
+    }
+    return part.left(40);
+}
+
+Dialogs::FileRequest settingsFileRequest(const QString &proposedName)
+{
+    Dialogs::FileRequest request;
+    request.defaultExtension = QStringLiteral("csv");
+    request.proposedName = proposedName;
+    request.filters = QStringList{QStringLiteral("CSV Files (*.csv)"), QStringLiteral("All Files (*.*)")};
+    return request;
 }
 } // namespace
 
@@ -76,7 +122,20 @@ ProgramReaderWindow::ProgramReaderWindow(Dialogs &dialogs, QWidget *parent)
     buildControls();
     // The settings panels, the status line and every check box start empty;
     // the address and control port are filled by the caller.
-    m_passwordEdit->setText(DefaultPassword);
+    m_passwordEdit->setText(defaults::Password);
+
+    // Settings files: a right click outside the fields, or the keys.
+    m_saveSettingsAction = new QAction(QStringLiteral("Save Settings As..."), this);
+    m_saveSettingsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    m_loadSettingsAction = new QAction(QStringLiteral("Load Settings..."), this);
+    m_loadSettingsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    for (QAction *action : {m_saveSettingsAction, m_loadSettingsAction}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+    }
+    connect(m_saveSettingsAction, &QAction::triggered, this, &ProgramReaderWindow::saveSettingsAs);
+    connect(m_loadSettingsAction, &QAction::triggered, this, &ProgramReaderWindow::loadSettings);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 ProgramReaderWindow::~ProgramReaderWindow()
@@ -170,121 +229,128 @@ void ProgramReaderWindow::buildControls()
         this->*a.button = button;
     }
 
-    // Left settings panel: one box and its label per row.
+    // Left settings panel: one box and its label per row. A row that shows a
+    // reader setting takes its caption and its key filter from the setting.
     struct SettingField {
         FilteredLineEdit *ProgramReaderWindow::*edit;
         const char *name;
         int top;
         int maxLength;
-        Content content;
+        const char *key;  // null: the new password, which no reader reports
         const char *labelName;
-        const char *caption;
         const char *tip;
     };
-    const SettingField settings[] = {
-        {&ProgramReaderWindow::m_readerAddressEdit, "readerAddressEdit", 2340, 15, Content::Address,
-         "readerAddressLabel", "Reader IP Address", "Sets the IP address of the reader"},
-        {&ProgramReaderWindow::m_dataPortEdit, "dataPortEdit", 2760, 5, Content::Port, "dataPortLabel",
-         "Reader Data Port (tcp)", "Reader's data port for TCP connections only"},
-        {&ProgramReaderWindow::m_udpPortEdit, "udpPortEdit", 3180, 5, Content::Port, "udpPortLabel",
-         "Reader Data Port (udp)", "Reader's data port for UDP connections only"},
-        {&ProgramReaderWindow::m_readerControlPortEdit, "readerControlPortEdit", 3600, 5, Content::Port,
-         "readerControlPortLabel", "Reader Control Port", "Reader's TCP control port number"},
-        {&ProgramReaderWindow::m_subnetMaskEdit, "subnetMaskEdit", 4020, 15, Content::Address, "subnetMaskLabel",
-         "Reader Subnet Mask", "Enter your network's subnet mask"},
-        {&ProgramReaderWindow::m_gatewayEdit, "gatewayEdit", 4440, 15, Content::Address, "gatewayLabel",
-         "Reader Gateway Address", "Gateway address for the reader (required if operating over a WAN)"},
-        {&ProgramReaderWindow::m_serverAddressEdit, "serverAddressEdit", 4860, 15, Content::Address,
-         "serverAddressLabel", "Server Address", "Server address (for TCP clients or UDP readers)"},
-        {&ProgramReaderWindow::m_serverPortEdit, "serverPortEdit", 5280, 5, Content::Port, "serverPortLabel",
-         "Server Port", "Server Port (for TCP clients or UDP readers)"},
-        {&ProgramReaderWindow::m_identifierEdit, "identifierEdit", 5700, 20, Content::Text, "identifierLabel",
-         "Identifier", "20 character unique identifier which identifies this reader"},
-        {&ProgramReaderWindow::m_newPasswordEdit, "newPasswordEdit", 6120, 5, Content::Text, "newPasswordLabel",
-         "Password", "Password for Control Port"},
-        {&ProgramReaderWindow::m_macAddressEdit, "macAddressEdit", 6540, 0, Content::Shown, "macAddressLabel",
-         "Mac Address", "Reader's unique MAC Address (you cannot change this)"},
+    const SettingField fields[] = {
+        {&ProgramReaderWindow::m_readerAddressEdit, "readerAddressEdit", 2340, 15, "address", "readerAddressLabel",
+         "Sets the IP address of the reader"},
+        {&ProgramReaderWindow::m_dataPortEdit, "dataPortEdit", 2760, 5, "data-port", "dataPortLabel",
+         "Reader's data port for TCP connections only"},
+        {&ProgramReaderWindow::m_udpPortEdit, "udpPortEdit", 3180, 5, "udp-port", "udpPortLabel",
+         "Reader's data port for UDP connections only"},
+        {&ProgramReaderWindow::m_readerControlPortEdit, "readerControlPortEdit", 3600, 5, "control-port",
+         "readerControlPortLabel", "Reader's TCP control port number"},
+        {&ProgramReaderWindow::m_subnetMaskEdit, "subnetMaskEdit", 4020, 15, "subnet-mask", "subnetMaskLabel",
+         "Enter your network's subnet mask"},
+        {&ProgramReaderWindow::m_gatewayEdit, "gatewayEdit", 4440, 15, "gateway", "gatewayLabel",
+         "Gateway address for the reader (required if operating over a WAN)"},
+        {&ProgramReaderWindow::m_serverAddressEdit, "serverAddressEdit", 4860, 15, "server-address",
+         "serverAddressLabel", "Server address (for TCP clients or UDP readers)"},
+        {&ProgramReaderWindow::m_serverPortEdit, "serverPortEdit", 5280, 5, "server-port", "serverPortLabel",
+         "Server Port (for TCP clients or UDP readers)"},
+        {&ProgramReaderWindow::m_identifierEdit, "identifierEdit", 5700, 20, "identifier", "identifierLabel",
+         "20 character unique identifier which identifies this reader"},
+        {&ProgramReaderWindow::m_newPasswordEdit, "newPasswordEdit", 6120, 5, nullptr, "newPasswordLabel",
+         "Password for Control Port"},
+        {&ProgramReaderWindow::m_macAddressEdit, "macAddressEdit", 6540, 0, "mac", "macAddressLabel",
+         "Reader's unique MAC Address (you cannot change this)"},
     };
-    for (const SettingField &s : settings) {
-        this->*s.edit = field(s.name, s.maxLength, s.content, QRect(2760, s.top, 1815, 255), s.tip);
-        QLabel *caption = label(s.labelName, s.caption, QRect(540, s.top, 2205, 255));
-        caption->setToolTip(QString::fromLatin1(s.tip));
-        caption->setBuddy(this->*s.edit);
+    m_controls.resize(settings::table().size());
+    for (const SettingField &f : fields) {
+        const settings::Setting *setting = f.key ? settings::find(QString::fromLatin1(f.key)) : nullptr;
+        const Content content = setting ? contentOf(*setting) : Content::Text;
+        this->*f.edit = field(f.name, f.maxLength, content, QRect(2760, f.top, 1815, 255), f.tip);
+        QLabel *caption = ui::label(this, QString::fromLatin1(f.labelName),
+                                    setting ? setting->caption : QStringLiteral("Password"), labelFont, 540, f.top,
+                                    2205, 255);
+        caption->setToolTip(QString::fromLatin1(f.tip));
+        caption->setBuddy(this->*f.edit);
+        if (setting)
+            m_controls[setting->row()].edit = this->*f.edit;
     }
 
-    // Right settings panel: a heading per option group, and its boxes. Each
-    // box's id in its group is the code the reader uses for it.
-    m_modeGroup = makeOptionGroup(QStringLiteral("modeGroup"));
-    m_speedGroup = makeOptionGroup(QStringLiteral("speedGroup"));
-    m_dhcpGroup = makeOptionGroup(QStringLiteral("dhcpGroup"));
-    m_dataPasswordGroup = makeOptionGroup(QStringLiteral("dataPasswordGroup"));
-    m_clientSendIdGroup = makeOptionGroup(QStringLiteral("clientSendIdGroup"));
+    // Right settings panel: a heading per option setting, and a box for each
+    // of its choices (caption from the setting). Each box's id in its group
+    // is the code the reader uses for it.
+    struct Box {
+        const char *name;
+        QRect rect;
+        const char *tip;
+    };
+    struct OptionGroup {
+        QButtonGroup *ProgramReaderWindow::*group;
+        const char *groupName;
+        const char *key;
+        const char *headingName;
+        QRect headingRect;
+        const char *headingTip;
+        QList<Box> boxes;  // one for each choice of the setting, in its order
+    };
     const char *const modeTip = "Sets the Operating mode of the reader (tcp client, tcp server, or udp)";
-    struct Heading {
-        const char *name;
-        const char *caption;
-        QRect rect;
-        const char *tip;
+    const OptionGroup groups[] = {
+        {&ProgramReaderWindow::m_modeGroup, "modeGroup", "mode", "modeLabel", QRect(5040, 2340, 3000, 315), modeTip,
+         {{"serverModeBox", QRect(5220, 2820, 975, 255), "The reader will operate as a server"},
+          {"clientModeBox", QRect(6240, 2820, 855, 255), "The reader will operate as a client"},
+          {"udpModeBox", QRect(7140, 2820, 735, 255), "The reader will use UDP for communication"}}},
+        {&ProgramReaderWindow::m_speedGroup, "speedGroup", "speed", "speedLabel", QRect(5040, 3300, 3000, 315), "",
+         {{"speed10HalfBox", QRect(5220, 3780, 735, 255), "Set the reader speed to 10BaseT Half Duplex"},
+          {"speed10FullBox", QRect(6000, 3780, 735, 255), "Set the reader speed to 10BaseT Full Duplex"},
+          {"speed100HalfBox", QRect(6780, 3780, 855, 255), "Set the reader speed to 100BaseT Half Duplex"},
+          {"speed100FullBox", QRect(7680, 3780, 795, 255), "Set the reader speed to 100BaseT Full Duplex"},
+          {"speedAutoBox", QRect(8520, 3780, 795, 255), ""}}},
+        {&ProgramReaderWindow::m_dhcpGroup, "dhcpGroup", "dhcp", "dhcpLabel", QRect(5040, 4260, 2220, 315), "",
+         {{"dhcpOnBox", QRect(5220, 4680, 735, 255),
+           "The reader will use DHCP (get it's own IP address from a DHCP server)"},
+          {"dhcpOffBox", QRect(6000, 4680, 735, 255), "The reader will use a static IP address"}}},
+        {&ProgramReaderWindow::m_clientSendIdGroup, "clientSendIdGroup", "client-send-id", "clientSendIdLabel",
+         QRect(7380, 4260, 1995, 315), "",
+         {{"clientSendIdOnBox", QRect(7620, 4680, 735, 255),
+           "The reader will send the reader identification on a client connect"},
+          {"clientSendIdOffBox", QRect(8400, 4680, 735, 255),
+           "The reader will not send the reader identification on a client connect"}}},
+        {&ProgramReaderWindow::m_dataPasswordGroup, "dataPasswordGroup", "data-password", "dataPasswordLabel",
+         QRect(5040, 5160, 4335, 315), "",
+         {{"dataPasswordYesBox", QRect(5220, 5520, 735, 255),
+           "A password is required through the Control Port in order for the reader to receive data"},
+          {"dataPasswordNoBox", QRect(6000, 5520, 735, 255),
+           "A password is not required for the reader to receive data"}}},
     };
-    struct Option {
-        QButtonGroup *group;
-        int code;
-        const char *name;
-        const char *caption;
-        QRect rect;
-        const char *tip;
-    };
-    auto heading = [&](const Heading &h) {
-        label(h.name, h.caption, h.rect)->setToolTip(QString::fromLatin1(h.tip));
-    };
-    auto options = [&](std::initializer_list<Option> boxes) {
-        for (const Option &o : boxes) {
-            auto *box = new QCheckBox(QString::fromLatin1(o.caption), this);
-            box->setObjectName(QString::fromLatin1(o.name));
+    for (const OptionGroup &g : groups) {
+        const settings::Setting &setting = *settings::find(QString::fromLatin1(g.key));
+        QButtonGroup *group = makeOptionGroup(QString::fromLatin1(g.groupName));
+        this->*g.group = group;
+        m_controls[setting.row()].group = group;
+        ui::label(this, QString::fromLatin1(g.headingName), setting.caption, labelFont, g.headingRect.x(),
+                  g.headingRect.y(), g.headingRect.width(), g.headingRect.height())
+            ->setToolTip(QString::fromLatin1(g.headingTip));
+        for (int i = 0; i < g.boxes.size() && i < setting.choices.size(); ++i) {
+            const Box &b = g.boxes.at(i);
+            auto *box = new QCheckBox(setting.choices.at(i).caption, this);
+            box->setObjectName(QString::fromLatin1(b.name));
             box->setFont(checkFont);
             ui::setColours(box, ui::Grey);
             box->setBackgroundRole(QPalette::Window);
-            box->setToolTip(QString::fromLatin1(o.tip));
-            place(box, o.rect.x(), o.rect.y(), o.rect.width(), o.rect.height());
-            o.group->addButton(box, o.code);
+            box->setToolTip(QString::fromLatin1(b.tip));
+            place(box, b.rect.x(), b.rect.y(), b.rect.width(), b.rect.height());
+            group->addButton(box, setting.choices.at(i).code.toInt());
         }
-    };
-    heading({"modeLabel", "Operating Mode", QRect(5040, 2340, 3000, 315), modeTip});
-    options({{m_modeGroup, 0, "serverModeBox", "Server", QRect(5220, 2820, 975, 255),
-              "The reader will operate as a server"},
-             {m_modeGroup, 1, "clientModeBox", "Client", QRect(6240, 2820, 855, 255),
-              "The reader will operate as a client"},
-             {m_modeGroup, 2, "udpModeBox", "Udp", QRect(7140, 2820, 735, 255),
-              "The reader will use UDP for communication"}});
-    heading({"speedLabel", "Speed", QRect(5040, 3300, 3000, 315), ""});
-    options({{m_speedGroup, 1, "speed10HalfBox", "10hd", QRect(5220, 3780, 735, 255),
-              "Set the reader speed to 10BaseT Half Duplex"},
-             {m_speedGroup, 2, "speed10FullBox", "10fd", QRect(6000, 3780, 735, 255),
-              "Set the reader speed to 10BaseT Full Duplex"},
-             {m_speedGroup, 3, "speed100HalfBox", "100hd", QRect(6780, 3780, 855, 255),
-              "Set the reader speed to 100BaseT Half Duplex"},
-             {m_speedGroup, 4, "speed100FullBox", "100fd", QRect(7680, 3780, 795, 255),
-              "Set the reader speed to 100BaseT Full Duplex"},
-             {m_speedGroup, 5, "speedAutoBox", "Auto", QRect(8520, 3780, 795, 255), ""}});
-    heading({"dhcpLabel", "Dhcp", QRect(5040, 4260, 2220, 315), ""});
-    options({{m_dhcpGroup, 1, "dhcpOnBox", "On", QRect(5220, 4680, 735, 255),
-              "The reader will use DHCP (get it's own IP address from a DHCP server)"},
-             {m_dhcpGroup, 0, "dhcpOffBox", "Off", QRect(6000, 4680, 735, 255),
-              "The reader will use a static IP address"}});
-    heading({"clientSendIdLabel", "Client send id", QRect(7380, 4260, 1995, 315), ""});
-    options({{m_clientSendIdGroup, 1, "clientSendIdOnBox", "On", QRect(7620, 4680, 735, 255),
-              "The reader will send the reader identification on a client connect"},
-             {m_clientSendIdGroup, 0, "clientSendIdOffBox", "Off", QRect(8400, 4680, 735, 255),
-              "The reader will not send the reader identification on a client connect"}});
-    heading({"dataPasswordLabel", "Password required for Data Transfer", QRect(5040, 5160, 4335, 315), ""});
-    options({{m_dataPasswordGroup, 1, "dataPasswordYesBox", "Yes", QRect(5220, 5520, 735, 255),
-              "A password is required through the Control Port in order for the reader to receive data"},
-             {m_dataPasswordGroup, 0, "dataPasswordNoBox", "No", QRect(6000, 5520, 735, 255),
-              "A password is not required for the reader to receive data"}});
-    QLabel *firmwareLabel = label("firmwareLabel", "Firmware Version:", QRect(5040, 6540, 1875, 315));
+    }
+    const settings::Setting &firmware = *settings::find(settings::Firmware);
+    QLabel *firmwareLabel = ui::label(this, QStringLiteral("firmwareLabel"), firmware.caption, labelFont, 5040, 6540,
+                                      1875, 315);
     firmwareLabel->setToolTip(QString::fromLatin1(modeTip));
     m_firmwareEdit = field("firmwareEdit", 0, Content::Shown, QRect(6960, 6540, 1815, 255), "");
     firmwareLabel->setBuddy(m_firmwareEdit);
+    m_controls[firmware.row()].edit = m_firmwareEdit;
 
     // Status line: dark red, centred, empty while idle.
     m_statusLabel = ui::label(this, QStringLiteral("statusLabel"), QString(), labelFont, 300, 7200, 9135, 315,
@@ -409,11 +475,11 @@ void ProgramReaderWindow::writeSettings()
     // blanks or letters, gets the message of its field instead of being
     // written (which could leave the reader unreachable). A field that still
     // holds what the reader itself reported passes the plain checks only.
-    const SettingValues values = settingValues();
-    if (const QString refusal = settingchecks::settingsRefusal(values, &m_reported); !refusal.isEmpty())
+    const ReaderSettings values = settingsToWrite();
+    if (const QString refusal = settingchecks::runRefusal(values, &m_reported); !refusal.isEmpty())
         return refuseJob(refusal);
 
-    m_run = settingRun(values);
+    m_run = settingRun(values, bytes(m_newPasswordEdit));
     ControlSession::Plan plan;
     plan.password = bytes(m_passwordEdit);
     plan.commands = m_run;
@@ -480,7 +546,7 @@ void ProgramReaderWindow::readFinished(bool ok)
 {
     if (!ok)
         return connectionFailed();
-    showStatReply(m_session->stat());
+    showReaderSettings(m_session->stat());
     dropSession();
     m_busy = false;
     endJob();
@@ -575,80 +641,239 @@ void ProgramReaderWindow::fill(QLineEdit *edit, const QByteArray &field)
     edit->setText(QString::fromLatin1(field));
 }
 
-void ProgramReaderWindow::showStatReply(const StatReply &stat)
+void ProgramReaderWindow::showReaderSettings(const ReaderSettings &reader)
 {
-    fill(m_macAddressEdit, stat.macAddress);
-    fill(m_identifierEdit, stat.identifier);
-    m_firmware = stat.firmware;
-    fill(m_firmwareEdit, stat.firmware);
-    fill(m_readerAddressEdit, stat.address);
-    fill(m_dataPortEdit, stat.dataPort);
-    fill(m_readerControlPortEdit, stat.controlPort);
-    fill(m_gatewayEdit, stat.gateway);
-    fill(m_serverAddressEdit, stat.serverAddress);
-    fill(m_serverPortEdit, stat.serverPort);
-    m_modeCode = stat.modecode;
-    showCode(m_modeGroup, codes::Mode, stat.modecode);
-    m_speedCode = stat.speedcode;
-    showCode(m_speedGroup, codes::Speed, stat.speedcode);
-    m_dhcpCode = stat.dhcpcode;
-    showCode(m_dhcpGroup, codes::Dhcp, stat.dhcpcode);
-    fill(m_subnetMaskEdit, stat.subnetMask);
-    fill(m_udpPortEdit, stat.udpPort);
-    m_dataPasswordCode = stat.dpasscode;
-    showCode(m_dataPasswordGroup, codes::DataPassword, stat.dpasscode);
-
-    // Readers without the client-send-id setting leave its boxes empty and disabled.
-    for (QAbstractButton *box : m_clientSendIdGroup->buttons())
-        box->setEnabled(stat.hasClientSendId);
-    showCode(m_clientSendIdGroup, codes::ClientSendId, stat.hasClientSendId ? stat.cidcode : QByteArray());
-
-    m_reported = SettingValues();
-    m_reported.address = stat.address;
-    m_reported.dataPort = stat.dataPort;
-    m_reported.udpPort = stat.udpPort;
-    m_reported.controlPort = stat.controlPort;
-    m_reported.subnetMask = stat.subnetMask;
-    m_reported.gateway = stat.gateway;
-    m_reported.serverAddress = stat.serverAddress;
-    m_reported.serverPort = stat.serverPort;
+    const bool hasClientSendId = reader.hasClientSendId();
+    for (int row = 0; row < settings::table().size(); ++row) {
+        const settings::Setting &setting = settings::table().at(row);
+        const SettingControl &control = m_controls.at(row);
+        if (control.edit) {
+            fill(control.edit, reader.value(row));
+        } else if (control.group) {
+            // Readers without a setting leave its boxes empty and disabled.
+            const bool present = !setting.needsClientSendIdFirmware || hasClientSendId;
+            if (setting.needsClientSendIdFirmware) {
+                for (QAbstractButton *box : control.group->buttons())
+                    box->setEnabled(present);
+            }
+            showChoice(control.group, setting, present ? reader.value(row) : QByteArray());
+        }
+    }
+    m_firmware = reader.value(settings::Firmware);
+    // The codes a set falls back on when a group has no box checked. The
+    // client-send-id code is the one this window sent last: a reader's
+    // report does not replace it.
+    for (int row = 0; row < settings::table().size(); ++row) {
+        const settings::Setting &setting = settings::table().at(row);
+        if (!setting.choices.isEmpty() && setting.key != settings::ClientSendId)
+            m_codes.set(row, reader.value(row));
+    }
+    m_reported = reader;
 }
 
-SettingValues ProgramReaderWindow::settingValues() const
+ReaderSettings ProgramReaderWindow::settingsToWrite() const
 {
-    SettingValues values;
-    values.address = bytes(m_readerAddressEdit);
-    values.dataPort = bytes(m_dataPortEdit);
-    values.udpPort = bytes(m_udpPortEdit);
-    values.controlPort = bytes(m_readerControlPortEdit);
-    values.subnetMask = bytes(m_subnetMaskEdit);
-    values.gateway = bytes(m_gatewayEdit);
-    values.serverAddress = bytes(m_serverAddressEdit);
-    values.serverPort = bytes(m_serverPortEdit);
-    values.identifier = bytes(m_identifierEdit);
-    values.newPassword = bytes(m_newPasswordEdit);
-    // Mode, speed and DHCP must be chosen (an empty code is refused); the
-    // data password and client send id keep the code last read or sent.
-    values.modecode = codes::codeFromChecks(checkedStates(m_modeGroup, codes::Mode), codes::Mode, {});
-    values.speedcode = codes::codeFromChecks(checkedStates(m_speedGroup, codes::Speed), codes::Speed, {});
-    values.dhcpcode = codes::codeFromChecks(checkedStates(m_dhcpGroup, codes::Dhcp), codes::Dhcp, {});
-    values.dpasscode = codes::codeFromChecks(checkedStates(m_dataPasswordGroup, codes::DataPassword),
-                                             codes::DataPassword, m_dataPasswordCode);
-    values.cidcode = codes::codeFromChecks(checkedStates(m_clientSendIdGroup, codes::ClientSendId),
-                                           codes::ClientSendId, m_clientSendIdCode);
-    values.firmware = m_firmware;
+    ReaderSettings values;
+    for (int row = 0; row < settings::table().size(); ++row) {
+        const settings::Setting &setting = settings::table().at(row);
+        const SettingControl &control = m_controls.at(row);
+        if (setting.readOnly())
+            continue;
+        if (control.edit) {
+            values.set(row, bytes(control.edit));
+        } else if (control.group) {
+            // Mode, speed and DHCP must be chosen (an empty code is refused);
+            // the data password and client send id keep the code last read or sent.
+            const QByteArray previous =
+                setting.check == settings::Check::OptionalChoice ? m_codes.value(row) : QByteArray();
+            values.set(row, settings::codeFromChecks(setting, checkedStates(control.group, setting), previous));
+        }
+    }
+    values.set(settings::Firmware, m_firmware);
     return values;
+}
+
+ReaderSettings ProgramReaderWindow::settingsShown() const
+{
+    ReaderSettings shown;
+    for (int row = 0; row < settings::table().size(); ++row) {
+        const settings::Setting &setting = settings::table().at(row);
+        const SettingControl &control = m_controls.at(row);
+        if (control.edit) {
+            shown.set(row, bytes(control.edit));
+        } else if (control.group) {
+            // Disabled boxes: the reader has no such setting.
+            const QList<QAbstractButton *> boxes = control.group->buttons();
+            if (!boxes.isEmpty() && !boxes.first()->isEnabled())
+                continue;
+            shown.set(row, settings::codeFromChecks(setting, checkedStates(control.group, setting), QByteArray()));
+        }
+    }
+    return shown;
 }
 
 void ProgramReaderWindow::takeCodesOfSentCommands(int sent)
 {
-    const QHash<QByteArray, QByteArray *> codeOf{{"MODE", &m_modeCode},
-                                                 {"CID", &m_clientSendIdCode},
-                                                 {"SPEED", &m_speedCode},
-                                                 {"DHCP", &m_dhcpCode},
-                                                 {"DPASS", &m_dataPasswordCode}};
     for (int i = 0; i < sent && i < m_run.size(); ++i) {
-        if (QByteArray *code = codeOf.value(m_run.at(i).keyword))
-            *code = m_run.at(i).argument;
+        for (int row = 0; row < settings::table().size(); ++row) {
+            const settings::Setting &setting = settings::table().at(row);
+            if (setting.keyword == m_run.at(i).keyword && !setting.choices.isEmpty())
+                m_codes.set(row, m_run.at(i).argument);
+        }
     }
+}
+
+QByteArray ProgramReaderWindow::code(const QString &key) const
+{
+    return m_codes.value(key);
+}
+
+void ProgramReaderWindow::saveSettingsAs()
+{
+    const QString mac = fileNamePart(m_macAddressEdit->text());
+    Dialogs::FileRequest request =
+        settingsFileRequest(mac.isEmpty() ? QStringLiteral("reader-settings.csv") : QStringLiteral("reader-%1.csv").arg(mac));
+    request.mustExist = false;
+    QPointer<ProgramReaderWindow> alive(this);
+    QString path;
+    if (!m_dialogs.saveFile(request, path) || !alive)
+        return;
+    // What the fields hold at the moment the name is chosen; written whole or
+    // not at all, with a byte order mark so that a spreadsheet reads accented
+    // letters right.
+    const std::optional<QHostAddress> address = readerAddressFromText(m_addressEdit->text());
+    const QString reader = address ? address->toString() : trimBlanks(m_addressEdit->text());
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(settingsfile::ByteOrderMark);
+        file.write(settingsfile::text(reader, settingsShown()).toUtf8());
+        if (file.commit())
+            return;
+    }
+    m_dialogs.message(QStringLiteral("The settings could not be saved to %1: %2").arg(path, file.errorString()));
+}
+
+void ProgramReaderWindow::loadSettings()
+{
+    if (m_busy || m_job != Job::None) {
+        m_dialogs.message(BusyMessage);
+        return;
+    }
+    QPointer<ProgramReaderWindow> alive(this);
+    QString path;
+    if (!m_dialogs.openFile(settingsFileRequest(QString()), path) || !alive)
+        return;
+    QFile file(path);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(settingsfile::LargestFile + 1) : QByteArray();
+    if (file.error() != QFileDevice::NoError) {
+        m_dialogs.message(QStringLiteral("The settings could not be read from %1: %2").arg(path, file.errorString()));
+        return;
+    }
+    if (bytes.size() > settingsfile::LargestFile) {
+        m_dialogs.message(QStringLiteral("No settings were loaded from %1: the file is larger than %2 MiB")
+                              .arg(path)
+                              .arg(settingsfile::LargestFile / (1024 * 1024)));
+        return;
+    }
+    const settingsfile::Contents contents = settingsfile::read(bytes);
+    if (!contents.refusal.isEmpty()) {
+        m_dialogs.message(QStringLiteral("No settings were loaded from %1: %2").arg(path, contents.refusal));
+        return;
+    }
+    const int chosen = chooseRow(contents.rows);
+    if (chosen < 0 || !alive || m_job != Job::None)
+        return;
+    settingsfile::Row row = contents.rows.at(chosen);
+    // Yes for a replacement, which takes over the old reader's place; No for
+    // a clone, which keeps its own.
+    if (row.settings.contains(settings::Address) || row.settings.contains(settings::Identifier)) {
+        const bool takeThem = m_dialogs.question(QStringLiteral("Also take the reader address and identifier from the file?"));
+        if (!alive || m_job != Job::None)
+            return;
+        if (!takeThem) {
+            row.settings.remove(settings::Address);
+            row.settings.remove(settings::Identifier);
+        }
+    }
+    showLoadedSettings(row.settings);
+
+    QStringList notes;
+    if (!contents.ignoredColumns.isEmpty())
+        notes.append(QStringLiteral("Columns ignored: %1").arg(contents.ignoredColumns.join(QLatin1String(", "))));
+    const QStringList failing = failingValues(row);
+    if (!failing.isEmpty())
+        notes.append(QStringLiteral("Values that do not pass their checks: %1").arg(failing.join(QLatin1String("; "))));
+    if (!notes.isEmpty())
+        m_dialogs.message(QStringLiteral("Settings loaded from %1.\n%2").arg(QFileInfo(path).fileName(), notes.join(QLatin1Char('\n'))));
+}
+
+int ProgramReaderWindow::chooseRow(const QList<settingsfile::Row> &rows)
+{
+    if (rows.size() == 1)
+        return 0;
+    // The line of the reader of the last get, when the file holds it once.
+    QList<int> candidates;
+    const QString mac = m_macAddressEdit->text();
+    for (int i = 0; i < rows.size() && !mac.isEmpty(); ++i) {
+        if (QString::fromLatin1(rows.at(i).settings.value(settings::Mac)).compare(mac, Qt::CaseInsensitive) == 0)
+            candidates.append(i);
+    }
+    if (candidates.size() == 1)
+        return candidates.first();
+    if (candidates.isEmpty()) {
+        for (int i = 0; i < rows.size(); ++i)
+            candidates.append(i);
+    }
+    QStringList items;
+    for (const int i : std::as_const(candidates)) {
+        const settingsfile::Row &row = rows.at(i);
+        const QByteArray address = row.settings.value(settings::Address);
+
+        items.append(QStringLiteral("%1  %2  (line %3)")
+                         .arg(address.isEmpty() ? row.reader : QString::fromLatin1(address),
+                              QString::fromLatin1(row.settings.value(settings::Identifier)))
+                         .arg(row.line));
+    }
+    const int picked = m_dialogs.choose(QStringLiteral("The file holds the settings of several readers. Load which one?"), items);
+    return picked >= 0 && picked < candidates.size() ? candidates.at(picked) : -1;
+}
+
+void ProgramReaderWindow::showLoadedSettings(const ReaderSettings &loaded)
+{
+    for (int row = 0; row < settings::table().size(); ++row) {
+        const settings::Setting &setting = settings::table().at(row);
+        const SettingControl &control = m_controls.at(row);
+        // The mac and the firmware stay those of the reader of the last get.
+        if (!loaded.contains(row) || setting.readOnly())
+            continue;
+        if (control.edit) {
+            fill(control.edit, loaded.value(row));
+        } else if (control.group) {
+            const QList<QAbstractButton *> boxes = control.group->buttons();
+            if (!boxes.isEmpty() && boxes.first()->isEnabled())
+                showChoice(control.group, setting, loaded.value(row));
+        }
+    }
+}
+
+QStringList ProgramReaderWindow::failingValues(const settingsfile::Row &row) const
+{
+    QStringList failing;
+    for (int i = 0; i < settings::table().size(); ++i) {
+        const settings::Setting &setting = settings::table().at(i);
+        if (!row.settings.contains(i) || setting.readOnly())
+            continue;
+        const QByteArray value = row.settings.value(i);
+        // An empty optional choice leaves its boxes unchecked, which a set accepts.
+        if (setting.check == settings::Check::OptionalChoice && value.isEmpty())
+            continue;
+        const auto origin = m_reported.contains(i) && m_reported.value(i) == value ? settingchecks::Origin::Reported
+                                                                                    : settingchecks::Origin::Given;
+        QString refusal = settingchecks::valueRefusal(setting, value, origin);
+        if (refusal.isEmpty() && row.notLatin1.contains(setting.key))
+            refusal = setting.refusal.isEmpty() ? QStringLiteral("not Latin-1") : setting.refusal;
+        if (!refusal.isEmpty())
+            failing.append(QStringLiteral("%1 \"%2\" (%3)").arg(setting.key, QString::fromLatin1(value), refusal));
+    }
+    return failing;
 }

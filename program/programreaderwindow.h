@@ -1,7 +1,9 @@
 #pragma once
 
 #include "controlsession.h"
+#include "readersettings.h"
 #include "settingrun.h"
+#include "settingsfile.h"
 #include "taskwindow.h"
 
 #include <QByteArray>
@@ -10,6 +12,7 @@
 
 class ClickLabel;
 class Dialogs;
+class QAction;
 class FilteredLineEdit;
 class QButtonGroup;
 class QCloseEvent;
@@ -21,6 +24,8 @@ class QLineEdit;
 // the reader ("Reboot"). Each job runs on a ControlSession started by its
 // click; the window shows what the session reports and refuses a second job
 // meanwhile. Closing the window cancels the job and closes its connection.
+// A right click outside the fields (or Ctrl+S, Ctrl+O) saves the settings
+// shown to a file or loads them from one (settingsfile), sending nothing.
 class ProgramReaderWindow : public TaskWindow
 {
     Q_OBJECT
@@ -43,6 +48,11 @@ public:
     void writeSettings();
     void restartReader();
 
+    // Settings files, as their menu entries start them: save what the fields
+    // hold now; fill the fields from a file (nothing is sent).
+    void saveSettingsAs();
+    void loadSettings();
+
     // Test seam: shorter limits than the 3 s of the control port.
     void setLimits(const ControlSession::Limits &limits) { m_limits = limits; }
 
@@ -56,11 +66,11 @@ public:
     // The firmware version of the last STAT reply, and the option codes: each
     // takes the reader's value at a get and the value sent at a set.
     QByteArray firmware() const { return m_firmware; }
-    QByteArray modeCode() const { return m_modeCode; }
-    QByteArray speedCode() const { return m_speedCode; }
-    QByteArray dhcpCode() const { return m_dhcpCode; }
-    QByteArray dataPasswordCode() const { return m_dataPasswordCode; }
-    QByteArray clientSendIdCode() const { return m_clientSendIdCode; }
+    QByteArray modeCode() const { return code(QStringLiteral("mode")); }
+    QByteArray speedCode() const { return code(QStringLiteral("speed")); }
+    QByteArray dhcpCode() const { return code(QStringLiteral("dhcp")); }
+    QByteArray dataPasswordCode() const { return code(QStringLiteral("data-password")); }
+    QByteArray clientSendIdCode() const { return code(settings::ClientSendId); }
 
     FilteredLineEdit *addressEdit() const { return m_addressEdit; }
     FilteredLineEdit *controlPortEdit() const { return m_controlPortEdit; }
@@ -87,6 +97,8 @@ public:
     ClickLabel *setButton() const { return m_setButton; }
     ClickLabel *rebootButton() const { return m_rebootButton; }
     QLabel *statusLabel() const { return m_statusLabel; }
+    QAction *saveSettingsAction() const { return m_saveSettingsAction; }
+    QAction *loadSettingsAction() const { return m_loadSettingsAction; }
 
 signals:
     void jobFinished();
@@ -119,13 +131,28 @@ private:
     void cancelJob();
 
     void setStatus(const QString &text);
-    void showStatReply(const StatReply &stat);
+    // A get's result: every setting into its field or group.
+    void showReaderSettings(const ReaderSettings &reader);
     // Puts a field into its box exactly as the reader sent it.
     void fill(QLineEdit *edit, const QByteArray &field);
-    // What "Set  Parameters" writes: the panels as they stand.
-    SettingValues settingValues() const;
+    // What "Set  Parameters" writes: the panels as they stand, a group with
+    // no box checked as the code it falls back on.
+    ReaderSettings settingsToWrite() const;
+    // What the fields show (a group with no box checked as an empty value),
+    // the mac and the firmware included: what a settings file saves.
+    ReaderSettings settingsShown() const;
     // The codes the written commands carried become the window's codes.
     void takeCodesOfSentCommands(int sent);
+    QByteArray code(const QString &key) const;
+
+    // The line of a settings file to load: the only one, the one of the
+    // reader of the last get, or the one the technician picks; -1 for none.
+    int chooseRow(const QList<settingsfile::Row> &rows);
+    // Fills the fields and groups of the settings a file holds.
+    void showLoadedSettings(const ReaderSettings &loaded);
+    // The loaded values that a set would refuse or that cannot be sent as
+    // they are, each as key "value" (why).
+    QStringList failingValues(const settingsfile::Row &row) const;
 
     Dialogs &m_dialogs;
 
@@ -153,6 +180,14 @@ private:
     ClickLabel *m_setButton = nullptr;
     ClickLabel *m_rebootButton = nullptr;
     QLabel *m_statusLabel = nullptr;
+    QAction *m_saveSettingsAction = nullptr;
+    QAction *m_loadSettingsAction = nullptr;
+    // The field or the group of boxes of each setting, by row of settings::table().
+    struct SettingControl {
+        QLineEdit *edit = nullptr;
+        QButtonGroup *group = nullptr;
+    };
+    QList<SettingControl> m_controls;
     // The longest text a user may type into each field; a reader's value may be longer.
     QHash<const QLineEdit *, int> m_typingLimits;
 
@@ -162,6 +197,8 @@ private:
     bool m_busy = false;
     QList<SettingCommand> m_run;       // the commands of the running set
     QByteArray m_firmware;
-    QByteArray m_modeCode, m_speedCode, m_dhcpCode, m_dataPasswordCode, m_clientSendIdCode;
-    SettingValues m_reported;          // the settings as the last STAT reply gave them
+    // The option codes a set falls back on: each takes the reader's value at
+    // a get (client send id excepted) and the value sent at a set.
+    ReaderSettings m_codes;
+    ReaderSettings m_reported;         // the settings as the last STAT reply gave them
 };

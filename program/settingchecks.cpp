@@ -1,79 +1,81 @@
 #include "settingchecks.h"
 
-#include "commandlanguage.h"
 #include "addresschecks.h"
+#include "commandlanguage.h"
 
 namespace {
-bool isAddress(const QByteArray &value, settingchecks::Origin origin)
+using settings::Check;
+using settingchecks::Origin;
+
+bool isAddress(const QByteArray &value, Origin origin)
 {
-    const QString text = QString::fromLatin1(value);
-    return looksLikeAddress(text) && (origin == settingchecks::Origin::Reported || control::isDottedAddress(value));
+    return looksLikeAddress(QString::fromLatin1(value))
+           && (origin == Origin::Reported || control::isDottedAddress(value));
 }
 
-bool isPort(const QByteArray &value, settingchecks::Origin origin)
+bool isPort(const QByteArray &value, Origin origin)
 {
-    return isNotBlank(QString::fromLatin1(value))
-        && (origin == settingchecks::Origin::Reported || control::isPortNumber(value));
+    return isNotBlank(QString::fromLatin1(value)) && (origin == Origin::Reported || control::isPortNumber(value));
+}
+
+// Latin-1 text of at most the identifier's length, without the STAT
+// separator and without control characters (C0, DEL, C1).
+bool isIdentifier(const QByteArray &value)
+{
+    if (value.size() > settings::IdentifierLength)
+        return false;
+    for (const char c : value) {
+        const auto b = quint8(c);
+        if (b < 0x20 || (b >= 0x7f && b < 0xa0) || c == ':')
+            return false;
+    }
+    return true;
+}
+
+// The checks the window makes before a setting run.
+bool checkedByTheWindow(const settings::Setting &setting)
+{
+    return setting.check == Check::Address || setting.check == Check::Port || setting.check == Check::Choice;
 }
 } // namespace
 
-QString settingchecks::fieldRefusal(Field field, const QByteArray &value, Origin origin)
+QString settingchecks::valueRefusal(const settings::Setting &setting, const QByteArray &value, Origin origin)
 {
-    switch (field) {
-    case Field::Address:
-        return isAddress(value, origin) ? QString() : InvalidAddress;
-    case Field::DataPort:
-        return isPort(value, origin) ? QString() : QStringLiteral("Invalid Data Port Number");
-    case Field::UdpPort:
-        return isPort(value, origin) ? QString() : QStringLiteral("Invalid UDP Port Number");
-    case Field::ControlPort:
-        return isPort(value, origin) ? QString() : InvalidControlPort;
-    case Field::SubnetMask:
-        return isAddress(value, origin) ? QString() : QStringLiteral("Invalid Subnet Address");
-    case Field::Gateway:
-        return isAddress(value, origin) ? QString() : QStringLiteral("Invalid Gateway Address");
-    case Field::ServerAddress:
-        return isAddress(value, origin) ? QString() : QStringLiteral("Invalid Server Address");
-    case Field::ServerPort:
-        return isPort(value, origin) ? QString() : QStringLiteral("Invalid Server Port Number");
-    case Field::Mode:
-        return codes::Mode.contains(value) ? QString() : QStringLiteral("An Operating Mode must be selected");
-    case Field::Speed:
-        return codes::Speed.contains(value) ? QString() : QStringLiteral("A Speed must be selected");
-    case Field::Dhcp:
-        return codes::Dhcp.contains(value) ? QString() : QStringLiteral("A DHCP setting must be selected");
+    bool usable = true;
+    switch (setting.check) {
+    case Check::Shown:
+        break;
+    case Check::Address:
+        usable = isAddress(value, origin);
+        break;
+    case Check::Port:
+        usable = isPort(value, origin);
+        break;
+    case Check::Identifier:
+        usable = isIdentifier(value);
+        break;
+    case Check::Choice:
+    case Check::OptionalChoice:
+        usable = settings::choiceOf(setting, value) >= 0;
+        break;
     }
-    return {};
+    return usable ? QString() : setting.refusal;
 }
 
-QString settingchecks::settingsRefusal(const SettingValues &values, const SettingValues *reported)
+QString settingchecks::runRefusal(const ReaderSettings &values, const ReaderSettings *reported)
 {
-    using Setting = QByteArray SettingValues::*;
-    const std::pair<Field, Setting> order[] = {
-        {Field::Address, &SettingValues::address},         {Field::DataPort, &SettingValues::dataPort},
-        {Field::UdpPort, &SettingValues::udpPort},          {Field::ControlPort, &SettingValues::controlPort},
-        {Field::SubnetMask, &SettingValues::subnetMask},    {Field::Gateway, &SettingValues::gateway},
-        {Field::ServerAddress, &SettingValues::serverAddress}, {Field::ServerPort, &SettingValues::serverPort},
-        {Field::Mode, &SettingValues::modecode},            {Field::Speed, &SettingValues::speedcode},
-        {Field::Dhcp, &SettingValues::dhcpcode},
-    };
-    for (const auto &[field, setting] : order) {
-        const QByteArray &value = values.*setting;
-        const Origin origin = reported && reported->*setting == value ? Origin::Reported : Origin::Given;
-        const QString refusal = fieldRefusal(field, value, origin);
+    for (int row = 0; row < settings::table().size(); ++row) {
+        const settings::Setting &setting = settings::table().at(row);
+        if (!checkedByTheWindow(setting))
+            continue;
+        const QByteArray value = values.value(row);
+        const Origin origin =
+            reported && reported->contains(row) && reported->value(row) == value ? Origin::Reported : Origin::Given;
+        const QString refusal = valueRefusal(setting, value, origin);
         if (!refusal.isEmpty())
             return refusal;
     }
     return {};
-}
-
-QString settingchecks::readerRefusal(const QString &address, const QString &controlPort, const QString &password)
-{
-    if (!looksLikeAddress(address) || !isNumericAddress(trimBlanks(address)))
-        return InvalidAddress;
-    if (!isNotBlank(controlPort) || !control::isPortNumber(trimBlanks(controlPort).toLatin1()))
-        return InvalidControlPort;
-    return passwordRefusal(password);
 }
 
 QString settingchecks::passwordRefusal(const QString &password)

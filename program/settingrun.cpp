@@ -1,33 +1,51 @@
 #include "settingrun.h"
 
-#include "commandlanguage.h"
 #include "addresschecks.h"
+#include "commandlanguage.h"
+
+namespace {
+void appendNewPassword(QList<SettingCommand> *run, const QByteArray &newPassword)
+{
+    if (isNotBlank(QString::fromLatin1(newPassword)))
+        run->append({"NEWPASS", control::newPasswordArgument(newPassword)});
+}
+
+// The rows a run may write to a reader of that firmware gate, in run order.
+template <class Write>
+void forEachWritable(bool hasClientSendId, Write write)
+{
+    for (const settings::Setting &setting : settings::table()) {
+        if (!setting.readOnly() && (!setting.needsClientSendIdFirmware || hasClientSendId))
+            write(setting);
+    }
+}
+} // namespace
 
 QByteArray SettingCommand::line() const
 {
     return control::commandLine(keyword, argument);
 }
 
-QList<SettingCommand> settingRun(const SettingValues &values)
+QList<SettingCommand> settingRun(const ReaderSettings &values, const QByteArray &newPassword)
 {
-    QList<SettingCommand> run{
-        {"CIP", values.address},
-        {"DPT", values.dataPort},
-        {"UDPP", values.udpPort},
-        {"CPT", values.controlPort},
-        {"CSN", values.subnetMask},
-        {"GTW", values.gateway},
-        {"SIP", values.serverAddress},
-        {"SPRT", values.serverPort},
-        {"IDENT", values.identifier},
-        {"MODE", values.modecode},
-    };
-    if (control::hasClientSendId(values.firmware))
-        run.append({"CID", values.cidcode});
-    run.append({"SPEED", values.speedcode});
-    run.append({"DHCP", values.dhcpcode});
-    run.append({"DPASS", values.dpasscode});
-    if (isNotBlank(QString::fromLatin1(values.newPassword)))
-        run.append({"NEWPASS", control::newPasswordArgument(values.newPassword)});
+    QList<SettingCommand> run;
+    forEachWritable(values.hasClientSendId(), [&](const settings::Setting &setting) {
+        if (values.contains(setting.row()))
+            run.append({setting.keyword, values.value(setting.row())});
+    });
+    appendNewPassword(&run, newPassword);
+    return run;
+}
+
+QList<SettingCommand> changeRun(const ReaderSettings &reader, const ReaderSettings &wanted,
+                                const QByteArray &newPassword)
+{
+    QList<SettingCommand> run;
+    forEachWritable(reader.hasClientSendId(), [&](const settings::Setting &setting) {
+        const int row = setting.row();
+        if (wanted.contains(row) && !settings::sameAsHeld(setting, reader.value(row), wanted.value(row)))
+            run.append({setting.keyword, wanted.value(row)});
+    });
+    appendNewPassword(&run, newPassword);
     return run;
 }

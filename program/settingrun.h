@@ -1,5 +1,7 @@
 #pragma once
 
+#include "readersettings.h"
+
 #include <QByteArray>
 #include <QList>
 
@@ -11,30 +13,15 @@ struct SettingCommand
     QByteArray line() const;
 };
 
-// What a setting run writes: the texts of the settings panels as typed and
-// the option codes already taken from the check boxes (codes::codeFromChecks).
-struct SettingValues
-{
-    QByteArray address;
-    QByteArray dataPort;        // tcp
-    QByteArray udpPort;
-    QByteArray controlPort;
-    QByteArray subnetMask;
-    QByteArray gateway;
-    QByteArray serverAddress;
-    QByteArray serverPort;
-    QByteArray identifier;      // may be empty
-    QByteArray newPassword;     // as typed
-    QByteArray modecode;
-    QByteArray cidcode;
-    QByteArray speedcode;
-    QByteArray dhcpcode;
-    QByteArray dpasscode;
-    QByteArray firmware;        // decides whether "CID" is sent
-};
+// The setting run: one command for each writable setting that 'values'
+// holds, in the order of settings::table() (CIP, DPT, UDPP, CPT, CSN, GTW,
+// SIP, SPRT, IDENT, MODE, CID, SPEED, DHCP, DPASS), without CID when the
+// values' firmware is "02.00"; then NEWPASS, only when the new password is
+// not blank. Arguments go out unchanged; NEWPASS is padded to five characters.
+QList<SettingCommand> settingRun(const ReaderSettings &values, const QByteArray &newPassword = QByteArray());
 
-// The setting commands in the order the reader is written: CIP, DPT, UDPP,
-// CPT, CSN, GTW, SIP, SPRT, IDENT, MODE, CID (not for firmware "02.00"),
-// SPEED, DHCP, DPASS, and NEWPASS last, only when the new password is not
-// blank. Arguments go out unchanged; NEWPASS is padded to five characters.
-QList<SettingCommand> settingRun(const SettingValues &values);
+// Only what differs: the commands of the settings that 'wanted' holds and the
+// reader does not already hold (settings::sameAsHeld), in the same order and
+// under the same firmware gate (the reader's), then NEWPASS as above.
+QList<SettingCommand> changeRun(const ReaderSettings &reader, const ReaderSettings &wanted,
+                                const QByteArray &newPassword = QByteArray());

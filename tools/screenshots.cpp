@@ -35,6 +35,7 @@ public:
     void message(const QString &) override {}
     bool question(const QString &) override { return false; }
     QString input(const QString &, const QString &) override { return {}; }
+    int choose(const QString &, const QStringList &) override { return -1; }
     bool openFile(const FileRequest &, QString &path) override
     {
         path = image;

@@ -5,13 +5,16 @@
 // the manual page.
 #include "commandtable.h"
 #include "csvfields.h"
+#include "defaults.h"
 #include "jobrunner.h"
 #include "output.h"
 #include "passwords.h"
-#include "readerrun.h"
 #include "readerkeys.h"
+#include "readerrun.h"
+#include "readersettings.h"
 #include "settingchecks.h"
-#include "statreply.h"
+#include "settingrun.h"
+#include "settingsfile.h"
 #include "targets.h"
 #include "version.h"
 
@@ -20,7 +23,6 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryFile>
-#include "version.h"
 
 #include <QTest>
 #include <QTimer>
@@ -93,6 +95,7 @@ private slots:
     void runRefusals();
     void getKeys_data();
     void getKeys();
+    void settingsFileIsTheGetCsv();
 
     void passwordChecks_data();
     void passwordChecks();
@@ -362,10 +365,10 @@ void TestCliLogic::runAfterChanges()
         QVERIFY2(readerkeys::parseChange(argument, &change, &refusal), qPrintable(refusal));
         parsed.append(change);
     }
-    const StatReply reply = StatReply::parse(stat);
-    const SettingValues values = readerkeys::applyChanges(reply, parsed, newPassword);
+    const ReaderSettings reply = ReaderSettings::fromStatReply(stat);
+    const ReaderSettings values = readerkeys::applyChanges(reply, parsed);
     QCOMPARE(readerkeys::runRefusal(reply, parsed, values), QString());
-    QCOMPARE(lines(settingRun(values)), expected);
+    QCOMPARE(lines(settingRun(values, newPassword)), expected);
 }
 
 void TestCliLogic::runRefusals_data()
@@ -409,8 +412,8 @@ void TestCliLogic::runRefusals()
     readerkeys::Change parsed;
     QString why;
     QVERIFY(readerkeys::parseChange(change, &parsed, &why));
-    const StatReply reply = StatReply::parse(stat);
-    const QString result = readerkeys::runRefusal(reply, {parsed}, readerkeys::applyChanges(reply, {parsed}, {}));
+    const ReaderSettings reply = ReaderSettings::fromStatReply(stat);
+    const QString result = readerkeys::runRefusal(reply, {parsed}, readerkeys::applyChanges(reply, {parsed}));
     if (refusal.isEmpty())
         QCOMPARE(result, QString());
     else
@@ -440,14 +443,35 @@ void TestCliLogic::getKeys()
 {
     QFETCH(QByteArray, stat);
     QFETCH(QStringList, values);
-    const auto fields = readerkeys::fromStat(StatReply::parse(stat));
+    const auto fields = readerkeys::fromReader(ReaderSettings::fromStatReply(stat));
     QStringList keys, got;
     for (const auto &[key, value] : fields) {
         keys.append(key);
         got.append(value);
     }
-    QCOMPARE(keys, readerkeys::allKeys().mid(0, values.size()));
+    QCOMPARE(keys, settings::keys().mid(0, values.size()));
     QCOMPARE(got, values);
+}
+
+// A file saved in Program Reader is what get writes for the same reader, and
+// reads back to the same settings.
+void TestCliLogic::settingsFileIsTheGetCsv()
+{
+    QByteArray stat = Stat;
+    stat.replace(":READER:", ":'=SUM(A1), \"x\":");
+    const ReaderSettings reader = ReaderSettings::fromStatReply(stat);
+    output::Record record{{"reader", QStringLiteral("10.0.0.9")}, {"ok", true}};
+    for (const auto &[key, value] : readerkeys::fromReader(reader))
+        record.append({key, value});
+    const QByteArray get = output::render(output::Format::Csv, settingsfile::columns(), {record});
+    QCOMPARE(settingsfile::text(QStringLiteral("10.0.0.9"), reader).toUtf8(), get);
+
+    const settingsfile::Contents back = settingsfile::read(settingsfile::ByteOrderMark + get);
+    QCOMPARE(back.refusal, QString());
+    QCOMPARE(back.ignoredColumns, QStringList());
+    QCOMPARE(back.rows.size(), 1);
+    QCOMPARE(back.rows.first().reader, QStringLiteral("10.0.0.9"));
+    QCOMPARE(back.rows.first().settings, reader);
 }
 
 void TestCliLogic::passwordChecks_data()
@@ -592,7 +616,7 @@ void TestCliLogic::tableCellsAreInert()
                                            {{{"identifier", QString::fromLatin1("\x1b]0;pwned\x07\x9b" "2J")}}});
     QVERIFY(!text.contains('\x1b'));
     QVERIFY(!text.contains('\x07'));
-    QVERIFY(text.contains("\\x1b]0;pwned\\x07\\x9b2J"));
+    QVERIFY(text.contains("\\x1B]0;pwned\\x07\\x9B2J"));
 }
 
 void TestCliLogic::emptyResults_data()
@@ -709,9 +733,31 @@ void TestCliLogic::commandTableMatchesCompletionAndManual()
         names.append(command.name);
     QCOMPARE(quoted(QStringLiteral("commands")), names);
     QStringList keys;
-    for (const QString &key : readerkeys::settableKeys())
+    for (const QString &key : settings::settableKeys())
         keys.append(key + QLatin1Char('='));
     QCOMPARE(quoted(QStringLiteral("keys")), keys);
+    // The words offered after each option key, and the keys the manual lists
+    // for get, in their order, with their words.
+    QStringList listed;
+    for (const QString &key : settings::keys()) {
+        const settings::Setting &setting = *settings::find(key);
+        if (setting.choices.isEmpty()) {
+            listed.append(manualName(key));
+            continue;
+        }
+        const QString words = settings::words(setting, QStringLiteral(" "));
+        QVERIFY2(completion.contains(QStringLiteral("%1=*) COMPREPLY=($(compgen -P %1= -W \"%2\"").arg(key, words)),
+                 qPrintable(key));
+        listed.append(QStringLiteral("%1 (%2)").arg(manualName(key), settings::words(setting, QStringLiteral("|"))));
+    }
+    const QString keysSentence = QStringLiteral("The keys, in this order: %1.").arg(listed.join(QLatin1String(", ")));
+    QVERIFY2(manual.simplified().contains(keysSentence), qPrintable(keysSentence));
+    // The defaults the manual quotes are those of the build.
+    for (const QString &phrase : {QStringLiteral("(default %1)").arg(defaults::ControlPort),
+                                  QStringLiteral("UDP port %1").arg(defaults::IdentifyPort),
+                                  QStringLiteral("download port %1").arg(defaults::DownloadPort),
+                                  QStringLiteral("ZAV_PASSWORD=%1 zavctl").arg(defaults::Password)})
+        QVERIFY2(manual.simplified().contains(phrase), qPrintable(phrase));
 
     // The options offered after each command, as the case of the completion lists them.
     QHash<QString, QStringList> offered;

@@ -108,12 +108,12 @@ void TestSessions::getSendsLoginAndStat()
     QElapsedTimer clock;
     clock.start();
     QVERIFY(runSession(session, reader, plan));
-    QVERIFY2(clock.elapsed() < 1000, "a get acts on each reply at once");
+    QVERIFY2(clock.elapsed() < 2000, "a get acts on each reply at once, far below a limit of 3 s");
     QCOMPARE(session.failure(), ControlSession::NoFailure);
     QCOMPARE(reader->receivedBytes(Channel::Control), Login + "STAT\r");
     QVERIFY(session.hasStat());
-    QCOMPARE(session.stat().macAddress, reader->config().mac);
-    QCOMPARE(session.stat().firmware, QByteArray("02.10"));
+    QCOMPARE(session.stat().value(settings::Mac), reader->config().mac);
+    QCOMPARE(session.stat().value(settings::Firmware), QByteArray("02.10"));
 }
 
 void TestSessions::runSendsEachCommandAfterItsAcknowledgement()
@@ -143,7 +143,7 @@ void TestSessions::plannerRefusalSendsNothingMore()
     ControlSession::Plan plan;
     plan.password = "58203";
     plan.readStat = true;
-    plan.afterStat = [](const StatReply &, QList<SettingCommand> *, QString *refusal) {
+    plan.afterStat = [](const ReaderSettings &, QList<SettingCommand> *, QString *refusal) {
         *refusal = QStringLiteral("Invalid Gateway Address");
         return false;
     };
@@ -161,30 +161,30 @@ void TestSessions::failures_data()
     QTest::addColumn<int>("failure");
     QTest::addColumn<QByteArray>("received");
     QTest::addColumn<int>("acknowledged");
-    QTest::addColumn<int>("atMostMs"); // with 400 ms limits
+    QTest::addColumn<int>("atMostMs"); // with limits of 1 s: below 1000 is "at once"
     const QByteArray run = "CIP127.0.0.9\rDPT57\rGTW0.0.0.0\rSPEED5\r";
     QTest::newRow("wrong password: no answer") << QByteArray() << Fault() << QByteArray("00000")
-                                               << int(ControlSession::LoginRefused) << QByteArray("PASS00000\r") << 0 << 1500;
+                                               << int(ControlSession::LoginRefused) << QByteArray("PASS00000\r") << 0 << 2500;
     QTest::newRow("login answered lower case") << QByteArray("PASS") << Fault::lowerCaseOk() << QByteArray("58203")
-                                               << int(ControlSession::LoginRefused) << Login << 0 << 300;
+                                               << int(ControlSession::LoginRefused) << Login << 0 << 800;
     QTest::newRow("OK CR LF is no acknowledgement") << QByteArray("DPT") << Fault::okCrLf() << QByteArray("58203")
                                                     << int(ControlSession::NotAcknowledged)
-                                                    << Login + "CIP127.0.0.9\rDPT57\r" << 1 << 1500;
+                                                    << Login + "CIP127.0.0.9\rDPT57\r" << 1 << 2500;
     QTest::newRow("ERR ends the run at once") << QByteArray("GTW") << Fault::replace("ERR\r") << QByteArray("58203")
                                               << int(ControlSession::NotAcknowledged)
-                                              << Login + "CIP127.0.0.9\rDPT57\rGTW0.0.0.0\r" << 2 << 300;
+                                              << Login + "CIP127.0.0.9\rDPT57\rGTW0.0.0.0\r" << 2 << 800;
     QTest::newRow("no acknowledgement: nothing further") << QByteArray("GTW") << Fault::noAnswer()
                                                          << QByteArray("58203") << int(ControlSession::NotAcknowledged)
-                                                         << Login + "CIP127.0.0.9\rDPT57\rGTW0.0.0.0\r" << 2 << 1500;
+                                                         << Login + "CIP127.0.0.9\rDPT57\rGTW0.0.0.0\r" << 2 << 2500;
     QTest::newRow("byte before the OK") << QByteArray("CIP") << Fault::replace("\nOK\r") << QByteArray("58203")
-                                        << int(ControlSession::NotAcknowledged) << Login + "CIP127.0.0.9\r" << 0 << 300;
+                                        << int(ControlSession::NotAcknowledged) << Login + "CIP127.0.0.9\r" << 0 << 800;
     QTest::newRow("connection closed midway") << QByteArray("DPT") << Fault::closeMidway() << QByteArray("58203")
                                               << int(ControlSession::NotAcknowledged)
-                                              << Login + "CIP127.0.0.9\rDPT57\r" << 1 << 300;
+                                              << Login + "CIP127.0.0.9\rDPT57\r" << 1 << 800;
     QTest::newRow("connection reset") << QByteArray("PASS") << Fault::resetMidway() << QByteArray("58203")
-                                      << int(ControlSession::LoginRefused) << Login << 0 << 300;
-    QTest::newRow("acknowledgement too slow") << QByteArray("SPEED") << Fault::slow(900) << QByteArray("58203")
-                                              << int(ControlSession::NotAcknowledged) << Login + run << 3 << 1500;
+                                      << int(ControlSession::LoginRefused) << Login << 0 << 800;
+    QTest::newRow("acknowledgement too slow") << QByteArray("SPEED") << Fault::slow(2000) << QByteArray("58203")
+                                              << int(ControlSession::NotAcknowledged) << Login + run << 3 << 2500;
     Q_UNUSED(run);
 }
 
@@ -202,7 +202,7 @@ void TestSessions::failures()
     if (!target.isEmpty())
         reader->setFault(target, fault);
     ControlSession session;
-    session.setLimits({400, 400});
+    session.setLimits({1000, 1000});
     ControlSession::Plan plan;
     plan.password = password;
     plan.commands = {{"CIP", reader->activeConfig().address.toString().toLatin1()}, {"DPT", "57"}, {"GTW", "0.0.0.0"},
@@ -229,7 +229,7 @@ void TestSessions::loginLimitAtRealTiming()
     clock.start();
     QVERIFY(runSession(session, reader, plan, 6000));
     QCOMPARE(session.failure(), ControlSession::LoginRefused);
-    QVERIFY2(clock.elapsed() >= 2900 && clock.elapsed() < 3600, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(clock.elapsed() >= 2900 && clock.elapsed() < 4500, qPrintable(QString::number(clock.elapsed())));
 }
 
 // Each reply is awaited for the reply limit, whatever the connect limit.

@@ -1,9 +1,9 @@
 #include "commandlanguage.h"
 #include "addresschecks.h"
+#include "readersettings.h"
 #include "replybuffer.h"
 #include "settingchecks.h"
 #include "settingrun.h"
-#include "statreply.h"
 
 #include <QTest>
 
@@ -16,26 +16,38 @@ QByteArrayList lines(const QList<SettingCommand> &run)
     return result;
 }
 
-SettingValues typicalValues(const QByteArray &firmware, const QByteArray &newPassword)
+ReaderSettings typicalValues(const QByteArray &firmware)
 {
-    SettingValues v;
-    v.address = "10.0.0.9";
-    v.dataPort = "57";
-    v.udpPort = "53002";
-    v.controlPort = "87";
-    v.subnetMask = "255.255.0.0";
-    v.gateway = "10.0.0.1";
-    v.serverAddress = "10.0.0.2";
-    v.serverPort = "4000";
-    v.identifier = "DOCK 4";
-    v.newPassword = newPassword;
-    v.modecode = "1";
-    v.cidcode = "1";
-    v.speedcode = "5";
-    v.dhcpcode = "0";
-    v.dpasscode = "1";
-    v.firmware = firmware;
+    ReaderSettings v;
+    const QList<QPair<QString, QByteArray>> values{
+        {"address", "10.0.0.9"},     {"data-port", "57"},         {"udp-port", "53002"},
+        {"control-port", "87"},      {"subnet-mask", "255.255.0.0"}, {"gateway", "10.0.0.1"},
+        {"server-address", "10.0.0.2"}, {"server-port", "4000"},  {"identifier", "DOCK 4"},
+        {"mode", "1"},               {"client-send-id", "1"},     {"speed", "5"},
+        {"dhcp", "0"},               {"data-password", "1"},      {"firmware", firmware}};
+    for (const auto &[key, value] : values)
+        v.set(key, value);
     return v;
+}
+
+// A value that passes the setting's check, different for every row.
+QByteArray sampleValue(const settings::Setting &setting)
+{
+    const int row = setting.row();
+    switch (setting.check) {
+    case settings::Check::Address:
+        return "10.0." + QByteArray::number(row) + ".1";
+    case settings::Check::Port:
+        return QByteArray::number(1000 + row);
+    case settings::Check::Choice:
+    case settings::Check::OptionalChoice:
+        return setting.choices.constLast().code;
+    case settings::Check::Identifier:
+        return "ID " + QByteArray::number(row);
+    case settings::Check::Shown:
+        break;
+    }
+    return setting.key == settings::Firmware ? QByteArray("03.01") : "S" + QByteArray::number(row);
 }
 } // namespace
 
@@ -143,53 +155,53 @@ private slots:
     void boxForCode_data()
     {
         QTest::addColumn<QByteArray>("field");
-        QTest::addColumn<QByteArrayList>("group");
+        QTest::addColumn<QString>("key");
         QTest::addColumn<int>("box");
-        QTest::newRow("mode 0 Server") << QByteArray("0") << codes::Mode << 0;
-        QTest::newRow("mode 2 Udp") << QByteArray("2") << codes::Mode << 2;
-        QTest::newRow("mode 3") << QByteArray("3") << codes::Mode << -1;
-        QTest::newRow("speed 1 10hd") << QByteArray("1") << codes::Speed << 0;
-        QTest::newRow("speed 5 Auto") << QByteArray("5") << codes::Speed << 4;
-        QTest::newRow("speed 6") << QByteArray("6") << codes::Speed << -1;
-        QTest::newRow("speed with CR") << QByteArray("5\r") << codes::Speed << -1;
-        QTest::newRow("speed with blank") << QByteArray(" 5") << codes::Speed << -1;
-        QTest::newRow("dhcp 1 On") << QByteArray("1") << codes::Dhcp << 0;
-        QTest::newRow("dhcp 0 Off") << QByteArray("0") << codes::Dhcp << 1;
-        QTest::newRow("dpass 0 No") << QByteArray("0") << codes::DataPassword << 1;
-        QTest::newRow("cid 0 Off") << QByteArray("0") << codes::ClientSendId << 0;
-        QTest::newRow("cid 1 On") << QByteArray("1") << codes::ClientSendId << 1;
-        QTest::newRow("empty") << QByteArray() << codes::Mode << -1;
+        QTest::newRow("mode 0 Server") << QByteArray("0") << "mode" << 0;
+        QTest::newRow("mode 2 Udp") << QByteArray("2") << "mode" << 2;
+        QTest::newRow("mode 3") << QByteArray("3") << "mode" << -1;
+        QTest::newRow("speed 1 10hd") << QByteArray("1") << "speed" << 0;
+        QTest::newRow("speed 5 Auto") << QByteArray("5") << "speed" << 4;
+        QTest::newRow("speed 6") << QByteArray("6") << "speed" << -1;
+        QTest::newRow("speed with CR") << QByteArray("5\r") << "speed" << -1;
+        QTest::newRow("speed with blank") << QByteArray(" 5") << "speed" << -1;
+        QTest::newRow("dhcp 1 On") << QByteArray("1") << "dhcp" << 0;
+        QTest::newRow("dhcp 0 Off") << QByteArray("0") << "dhcp" << 1;
+        QTest::newRow("dpass 0 No") << QByteArray("0") << "data-password" << 1;
+        QTest::newRow("cid 1 On") << QByteArray("1") << "client-send-id" << 0;
+        QTest::newRow("cid 0 Off") << QByteArray("0") << "client-send-id" << 1;
+        QTest::newRow("empty") << QByteArray() << "mode" << -1;
     }
     void boxForCode()
     {
         QFETCH(QByteArray, field);
-        QFETCH(QByteArrayList, group);
+        QFETCH(QString, key);
         QFETCH(int, box);
-        QCOMPARE(codes::boxForCode(field, group), box);
+        QCOMPARE(settings::choiceOf(*settings::find(key), field), box);
     }
 
     void codeFromChecks_data()
     {
         QTest::addColumn<QList<bool>>("checked");
-        QTest::addColumn<QByteArrayList>("group");
+        QTest::addColumn<QString>("key");
         QTest::addColumn<QByteArray>("previous");
         QTest::addColumn<QByteArray>("code");
-        QTest::newRow("Client") << QList<bool>{false, true, false} << codes::Mode << QByteArray("0") << QByteArray("1");
+        QTest::newRow("Client") << QList<bool>{false, true, false} << "mode" << QByteArray("0") << QByteArray("1");
         QTest::newRow("none keeps previous")
-            << QList<bool>{false, false} << codes::DataPassword << QByteArray("1") << QByteArray("1");
-        QTest::newRow("none, never set") << QList<bool>{false, false} << codes::ClientSendId << QByteArray()
+            << QList<bool>{false, false} << "data-password" << QByteArray("1") << QByteArray("1");
+        QTest::newRow("none, never set") << QList<bool>{false, false} << "client-send-id" << QByteArray()
                                          << QByteArray();
-        QTest::newRow("Off is 0") << QList<bool>{true, false} << codes::ClientSendId << QByteArray() << QByteArray("0");
+        QTest::newRow("Off is 0") << QList<bool>{false, true} << "client-send-id" << QByteArray() << QByteArray("0");
         QTest::newRow("last checked wins")
-            << QList<bool>{true, false, false, true, false} << codes::Speed << QByteArray("5") << QByteArray("4");
+            << QList<bool>{true, false, false, true, false} << "speed" << QByteArray("5") << QByteArray("4");
     }
     void codeFromChecks()
     {
         QFETCH(QList<bool>, checked);
-        QFETCH(QByteArrayList, group);
+        QFETCH(QString, key);
         QFETCH(QByteArray, previous);
         QFETCH(QByteArray, code);
-        QCOMPARE(codes::codeFromChecks(checked, group, previous), code);
+        QCOMPARE(settings::codeFromChecks(*settings::find(key), checked, previous), code);
     }
 
     void statReply_data()
@@ -229,12 +241,66 @@ private slots:
         QFETCH(QByteArray, reply);
         QFETCH(QByteArrayList, expected);
         QFETCH(bool, hasClientSendId);
-        const StatReply s = StatReply::parse(reply);
-        const QByteArrayList actual{s.macAddress, s.identifier, s.firmware, s.address, s.dataPort, s.controlPort,
-                                   s.gateway, s.serverAddress, s.serverPort, s.modecode, s.speedcode, s.dhcpcode,
-                                   s.subnetMask, s.udpPort, s.dpasscode, s.cidcode};
+        const ReaderSettings s = ReaderSettings::fromStatReply(reply);
+        QByteArrayList actual;
+        for (const QString &key : settings::keys())
+            actual.append(s.value(key));
         QCOMPARE(actual, expected);
-        QCOMPARE(s.hasClientSendId, hasClientSendId);
+        QCOMPARE(s.hasClientSendId(), hasClientSendId);
+        QCOMPARE(s.contains(settings::ClientSendId), hasClientSendId);
+    }
+
+    // Every row of the table round-trips: a STAT reply built from the table
+    // gives each setting its own field, the setting run writes it with its
+    // keyword in table order, its check takes a usable value and refuses a
+    // broken one with the row's text, and its words and codes map both ways.
+    void settingsTable_data()
+    {
+        QTest::addColumn<QString>("key");
+        for (const QString &key : settings::keys())
+            QTest::newRow(qPrintable(key)) << key;
+    }
+    void settingsTable()
+    {
+        QFETCH(QString, key);
+        const settings::Setting &setting = *settings::find(key);
+        QByteArrayList fields(20, "x");
+        for (const settings::Setting &other : settings::table())
+            fields[other.statField] = sampleValue(other);
+        const QByteArray reply = fields.mid(1).join(':') + ":\r";
+        const ReaderSettings parsed = ReaderSettings::fromStatReply(reply);
+        QCOMPARE(parsed.value(key), sampleValue(setting));
+        QCOMPARE(parsed.keys(), settings::keys());
+
+        const QList<SettingCommand> run = ::settingRun(parsed);
+        QByteArrayList keywords;
+        for (const settings::Setting &other : settings::table()) {
+            if (!other.readOnly())
+                keywords.append(other.keyword);
+        }
+        QByteArrayList sent;
+        for (const SettingCommand &command : run) {
+            sent.append(command.keyword);
+            if (command.keyword == setting.keyword)
+                QCOMPARE(command.argument, sampleValue(setting));
+        }
+        QCOMPARE(sent, keywords);
+        QCOMPARE(sent.contains(setting.keyword), !setting.readOnly());
+        QVERIFY(!setting.caption.isEmpty());
+
+        if (setting.check != settings::Check::Shown) {
+            QCOMPARE(settingchecks::valueRefusal(setting, sampleValue(setting)), QString());
+            QCOMPARE(settingchecks::valueRefusal(setting, "1:2\r"), setting.refusal);
+            QVERIFY(!setting.refusal.isEmpty());
+        }
+        for (const settings::Choice &choice : setting.choices) {
+            QCOMPARE(settings::codeForWord(setting, choice.word.toUpper()), std::optional<QByteArray>(choice.code));
+            QCOMPARE(settings::text(setting, choice.code), choice.word);
+            QVERIFY(!choice.caption.isEmpty());
+        }
+        // Nothing but the two option kinds has words.
+        QCOMPARE(setting.choices.isEmpty(), setting.check != settings::Check::Choice
+                                                && setting.check != settings::Check::OptionalChoice);
     }
 
     void settingRun_data()
@@ -263,7 +329,46 @@ private slots:
         QFETCH(QByteArray, firmware);
         QFETCH(QByteArray, newPassword);
         QFETCH(QByteArrayList, expected);
-        QCOMPARE(lines(::settingRun(typicalValues(firmware, newPassword))), expected);
+        QCOMPARE(lines(::settingRun(typicalValues(firmware), newPassword)), expected);
+    }
+
+    // Only what differs is sent: values compare as the reader holds them.
+    void changeRun_data()
+    {
+        QTest::addColumn<QByteArray>("firmware");
+        QTest::addColumn<QStringList>("wanted");   // key=value, codes as the reader has them
+        QTest::addColumn<QByteArray>("newPassword");
+        QTest::addColumn<QByteArrayList>("expected");
+        QTest::newRow("all as held") << QByteArray("02.10") << QStringList{"mode=1", "identifier=DOCK 4"}
+                                     << QByteArray() << QByteArrayList();
+        QTest::newRow("one differs") << QByteArray("02.10") << QStringList{"mode=2", "speed=5"} << QByteArray()
+                                     << QByteArrayList{"MODE2\r"};
+        QTest::newRow("in run order") << QByteArray("02.10") << QStringList{"dhcp=1", "address=10.0.0.8"}
+                                      << QByteArray() << QByteArrayList{"CIP10.0.0.8\r", "DHCP1\r"};
+        QTest::newRow("leading zeros are the same address")
+            << QByteArray("02.10") << QStringList{"gateway=010.000.000.001", "server-port=04000"} << QByteArray()
+            << QByteArrayList();
+        QTest::newRow("a blank is not the same address")
+            << QByteArray("02.10") << QStringList{"gateway=10.0.0.1 "} << QByteArray()
+            << QByteArrayList{"GTW10.0.0.1 \r"};
+        QTest::newRow("identifier byte for byte") << QByteArray("02.10") << QStringList{"identifier=dock 4"}
+                                                  << QByteArray() << QByteArrayList{"IDENTdock 4\r"};
+        QTest::newRow("no CID for 02.00") << QByteArray("02.00") << QStringList{"client-send-id=0"} << QByteArray()
+                                          << QByteArrayList();
+        QTest::newRow("new password always sent") << QByteArray("02.10") << QStringList() << QByteArray("ab")
+                                                  << QByteArrayList{"NEWPASSab   \r"};
+    }
+    void changeRun()
+    {
+        QFETCH(QByteArray, firmware);
+        QFETCH(QStringList, wanted);
+        QFETCH(QByteArray, newPassword);
+        QFETCH(QByteArrayList, expected);
+        const ReaderSettings reader = typicalValues(firmware);
+        ReaderSettings changes;
+        for (const QString &item : wanted)
+            changes.set(item.section(QLatin1Char('='), 0, 0), item.section(QLatin1Char('='), 1).toLatin1());
+        QCOMPARE(lines(::changeRun(reader, changes, newPassword)), expected);
     }
 
     // The reply buffer keeps at most ReplyLimit bytes; a reply that ran over
@@ -332,17 +437,16 @@ private slots:
         QFETCH(QByteArray, given);
         QFETCH(QByteArray, reported);
         QFETCH(QString, refusal);
-        const QHash<QByteArray, QByteArray SettingValues::*> settings{
-            {"serverPort", &SettingValues::serverPort}, {"dataPort", &SettingValues::dataPort},
-            {"udpPort", &SettingValues::udpPort},       {"gateway", &SettingValues::gateway},
-            {"subnetMask", &SettingValues::subnetMask}, {"modecode", &SettingValues::modecode}};
-        SettingValues values = typicalValues("02.10", QByteArray());
-        SettingValues reader = values;
+        const QHash<QByteArray, QString> keys{{"serverPort", "server-port"}, {"dataPort", "data-port"},
+                                              {"udpPort", "udp-port"},       {"gateway", "gateway"},
+                                              {"subnetMask", "subnet-mask"}, {"modecode", "mode"}};
+        ReaderSettings values = typicalValues("02.10");
+        ReaderSettings reader = values;
         if (!setting.isEmpty()) {
-            values.*settings.value(setting) = given;
-            reader.*settings.value(setting) = reported;
+            values.set(keys.value(setting), given);
+            reader.set(keys.value(setting), reported);
         }
-        QCOMPARE(settingchecks::settingsRefusal(values, reported == "-" ? nullptr : &reader), refusal);
+        QCOMPARE(settingchecks::runRefusal(values, reported == "-" ? nullptr : &reader), refusal);
     }
 
     void settingChecks_data()

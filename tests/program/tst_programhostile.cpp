@@ -324,7 +324,8 @@ void TestProgramHostile::badTopRow()
         clock.start();
         QVERIFY(run(action));
         QCOMPARE(m_dialogs->messages, QStringList{message});
-        QVERIFY2(clock.elapsed() < 700, qPrintable(QString::number(clock.elapsed())));
+        // At once: far below the limit of 3 s, with time to spare for a busy machine.
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(!m_window->busy());
         QVERIFY(status().isEmpty());
         QVERIFY(!m_window->connectionOpen());

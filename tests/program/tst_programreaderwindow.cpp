@@ -11,6 +11,7 @@
 #include "commandlanguage.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
@@ -36,6 +38,15 @@ const QString NewParameters = QStringLiteral(
 const QString Rebooting = QStringLiteral("Reader is Rebooting");
 const QString GetFirst = QStringLiteral("You must get the parameters before setting them");
 const QString ModeTip = QStringLiteral("Sets the Operating mode of the reader (tcp client, tcp server, or udp)");
+const QString TakeAddress = QStringLiteral("Also take the reader address and identifier from the file?");
+
+// Clicks the button of that window and waits for the job's end.
+bool runIn(ProgramReaderWindow &window, QWidget *button)
+{
+    QSignalSpy finished(&window, &ProgramReaderWindow::jobFinished);
+    QTest::mouseClick(button, Qt::LeftButton);
+    return !finished.isEmpty() || finished.wait(10000);
+}
 
 using namespace programtesting;
 
@@ -47,6 +58,25 @@ QByteArray settingLines(bool withCid, const QByteArray &cid = "0")
     if (withCid)
         lines += "CID" + cid + "\r";
     return lines + "SPEED5\rDHCP0\rDPASS0\r";
+}
+
+// A reader whose settings all differ from a default reader's (the control
+// port aside): ports 1001 and 1002, subnet, gateway and server addresses,
+// server port 4000, client mode, speed 100hd, DHCP on, data password on.
+ReaderConfig settingsApartFromDefaults()
+{
+    ReaderConfig config;
+    config.tcpDataPort = 1001;
+    config.udpDataPort = 1002;
+    config.subnet = "255.255.0.0";
+    config.gateway = "10.0.0.1";
+    config.serverAddress = "10.0.0.2";
+    config.serverPort = 4000;
+    config.mode = '1';
+    config.speed = '3';
+    config.dhcp = '1';
+    config.dpass = '1';
+    return config;
 }
 
 // The label that names a field (its buddy).
@@ -249,9 +279,22 @@ private slots:
     void rebootRefusesGetWhileMessageOpen();
     void rebootNotAcknowledged();
 
+    void settingsMenuAndKeys();
+    void settingsFileRoundTrip_data();
+    void settingsFileRoundTrip();
+    void loadRefusals_data();
+    void loadRefusals();
+    void loadNamesWhatItCannotUse();
+    void loadChoosesTheRow_data();
+    void loadChoosesTheRow();
+
 private:
     bool startSimulator();
     bool getFrom(SimulatedReader *reader);
+    // A file of that content in a folder of the test's own.
+    QString writeFile(const QString &name, const QByteArray &content);
+
+    QTemporaryDir m_files;
 };
 
 void TestProgramReaderWindow::init()
@@ -564,22 +607,11 @@ void TestProgramReaderWindow::getFillsPanels()
     QFETCH(bool, clientSendIdEnabled);
     QFETCH(QString, checkedCid);
 
-    ReaderConfig config;
+    ReaderConfig config = settingsApartFromDefaults();
     config.firmware = firmware;
     config.cid = cid;
     config.mac = "0050C2ABCDEF";
     config.identifier = "Dock <b>4</b>";
-    config.tcpDataPort = 1001;
-    config.udpDataPort = 1002;
-    config.controlPort = 87;
-    config.subnet = "255.255.0.0";
-    config.gateway = "10.0.0.1";
-    config.serverAddress = "10.0.0.2";
-    config.serverPort = 4000;
-    config.mode = '1';
-    config.speed = '3';
-    config.dhcp = '1';
-    config.dpass = '1';
     SimulatedReader *reader = addReader(config);
     QVERIFY(startSimulator());
     // A reader before it that reported field 19 leaves nothing behind.
@@ -633,7 +665,8 @@ void TestProgramReaderWindow::getAtRealTiming()
     const qint64 elapsed = clock.elapsed();
     QCOMPARE(m_dialogs->messages, QStringList());
     QCOMPARE(m_window->firmware(), QByteArray("02.10"));
-    QVERIFY2(elapsed < 500, qPrintable(QString::number(elapsed)));
+    // Far below one limit of 3 s, with time to spare for a busy machine.
+    QVERIFY2(elapsed < 1500, qPrintable(QString::number(elapsed)));
 }
 
 void TestProgramReaderWindow::getShortReply()
@@ -908,7 +941,7 @@ void TestProgramReaderWindow::twoWindowsGetAtOnce()
     ReaderConfig slowConfig;
     slowConfig.identifier = "SLOW";
     SimulatedReader *slow = addReader(slowConfig);
-    slow->setFault("STAT", Fault::slow(1500));
+    slow->setFault("STAT", Fault::slow(2000));
     SimulatedReader *quick = addReader();
     QVERIFY(startSimulator());
     m_window->setLimits({});
@@ -923,12 +956,12 @@ void TestProgramReaderWindow::twoWindowsGetAtOnce()
     click(Get);
     QTRY_VERIFY(slow->receivedBytes(Channel::Control).endsWith("STAT\r"));
     QTest::mouseClick(other.getButton(), Qt::LeftButton);
-    QVERIFY(quickFinished.wait(1000));
-    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
-    QVERIFY(m_window->jobRunning());
+    QVERIFY(quickFinished.wait(2000));
+    // The quick one is done while the slow one still waits for its reply.
+    QVERIFY2(slowFinished.isEmpty() && m_window->jobRunning(), qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(other.identifierEdit()->text(), QStringLiteral("READER"));
-    QVERIFY(slowFinished.wait(3000));
-    QVERIFY2(clock.elapsed() >= 1500, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(slowFinished.wait(5000));
+    QVERIFY2(clock.elapsed() >= 2000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(m_window->identifierEdit()->text(), QStringLiteral("SLOW"));
     QCOMPARE(m_dialogs->messages, QStringList());
 }
@@ -1207,6 +1240,198 @@ void TestProgramReaderWindow::rebootNotAcknowledged()
     QCOMPARE(reader->receivedBytes(Channel::Control), QByteArray("PASS58203\rREBOOT\r"));
     QVERIFY(!m_window->busy());
     QVERIFY(status().isEmpty());
+}
+
+QString TestProgramReaderWindow::writeFile(const QString &name, const QByteArray &content)
+{
+    const QString path = m_files.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        qWarning("cannot write %s", qPrintable(path));
+    return path;
+}
+
+// A right click outside the fields offers the two entries; Ctrl+S and
+// Ctrl+O open their dialogs from any field of the window.
+void TestProgramReaderWindow::settingsMenuAndKeys()
+{
+    QCOMPARE(m_window->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QCOMPARE(m_window->actions(), (QList<QAction *>{m_window->saveSettingsAction(), m_window->loadSettingsAction()}));
+    QCOMPARE(m_window->saveSettingsAction()->text(), QStringLiteral("Save Settings As..."));
+    QCOMPARE(m_window->loadSettingsAction()->text(), QStringLiteral("Load Settings..."));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_window->identifierEdit()->setFocus();
+    QTRY_VERIFY(m_window->identifierEdit()->hasFocus());
+    QTest::keyClick(m_window->identifierEdit(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(m_dialogs->saveRequests.size(), 1);
+    QCOMPARE(m_dialogs->saveRequests.constFirst().proposedName, QStringLiteral("reader-settings.csv"));
+    QTest::keyClick(m_window->identifierEdit(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(m_dialogs->fileRequests.size(), 1);
+    QVERIFY(m_dialogs->messages.isEmpty());
+}
+
+void TestProgramReaderWindow::settingsFileRoundTrip_data()
+{
+    QTest::addColumn<bool>("takeAddress");
+    QTest::newRow("replacement: address and identifier from the file") << true;
+    QTest::newRow("clone: address and identifier kept") << false;
+}
+
+// Saved after a get, loaded into a second window and set: the second reader
+// holds the first one's settings.
+void TestProgramReaderWindow::settingsFileRoundTrip()
+{
+    QFETCH(bool, takeAddress);
+    ReaderConfig config = settingsApartFromDefaults();
+    config.identifier = "DOCK, =7";
+    config.cid = '1';
+    SimulatedReader *old = addReader(config);
+    SimulatedReader *replacement = addReader();
+    QVERIFY(startSimulator());
+    QVERIFY(getFrom(old));
+    const QString path = m_files.filePath(QStringLiteral("old.csv"));
+    m_dialogs->saveAnswers.enqueue(path);
+    m_window->saveSettingsAs();
+    QCOMPARE(m_dialogs->saveRequests.constFirst().proposedName, "reader-" + old->config().mac + ".csv");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    QVERIFY2(saved.startsWith("\xEF\xBB\xBFreader,ok,mac,identifier,firmware,address,"), saved.constData());
+    QVERIFY2(saved.contains(",\"DOCK, =7\","), saved.constData());
+
+    ProgramReaderWindow other(*m_dialogs);
+    other.setLimits(ShortLimits);
+    other.setup(replacement->activeConfig().address.toString(), QStringLiteral("87"));
+    QVERIFY(runIn(other, other.getButton()));
+    const int connections = replacement->connectionCount(Channel::Control);
+    m_dialogs->fileAnswers.enqueue(path);
+    m_dialogs->questionAnswers.enqueue(takeAddress);
+    other.loadSettings();
+    QCOMPARE(m_dialogs->questions, QStringList{TakeAddress});
+    QCOMPARE(m_dialogs->messages, QStringList());
+    QCOMPARE(replacement->connectionCount(Channel::Control), connections);  // loading sends nothing
+    QCOMPARE(other.macAddressEdit()->text(), QString::fromLatin1(replacement->config().mac));
+    QVERIFY(runIn(other, other.setButton()));
+    QCOMPARE(m_dialogs->messages, QStringList{NewParameters});
+
+    const ReaderConfig &now = replacement->config();
+    QCOMPARE(now.identifier, takeAddress ? config.identifier : QByteArray("READER"));
+    QCOMPARE(now.address, (takeAddress ? old : replacement)->activeConfig().address);
+    QCOMPARE(now.tcpDataPort, config.tcpDataPort);
+    QCOMPARE(now.udpDataPort, config.udpDataPort);
+    QCOMPARE(now.subnet, config.subnet);
+    QCOMPARE(now.gateway, config.gateway);
+    QCOMPARE(now.serverAddress, config.serverAddress);
+    QCOMPARE(now.serverPort, config.serverPort);
+    const char codes[] = {now.mode, now.speed, now.dhcp, now.dpass, now.cid, '\0'};
+    QCOMPARE(QByteArray(codes), QByteArray("13111"));
+}
+
+void TestProgramReaderWindow::loadRefusals_data()
+{
+    QTest::addColumn<QByteArray>("content");  // null: no such file
+    QTest::addColumn<QString>("message");     // %1: the file's path
+    QTest::newRow("no such file") << QByteArray() << "The settings could not be read from %1: ";
+    QTest::newRow("empty") << QByteArray("") << "No settings were loaded from %1: the file is empty";
+    QTest::newRow("no column of a setting")
+        << QByteArray("colour,size\r\nred,5\r\n") << "No settings were loaded from %1: its first line names no setting";
+    QTest::newRow("no line with a setting")
+        << QByteArray("reader,ok,mode\r\n10.0.0.1,false,\r\n") << "No settings were loaded from %1: it holds no reader's settings";
+    QTest::newRow("larger than 16 MiB") << QByteArray(16 * 1024 * 1024 + 1, '\n')
+                                        << "No settings were loaded from %1: the file is larger than 16 MiB";
+    QTest::newRow("quote never closed") << QByteArray("reader,identifier\r\n10.0.0.1,\"DOCK\r\n")
+                                        << "No settings were loaded from %1: line 2: a quoted field is not closed";
+}
+
+// A file that cannot be loaded is refused with a message and changes no field.
+void TestProgramReaderWindow::loadRefusals()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    SimulatedReader *reader = addReader();
+    QVERIFY(startSimulator());
+    QVERIFY(getFrom(reader));
+    const QString path = content.isNull() ? m_files.filePath(QStringLiteral("missing.csv"))
+                                          : writeFile(QStringLiteral("refused.csv"), content);
+    QStringList before;
+    for (int f = Address; f <= Firmware; ++f)
+        before.append(field(Field(f))->text());
+    const QString codes = checkedCodes();
+    m_dialogs->fileAnswers.enqueue(path);
+    m_window->loadSettings();
+    QCOMPARE(m_dialogs->messages.size(), 1);
+    QVERIFY2(m_dialogs->messages.constFirst().startsWith(message.arg(path)), qPrintable(m_dialogs->messages.constFirst()));
+    QVERIFY(m_dialogs->questions.isEmpty());
+    QStringList after;
+    for (int f = Address; f <= Firmware; ++f)
+        after.append(field(Field(f))->text());
+    QCOMPARE(after, before);
+    QCOMPARE(checkedCodes(), codes);
+}
+
+// Unknown columns are named; a value that fails its check is loaded as it
+// is and named, and "Set  Parameters" refuses it as it refuses a typed one.
+void TestProgramReaderWindow::loadNamesWhatItCannotUse()
+{
+    SimulatedReader *reader = addReader();
+    QVERIFY(startSimulator());
+    QVERIFY(getFrom(reader));
+    const QString path = writeFile(QStringLiteral("odd.csv"), "reader,mode,data-port,identifier,colour,size\r\n"
+                                                              "10.0.0.1,tcp,0,ABCDEFGHIJKLMNOPQRSTUVWXY,red,\r\n");
+    m_dialogs->fileAnswers.enqueue(path);
+    m_dialogs->questionAnswers.enqueue(true);
+    m_window->loadSettings();
+    QCOMPARE(m_dialogs->messages,
+             QStringList{"Settings loaded from odd.csv.\nColumns ignored: colour, size\n"
+                         "Values that do not pass their checks: data-port \"0\" (Invalid Data Port Number); "
+                         "identifier \"ABCDEFGHIJKLMNOPQRSTUVWXY\" (Invalid Identifier (at most 20 characters, no ':' "
+                         "or control characters)); mode \"tcp\" (An Operating Mode must be selected)"});
+    QCOMPARE(m_window->dataPortEdit()->text(), QStringLiteral("0"));
+    QCOMPARE(m_window->identifierEdit()->text(), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY"));
+    QCOMPARE(checkedCodes(), QStringLiteral("- 5 0 0 0"));
+    const int connections = reader->connectionCount(Channel::Control);
+    m_dialogs->clear();
+    QVERIFY(run(Set));
+    QCOMPARE(m_dialogs->messages, QStringList{"Invalid Data Port Number"});
+    QCOMPARE(reader->connectionCount(Channel::Control), connections);
+}
+
+void TestProgramReaderWindow::loadChoosesTheRow_data()
+{
+    QTest::addColumn<bool>("macInFile");    // the file holds the reader of the last get
+    QTest::addColumn<int>("answer");        // the line picked from the list; -1: Cancel
+    QTest::addColumn<QString>("identifier"); // what the identifier field holds after
+    QTest::newRow("the line of the reader of the last get") << true << -2 << "ROW 2";
+    QTest::newRow("asked, the third picked") << false << 2 << "ROW 3";
+    QTest::newRow("asked, cancelled") << false << -1 << "READER";
+}
+
+void TestProgramReaderWindow::loadChoosesTheRow()
+{
+    QFETCH(bool, macInFile);
+    QFETCH(int, answer);
+    QFETCH(QString, identifier);
+    SimulatedReader *reader = addReader();
+    QVERIFY(startSimulator());
+    QVERIFY(getFrom(reader));
+    const QByteArray mac = macInFile ? reader->config().mac.toLower() : QByteArray("0050C2FFFFFF");
+    const QString path = writeFile(QStringLiteral("three.csv"),
+                                   "reader,mac,identifier,address\r\n10.0.0.1,0050C2AAAAAA,ROW 1,10.0.0.1\r\n"
+                                   "10.0.0.2," + mac + ",ROW 2,10.0.0.2\r\n10.0.0.3,,ROW 3,10.0.0.3\r\n");
+    m_dialogs->fileAnswers.enqueue(path);
+    if (answer >= -1)
+        m_dialogs->choiceAnswers.enqueue(answer);
+    m_dialogs->questionAnswers.enqueue(true);
+    m_window->loadSettings();
+    if (answer >= -1)
+        QCOMPARE(m_dialogs->choices, (QList<QStringList>{{"10.0.0.1  ROW 1  (line 2)", "10.0.0.2  ROW 2  (line 3)",
+                                                           "10.0.0.3  ROW 3  (line 4)"}}));
+    else
+        QVERIFY(m_dialogs->choices.isEmpty());
+    QCOMPARE(m_dialogs->questions.size(), answer == -1 ? 0 : 1);
+    QCOMPARE(m_window->identifierEdit()->text(), identifier);
+    QVERIFY(m_dialogs->messages.isEmpty());
 }
 
 int main(int argc, char **argv)

@@ -24,6 +24,15 @@ QString ScriptedDialogs::input(const QString &prompt, const QString &title)
     return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();
 }
 
+int ScriptedDialogs::choose(const QString &prompt, const QStringList &items)
+{
+    prompts.append(prompt);
+    choices.append(items);
+    if (whileOpen)
+        whileOpen(prompt);
+    return choiceAnswers.isEmpty() ? -1 : choiceAnswers.dequeue();
+}
+
 bool ScriptedDialogs::openFile(const FileRequest &request, QString &path)
 {
     fileRequests.append(request);
@@ -58,6 +67,7 @@ void ScriptedDialogs::clear()
     questions.clear();
     prompts.clear();
     inputTitles.clear();
+    choices.clear();
     fileRequests.clear();
     saveRequests.clear();
 }
