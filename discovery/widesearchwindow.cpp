@@ -5,7 +5,6 @@
 #include "controlnumbers.h"
 #include "dialogs.h"
 #include "identifyreply.h"
-#include "keymap.h"
 #include "readerlistmenu.h"
 #include "typedvalues.h"
 #include "uikit.h"
@@ -89,11 +88,11 @@ WideSearchWindow::WideSearchWindow(Dialogs &dialogs, QWidget *parent)
 
 bool WideSearchWindow::keyPreview(QKeyEvent *event)
 {
-    const int code = virtualKeyCode(event);
-    if (code != keycode::F1 && code != keycode::F2)
+    const int key = event->key();
+    if (key != Qt::Key_F1 && key != Qt::Key_F2)
         return false;
     if (event->type() == QEvent::KeyPress) {
-        if (code == keycode::F1)
+        if (key == Qt::Key_F1)
             startScan();
         else
             stopScan();

@@ -96,7 +96,7 @@ bool stream(QApplication &app, qint64 total, bool withCapture, const QString &ca
     QTimer::singleShot(0, &app, [&] {
         lateness.start();
         watcher.start();
-        QMetaObject::invokeMethod(&window, [&] { window.connectClick(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(&window, [&] { window.connectToReader(); }, Qt::QueuedConnection);
     });
     app.exec();
     if (doneMs < 0) {
@@ -104,12 +104,12 @@ bool stream(QApplication &app, qint64 total, bool withCapture, const QString &ca
                     window.terminal().bytesDrawn(), total);
         return false;
     }
-    window.trafficLog().flush();
+    window.session()->log().flush();
     const double seconds = qMax<qint64>(1, doneMs - firstByteMs) / 1000.0;
     std::printf("conntest stream%s: %.0f MB drawn in %.2f s = %.1f MB/s (goal 12.5); worst lateness of a 10 ms "
                 "timer %lld ms (goal < 50); %d log rows\n",
                 withCapture ? " with the log open and a CSV capture" : "", total / 1e6, seconds,
-                total / 1e6 / seconds, lateness.worst, window.trafficLog().rowCount());
+                total / 1e6 / seconds, lateness.worst, window.session()->log().rowCount());
     if (withCapture) {
         window.toggleCapture();
         const qint64 size = QFileInfo(capturePath).size();
@@ -160,7 +160,7 @@ bool sendFile(QApplication &app, qint64 total, const QString &path)
             });
         }
     });
-    QTimer::singleShot(0, &app, [&] { window.connectClick(); });
+    QTimer::singleShot(0, &app, [&] { window.connectToReader(); });
     QTimer::singleShot(120000, &app, [&] { app.quit(); });
     app.exec();
     if (doneMs < 0) {

@@ -156,15 +156,15 @@ private slots:
         QCOMPARE(texts(*m_statuses), QStringList({"Connecting", "Connecting to Data Port", "Connected"}));
         QCOMPARE(m_reader->receivedBytes(Channel::Control), line);
         QVERIFY(m_reader->loginSeen());
-        QCOMPARE(controlConnectionState(m_window->controlSession()), QAbstractSocket::ConnectedState);
+        QCOMPARE(controlConnectionState(m_window->session()->login()), QAbstractSocket::ConnectedState);
         QVERIFY(m_dialogs->messages.isEmpty());
 
         type(m_window.get(), "hi");
         QTRY_COMPARE(screenText(m_window.get()), QStringLiteral("khkirhri"));
         QCOMPARE(m_reader->receivedBytes(Channel::Data), QByteArray("hi"));
         click(m_window->disconnectButton());
-        QCOMPARE(controlConnectionState(m_window->controlSession()), QAbstractSocket::UnconnectedState);
-        QCOMPARE(m_window->dataLink()->state(), DataLink::Closed);
+        QCOMPARE(controlConnectionState(m_window->session()->login()), QAbstractSocket::UnconnectedState);
+        QCOMPARE(m_window->session()->dataLink()->state(), DataLink::Closed);
     }
 
     // A login that is refused, or answered with what can no longer become
@@ -201,7 +201,7 @@ private slots:
         QVERIFY2(atTheLimit ? elapsed >= 3000 && elapsed < 4000 : elapsed < 1000, qPrintable(QString::number(elapsed)));
         QCOMPARE(texts(*m_statuses), QStringList{"Connecting"});
         QVERIFY(!m_window->terminal().connected());
-        QCOMPARE(controlConnectionState(m_window->controlSession()), QAbstractSocket::UnconnectedState);
+        QCOMPARE(controlConnectionState(m_window->session()->login()), QAbstractSocket::UnconnectedState);
         QCOMPARE(m_reader->connectionCount(Channel::Data), 0);
     }
 
@@ -269,8 +269,8 @@ private slots:
         QCOMPARE(texts(*m_statuses), QStringList({"Connecting", "Connecting to Data Port", "Unable to Connect"}));
         QVERIFY(m_dialogs->messages.isEmpty());
         QVERIFY(!m_window->terminal().connected());
-        QCOMPARE(m_window->dataLink()->state(), DataLink::Closed);
-        QCOMPARE(controlConnectionState(m_window->controlSession()), QAbstractSocket::UnconnectedState);
+        QCOMPARE(m_window->session()->dataLink()->state(), DataLink::Closed);
+        QCOMPARE(controlConnectionState(m_window->session()->login()), QAbstractSocket::UnconnectedState);
         type(m_window.get(), "x");
         QCOMPARE(screenText(m_window.get()), QString());
     }
@@ -284,7 +284,7 @@ private slots:
         QTRY_COMPARE(m_window->status(), QStringLiteral("Connected"));
         QTRY_COMPARE(m_reader->dataConnections(), 1);
         m_reader->stop();
-        QTRY_VERIFY(m_window->dataLink()->state() != DataLink::Connected);
+        QTRY_VERIFY(m_window->session()->dataLink()->state() != DataLink::Connected);
         type(m_window.get(), "xy");
         key(m_window.get(), Qt::Key_F10);
         QCOMPARE(screenText(m_window.get()), QStringLiteral("kxkyk<00>"));
@@ -331,7 +331,7 @@ private slots:
         // A second Connect while the first one runs is ignored.
         click(m_window->connectButton());
         QTRY_COMPARE(texts(*m_statuses), QStringList({"Connecting", "Disconnected"}));
-        QCOMPARE(controlConnectionState(m_window->controlSession()), QAbstractSocket::UnconnectedState);
+        QCOMPARE(controlConnectionState(m_window->session()->login()), QAbstractSocket::UnconnectedState);
         QTest::qWait(100);
         QCOMPARE(texts(*m_statuses), QStringList({"Connecting", "Disconnected"}));
         QCOMPARE(m_reader->connectionCount(Channel::Control), 1);
@@ -433,7 +433,7 @@ private slots:
             if (!action->isSeparator())
                 entries << action->text();
         QCOMPARE(entries, QStringList({"Session Log...", "Capture to File...", "Send File...", "Send Repeatedly...",
-                                       "Stop Sending"}));
+                                       "Stop Sending", "Saved Sends"}));
 
         QTemporaryDir folder;
         QByteArray file(3 * 1024 * 1024 + 17, Qt::Uninitialized);
@@ -460,18 +460,18 @@ private slots:
         QVERIFY(!m_window->isCapturing());
         QCOMPARE(m_window->status(), QStringLiteral("Connected"));
 
-        m_window->trafficLog().clear();
+        m_window->session()->log().clear();
         m_dialogs->inputAnswers << QStringLiteral("ping\\r") << QStringLiteral("20") << QStringLiteral("5");
         m_window->sendRepeatedly();
         QTRY_VERIFY(!m_window->isSending());
-        m_window->trafficLog().flush();
+        m_window->session()->log().flush();
         QList<qint64> sendTimes;
-        for (int row = 0; row < m_window->trafficLog().rowCount(); ++row) {
-            const TrafficChunk &chunk = m_window->trafficLog().chunk(row);
+        for (int row = 0; row < m_window->session()->log().rowCount(); ++row) {
+            const TrafficChunk &chunk = m_window->session()->log().chunk(row);
             if (chunk.direction == TrafficChunk::Sent) {
                 QCOMPARE(chunk.bytes, QByteArray("ping\r"));
                 QCOMPARE(chunk.peer, ReaderAddress + QStringLiteral(":57"));
-                sendTimes << chunk.msecsSinceEpoch;
+                sendTimes << chunk.msecsSinceEpoch();
             }
         }
         QCOMPARE(sendTimes.size(), 5);
@@ -485,7 +485,7 @@ private slots:
 
         m_window->showSessionLog();
         QVERIFY(m_window->sessionLogWindow()->isVisible());
-        QCOMPARE(m_window->sessionLogWindow()->table()->model()->rowCount(), m_window->trafficLog().rowCount());
+        QCOMPARE(m_window->sessionLogWindow()->table()->model()->rowCount(), m_window->session()->log().rowCount());
     }
 
 private:
