@@ -43,7 +43,7 @@ ConnectionWindow::ConnectionWindow(const Frame &frame, Dialogs &dialogs, QWidget
     m_titleLabel = ui::label(this, QStringLiteral("titleLabel"), QString::fromLatin1(frame.title), arial, 1200, 120,
                              6855, 315, Qt::AlignHCenter | Qt::AlignTop);
     for (const ui::FieldSpec &field : frame.fields)
-        m_fields.append(ui::labelledField(this, field, arial));
+        m_fields.append(ui::labelledField(this, field, arial).edit);
     m_startButton = ui::actionButton(
         this, {frame.startName, frame.startText, QRect(900, 1740, 1755, 315), QRect(840, 1680, 1875, 435)});
     m_stopButton = ui::actionButton(

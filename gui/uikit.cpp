@@ -219,7 +219,7 @@ FilteredLineEdit *ui::field(QWidget *parent, const QString &name, int maxLength,
     return edit;
 }
 
-FilteredLineEdit *ui::labelledField(QWidget *parent, const FieldSpec &spec, const QFont &captionFont)
+ui::LabelledField ui::labelledField(QWidget *parent, const FieldSpec &spec, const QFont &captionFont)
 {
     QString captionName = QString::fromLatin1(spec.name);
     if (captionName.endsWith(QLatin1String("Edit")))
@@ -231,7 +231,7 @@ FilteredLineEdit *ui::labelledField(QWidget *parent, const FieldSpec &spec, cons
     FilteredLineEdit *edit = field(parent, QString::fromLatin1(spec.name), spec.maxLength, spec.fieldTwips, spec.text,
                                    spec.filter);
     caption->setBuddy(edit);
-    return edit;
+    return {caption, edit};
 }
 
 ClickLabel *ui::actionButton(QWidget *parent, const ButtonSpec &spec, const QFont &font)

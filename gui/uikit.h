@@ -116,8 +116,12 @@ struct FieldSpec {
     QString text = {};                          // the starting text
     Qt::Alignment captionAlignment = Qt::AlignLeft | Qt::AlignTop;
 };
+struct LabelledField {
+    QLabel *caption;
+    FilteredLineEdit *edit;
+};
 // The caption in 'captionFont' (Arial bold 9 pt unless given).
-FilteredLineEdit *labelledField(QWidget *parent, const FieldSpec &spec, const QFont &captionFont = arialBold());
+LabelledField labelledField(QWidget *parent, const FieldSpec &spec, const QFont &captionFont = arialBold());
 
 // A label that works as a button: white centred text over its grey rounded
 // rectangle, which is named like the label with "Shape" added
