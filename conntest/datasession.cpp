@@ -225,6 +225,10 @@ TrafficRoute DataSession::tcpRoute() const
 
 bool DataSession::send(const QByteArray &bytes)
 {
+    if (m_state != Connected) {
+        m_errorString = QStringLiteral("Not connected: connect to the reader first");
+        return false;
+    }
     if (m_transport == Tcp) {
         if (!m_link->send(bytes)) {
             m_errorString = m_link->errorString();

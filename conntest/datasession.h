@@ -84,7 +84,8 @@ public:
     bool isOpen() const;
 
     // Sends the bytes as they are (UDP: one datagram); on success they are
-    // recorded and sent() reports them. False when the link refuses them.
+    // recorded and sent() reports them. False, with errorString(), when the
+    // session is not connected or the link refuses them.
     bool send(const QByteArray &bytes);
 
     // Received data is taken from the link and reported by received() while

@@ -124,13 +124,17 @@ QByteArray PcapngWriter::packet(qint64 microseconds, const TrafficRoute &route, 
     if (tcp) {
         appendBig32(transport, sequence);
         appendBig32(transport, acknowledgement);
-        transport.append(char((synchronize ? 6 : 5) << 4));   // header length in 32-bit words
+        transport.append(char((synchronize ? 7 : 5) << 4));   // header length in 32-bit words
         transport.append(char(flags));
         appendBig16(transport, 0xFFFF);                         // window
         appendBig16(transport, 0);                              // checksum, below
         appendBig16(transport, 0);                              // urgent pointer
-        if (synchronize)
-            transport.append("\x01\x03\x03", 3).append(char(WindowShift));   // no-op, window scale
+        if (synchronize) {
+            // The largest segment each end takes, then no-op and window scale.
+            transport.append("\x02\x04", 2);
+            appendBig16(transport, PcapngWriter::MaxTcpPayload);
+            transport.append("\x01\x03\x03", 3).append(char(WindowShift));
+        }
     } else {
         appendBig16(transport, quint16(8 + size));
         appendBig16(transport, 0);

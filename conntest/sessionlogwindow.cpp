@@ -44,7 +44,7 @@ SessionLogWindow::SessionLogWindow(TrafficLog &log, Dialogs &dialogs, const QStr
     // Hex and text of 16 bytes each, side by side.
     const int sixteenBytes = metrics.horizontalAdvance(QStringLiteral("00 ").repeated(16));
     columns->resizeSection(TrafficLog::HexColumn, sixteenBytes);
-    columns->resizeSection(TrafficLog::TextColumn, metrics.horizontalAdvance(QStringLiteral("0").repeated(16 + 4)));
+    columns->resizeSection(TrafficLog::TextColumn, metrics.horizontalAdvance(QStringLiteral("W").repeated(16) + QStringLiteral("  ")));
     columns->setStretchLastSection(true);
 
     auto *copy = new QAction(QStringLiteral("Copy"), m_table);

@@ -1,16 +1,24 @@
+#include "capturefile.h"
+#include "clientconnectwindow.h"
 #include "privatenetwork.h"
 #include "readersimulator.h"
+#include "savedsends.h"
+#include "savedsendswindow.h"
 #include "scripteddialogs.h"
 #include "serverconnectwindow.h"
+#include "trafficlog.h"
 #include "uikit.h"
 #include "windowtesting.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QHeaderView>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
-#include "trafficlog.h"
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QSignalSpy>
@@ -67,7 +75,13 @@ class TestServerConnectWindow : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { ZAV_REQUIRE_PRIVATE_NETWORK(); }
+    void initTestCase()
+    {
+        ZAV_REQUIRE_PRIVATE_NETWORK();
+        // The saved sends are kept in a folder of the test's own.
+        QVERIFY(m_settingsFolder.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsFolder.path());
+    }
 
     void init()
     {
@@ -484,8 +498,90 @@ private slots:
         QVERIFY(!m_window->isSending());
 
         m_window->showSessionLog();
-        QVERIFY(m_window->sessionLogWindow()->isVisible());
-        QCOMPARE(m_window->sessionLogWindow()->table()->model()->rowCount(), m_window->session()->log().rowCount());
+        SessionLogWindow *log = m_window->sessionLogWindow();
+        QVERIFY(log->isVisible());
+        const int rows = m_window->session()->log().rowCount();
+        QCOMPARE(log->table()->model()->rowCount(), rows);
+        // At its default size the text of 16 bytes shows beside their hex.
+        const QHeaderView *columns = log->table()->horizontalHeader();
+        QVERIFY(columns->sectionSize(TrafficLog::TextColumn) > log->table()->fontMetrics().horizontalAdvance(QString(16, 'W')));
+        QVERIFY(columns->sectionViewportPosition(TrafficLog::TextColumn) + columns->sectionSize(TrafficLog::TextColumn)
+                <= log->table()->viewport()->width());
+        // "Save As..." writes what the log holds, as CSV or as a capture.
+        m_dialogs->saveAnswers << folder.filePath(QStringLiteral("log.csv")) << folder.filePath(QStringLiteral("log.pcapng"));
+        log->saveAs();
+        log->saveAs();
+        QFile csv(folder.filePath(QStringLiteral("log.csv")));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QCOMPARE(csv.readAll().count("\r\n"), rows + 1);
+        QCOMPARE(CaptureFile::formatFor(folder.filePath(QStringLiteral("log.pcapng"))), CaptureFile::Pcapng);
+        QVERIFY(QFileInfo(folder.filePath(QStringLiteral("log.pcapng"))).size() > 5 * 40);
+        QCOMPARE(m_dialogs->saveRequests.constLast().filters, CaptureFile::FileTypes);
+    }
+
+    // The saved sends editor checks data as it is typed and refuses what
+    // does not parse; entries are added and reordered, kept for the next
+    // start and shared with the other windows' menus; Ctrl+3 sends entry 3
+    // like a typed key: on the wire, drawn, logged.
+    void savedSends()
+    {
+        startReader();
+        m_window->editSavedSends();
+        SavedSendsWindow *editor = SavedSendsWindow::open(m_window.get());
+        QVERIFY(editor->isVisible());
+        auto add = [&](const char *name, const char *data) {
+            editor->nameEdit()->setText(QString::fromLatin1(name));
+            editor->dataEdit()->clear();
+            QTest::keyClicks(editor->dataEdit(), QString::fromLatin1(data));
+            click(editor->addButton());
+        };
+        editor->nameEdit()->setText(QStringLiteral("Bad"));
+        QTest::keyClicks(editor->dataEdit(), QStringLiteral("hex: 41 4"));
+        QCOMPARE(editor->checkLabel()->text(), QStringLiteral("A hex pair needs two digits at position 9"));
+        QVERIFY(!editor->addButton()->isEnabled());
+        QTest::keyClick(editor->dataEdit(), Qt::Key_2);
+        QCOMPARE(editor->checkLabel()->text(), QStringLiteral("Sends 2 bytes: 41 42"));
+        QVERIFY(editor->addButton()->isEnabled());
+        add("Ping", "ping\\r");
+        add("Null", "hex: 00");
+        add("Status", "S\\x3F\\r");
+        add("Last", "z");
+        // Reorder: "Status" moves up to place 2, then "Null" down to place 3.
+        editor->table()->selectRow(2);
+        click(editor->upButton());
+        editor->table()->selectRow(2);
+        click(editor->downButton());
+        QStringList names;
+        for (const SavedSends::Entry &entry : SavedSends::load())
+            names << entry.name;
+        QCOMPARE(names, QStringList({"Ping", "Status", "Last", "Null"}));
+        // An edit in place that does not parse is refused; the entry stays.
+        SavedSends &list = editor->model();
+        QVERIFY(!list.setData(list.index(1, SavedSends::DataColumn), QStringLiteral("bad \\q")));
+        QVERIFY(!list.setData(list.index(1, SavedSends::NameColumn), QStringLiteral("  ")));
+        QVERIFY(list.setData(list.index(2, SavedSends::DataColumn), QStringLiteral("hex: 53 3F 0D")));
+
+        // Kept for the next start, and in every window's menu.
+        SavedSends restarted;
+        QCOMPARE(restarted.entries().size(), 4);
+        QCOMPARE(restarted.entries().at(1).data, QStringLiteral("S\\x3F\\r"));
+        QCOMPARE(restarted.entries().at(2).data, QStringLiteral("hex: 53 3F 0D"));
+        ClientConnectWindow client(*m_dialogs);
+        std::unique_ptr<QMenu> menu(client.createTerminalMenu());
+        QMenu *saved = menu->findChild<QMenu *>(QStringLiteral("savedSendsMenu"));
+        QVERIFY(saved);
+        QCOMPARE(saved->actions().at(1)->text(), QStringLiteral("&2 Status: S\\x3F\\r\tCtrl+2"));
+        QCOMPARE(saved->actions().constLast()->text(), QStringLiteral("Edit Saved Sends..."));
+
+        click(m_window->connectButton());
+        QTRY_COMPARE(m_window->status(), QStringLiteral("Connected"));
+        key(m_window.get(), Qt::Key_3, Qt::ControlModifier);
+        QTRY_COMPARE(m_reader->receivedBytes(Channel::Data), QByteArray("S?\r"));
+        QTRY_COMPARE(screenText(m_window.get()), QStringLiteral("kSk?k<0D>"));
+        m_window->session()->log().flush();
+        QCOMPARE(m_window->session()->log().rowCount(), 1);
+        key(m_window.get(), Qt::Key_9, Qt::ControlModifier);
+        QCOMPARE(m_dialogs->messages, QStringList{"There is no saved send 9: add it with \"Edit Saved Sends...\""});
     }
 
 private:
@@ -499,6 +595,7 @@ private:
         QVERIFY2(m_simulator->start(&error), qPrintable(error));
     }
 
+    QTemporaryDir m_settingsFolder;
     std::unique_ptr<ReaderSimulator> m_simulator;
     SimulatedReader *m_reader = nullptr;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
