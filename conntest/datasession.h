@@ -38,7 +38,7 @@ public:
     struct Peer {
         QHostAddress address;
         quint16 port = 0;
-        QString text() const;   // "10.0.0.7:57"
+        QString text() const;   // "10.0.0.7:4001"
     };
 
     // The most received bytes a TCP link holds until they are taken; beyond

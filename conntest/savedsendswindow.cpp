@@ -134,6 +134,7 @@ SavedSendsWindow::SavedSendsWindow(QWidget *owner) : QWidget(owner, Qt::Window),
     connect(m_upButton, &QPushButton::clicked, this, [this] { moveSelected(-1); });
     connect(m_downButton, &QPushButton::clicked, this, [this] { moveSelected(1); });
     checkNewEntry();
+    m_nameEdit->setFocus();
 }
 
 void SavedSendsWindow::showCheck(const QString &text, bool ok)

@@ -115,11 +115,11 @@ public:
     void queueSent(const QByteArray &text);
     bool hasQueued() const { return !m_queue.isEmpty(); }
     qint64 queuedBytes() const { return m_queuedBytes; }
-    // The most bytes that waited at one time since load.
+    // The most bytes that waited at one time since the window opened.
     qint64 peakQueuedBytes() const { return m_peakQueuedBytes; }
     // Draws at most maxBytes queued bytes; returns how many were drawn.
     qint64 drawQueued(qint64 maxBytes);
-    // Bytes drawn since load, in both directions.
+    // Bytes drawn since the window opened, in both directions.
     qint64 bytesDrawn() const { return m_bytesDrawn; }
 
     // The cells changed since the last call, for the view's repaint: either
