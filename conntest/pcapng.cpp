@@ -16,28 +16,18 @@ constexpr quint8 Syn = 0x02, Push = 0x08, Ack = 0x10;
 // over any amount of data that one side sends without an answer.
 constexpr quint8 WindowShift = 14;
 
-void appendLittle32(QByteArray &out, quint32 value)
+template <typename T>
+void appendLittle(QByteArray &out, T value)
 {
-    const quint32 little = qToLittleEndian(value);
-    out.append(reinterpret_cast<const char *>(&little), 4);
+    const T little = qToLittleEndian(value);
+    out.append(reinterpret_cast<const char *>(&little), sizeof little);
 }
 
-void appendLittle16(QByteArray &out, quint16 value)
+template <typename T>
+void appendBig(QByteArray &out, T value)
 {
-    const quint16 little = qToLittleEndian(value);
-    out.append(reinterpret_cast<const char *>(&little), 2);
-}
-
-void appendBig16(QByteArray &out, quint16 value)
-{
-    const quint16 big = qToBigEndian(value);
-    out.append(reinterpret_cast<const char *>(&big), 2);
-}
-
-void appendBig32(QByteArray &out, quint32 value)
-{
-    const quint32 big = qToBigEndian(value);
-    out.append(reinterpret_cast<const char *>(&big), 4);
+    const T big = qToBigEndian(value);
+    out.append(reinterpret_cast<const char *>(&big), sizeof big);
 }
 
 void padTo32Bits(QByteArray &out)
@@ -53,10 +43,10 @@ QByteArray block(quint32 type, const QByteArray &body)
     padTo32Bits(padded);
     QByteArray out;
     const quint32 total = quint32(padded.size() + 12);
-    appendLittle32(out, type);
-    appendLittle32(out, total);
+    appendLittle<quint32>(out, type);
+    appendLittle<quint32>(out, total);
     out += padded;
-    appendLittle32(out, total);
+    appendLittle<quint32>(out, total);
     return out;
 }
 
@@ -89,22 +79,22 @@ void setBig16(QByteArray &out, int at, quint16 value)
 QByteArray PcapngWriter::header()
 {
     QByteArray section;
-    appendLittle32(section, 0x1A2B3C4D);   // byte-order magic
-    appendLittle16(section, 1);            // version 1.0
-    appendLittle16(section, 0);
-    appendLittle32(section, 0xFFFFFFFF);   // section length: not given
-    appendLittle32(section, 0xFFFFFFFF);
+    appendLittle<quint32>(section, 0x1A2B3C4D);   // byte-order magic
+    appendLittle<quint16>(section, 1);            // version 1.0
+    appendLittle<quint16>(section, 0);
+    appendLittle<quint32>(section, 0xFFFFFFFF);   // section length: not given
+    appendLittle<quint32>(section, 0xFFFFFFFF);
     const QByteArray application = QByteArrayLiteral("zav-utility ") + version::Full.toLatin1();
-    appendLittle16(section, ApplicationOption);
-    appendLittle16(section, quint16(application.size()));
+    appendLittle<quint16>(section, ApplicationOption);
+    appendLittle<quint16>(section, quint16(application.size()));
     section += application;
     padTo32Bits(section);
-    appendLittle32(section, 0);            // end of options
+    appendLittle<quint32>(section, 0);            // end of options
 
     QByteArray interface;
-    appendLittle16(interface, RawIPv4);
-    appendLittle16(interface, 0);
-    appendLittle32(interface, 0);          // no snapshot limit
+    appendLittle<quint16>(interface, RawIPv4);
+    appendLittle<quint16>(interface, 0);
+    appendLittle<quint32>(interface, 0);          // no snapshot limit
     return block(SectionHeaderBlock, section) + block(InterfaceBlock, interface);
 }
 
@@ -119,35 +109,35 @@ QByteArray PcapngWriter::packet(qint64 microseconds, const TrafficRoute &route, 
     const bool synchronize = flags & Syn;
 
     QByteArray transport;
-    appendBig16(transport, sourcePort);
-    appendBig16(transport, destinationPort);
+    appendBig<quint16>(transport, sourcePort);
+    appendBig<quint16>(transport, destinationPort);
     if (tcp) {
-        appendBig32(transport, sequence);
-        appendBig32(transport, acknowledgement);
+        appendBig<quint32>(transport, sequence);
+        appendBig<quint32>(transport, acknowledgement);
         transport.append(char((synchronize ? 7 : 5) << 4));   // header length in 32-bit words
         transport.append(char(flags));
-        appendBig16(transport, 0xFFFF);                         // window
-        appendBig16(transport, 0);                              // checksum, below
-        appendBig16(transport, 0);                              // urgent pointer
+        appendBig<quint16>(transport, 0xFFFF);                         // window
+        appendBig<quint16>(transport, 0);                              // checksum, below
+        appendBig<quint16>(transport, 0);                              // urgent pointer
         if (synchronize) {
             // The largest segment each end takes, then no-op and window scale.
             transport.append("\x02\x04", 2);
-            appendBig16(transport, PcapngWriter::MaxTcpPayload);
+            appendBig<quint16>(transport, PcapngWriter::MaxTcpPayload);
             transport.append("\x01\x03\x03", 3).append(char(WindowShift));
         }
     } else {
-        appendBig16(transport, quint16(8 + size));
-        appendBig16(transport, 0);
+        appendBig<quint16>(transport, quint16(8 + size));
+        appendBig<quint16>(transport, 0);
     }
     const int transportLength = int(transport.size()) + size;
 
     // The checksum covers a pseudo header of addresses, protocol and length.
     quint32 sum = 0;
     QByteArray pseudo;
-    appendBig32(pseudo, source);
-    appendBig32(pseudo, destination);
-    appendBig16(pseudo, tcp ? 6 : 17);
-    appendBig16(pseudo, quint16(transportLength));
+    appendBig<quint32>(pseudo, source);
+    appendBig<quint32>(pseudo, destination);
+    appendBig<quint16>(pseudo, tcp ? 6 : 17);
+    appendBig<quint16>(pseudo, quint16(transportLength));
     sum = addToChecksum(sum, pseudo.constData(), int(pseudo.size()));
     // Both headers have an even length, so the payload's words line up.
     sum = addToChecksum(sum, transport.constData(), int(transport.size()));
@@ -160,25 +150,25 @@ QByteArray PcapngWriter::packet(qint64 microseconds, const TrafficRoute &route, 
     QByteArray ip;
     ip.append(char(0x45));                 // version 4, 20-byte header
     ip.append('\0');
-    appendBig16(ip, quint16(20 + transportLength));
-    appendBig16(ip, m_identification++);
-    appendBig16(ip, 0x4000);               // don't fragment
+    appendBig<quint16>(ip, quint16(20 + transportLength));
+    appendBig<quint16>(ip, m_identification++);
+    appendBig<quint16>(ip, 0x4000);               // don't fragment
     ip.append(char(64));                   // time to live
     ip.append(char(tcp ? 6 : 17));
-    appendBig16(ip, 0);
-    appendBig32(ip, source);
-    appendBig32(ip, destination);
+    appendBig<quint16>(ip, 0);
+    appendBig<quint32>(ip, source);
+    appendBig<quint32>(ip, destination);
     setBig16(ip, 10, finishChecksum(addToChecksum(0, ip.constData(), int(ip.size()))));
 
     const quint32 length = quint32(20 + transportLength);
     QByteArray body;
     body.reserve(int(20 + length + 3));
-    appendLittle32(body, 0);               // interface 0
+    appendLittle<quint32>(body, 0);               // interface 0
     const quint64 time = quint64(qMax<qint64>(microseconds, 0));
-    appendLittle32(body, quint32(time >> 32));
-    appendLittle32(body, quint32(time & 0xFFFFFFFF));
-    appendLittle32(body, length);
-    appendLittle32(body, length);
+    appendLittle<quint32>(body, quint32(time >> 32));
+    appendLittle<quint32>(body, quint32(time & 0xFFFFFFFF));
+    appendLittle<quint32>(body, length);
+    appendLittle<quint32>(body, length);
     body += ip;
     body += transport;
     body.append(payload, size);
