@@ -55,8 +55,12 @@ QString SavedSends::menuText(const Entry &entry, int index)
     QString preview = entry.data;
     if (preview.size() > PreviewLength)
         preview = preview.left(PreviewLength - 3) + QStringLiteral("...");
-    // An "&" of the technician's own is shown as it is, not as a mnemonic.
-    QString text = QStringLiteral("%1: %2").arg(entry.name, preview).replace(QLatin1Char('&'), QLatin1String("&&"));
+    // An "&" of the technician's own is shown as it is, not as a mnemonic;
+    // a tab would start the shortcut's column.
+    QString text = QStringLiteral("%1: %2")
+                       .arg(entry.name, preview)
+                       .replace(QLatin1Char('&'), QLatin1String("&&"))
+                       .replace(QLatin1Char('\t'), QLatin1Char(' '));
     if (index < 9)
         text = QStringLiteral("&%1 %2\tCtrl+%1").arg(index + 1).arg(text);
     return text;
