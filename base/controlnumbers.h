@@ -1,7 +1,6 @@
 #pragma once
 
-// Numbers that windows and tests share: the menu entries in their order and
-// the key codes of the terminal and the menus.
+// Numbers that windows and tests share: the menu entries in their order.
 
 // The menu panel's entries, in order from the top, each bringing one task
 // window to the front.
@@ -12,12 +11,3 @@ enum Entry : int {
 };
 constexpr int EntryCount = 7;
 } // namespace menu
-
-// Key codes as the terminal and the keys of the windows know them (the
-// virtual-key codes of Windows keyboards).
-namespace keycode {
-constexpr int Alt = 18;
-constexpr int F1 = 112;   // F2 to F12 follow: 113 to 123
-constexpr int F2 = 113;
-constexpr int F10 = 121;
-} // namespace keycode

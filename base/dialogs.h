@@ -7,6 +7,12 @@
 
 // Every message box, question, input box and file dialog of the program goes
 // through this interface, so that tests can answer them.
+//
+// Each call is modal: while it waits for the technician, events go on
+// running, and the window that asked may be closed and deleted meanwhile (the
+// program quitting, a session ending). Code that goes on after a dialog
+// returns first checks that its window still exists (a QPointer taken before
+// the call), and touches nothing of it otherwise.
 class Dialogs
 {
 public:

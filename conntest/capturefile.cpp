@@ -21,9 +21,17 @@ CaptureFile::~CaptureFile()
     stop();
 }
 
+const QStringList CaptureFile::FileTypes{QStringLiteral("CSV Files (*.csv)"),
+                                         QStringLiteral("Raw Data (*.*)"),
+                                         QStringLiteral("Wireshark Capture (*.pcapng)")};
+
 CaptureFile::Format CaptureFile::formatFor(const QString &path)
 {
-    return path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ? Csv : Raw;
+    if (path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        return Csv;
+    if (path.endsWith(QLatin1String(".pcapng"), Qt::CaseInsensitive))
+        return Pcapng;
+    return Raw;
 }
 
 QByteArray CaptureFile::csvHeader()
@@ -45,7 +53,7 @@ QByteArray CaptureFile::csvLine(const TrafficChunk &chunk)
 {
     // Every cell is ASCII: the text cell escapes whatever is not.
     const bool asText = mostlyPrintable(chunk.bytes);
-    QByteArray line = ::csvLine(QStringList{traffic::isoTime(chunk.msecsSinceEpoch),
+    QByteArray line = ::csvLine(QStringList{traffic::isoTime(chunk.msecsSinceEpoch()),
                                             traffic::directionText(chunk.direction), chunk.peer,
                                             QString::number(chunk.bytes.size())})
                           .toLatin1();
@@ -65,6 +73,7 @@ bool CaptureFile::start(const QString &path)
     stop();
     m_error.clear();
     m_format = formatFor(path);
+    m_pcapng = PcapngWriter();
     m_file.setFileName(path);
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         m_error = m_file.errorString();
@@ -72,6 +81,8 @@ bool CaptureFile::start(const QString &path)
     }
     if (m_format == Csv)
         write(csvHeader());
+    else if (m_format == Pcapng)
+        write(PcapngWriter::header());
     if (m_file.isOpen())
         m_flushTimer->start();
     return m_file.isOpen();
@@ -83,6 +94,8 @@ void CaptureFile::record(const TrafficChunk &chunk)
         return;
     if (m_format == Csv)
         write(csvLine(chunk));
+    else if (m_format == Pcapng)
+        write(m_pcapng.packets(chunk));
     else if (chunk.direction == TrafficChunk::Received)
         write(chunk.bytes);
 }

@@ -1,23 +1,28 @@
 #pragma once
 
+#include "pcapng.h"
 #include "trafficlog.h"
 
 #include <QFile>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QTimer;
 
 // Writes the chunks of a data link to a file as they happen, until stopped:
-// CSV (a name ending in ".csv") with one line per chunk, or raw (any other
-// name): the received bytes only, exactly as they arrived. The file is
-// flushed at least once a second and on stop. A write that fails ends the
-// capture with failed(reason); the caller's connection is not affected.
+// CSV (a name ending in ".csv") with one line per chunk, a Wireshark capture
+// (".pcapng", see PcapngWriter), or raw (any other name): the received bytes
+// only, exactly as they arrived. The file is flushed at least once a second
+// and on stop. A write that fails ends the capture with failed(reason); the
+// caller's connection is not affected.
 class CaptureFile : public QObject
 {
     Q_OBJECT
 public:
-    enum Format { Csv, Raw };
+    enum Format { Csv, Raw, Pcapng };
+    // The three types as a file dialog offers them, CSV first.
+    static const QStringList FileTypes;
 
     explicit CaptureFile(QObject *parent = nullptr);
     ~CaptureFile() override;
@@ -55,6 +60,7 @@ private:
 
     QFile m_file;
     Format m_format = Raw;
+    PcapngWriter m_pcapng;
     QTimer *m_flushTimer;
     QString m_error;
 };

@@ -1,9 +1,6 @@
 #pragma once
 
 #include "connectionwindow.h"
-#include "controlsession.h"
-
-#include <QPointer>
 
 class Dialogs;
 class FilteredLineEdit;
@@ -18,30 +15,16 @@ class ClientConnectWindow : public ConnectionWindow
 public:
     explicit ClientConnectWindow(Dialogs &dialogs, QWidget *parent = nullptr);
 
-    void listenClick();
-    void stopClick();
+    void listenForReader();
+    void stopListening();
 
-    FilteredLineEdit *dataPortEdit() const { return m_dataPortEdit; }
-    FilteredLineEdit *controlPortEdit() const { return m_controlPortEdit; }
-    FilteredLineEdit *passwordEdit() const { return m_passwordEdit; }
-    ClickLabel *listenButton() const { return m_listenButton; }
-    ClickLabel *stopButton() const { return m_stopButton; }
-    // Listens on the data port, then carries the accepted connection.
-    const DataLink *dataLink() const { return m_dataLink; }
-    // The login on the reader's control port while it runs and, once logged
-    // in, until the session ends; null otherwise.
-    const ControlSession *controlSession() const { return m_controlSession; }
+    FilteredLineEdit *dataPortEdit() const { return fieldAt(0); }
+    FilteredLineEdit *controlPortEdit() const { return fieldAt(1); }
+    FilteredLineEdit *passwordEdit() const { return fieldAt(2); }
+    ClickLabel *listenButton() const { return startButton(); }
+    ClickLabel *stopButton() const { return ConnectionWindow::stopButton(); }
 
 private:
-    void connectionRequested(qintptr requestId);
-    void logIn(const QString &readerAddress);
-
-    Dialogs &m_dialogs;
-    FilteredLineEdit *m_dataPortEdit;
-    FilteredLineEdit *m_controlPortEdit;
-    FilteredLineEdit *m_passwordEdit;   // optional: blank accepts without a login
-    ClickLabel *m_listenButton;
-    ClickLabel *m_stopButton;
-    DataLink *m_dataLink;
-    QPointer<ControlSession> m_controlSession;
+    void sessionChanged(DataSession::State state);
+    void logIn(const QHostAddress &readerAddress);
 };

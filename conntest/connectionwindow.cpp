@@ -1,66 +1,98 @@
 #include "connectionwindow.h"
 
-#include "addresschecks.h"
 #include "capturefile.h"
-#include "controlsession.h"
-#include "datalink.h"
 #include "datasenders.h"
 #include "dialogs.h"
 #include "keymap.h"
+#include "savedsends.h"
+#include "savedsendswindow.h"
 #include "senddata.h"
 #include "sessionlogwindow.h"
 #include "terminalview.h"
-#include "trafficlog.h"
-#include "uikit.h"
 
-#include <QDateTime>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QMenu>
-#include <QHostAddress>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QTimer>
 
 namespace {
 // Bytes drawn between two looks at the clock.
 constexpr qint64 SliceStep = 16 * 1024;
+// Receiving pauses from here on: one more arrival (at most what the link
+// holds back) still fits under MaxQueuedDraw.
+constexpr qint64 PauseReceivingAt = ConnectionWindow::MaxQueuedDraw - DataSession::SocketReadLimit;
+
+const QString NotConnected = QStringLiteral("Not connected: nothing was sent");
+
+// Ctrl+1 .. Ctrl+9 (main row or keypad): the saved send it sends, from 1; 0 for any other key.
+int savedSendNumber(const QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers != Qt::ControlModifier || event->key() < Qt::Key_1 || event->key() > Qt::Key_9)
+        return 0;
+    return event->key() - Qt::Key_0;
+}
 } // namespace
 
-ConnectionWindow::ConnectionWindow(const QString &name, int widthTwips, int heightTwips, QWidget *parent)
-    : TaskWindow(name, widthTwips, heightTwips, parent)
+ConnectionWindow::ConnectionWindow(const Frame &frame, Dialogs &dialogs, QWidget *parent)
+    : TaskWindow(QString::fromLatin1(frame.name), frame.widthTwips, frame.heightTwips, parent), m_dialogs(dialogs),
+      m_session(new DataSession(frame.transport, this))
 {
+    const QFont arial = ui::arialBold(9);
     m_terminal.reset();
+    m_titleLabel = ui::label(this, QStringLiteral("titleLabel"), QString::fromLatin1(frame.title), arial, 1200, 120,
+                             6855, 315, Qt::AlignHCenter | Qt::AlignTop);
+    for (const ui::FieldSpec &field : frame.fields)
+        m_fields.append(ui::labelledField(this, field, arial).edit);
+    m_startButton = ui::actionButton(
+        this, {frame.startName, frame.startText, QRect(900, 1740, 1755, 315), QRect(840, 1680, 1875, 435)});
+    m_stopButton = ui::actionButton(
+        this, {frame.stopName, frame.stopText, QRect(7080, 1740, 1755, 255), QRect(7020, 1680, 1875, 435)});
+    m_statusCaptionLabel = ui::label(this, QStringLiteral("statusCaptionLabel"), QStringLiteral("Current Status"),
+                                     arial, 3300, 1680, 2775, 255, Qt::AlignHCenter | Qt::AlignTop);
+    m_statusLabel = ui::label(this, QStringLiteral("statusLabel"), QString::fromLatin1(frame.initialStatus), arial,
+                              3360, 2040, 2655, 255, Qt::AlignHCenter | Qt::AlignTop);
+    for (QLabel *status : {m_statusCaptionLabel, m_statusLabel})
+        ui::setColours(status, Qt::transparent, ui::DarkRed);
+
     m_terminalView = new TerminalView(m_terminal, this);
     m_hintLabel = ui::label(this, QStringLiteral("hintLabel"),
-                            QStringLiteral("Use the F10 key to send a NULL character"), ui::arialBold(9),
-                            660, 7080, 8415, 315, Qt::AlignHCenter | Qt::AlignTop);
+                            QStringLiteral("Use the F10 key to send a NULL character"), arial, 660, 7080, 8415, 315,
+                            Qt::AlignHCenter | Qt::AlignTop);
     ui::setColours(m_hintLabel, Qt::transparent, Qt::black);
-    m_hintLabel->setAutoFillBackground(false);
-    m_clearScreenButton = addButton(QStringLiteral("clearScreenButton"), QStringLiteral("Clear Screen"),
-                                    QRect(7140, 7560, 1875, 435), QRect(7200, 7620, 1755, 315));
+    m_clearScreenButton = ui::actionButton(this, {"clearScreenButton", "Clear Screen", QRect(7200, 7620, 1755, 315),
+                                                  QRect(7140, 7560, 1875, 435)});
     connect(m_clearScreenButton, &ClickLabel::clicked, this, &ConnectionWindow::clearScreen);
 
-    m_trafficLog = new TrafficLog(this);
-    m_capture = new CaptureFile(this);
-    connect(m_capture, &CaptureFile::failed, this, &ConnectionWindow::captureFailed);
-    m_fileSender = new FileSender(this);
-    connect(m_fileSender, &FileSender::progress, this, [this](qint64 sent, qint64 total) {
+    // Tab order: the fields, the terminal, the action labels; the first field has the focus.
+    QList<QWidget *> order(m_fields.begin(), m_fields.end());
+    order << m_terminalView << m_startButton << m_stopButton << m_clearScreenButton;
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+    order.constFirst()->setFocus();
+
+    connect(m_session, &DataSession::received, this, &ConnectionWindow::takeReceived);
+    connect(m_session, &DataSession::sent, this, &ConnectionWindow::drawSent);
+    connect(&m_session->capture(), &CaptureFile::failed, this, [this](const QString &reason) {
+        m_dialogs.message(QStringLiteral("Capture to %1 stopped: %2").arg(m_session->capture().path(), reason));
+    });
+    FileSender *fileSender = m_session->fileSender();
+    connect(fileSender, &FileSender::progress, this, [this](qint64 sent, qint64 total) {
         showSendingProgress(QStringLiteral("Sending file: %1 of %2 bytes").arg(sent).arg(total));
     });
-    connect(m_fileSender, &FileSender::finished, this, [this](bool complete) {
+    connect(fileSender, &FileSender::finished, this, [this, fileSender](bool complete) {
         showSendingProgress(QStringLiteral("%1: %2 of %3 bytes sent")
                                 .arg(complete ? QStringLiteral("File sent") : QStringLiteral("Sending stopped"))
-                                .arg(m_fileSender->sentBytes())
-                                .arg(m_fileSender->totalBytes()));
+                                .arg(fileSender->sentBytes())
+                                .arg(fileSender->totalBytes()));
     });
-    m_repeatSender = new RepeatSender(this);
-    connect(m_repeatSender, &RepeatSender::sent, this,
+    RepeatSender *repeatSender = m_session->repeatSender();
+    connect(repeatSender, &RepeatSender::sent, this,
             [this](int count) { showSendingProgress(QStringLiteral("Sent %1 times").arg(count)); });
-    connect(m_repeatSender, &RepeatSender::finished, this, [this](bool complete) {
+    connect(repeatSender, &RepeatSender::finished, this, [this, repeatSender](bool complete) {
         showSendingProgress(QStringLiteral("%1 after %2 sends")
                                 .arg(complete ? QStringLiteral("Repeat done") : QStringLiteral("Repeat stopped"))
-                                .arg(m_repeatSender->sentCount()));
+                                .arg(repeatSender->sentCount()));
     });
     m_terminalView->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_terminalView, &QWidget::customContextMenuRequested, this, &ConnectionWindow::showTerminalMenu);
@@ -68,9 +100,13 @@ ConnectionWindow::ConnectionWindow(const QString &name, int widthTwips, int heig
 
 ConnectionWindow::~ConnectionWindow()
 {
-    m_fileSender->stop();
-    m_repeatSender->stop();
-    m_capture->stop();
+    // The session ends before the window's parts do: nothing it reports on
+    // its way out may reach them.
+    m_session->disconnect();
+    m_session->fileSender()->disconnect(this);
+    m_session->repeatSender()->disconnect(this);
+    m_session->capture().disconnect(this);
+    delete m_session;
     delete m_sessionLogWindow;
 }
 
@@ -80,11 +116,146 @@ void ConnectionWindow::setConnected(bool connected)
         return;
     m_terminal.setConnected(connected);
     if (!connected) {
-        m_fileSender->stop();
-        m_repeatSender->stop();
-        m_capture->stop();
+        m_session->stopSending();
+        m_session->capture().stop();
     }
 }
+
+void ConnectionWindow::setStatus(const QString &text, const QString &explanation)
+{
+    m_statusLabel->setToolTip(explanation);
+    m_statusLabel->setText(text);
+    emit statusChanged(text);
+}
+
+QString ConnectionWindow::status() const
+{
+    return m_statusLabel->text();
+}
+
+void ConnectionWindow::showSendingProgress(const QString &text)
+{
+    m_statusLabel->setToolTip(text);
+}
+
+// The keys.
+
+bool ConnectionWindow::keyPreview(QKeyEvent *event)
+{
+    const TerminalScreen::Key key = TerminalScreen::keyOf(event->key(), event->modifiers());
+    if (event->type() == QEvent::KeyPress) {
+        if (event->key() == Qt::Key_Menu && m_terminalView->hasFocus()) {
+            showTerminalMenu(m_terminalView->rect().center());
+            return true;
+        }
+        // While an Alt code is composed every key belongs to it.
+        if (const int number = savedSendNumber(event); number > 0 && !m_terminal.altHeld()) {
+            sendSaved(number - 1);
+            return true;
+        }
+        TerminalScreen::KeyResult result = m_terminal.keyDown(key);
+        if (!result.consume) {
+            const int typed = typedCharacter(event);
+            if (typed >= 0)
+                result = m_terminal.character(typed);
+            else if (m_terminal.connected() && !event->text().isEmpty())
+                result.consume = true; // not one byte: nothing to send, and no field may take it
+        }
+        if (result.consume)
+            sendTyped(result);
+        return result.consume;
+    }
+    if (event->type() == QEvent::KeyRelease) {
+        // A held key repeats its key-down only; the repeated releases that some
+        // keyboard layers add would end an Alt code too early.
+        if (event->isAutoRepeat())
+            return false;
+        const TerminalScreen::KeyResult result = m_terminal.keyUp(key);
+        if (result.consume)
+            sendTyped(result);
+        return result.consume;
+    }
+    return false;
+}
+
+void ConnectionWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        m_terminal.abandonComposition();
+    TaskWindow::changeEvent(event);
+}
+
+void ConnectionWindow::sendTyped(const TerminalScreen::KeyResult &result)
+{
+    m_terminalView->refresh();
+    if (result.send.isEmpty())
+        return;
+    // The byte is on the screen already. When the reader has closed the
+    // connection the link refuses it and it goes nowhere; nothing else happens.
+    m_sendingTyped = true;
+    m_session->send(result.send);
+    m_sendingTyped = false;
+}
+
+// The screen: what the session sent and received, drawn in order, a slice
+// at a time.
+
+void ConnectionWindow::takeReceived(const QByteArray &bytes)
+{
+    m_terminal.queueReceived(bytes);
+    if (m_terminal.queuedBytes() >= PauseReceivingAt)
+        m_session->setReceiving(false);
+    if (!m_sliceScheduled)
+        drawSlice();
+}
+
+void ConnectionWindow::showReceived(const QByteArray &text)
+{
+    m_terminal.queueReceived(text);
+    if (!m_sliceScheduled)
+        drawSlice();
+}
+
+// Bytes sent otherwise than typed (a file, a repeat, a saved send).
+void ConnectionWindow::drawSent(const QByteArray &bytes)
+{
+    if (m_sendingTyped)
+        return;
+    m_terminal.queueSent(bytes);
+    scheduleSlice();
+}
+
+void ConnectionWindow::scheduleSlice()
+{
+    if (m_sliceScheduled)
+        return;
+    m_sliceScheduled = true;
+    QTimer::singleShot(0, this, &ConnectionWindow::drawSlice);
+}
+
+void ConnectionWindow::drawSlice()
+{
+    m_sliceScheduled = false;
+    QElapsedTimer clock;
+    clock.start();
+    while (m_terminal.hasQueued() && clock.elapsed() < SliceMs)
+        m_terminal.drawQueued(SliceStep);
+    // Room was made: take what the link kept back meanwhile.
+    if (m_terminal.queuedBytes() < PauseReceivingAt)
+        m_session->setReceiving(true);
+    m_terminalView->refresh();
+    if (m_terminal.hasQueued())
+        scheduleSlice();
+}
+
+void ConnectionWindow::clearScreen()
+{
+    m_terminal.clearScreen();
+    m_terminalView->refresh();
+    m_session->setReceiving(true);
+}
+
+// The menu.
 
 QMenu *ConnectionWindow::createTerminalMenu()
 {
@@ -99,6 +270,17 @@ QMenu *ConnectionWindow::createTerminalMenu()
     menu->addAction(QStringLiteral("Send Repeatedly..."), this, &ConnectionWindow::sendRepeatedly)
         ->setEnabled(!isSending());
     menu->addAction(QStringLiteral("Stop Sending"), this, &ConnectionWindow::stopSending)->setEnabled(isSending());
+    menu->addSeparator();
+    QMenu *saved = menu->addMenu(QStringLiteral("Saved Sends"));
+    saved->setObjectName(QStringLiteral("savedSendsMenu"));
+    const QList<SavedSends::Entry> entries = SavedSends::load();
+    for (int i = 0; i < entries.size(); ++i) {
+        const SavedSends::Entry entry = entries.at(i);
+        saved->addAction(SavedSends::menuText(entry, i), this, [this, entry] { sendEntry(entry.name, entry.data); });
+    }
+    if (!entries.isEmpty())
+        saved->addSeparator();
+    saved->addAction(QStringLiteral("Edit Saved Sends..."), this, &ConnectionWindow::editSavedSends);
     return menu;
 }
 
@@ -112,10 +294,9 @@ void ConnectionWindow::showTerminalMenu(const QPoint &position)
 void ConnectionWindow::showSessionLog()
 {
     if (!m_sessionLogWindow)
-        m_sessionLogWindow = new SessionLogWindow(*m_trafficLog, QStringLiteral("Session Log - %1")
-                                                                     .arg(m_titleLabel ? m_titleLabel->text().simplified()
-                                                                                       : QString()));
-    m_trafficLog->flush();
+        m_sessionLogWindow = new SessionLogWindow(m_session->log(), m_dialogs,
+                                                  QStringLiteral("Session Log - %1").arg(m_titleLabel->text().simplified()));
+    m_session->log().flush();
     m_sessionLogWindow->show();
     m_sessionLogWindow->raise();
     m_sessionLogWindow->activateWindow();
@@ -123,401 +304,116 @@ void ConnectionWindow::showSessionLog()
 
 bool ConnectionWindow::isCapturing() const
 {
-    return m_capture->isCapturing();
+    return m_session->capture().isCapturing();
 }
 
 bool ConnectionWindow::isSending() const
 {
-    return m_fileSender->isRunning() || m_repeatSender->isRunning();
+    return m_session->isSending();
+}
+
+bool ConnectionWindow::refusedWhileDisconnected()
+{
+    if (connected())
+        return false;
+    m_dialogs.message(NotConnected);
+    return true;
 }
 
 void ConnectionWindow::toggleCapture()
 {
-    if (m_capture->isCapturing()) {
-        m_capture->stop();
+    CaptureFile &capture = m_session->capture();
+    if (capture.isCapturing()) {
+        capture.stop();
         return;
     }
-    if (!m_dialogs)
-        return;
     Dialogs::FileRequest request;
     request.defaultExtension = QStringLiteral("csv");
     request.proposedName = QStringLiteral("capture.csv");
-    request.filters = {QStringLiteral("CSV Files (*.csv)"), QStringLiteral("Raw Data (*.*)")};
+    request.filters = CaptureFile::FileTypes;
     request.mustExist = false;
+    const QPointer<ConnectionWindow> self(this);
     QString path;
-    if (!m_dialogs->saveFile(request, path))
+    if (!m_dialogs.saveFile(request, path) || !self)
         return;
-    if (!m_capture->start(path))
-        m_dialogs->message(QStringLiteral("Unable to capture to %1: %2").arg(path, m_capture->errorText()));
-}
-
-void ConnectionWindow::captureFailed(const QString &reason)
-{
-    if (m_dialogs)
-        m_dialogs->message(QStringLiteral("Capture to %1 stopped: %2").arg(m_capture->path(), reason));
+    if (!capture.start(path))
+        m_dialogs.message(QStringLiteral("Unable to capture to %1: %2").arg(path, capture.errorText()));
 }
 
 void ConnectionWindow::sendFile()
 {
-    if (!m_dialogs || isSending())
+    if (isSending() || refusedWhileDisconnected())
         return;
-    if (!m_terminal.connected() || !m_sendingLink)
-        return m_dialogs->message(QStringLiteral("Not connected: nothing was sent"));
     Dialogs::FileRequest request;
     request.filters = {QStringLiteral("All Files (*.*)")};
+    const QPointer<ConnectionWindow> self(this);
     QString path;
-    if (!m_dialogs->openFile(request, path))
+    if (!m_dialogs.openFile(request, path) || !self)
         return;
-    QFile file(path);
-    const QFileInfo info(path);
-    if (info.size() > FileSender::MaxFileSize)
-        return m_dialogs->message(QStringLiteral("%1 is larger than 100 MiB: nothing was sent").arg(info.fileName()));
-    if (!file.open(QIODevice::ReadOnly))
-        return m_dialogs->message(QStringLiteral("Unable to read %1: %2").arg(path, file.errorString()));
-    const QByteArray data = file.read(FileSender::MaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        return m_dialogs->message(QStringLiteral("Unable to read %1: %2").arg(path, file.errorString()));
-    if (data.isEmpty())
-        return m_dialogs->message(QStringLiteral("%1 is empty: nothing was sent").arg(info.fileName()));
-    if (data.size() > FileSender::MaxFileSize)
-        return m_dialogs->message(QStringLiteral("%1 is larger than 100 MiB: nothing was sent").arg(info.fileName()));
-    m_fileSender->start(data, sendTarget());
+    const FileToSend file = readFileToSend(path);
+    if (!file.refusal.isEmpty())
+        return m_dialogs.message(file.refusal);
+    // The session may have ended while the file was chosen.
+    if (!refusedWhileDisconnected())
+        m_session->sendFile(file.bytes);
 }
 
 void ConnectionWindow::sendRepeatedly()
 {
-    if (!m_dialogs || isSending())
+    if (isSending() || refusedWhileDisconnected())
         return;
-    if (!m_terminal.connected() || !m_sendingLink)
-        return m_dialogs->message(QStringLiteral("Not connected: nothing was sent"));
     const QString title = QStringLiteral("Send Repeatedly");
-    QString text = m_dialogs->input(QStringLiteral("Data to send: text with the escapes \\r \\n \\t \\\\ "
-                                                   "\\xHH, or hex pairs after \"hex:\" (hex: 41 42 0D)"),
-                                    title);
-    if (text.isEmpty())
+    const QPointer<ConnectionWindow> self(this);
+    const QString text = m_dialogs.input(QStringLiteral("Data to send: text with the escapes \\r \\n \\t \\\\ "
+                                                       "\\xHH, or hex pairs after \"hex:\" (hex: 41 42 0D)"),
+                                         title);
+    if (!self || text.isEmpty())
         return;
-    senddata::Form form = senddata::Form::Text;
-    int offset = 0;
-    if (text.startsWith(QLatin1String("hex:"), Qt::CaseInsensitive)) {
-        form = senddata::Form::HexPairs;
-        offset = 4;
-    }
-    senddata::Parsed data = senddata::parse(text.mid(offset), form);
-    if (!data.ok) {
-        // Positions count in the text as typed, prefix included.
-        if (data.errorPosition > 0 && offset > 0)
-            data.error.replace(QStringLiteral("position %1").arg(data.errorPosition),
-                               QStringLiteral("position %1").arg(data.errorPosition + offset));
-        return m_dialogs->message(data.error);
-    }
+    const senddata::Parsed data = senddata::parse(text);
+    if (!data.ok)
+        return m_dialogs.message(data.error);
     bool ok = false;
-    const int interval = m_dialogs->input(QStringLiteral("Interval in milliseconds (1 or more)"), title).toInt(&ok);
+    const int interval = m_dialogs.input(QStringLiteral("Interval in milliseconds (1 or more)"), title).toInt(&ok);
+    if (!self)
+        return;
     if (!ok || interval < 1)
-        return m_dialogs->message(QStringLiteral("The interval must be a whole number of milliseconds, 1 or more"));
-    const int count = m_dialogs->input(QStringLiteral("How many times (0 = until stopped)"), title).toInt(&ok);
+        return m_dialogs.message(QStringLiteral("The interval must be a whole number of milliseconds, 1 or more"));
+    const int count = m_dialogs.input(QStringLiteral("How many times (0 = until stopped)"), title).toInt(&ok);
+    if (!self)
+        return;
     if (!ok || count < 0)
-        return m_dialogs->message(QStringLiteral("The count must be a whole number, 0 or more"));
-    m_repeatSender->start(data.bytes, interval, count, sendTarget());
+        return m_dialogs.message(QStringLiteral("The count must be a whole number, 0 or more"));
+    if (!refusedWhileDisconnected())
+        m_session->sendRepeatedly(data.bytes, interval, count);
 }
 
 void ConnectionWindow::stopSending()
 {
-    m_fileSender->stop();
-    m_repeatSender->stop();
+    m_session->stopSending();
 }
 
-SendTarget ConnectionWindow::sendTarget()
+void ConnectionWindow::sendSaved(int index)
 {
-    SendTarget target;
-    target.datagrams = m_sendingLink && m_sendingLink->protocol() == DataLink::Udp;
-    target.send = [this](const QByteArray &bytes) { return sendOnLink(bytes, false); };
-    target.queuedBytes = [this] { return m_sendingLink ? m_sendingLink->bytesToWrite() : 0; };
-    if (m_sendingLink && !target.datagrams)
-        connect(m_sendingLink, &DataLink::bytesWritten, m_fileSender, &FileSender::linkDrained, Qt::UniqueConnection);
-    return target;
+    const QList<SavedSends::Entry> entries = SavedSends::load();
+    if (index < 0 || index >= entries.size())
+        return m_dialogs.message(
+            QStringLiteral("There is no saved send %1: add it with \"Edit Saved Sends...\"").arg(index + 1));
+    sendEntry(entries.at(index).name, entries.at(index).data);
 }
 
-bool ConnectionWindow::sendOnLink(const QByteArray &bytes, bool drawn)
+// A saved send goes out like a typed key: drawn, logged and captured.
+void ConnectionWindow::sendEntry(const QString &name, const QString &data)
 {
-    if (!m_sendingLink || !m_sendingLink->send(bytes))
-        return false;
-    if (!drawn) {
-        m_terminal.queueSent(bytes);
-        if (!m_sliceScheduled) {
-            m_sliceScheduled = true;
-            QTimer::singleShot(0, this, &ConnectionWindow::drawSlice);
-        }
-    }
-    record(TrafficChunk::Sent, bytes, sendingPeer());
-    return true;
-}
-
-void ConnectionWindow::showSendingProgress(const QString &text)
-{
-    if (m_statusLabel)
-        m_statusLabel->setToolTip(text);
-}
-
-QString ConnectionWindow::sendingPeer() const
-{
-    if (!m_sendingLink)
-        return QString();
-    if (m_sendingLink->protocol() == DataLink::Tcp && !m_sendingLink->peerAddress().isEmpty())
-        return QStringLiteral("%1:%2").arg(m_sendingLink->peerAddress()).arg(m_sendingLink->peerPort());
-    return QStringLiteral("%1:%2").arg(trimBlanks(m_sendingLink->remoteHost())).arg(m_sendingLink->remotePort());
-}
-
-QString ConnectionWindow::receivingPeer() const
-{
-    if (!m_receivingLink)
-        return QString();
-    if (!m_receivingLink->peerAddress().isEmpty())
-        return QStringLiteral("%1:%2").arg(m_receivingLink->peerAddress()).arg(m_receivingLink->peerPort());
-    return sendingPeer();
-}
-
-void ConnectionWindow::record(quint8 direction, const QByteArray &bytes, const QString &peer)
-{
-    const TrafficChunk chunk{QDateTime::currentMSecsSinceEpoch(), TrafficChunk::Direction(direction), peer, bytes};
-    m_trafficLog->record(chunk);
-    m_capture->record(chunk);
-}
-
-ClickLabel *ConnectionWindow::addButton(const QString &name, const QString &text, const QRect &backgroundTwips,
-                                        const QRect &labelTwips)
-{
-    return actionButton(this, name, text, name + QStringLiteral("Background"), backgroundTwips, labelTwips,
-                        ui::sansSerifBold());
-}
-
-ClickLabel *ConnectionWindow::addStartButton(const QString &name, const QString &text)
-{
-    return addButton(name, text, QRect(840, 1680, 1875, 435), QRect(900, 1740, 1755, 315));
-}
-
-ClickLabel *ConnectionWindow::addStopButton(const QString &name, const QString &text)
-{
-    return addButton(name, text, QRect(7020, 1680, 1875, 435), QRect(7080, 1740, 1755, 255));
-}
-
-void ConnectionWindow::arrangeTabOrder(const QList<QWidget *> &fields, ClickLabel *start, ClickLabel *stop)
-{
-    QList<QWidget *> order = fields;
-    order << m_terminalView << start << stop << m_clearScreenButton;
-    for (int i = 1; i < order.size(); ++i)
-        setTabOrder(order.at(i - 1), order.at(i));
-    if (!fields.isEmpty())
-        fields.first()->setFocus();
-}
-
-void ConnectionWindow::addTitle(const QString &text)
-{
-    m_titleLabel = ui::label(this, QStringLiteral("titleLabel"), text, ui::arialBold(9), 1200, 120, 6855, 315,
-                             Qt::AlignHCenter | Qt::AlignTop);
-}
-
-ControlSession *ConnectionWindow::startLogin(const QString &readerAddress, quint16 controlPort,
-                                             const QString &password, const std::function<void(bool)> &finished)
-{
-    auto *session = new ControlSession(this);
-    session->setObjectName(QStringLiteral("controlSession"));
-    connect(session, &ControlSession::finished, this, finished);
-    ControlSession::Plan plan;
-    plan.password = password.toLatin1();
-    plan.keepOpen = true;
-    session->start(QHostAddress(readerAddress), controlPort, plan);
-    return session;
-}
-
-void ConnectionWindow::endLogin(QPointer<ControlSession> &session)
-{
-    if (!session)
+    if (refusedWhileDisconnected())
         return;
-    ControlSession *ending = session;
-    session = nullptr;
-    ending->disconnect(this);
-    ending->stop();
-    ending->deleteLater();
+    const senddata::Parsed parsed = senddata::parse(data);
+    if (!parsed.ok)
+        return m_dialogs.message(QStringLiteral("%1: %2").arg(name, parsed.error));
+    if (!m_session->send(parsed.bytes))
+        m_dialogs.message(QStringLiteral("%1 was not sent: %2").arg(name, m_session->errorString()));
 }
 
-void ConnectionWindow::addStatusLine(const QString &initialText)
+void ConnectionWindow::editSavedSends()
 {
-    const QFont arial = ui::arialBold(9);
-    m_statusCaptionLabel = ui::label(this, QStringLiteral("statusCaptionLabel"), QStringLiteral("Current Status"),
-                                     arial, 3300, 1680, 2775, 255, Qt::AlignHCenter | Qt::AlignTop);
-    ui::setColours(m_statusCaptionLabel, Qt::transparent, ui::DarkRed);
-    m_statusCaptionLabel->setAutoFillBackground(false);
-    m_statusLabel = ui::label(this, QStringLiteral("statusLabel"), initialText, arial, 3360, 2040, 2655, 255,
-                              Qt::AlignHCenter | Qt::AlignTop);
-    ui::setColours(m_statusLabel, Qt::transparent, ui::DarkRed);
-    m_statusLabel->setAutoFillBackground(false);
-}
-
-void ConnectionWindow::setStatus(const QString &text, const QString &explanation)
-{
-    m_statusLabel->setToolTip(explanation);
-    m_statusLabel->setText(text);
-    emit statusChanged(text);
-}
-
-void ConnectionWindow::showListenFailure(const DataLink &link)
-{
-    setStatus(QStringLiteral("Unable to Listen"),
-              listenFailureExplanation(link.error(), link.localPort(), link.errorString()));
-}
-
-QString ConnectionWindow::listenFailureExplanation(QAbstractSocket::SocketError kind, int port,
-                                                       const QString &systemMessage)
-{
-    // Linux lets only privileged programs listen below 1024; the installed
-    // package grants exactly that right to the program file.
-    if (kind == QAbstractSocket::SocketAccessError && port > 0 && port < 1024)
-        return QStringLiteral("Port %1 is below 1024, where this system lets only privileged programs listen:\n"
-                              "install the zav-utility package (it grants that right), or use a port of 1024 "
-                              "or above.")
-            .arg(port);
-    if (kind == QAbstractSocket::AddressInUseError)
-        return QStringLiteral("Port %1 is in use by another program: stop that program, or use another port.")
-            .arg(port);
-    return systemMessage;
-}
-
-QString ConnectionWindow::status() const
-{
-    return m_statusLabel ? m_statusLabel->text() : QString();
-}
-
-int ConnectionWindow::terminalKeyCode(const QKeyEvent *event)
-{
-    // AltGr types characters (such as "@" on many layouts); it is not the Alt
-    // key that starts a decimal code.
-    if (event->key() == Qt::Key_AltGr)
-        return 0;
-    return virtualKeyCode(event);
-}
-
-bool ConnectionWindow::keyPreview(QKeyEvent *event)
-{
-    if (event->type() == QEvent::KeyPress && event->key() == Qt::Key_Menu && m_terminalView->hasFocus()) {
-        showTerminalMenu(m_terminalView->rect().center());
-        return true;
-    }
-    if (event->type() == QEvent::KeyPress) {
-        TerminalScreen::KeyResult result = m_terminal.keyDown(terminalKeyCode(event));
-        if (!result.consume) {
-            const int typed = typedCharacter(event);
-            if (typed >= 0)
-                result = m_terminal.character(typed);
-            else if (m_terminal.connected() && !event->text().isEmpty())
-                result.consume = true; // not one byte: nothing to send, and no field may take it
-        }
-        if (result.consume)
-            send(result);
-        return result.consume;
-    }
-    if (event->type() == QEvent::KeyRelease) {
-        // A held key repeats its key-down only; the repeated releases that some
-        // keyboard layers add would end an Alt code too early.
-        if (event->isAutoRepeat())
-            return false;
-        const TerminalScreen::KeyResult result = m_terminal.keyUp(terminalKeyCode(event));
-        if (result.consume)
-            send(result);
-        return result.consume;
-    }
-    return false;
-}
-
-void ConnectionWindow::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        m_terminal.abandonComposition();
-    TaskWindow::changeEvent(event);
-}
-
-void ConnectionWindow::send(const TerminalScreen::KeyResult &result)
-{
-    m_terminalView->refresh();
-    if (result.send.isEmpty())
-        return;
-    // The byte is already on the screen. When the reader has closed the
-    // connection the link refuses it and it goes nowhere; nothing else happens.
-    sendOnLink(result.send, true);
-}
-
-bool ConnectionWindow::isReaderAddress(const QString &text)
-{
-    if (!looksLikeAddress(text))
-        return false;
-    const QHostAddress address(trimBlanks(text));
-    return address.protocol() == QAbstractSocket::IPv4Protocol;
-}
-
-void ConnectionWindow::setReceivingLink(DataLink *link)
-{
-    m_receivingLink = link;
-    if (link->protocol() == DataLink::Tcp)
-        link->setReadBufferSize(SocketReadLimit);
-    connect(link, &DataLink::dataArrived, this, &ConnectionWindow::receive);
-}
-
-void ConnectionWindow::receive()
-{
-    takeArrivals();
-    if (!m_sliceScheduled && m_terminal.hasQueued())
-        drawSlice();
-}
-
-void ConnectionWindow::takeArrivals()
-{
-    QPointer<ConnectionWindow> self(this);
-    while (self && m_receivingLink && m_terminal.queuedBytes() < MaxQueuedDraw) {
-        QByteArray bytes;
-        if (m_receivingLink->protocol() == DataLink::Udp) {
-            // A datagram of any size (even an empty one) is taken whole.
-            if (!m_receivingLink->read(bytes))
-                break;
-            datagramTaken(m_receivingLink);
-        } else {
-            const qint64 waiting = m_receivingLink->bytesAvailable();
-            if (waiting <= 0)
-                break;
-            bytes = m_receivingLink->read(qMin(waiting, MaxQueuedDraw - m_terminal.queuedBytes()));
-            if (bytes.isEmpty())
-                break;
-        }
-        if (self) {
-            m_terminal.queueReceived(bytes);
-            record(TrafficChunk::Received, bytes, receivingPeer());
-        }
-    }
-}
-
-void ConnectionWindow::showReceived(const QByteArray &text)
-{
-    m_terminal.queueReceived(text);
-    if (!m_sliceScheduled)
-        drawSlice();
-}
-
-void ConnectionWindow::drawSlice()
-{
-    m_sliceScheduled = false;
-    QElapsedTimer clock;
-    clock.start();
-    while (m_terminal.hasQueued() && clock.elapsed() < SliceMs)
-        m_terminal.drawQueued(SliceStep);
-    // Room was made: take what the link kept back meanwhile.
-    takeArrivals();
-    m_terminalView->refresh();
-    if (m_terminal.hasQueued()) {
-        m_sliceScheduled = true;
-        QTimer::singleShot(0, this, &ConnectionWindow::drawSlice);
-    }
-}
-
-void ConnectionWindow::clearScreen()
-{
-    m_terminal.clearScreen();
-    m_terminalView->refresh();
+    SavedSendsWindow::open(this);
 }

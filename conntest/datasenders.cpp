@@ -1,12 +1,39 @@
 #include "datasenders.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 namespace {
 // A stream link is handed this much at a time, so that the window draws and
 // logs in pieces and stays responsive.
 constexpr qint64 StreamPiece = 64 * 1024;
+
+FileToSend refused(const QString &text)
+{
+    return {QByteArray(), text};
+}
 } // namespace
+
+FileToSend readFileToSend(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    const QString tooLarge = QStringLiteral("%1 is larger than 100 MiB: nothing was sent").arg(name);
+    // The size is checked before and after reading: a file may grow meanwhile.
+    if (QFileInfo(path).size() > FileSender::MaxFileSize)
+        return refused(tooLarge);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refused(QStringLiteral("Unable to read %1: %2").arg(path, file.errorString()));
+    const QByteArray data = file.read(FileSender::MaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return refused(QStringLiteral("Unable to read %1: %2").arg(path, file.errorString()));
+    if (data.isEmpty())
+        return refused(QStringLiteral("%1 is empty: nothing was sent").arg(name));
+    if (data.size() > FileSender::MaxFileSize)
+        return refused(tooLarge);
+    return {data, QString()};
+}
 
 FileSender::FileSender(QObject *parent) : QObject(parent), m_pacer(new QTimer(this))
 {

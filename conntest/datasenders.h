@@ -3,12 +3,13 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QObject>
+#include <QString>
 
 #include <functional>
 
 class QTimer;
 
-// Where a sender puts its bytes: the window's data link. send() hands bytes
+// Where a sender puts its bytes: the session's data link. send() hands bytes
 // to the link (false when the link refuses them: not connected, or a full
 // system buffer for a datagram); queuedBytes() is what a stream link still
 // holds unsent.
@@ -17,6 +18,15 @@ struct SendTarget {
     std::function<qint64()> queuedBytes;
     bool datagrams = false;
 };
+
+// A file to send, read and checked: its bytes, or the refusal to show
+// ("... is empty: nothing was sent") when it is missing, unreadable, empty or
+// larger than FileSender::MaxFileSize.
+struct FileToSend {
+    QByteArray bytes;
+    QString refusal;
+};
+FileToSend readFileToSend(const QString &path);
 
 // Sends a file's bytes on a data link. A stream link gets them in order and
 // never holds more than MaxQueued unsent (it is refilled as it drains: call

@@ -58,10 +58,10 @@ Parsed parseText(const QString &text)
     return result;
 }
 
-Parsed parseHexPairs(const QString &text)
+Parsed parseHexPairs(const QString &text, int start)
 {
     Parsed result;
-    int i = 0;
+    int i = start;
     while (i < text.size()) {
         if (text.at(i) == QLatin1Char(' ')) {
             ++i;
@@ -81,9 +81,11 @@ Parsed parseHexPairs(const QString &text)
 }
 } // namespace
 
-Parsed parse(const QString &text, Form form)
+Parsed parse(const QString &text)
 {
-    Parsed result = form == Form::Text ? parseText(text) : parseHexPairs(text);
+    const QLatin1String hexPrefix("hex:");
+    Parsed result = text.startsWith(hexPrefix, Qt::CaseInsensitive) ? parseHexPairs(text, int(hexPrefix.size()))
+                                                                   : parseText(text);
     if (result.ok && result.bytes.isEmpty()) {
         result = Parsed();
         result.error = QStringLiteral("There is no data to send");

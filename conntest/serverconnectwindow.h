@@ -1,9 +1,8 @@
 #pragma once
 
 #include "connectionwindow.h"
-#include "controlsession.h"
 
-#include <QPointer>
+#include <QHostAddress>
 
 class Dialogs;
 class FilteredLineEdit;
@@ -18,36 +17,22 @@ class ServerConnectWindow : public ConnectionWindow
 public:
     explicit ServerConnectWindow(Dialogs &dialogs, QWidget *parent = nullptr);
 
-    void connectClick();
-    void disconnectClick();
+    void connectToReader();
+    void disconnectFromReader();
 
-    FilteredLineEdit *addressEdit() const { return m_addressEdit; }
-    FilteredLineEdit *dataPortEdit() const { return m_dataPortEdit; }
-    FilteredLineEdit *controlPortEdit() const { return m_controlPortEdit; }
-    FilteredLineEdit *passwordEdit() const { return m_passwordEdit; }
-    ClickLabel *connectButton() const { return m_connectButton; }
-    ClickLabel *disconnectButton() const { return m_disconnectButton; }
-    const DataLink *dataLink() const { return m_dataLink; }
-    // The login on the control port while it runs and, once logged in, for as
-    // long as the data connection lives; null otherwise.
-    const ControlSession *controlSession() const { return m_controlSession; }
+    FilteredLineEdit *addressEdit() const { return fieldAt(0); }
+    FilteredLineEdit *dataPortEdit() const { return fieldAt(1); }
+    FilteredLineEdit *controlPortEdit() const { return fieldAt(2); }
+    FilteredLineEdit *passwordEdit() const { return fieldAt(3); }
+    ClickLabel *connectButton() const { return startButton(); }
+    ClickLabel *disconnectButton() const { return stopButton(); }
 
 private:
     void loginFinished(bool ok);
     void connectDataPort();
-    void dataPortConnected();
-    void dataPortFailed();
+    void sessionChanged(DataSession::State state);
     void failureExit();
 
-    Dialogs &m_dialogs;
-    FilteredLineEdit *m_addressEdit;
-    FilteredLineEdit *m_dataPortEdit;
-    FilteredLineEdit *m_controlPortEdit;
-    FilteredLineEdit *m_passwordEdit;   // optional: blank connects without a login
-    ClickLabel *m_connectButton;
-    ClickLabel *m_disconnectButton;
-    DataLink *m_dataLink;
-    QPointer<ControlSession> m_controlSession;
-    QString m_readerAddress;            // as checked when Connect was clicked
+    QHostAddress m_readerAddress;       // as checked when Connect was clicked
     bool m_connecting = false;          // a Connect runs: a second one is ignored
 };

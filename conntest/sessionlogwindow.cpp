@@ -1,5 +1,7 @@
 #include "sessionlogwindow.h"
 
+#include "capturefile.h"
+#include "dialogs.h"
 #include "trafficlog.h"
 
 #include <QAction>
@@ -8,13 +10,14 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
-SessionLogWindow::SessionLogWindow(TrafficLog &log, const QString &title, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_log(log)
+SessionLogWindow::SessionLogWindow(TrafficLog &log, Dialogs &dialogs, const QString &title, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_log(log), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("sessionLogWindow"));
     setWindowTitle(title);
@@ -38,7 +41,10 @@ SessionLogWindow::SessionLogWindow(TrafficLog &log, const QString &title, QWidge
     columns->resizeSection(TrafficLog::DirectionColumn, metrics.horizontalAdvance(QStringLiteral("received  ")));
     columns->resizeSection(TrafficLog::PeerColumn, metrics.horizontalAdvance(QStringLiteral("255.255.255.255:65535  ")));
     columns->resizeSection(TrafficLog::LengthColumn, metrics.horizontalAdvance(QStringLiteral("Length  ")));
-    columns->resizeSection(TrafficLog::HexColumn, metrics.horizontalAdvance(QLatin1Char('0')) * 3 * 16);
+    // Hex and text of 16 bytes each, side by side.
+    const int sixteenBytes = metrics.horizontalAdvance(QStringLiteral("00 ").repeated(16));
+    columns->resizeSection(TrafficLog::HexColumn, sixteenBytes);
+    columns->resizeSection(TrafficLog::TextColumn, metrics.horizontalAdvance(QStringLiteral("W").repeated(16) + QStringLiteral("  ")));
     columns->setStretchLastSection(true);
 
     auto *copy = new QAction(QStringLiteral("Copy"), m_table);
@@ -48,6 +54,9 @@ SessionLogWindow::SessionLogWindow(TrafficLog &log, const QString &title, QWidge
     m_table->addAction(copy);
     m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
 
+    m_saveButton = new QPushButton(QStringLiteral("Save As..."), this);
+    m_saveButton->setObjectName(QStringLiteral("saveButton"));
+    connect(m_saveButton, &QPushButton::clicked, this, &SessionLogWindow::saveAs);
     m_clearButton = new QPushButton(QStringLiteral("Clear"), this);
     m_clearButton->setObjectName(QStringLiteral("clearButton"));
     connect(m_clearButton, &QPushButton::clicked, &m_log, &TrafficLog::clear);
@@ -57,11 +66,17 @@ SessionLogWindow::SessionLogWindow(TrafficLog &log, const QString &title, QWidge
 
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(m_summaryLabel, 1);
+    bottom->addWidget(m_saveButton);
     bottom->addWidget(m_clearButton);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_table, 1);
     layout->addLayout(bottom);
-    resize(900, 420);
+    // Wide enough that every column shows whole, the text beside the hex.
+    int width = m_table->verticalScrollBar()->sizeHint().width() + 2 * m_table->frameWidth();
+    for (int column = 0; column < TrafficLog::ColumnCount; ++column)
+        width += columns->sectionSize(column);
+    const QMargins margins = layout->contentsMargins();
+    resize(width + margins.left() + margins.right(), 420);
 
     // New rows are followed while the view is at the bottom when they come.
     connect(&m_log, &QAbstractItemModel::rowsAboutToBeInserted, this, [this] {
@@ -101,4 +116,26 @@ void SessionLogWindow::copySelection()
     std::sort(rows.begin(), rows.end());
     if (!rows.isEmpty())
         QGuiApplication::clipboard()->setText(m_log.rowsText(rows));
+}
+
+void SessionLogWindow::saveAs()
+{
+    Dialogs::FileRequest request;
+    request.defaultExtension = QStringLiteral("csv");
+    request.proposedName = QStringLiteral("session.csv");
+    request.filters = CaptureFile::FileTypes;
+    request.mustExist = false;
+    QPointer<SessionLogWindow> self(this);
+    QString path;
+    if (!m_dialogs.saveFile(request, path) || !self)
+        return;
+    m_log.flush();
+    CaptureFile file;
+    if (file.start(path)) {
+        for (int row = 0; row < m_log.rowCount() && file.isCapturing(); ++row)
+            file.record(m_log.chunk(row));
+        file.stop();
+    }
+    if (!file.errorText().isEmpty())
+        m_dialogs.message(QStringLiteral("Unable to save %1: %2").arg(path, file.errorText()));
 }

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class Dialogs;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -9,19 +10,24 @@ class TrafficLog;
 
 // A window over a data link's session log: one row per chunk, following new
 // rows while scrolled to the bottom and staying put while the user scrolls
-// back. Rows can be selected and copied (Ctrl+C or the context menu); "Clear"
-// empties the log. It only shows the log, which lives on with the link.
+// back. Rows can be selected and copied (Ctrl+C or the context menu); "Save
+// As..." writes what the log holds as CSV, raw received bytes or a Wireshark
+// capture; "Clear" empties the log. It only shows the log, which lives on
+// with the link.
 class SessionLogWindow : public QWidget
 {
     Q_OBJECT
 public:
-    SessionLogWindow(TrafficLog &log, const QString &title, QWidget *parent = nullptr);
+    SessionLogWindow(TrafficLog &log, Dialogs &dialogs, const QString &title, QWidget *parent = nullptr);
 
     QTableView *table() const { return m_table; }
+    QPushButton *saveButton() const { return m_saveButton; }
     QPushButton *clearButton() const { return m_clearButton; }
     QLabel *summaryLabel() const { return m_summaryLabel; }
     // Copies the selected rows to the clipboard as tab-separated lines.
     void copySelection();
+    // Asks for a file and writes every chunk the log holds to it.
+    void saveAs();
     bool followsNewRows() const { return m_follow; }
 
 private:
@@ -29,7 +35,9 @@ private:
     void showSummary();
 
     TrafficLog &m_log;
+    Dialogs &m_dialogs;
     QTableView *m_table;
+    QPushButton *m_saveButton;
     QPushButton *m_clearButton;
     QLabel *m_summaryLabel;
     bool m_follow = true;

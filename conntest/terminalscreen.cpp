@@ -1,34 +1,6 @@
 #include "terminalscreen.h"
 
-#include "controlnumbers.h"
-
 namespace {
-constexpr int AltKey = keycode::Alt;
-constexpr int F10Key = keycode::F10;
-
-// The decimal digit that a key adds to an Alt code: the keypad digits with
-// Num Lock on, and the same keys with Num Lock off (or the dedicated
-// navigation keys), which report the navigation codes. -1 for any other key,
-// the digits of the main row included.
-int altDigit(int keyCode)
-{
-    if (keyCode >= 96 && keyCode <= 105)
-        return keyCode - 96;
-    switch (keyCode) {
-    case 45: return 0; // Insert
-    case 35: return 1; // End
-    case 40: return 2; // Down
-    case 34: return 3; // Page Down
-    case 37: return 4; // Left
-    case 12: return 5; // Clear
-    case 39: return 6; // Right
-    case 36: return 7; // Home
-    case 38: return 8; // Up
-    case 33: return 9; // Page Up
-    default: return -1;
-    }
-}
-
 // The value of the composed digits; an empty code is 0. Anything of four or
 // more significant digits is at least 256, however long it is.
 int altValue(const QString &digits)
@@ -42,6 +14,25 @@ int altValue(const QString &digits)
     return significant.isEmpty() ? 0 : significant.toInt();
 }
 } // namespace
+
+TerminalScreen::Key TerminalScreen::keyOf(int qtKey, Qt::KeyboardModifiers modifiers)
+{
+    if (qtKey == Qt::Key_Alt)
+        return {Key::Alt};
+    if (qtKey == Qt::Key_F10)
+        return {Key::F10};
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return (modifiers & Qt::KeypadModifier) ? Key{Key::Digit, qtKey - Qt::Key_0} : Key{};
+    static const int NavigationDigits[][2] = {
+        {Qt::Key_Insert, 0}, {Qt::Key_End, 1},   {Qt::Key_Down, 2},  {Qt::Key_PageDown, 3}, {Qt::Key_Left, 4},
+        {Qt::Key_Clear, 5},  {Qt::Key_Right, 6}, {Qt::Key_Home, 7},  {Qt::Key_Up, 8},       {Qt::Key_PageUp, 9},
+    };
+    for (const auto &navigation : NavigationDigits) {
+        if (qtKey == navigation[0])
+            return {Key::Digit, navigation[1]};
+    }
+    return {};
+}
 
 QString TerminalScreen::Cell::text() const
 {
@@ -208,11 +199,11 @@ TerminalScreen::KeyResult TerminalScreen::sendByte(quint8 code)
     return {true, QByteArray(1, char(code))};
 }
 
-TerminalScreen::KeyResult TerminalScreen::keyDown(int keyCode)
+TerminalScreen::KeyResult TerminalScreen::keyDown(Key key)
 {
     if (!m_connected)
         return {};
-    if (keyCode == AltKey) {
+    if (key.kind == Key::Alt) {
         m_altUpIgnored = false;
         // Every repeat of the Alt key-down starts the composition afresh.
         m_altHeld = true;
@@ -220,12 +211,11 @@ TerminalScreen::KeyResult TerminalScreen::keyDown(int keyCode)
         return {true, {}};
     }
     if (m_altHeld) {
-        const int digit = altDigit(keyCode);
-        if (digit >= 0)
-            m_altDigits.append(QChar(char16_t('0' + digit)));
+        if (key.kind == Key::Digit)
+            m_altDigits.append(QChar(char16_t('0' + key.digit)));
         return {true, {}};
     }
-    if (keyCode == F10Key)
+    if (key.kind == Key::F10)
         return sendByte(0);
     return {};
 }
@@ -241,9 +231,9 @@ TerminalScreen::KeyResult TerminalScreen::character(int code)
     return sendByte(quint8(code));
 }
 
-TerminalScreen::KeyResult TerminalScreen::keyUp(int keyCode)
+TerminalScreen::KeyResult TerminalScreen::keyUp(Key key)
 {
-    if (keyCode != AltKey)
+    if (key.kind != Key::Alt)
         return {};
     m_altHeld = false;
     if (m_altUpIgnored) {

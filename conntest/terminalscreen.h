@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <Qt>
 
 #include <array>
 
@@ -12,9 +13,9 @@
 // turns key events into single bytes to send (Alt + keypad digits composes a
 // decimal byte code, F10 sends byte 0).
 //
-// The owning window feeds it key events as Windows virtual-key codes and
-// characters, sends what the handlers return on its data socket, and paints
-// the cells (TerminalView).
+// The owning window feeds it key presses and releases (as keyOf() reads
+// them) and typed characters, sends what the handlers return on its data
+// link, and paints the cells (TerminalView).
 class TerminalScreen
 {
 public:
@@ -41,6 +42,21 @@ public:
         bool consume = false;
         QByteArray send;
     };
+
+    // What a key means to the terminal: Alt starts a decimal byte code, a
+    // digit key adds to it, F10 sends byte 0; any other key means nothing.
+    struct Key {
+        enum Kind : quint8 { Other, Alt, F10, Digit };
+        Kind kind = Other;
+        int digit = -1;    // Digit: 0..9
+    };
+    // The meaning of a key as Qt reports it. Digits come from the keypad:
+    // with Num Lock on, keypad 0..9 (KeypadModifier); with Num Lock off the
+    // same keys report Insert, End, Down, Page Down, Left, Clear, Right,
+    // Home, Up and Page Up, and so do the dedicated navigation keys: they add
+    // 0 to 9 as well. The digits of the main row add nothing; AltGr (which
+    // types characters) is not Alt.
+    static Key keyOf(int qtKey, Qt::KeyboardModifiers modifiers);
 
     // Where the keyboard layer types the character composed with Alt and the
     // keypad after Alt is released (Windows), the character event that follows
@@ -77,9 +93,9 @@ public:
     // Draws every byte of the text, in order, as received (red).
     void showReceived(const QByteArray &text);
 
-    KeyResult keyDown(int keyCode);
+    KeyResult keyDown(Key key);
     KeyResult character(int code);
-    KeyResult keyUp(int keyCode);
+    KeyResult keyUp(Key key);
     // The window lost the keyboard: a composition under way ends without
     // sending anything, and an Alt key-up that arrives before the next Alt
     // key-down (the keyboard coming back with Alt held, as after switching
@@ -99,11 +115,11 @@ public:
     void queueSent(const QByteArray &text);
     bool hasQueued() const { return !m_queue.isEmpty(); }
     qint64 queuedBytes() const { return m_queuedBytes; }
-    // The most bytes that waited at one time since load.
+    // The most bytes that waited at one time since the window opened.
     qint64 peakQueuedBytes() const { return m_peakQueuedBytes; }
     // Draws at most maxBytes queued bytes; returns how many were drawn.
     qint64 drawQueued(qint64 maxBytes);
-    // Bytes drawn since load, in both directions.
+    // Bytes drawn since the window opened, in both directions.
     qint64 bytesDrawn() const { return m_bytesDrawn; }
 
     // The cells changed since the last call, for the view's repaint: either

@@ -85,7 +85,6 @@ void TrafficLog::flush()
     m_flushTimer->stop();
     if (m_pending.empty())
         return;
-    const qint64 droppedBefore = m_dropped;
     // The oldest rows that must go to make room, in one removal.
     qsizetype count = qsizetype(m_chunks.size() + m_pending.size());
     qint64 bytes = m_bytes;
@@ -113,8 +112,11 @@ void TrafficLog::flush()
         m_chunks.push_back(std::move(chunk));
     m_pending.clear();
     endInsertRows();
-    if (m_dropped != droppedBefore)
+    // Drops made while recording count too: they are announced with the rows.
+    if (m_dropped != m_droppedAnnounced) {
+        m_droppedAnnounced = m_dropped;
         emit droppedCountChanged(m_dropped);
+    }
 }
 
 void TrafficLog::clear()
@@ -125,6 +127,7 @@ void TrafficLog::clear()
     m_pending.clear();
     m_bytes = 0;
     m_dropped = 0;
+    m_droppedAnnounced = 0;
     endResetModel();
     emit droppedCountChanged(0);
 }
@@ -136,7 +139,7 @@ QString TrafficLog::rowsText(const QList<int> &rows) const
         if (row < 0 || row >= rowCount())
             continue;
         const TrafficChunk &c = chunk(row);
-        text += QStringList{traffic::logTime(c.msecsSinceEpoch), traffic::directionText(c.direction), c.peer,
+        text += QStringList{traffic::logTime(c.msecsSinceEpoch()), traffic::directionText(c.direction), c.peer,
                             QString::number(c.bytes.size()), traffic::hexText(c.bytes), escapedBytes(c.bytes)}
                     .join(QLatin1Char('\t'));
         text += QLatin1Char('\n');
@@ -166,7 +169,7 @@ QVariant TrafficLog::data(const QModelIndex &index, int role) const
     const QByteArray shown = c.bytes.left(ShownBytes);
     const QString more = c.bytes.size() > ShownBytes ? QStringLiteral(" ...") : QString();
     switch (index.column()) {
-    case TimeColumn: return traffic::logTime(c.msecsSinceEpoch);
+    case TimeColumn: return traffic::logTime(c.msecsSinceEpoch());
     case DirectionColumn: return traffic::directionText(c.direction);
     case PeerColumn: return c.peer;
     case LengthColumn: return int(c.bytes.size());

@@ -9,14 +9,32 @@
 
 class QTimer;
 
+// The two ends a chunk travelled between, as a packet capture shows them.
+struct TrafficRoute {
+    enum Transport : quint8 { Tcp, Udp };
+
+    Transport transport = Tcp;
+    quint32 localAddress = 0;   // IPv4, host order
+    quint16 localPort = 0;
+    quint32 peerAddress = 0;
+    quint16 peerPort = 0;
+    // TCP: which connection of the session (from 1), and whether this end
+    // opened it (Server Connect) or the reader did (Client Connect).
+    quint32 connection = 0;
+    bool localOpened = false;
+};
+
 // One piece of data as the data link sent or received it.
 struct TrafficChunk {
     enum Direction : quint8 { Sent, Received };
 
-    qint64 msecsSinceEpoch = 0;
+    qint64 microsecondsSinceEpoch = 0;
     Direction direction = Received;
     QString peer;       // "address:port"; for UDP the datagram's sender or destination
     QByteArray bytes;
+    TrafficRoute route;
+
+    qint64 msecsSinceEpoch() const { return microsecondsSinceEpoch / 1000; }
 };
 
 namespace traffic {
@@ -76,5 +94,6 @@ private:
     std::deque<TrafficChunk> m_pending;     // recorded, not yet rows
     qint64 m_bytes = 0;                     // of both
     qint64 m_dropped = 0;
+    qint64 m_droppedAnnounced = 0;
     QTimer *m_flushTimer;
 };

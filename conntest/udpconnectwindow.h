@@ -15,27 +15,12 @@ class UdpConnectWindow : public ConnectionWindow
 public:
     explicit UdpConnectWindow(Dialogs &dialogs, QWidget *parent = nullptr);
 
-    void listenClick();
-    void stopClick();
+    void startListening();
+    void stopListening();
 
-    FilteredLineEdit *addressEdit() const { return m_addressEdit; }
-    FilteredLineEdit *receivePortEdit() const { return m_receivePortEdit; }
-    FilteredLineEdit *dataPortEdit() const { return m_dataPortEdit; }
-    ClickLabel *listenButton() const { return m_listenButton; }
-    ClickLabel *stopButton() const { return m_stopButton; }
-    const DataLink *datagramSender() const { return m_datagramSender; }
-    const DataLink *datagramReceiver() const { return m_datagramReceiver; }
-
-protected:
-    void datagramTaken(DataLink *link) override;
-
-private:
-    Dialogs &m_dialogs;
-    FilteredLineEdit *m_addressEdit;      // the reader's address
-    FilteredLineEdit *m_receivePortEdit;  // the local port the reader sends to
-    FilteredLineEdit *m_dataPortEdit;     // the reader's data port
-    ClickLabel *m_listenButton;
-    ClickLabel *m_stopButton;
-    DataLink *m_datagramSender;           // addressed to the reader's data port
-    DataLink *m_datagramReceiver;         // bound to the receive port
+    FilteredLineEdit *addressEdit() const { return fieldAt(0); }       // the reader's address
+    FilteredLineEdit *receivePortEdit() const { return fieldAt(1); }   // the local port the reader sends to
+    FilteredLineEdit *dataPortEdit() const { return fieldAt(2); }      // the reader's data port
+    ClickLabel *listenButton() const { return startButton(); }
+    ClickLabel *stopButton() const { return ConnectionWindow::stopButton(); }
 };

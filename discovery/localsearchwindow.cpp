@@ -4,7 +4,6 @@
 #include "controlnumbers.h"
 #include "dialogs.h"
 #include "identifyreply.h"
-#include "keymap.h"
 #include "localsearchengine.h"
 #include "addresschecks.h"
 #include "readerlistmenu.h"
@@ -102,7 +101,7 @@ QString LocalSearchWindow::searchAgainHint()
 
 bool LocalSearchWindow::keyPreview(QKeyEvent *event)
 {
-    if (virtualKeyCode(event) != keycode::F1)
+    if (event->key() != Qt::Key_F1)
         return false;
     if (event->type() == QEvent::KeyPress)
         startSearch();

@@ -4,7 +4,6 @@
 #include "controlnumbers.h"
 #include "dialogs.h"
 #include "identifyreply.h"
-#include "keymap.h"
 #include "readerlistmenu.h"
 #include "searchcomparison.h"
 #include "typedvalues.h"
@@ -100,11 +99,11 @@ void WideSearchWindow::keepLastSearchIn(const QString &folder)
 
 bool WideSearchWindow::keyPreview(QKeyEvent *event)
 {
-    const int code = virtualKeyCode(event);
-    if (code != keycode::F1 && code != keycode::F2)
+    const int key = event->key();
+    if (key != Qt::Key_F1 && key != Qt::Key_F2)
         return false;
     if (event->type() == QEvent::KeyPress) {
-        if (code == keycode::F1)
+        if (key == Qt::Key_F1)
             startScan();
         else
             stopScan();

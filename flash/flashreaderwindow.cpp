@@ -24,24 +24,24 @@ namespace {
 // interval ends.
 constexpr int BlockStatusDrawMs = 20;
 
-QLineEdit *entryField(QWidget *parent, const QString &name, int maxLength, int left, int top)
-{
-    return ui::field(parent, name, maxLength, QRect(left, top, 1635, 315));
-}
+constexpr Qt::Alignment CaptionAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+const ui::FieldSpec AddressField{"addressEdit", "IP Address", QRect(660, 840, 1635, 315), QRect(2520, 840, 1635, 315),
+                                 15, {}, {}, CaptionAlignment};
+const ui::FieldSpec ControlPortField{"controlPortEdit", "Control Port Number", QRect(4740, 840, 1875, 315),
+                                     QRect(6840, 840, 1635, 315), 5, {}, {}, CaptionAlignment};
+const ui::FieldSpec PasswordField{"passwordEdit", "Password", QRect(4740, 1260, 1815, 315),
+                                  QRect(6840, 1260, 1635, 315), 5, {}, {}, CaptionAlignment};
+// Each grey rounded rectangle stands a little outside its label on every side.
+const ui::ButtonSpec BrowseButton{"browseButton", "Select File", QRect(600, 1980, 1755, 315),
+                                  QRect(540, 1935, 1875, 405)};
+const ui::ButtonSpec DownloadButton{"downloadButton", "Start Download", QRect(600, 3300, 1755, 315),
+                                    QRect(540, 3255, 1875, 405)};
+const ui::ButtonSpec AbortButton{"abortButton", "Abort Download", QRect(600, 3900, 1755, 315),
+                                 QRect(540, 3855, 1875, 405)};
 
-QLabel *fieldLabel(QWidget *parent, const QString &name, const QString &text, int left, int top, int width)
+QLabel *lineLabel(QWidget *parent, const QString &name, const QString &text, int left, int top, int width)
 {
-    return ui::label(parent, name, text, ui::arialBold(), left, top, width, 315, Qt::AlignLeft | Qt::AlignVCenter);
-}
-
-// An action label over its grey rounded rectangle, which stands a little
-// outside the label on every side.
-ClickLabel *button(QWidget *parent, const QString &name, const QString &text, int left, int top, int width,
-                   int height)
-{
-    return actionButton(parent, name, text, name + QStringLiteral("Shape"),
-                        QRect(left - 60, top - 45, width + 120, height + 90), QRect(left, top, width, height),
-                        ui::sansSerifBold());
+    return ui::label(parent, name, text, ui::arialBold(), left, top, width, 315, CaptionAlignment);
 }
 } // namespace
 
@@ -51,25 +51,22 @@ FlashReaderWindow::FlashReaderWindow(Dialogs &dialogs, QWidget *parent)
     m_headingLabel = ui::label(this, QStringLiteral("headingLabel"),
                                QStringLiteral("Flash Download new firmware into Reader"), ui::arialBold(12),
                                960, 120, 6855, 315, Qt::AlignCenter);
-    m_addressLabel = fieldLabel(this, QStringLiteral("addressLabel"), QStringLiteral("IP Address"), 660, 840, 1635);
-    m_addressEdit = entryField(this, QStringLiteral("addressEdit"), 15, 2520, 840);
-    m_controlPortLabel = fieldLabel(this, QStringLiteral("controlPortLabel"), QStringLiteral("Control Port Number"),
-                                    4740, 840, 1875);
-    m_controlPortEdit = entryField(this, QStringLiteral("controlPortEdit"), 5, 6840, 840);
-    m_passwordLabel = fieldLabel(this, QStringLiteral("passwordLabel"), QStringLiteral("Password"), 4740, 1260, 1815);
-    m_passwordEdit = entryField(this, QStringLiteral("passwordEdit"), 5, 6840, 1260);
-    m_browseButton = button(this, QStringLiteral("browseButton"), QStringLiteral("Select File"), 600, 1980, 1755, 315);
-    m_fileLabel = fieldLabel(this, QStringLiteral("fileLabel"), QStringLiteral(" None Selected"), 2580, 1980, 7935);
-    m_downloadButton = button(this, QStringLiteral("downloadButton"), QStringLiteral("Start Download"),
-                              600, 3300, 1755, 315);
-    m_abortButton = button(this, QStringLiteral("abortButton"), QStringLiteral("Abort Download"), 600, 3900, 1755, 315);
-    m_statusLabel = fieldLabel(this, QStringLiteral("statusLabel"), flashStatus::text(QStringLiteral("Not Connected")),
-                               2580, 3540, 7875);
-    // Each field is named by its label for screen readers; the file path and
-    // the status line are read out as they currently stand.
-    m_addressLabel->setBuddy(m_addressEdit);
-    m_controlPortLabel->setBuddy(m_controlPortEdit);
-    m_passwordLabel->setBuddy(m_passwordEdit);
+    // Each field is named by its caption for screen readers; the file path
+    // and the status line are read out as they currently stand.
+    auto addField = [this](const ui::FieldSpec &spec, QLabel *&caption, QLineEdit *&edit) {
+        const ui::LabelledField field = ui::labelledField(this, spec);
+        caption = field.caption;
+        edit = field.edit;
+    };
+    addField(AddressField, m_addressLabel, m_addressEdit);
+    addField(ControlPortField, m_controlPortLabel, m_controlPortEdit);
+    addField(PasswordField, m_passwordLabel, m_passwordEdit);
+    m_browseButton = ui::actionButton(this, BrowseButton);
+    m_fileLabel = lineLabel(this, QStringLiteral("fileLabel"), QStringLiteral(" None Selected"), 2580, 1980, 7935);
+    m_downloadButton = ui::actionButton(this, DownloadButton);
+    m_abortButton = ui::actionButton(this, AbortButton);
+    m_statusLabel = lineLabel(this, QStringLiteral("statusLabel"), flashStatus::text(QStringLiteral("Not Connected")),
+                              2580, 3540, 7875);
     m_fileLabel->setAccessibleName(QString());
     m_statusLabel->setAccessibleName(QString());
 

@@ -1,1 +1,3 @@
 zav_add_fuzzer(fuzz_conntest fuzz_conntest.cpp zav_conntest)
+zav_add_fuzzer(fuzz_conntest_pcapng fuzz_conntest_pcapng.cpp zav_conntest)
+target_include_directories(fuzz_conntest_pcapng PRIVATE ${PROJECT_SOURCE_DIR}/tests/conntest)

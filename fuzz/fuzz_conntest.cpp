@@ -53,6 +53,19 @@ struct Reference {
     }
 };
 
+// A key as Qt reports it, chosen by a byte: the keys the terminal knows and
+// a few it does not, with or without the keypad modifier.
+TerminalScreen::Key keyFromByte(int byte)
+{
+    static const int Keys[] = {Qt::Key_Alt,    Qt::Key_F10,   Qt::Key_AltGr,  Qt::Key_A,      Qt::Key_Return,
+                               Qt::Key_Insert, Qt::Key_End,   Qt::Key_Down,   Qt::Key_PageDown, Qt::Key_Left,
+                               Qt::Key_Clear,  Qt::Key_Right, Qt::Key_Home,   Qt::Key_Up,     Qt::Key_PageUp,
+                               Qt::Key_0,      Qt::Key_1,     Qt::Key_2,      Qt::Key_3,      Qt::Key_4,
+                               Qt::Key_5,      Qt::Key_6,     Qt::Key_7,      Qt::Key_8,      Qt::Key_9};
+    const int key = Keys[(byte & 0x7F) % int(sizeof Keys / sizeof Keys[0])];
+    return TerminalScreen::keyOf(key, (byte & 0x80) ? Qt::KeypadModifier : Qt::NoModifier);
+}
+
 bool isHexDigit(QChar c)
 {
     return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
@@ -141,7 +154,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const int op = next();
         switch (op % 9) {
         case 0:
-            sent(screen.keyDown(next()));
+            sent(screen.keyDown(keyFromByte(next())));
             break;
         case 1: {
             // Mostly bytes; now and then a code out of range, which is never sent.
@@ -155,7 +168,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             break;
         }
         case 2:
-            sent(screen.keyUp(next()));
+            sent(screen.keyUp(keyFromByte(next())));
             break;
         case 3:
             screen.clearScreen();

@@ -45,6 +45,14 @@ bool runFileDialog(QFileDialog::AcceptMode mode, QFileDialog::FileMode fileMode,
     dialog.setFileMode(fileMode);
     dialog.setDefaultSuffix(request.defaultExtension);
     dialog.setNameFilters(fileDialogNameFilters(request.filters));
+    // A name typed without an extension gets the one of the type chosen
+    // ("Wireshark Capture (*.pcapng)": ".pcapng"; "All Files": none).
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
+        const qsizetype star = filter.lastIndexOf(QLatin1String("(*."));
+        const qsizetype end = filter.indexOf(QLatin1Char(')'), star);
+        const QString suffix = star >= 0 && end > star + 3 ? filter.mid(star + 3, end - star - 3) : QString();
+        dialog.setDefaultSuffix(suffix == QLatin1String("*") ? QString() : suffix);
+    });
     dialog.selectFile(request.proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;

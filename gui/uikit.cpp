@@ -218,3 +218,25 @@ FilteredLineEdit *ui::field(QWidget *parent, const QString &name, int maxLength,
     place(edit, twips.x(), twips.y(), twips.width(), twips.height());
     return edit;
 }
+
+ui::LabelledField ui::labelledField(QWidget *parent, const FieldSpec &spec, const QFont &captionFont)
+{
+    QString captionName = QString::fromLatin1(spec.name);
+    if (captionName.endsWith(QLatin1String("Edit")))
+        captionName.chop(4);
+    captionName += QLatin1String("Label");
+    const QRect &c = spec.captionTwips;
+    QLabel *caption = label(parent, captionName, QString::fromLatin1(spec.caption), captionFont, c.x(), c.y(),
+                            c.width(), c.height(), spec.captionAlignment);
+    FilteredLineEdit *edit = field(parent, QString::fromLatin1(spec.name), spec.maxLength, spec.fieldTwips, spec.text,
+                                   spec.filter);
+    caption->setBuddy(edit);
+    return {caption, edit};
+}
+
+ClickLabel *ui::actionButton(QWidget *parent, const ButtonSpec &spec, const QFont &font)
+{
+    const QString name = QString::fromLatin1(spec.name);
+    return ::actionButton(parent, name, QString::fromLatin1(spec.text), name + QLatin1String("Shape"),
+                          spec.shapeTwips, spec.labelTwips, font);
+}

@@ -12,7 +12,9 @@
 
 // Small controls shared by every window: labels that work as buttons, the
 // grey rounded rectangles drawn under them, outline panels and entry fields
-// with a per-character filter.
+// with a per-character filter. A window builds its captioned fields with
+// ui::labelledField() and its action labels with ui::actionButton(), each
+// from a row of a table (FieldSpec, ButtonSpec).
 
 namespace ui {
 inline const QColor Grey(192, 192, 192);
@@ -24,7 +26,8 @@ QFont font(const QString &family, qreal pointSize, bool bold);
 inline QFont arialBold(qreal pt = 9) { return font(QStringLiteral("Arial"), pt, true); }
 inline QFont sansSerifBold(qreal pt = 9.75) { return font(QStringLiteral("MS Sans Serif"), pt, true); }
 
-// Maps the product's font families to metric-compatible ones that exist here.
+// Maps the font families the windows are designed in ("Arial", "MS Sans
+// Serif", "Courier") to metric-compatible ones installed here.
 void installFontSubstitutes();
 
 // Sets a widget's background (and optionally its text) colour.
@@ -56,7 +59,7 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 };
 
-// A shape control: a filled rounded rectangle (behind an action label) or an
+// A drawn shape: a filled rounded rectangle (behind an action label) or an
 // outline rectangle (around a panel).
 class ShapeWidget : public QWidget
 {
@@ -98,9 +101,42 @@ namespace ui {
 // (twips), starting text and filter on typed characters (none: every one).
 FilteredLineEdit *field(QWidget *parent, const QString &name, int maxLength, const QRect &twips,
                         const QString &text = QString(), FilteredLineEdit::Filter filter = {});
+
+// An entry field and the caption before it. The field is named 'name'
+// ("addressEdit"), the caption the same with "Label" for "Edit"
+// ("addressLabel"); the caption is the field's buddy, which names the field
+// for screen readers. Positions in twips.
+struct FieldSpec {
+    const char *name;
+    const char *caption;
+    QRect captionTwips;
+    QRect fieldTwips;
+    int maxLength = 0;                          // 0: none
+    FilteredLineEdit::Filter filter = {};       // on typed characters; none: every one
+    QString text = {};                          // the starting text
+    Qt::Alignment captionAlignment = Qt::AlignLeft | Qt::AlignTop;
+};
+struct LabelledField {
+    QLabel *caption;
+    FilteredLineEdit *edit;
+};
+// The caption in 'captionFont' (Arial bold 9 pt unless given).
+LabelledField labelledField(QWidget *parent, const FieldSpec &spec, const QFont &captionFont = arialBold());
+
+// A label that works as a button: white centred text over its grey rounded
+// rectangle, which is named like the label with "Shape" added
+// ("connectButton", "connectButtonShape"). Positions in twips.
+struct ButtonSpec {
+    const char *name;
+    const char *text;
+    QRect labelTwips;
+    QRect shapeTwips;
+};
+// The text in 'font' (MS Sans Serif bold unless given).
+ClickLabel *actionButton(QWidget *parent, const ButtonSpec &spec, const QFont &font = sansSerifBold());
 } // namespace ui
 
-// Adds an action label over its grey rounded rectangle: white centred text.
+// The same, with the shape's name given (an empty name: no shape).
 ClickLabel *actionButton(QWidget *parent, const QString &labelName, const QString &text,
                          const QString &shapeName, const QRect &shapeTwips, const QRect &labelTwips,
                          const QFont &font);

@@ -14,23 +14,17 @@ constexpr qint64 MaxQueuedDatagramBytes = 16 * 1024 * 1024;
 // A closing TCP connection gets this long to flush what was sent before it is cut.
 constexpr int CloseFlushMs = 3000;
 
-// A host text with a blank, tab or line break inside is no address and no
-// host name; the system's resolver would read "127 .0.0.2" as 0.0.0.127.
-bool hasInnerWhitespace(const QString &trimmedHost)
+bool isIPv4(const QHostAddress &address)
 {
-    for (const QChar c : trimmedHost) {
-        if (c.isSpace())
-            return true;
-    }
-    return false;
+    return address.protocol() == QAbstractSocket::IPv4Protocol;
 }
 
-QHostAddress literalAddress(const QString &text)
+// An accepted peer's address as plain IPv4 (never the IPv6-mapped form).
+QHostAddress asIPv4(const QHostAddress &address)
 {
-    QHostAddress address;
-    if (!address.setAddress(text.trimmed()))
-        return QHostAddress();
-    return address;
+    bool ok = false;
+    const quint32 value = address.toIPv4Address(&ok);
+    return ok ? QHostAddress(value) : address;
 }
 
 void retire(QTcpSocket *socket)
@@ -69,11 +63,6 @@ DataLink::DataLink(Protocol protocol, QObject *parent)
 DataLink::~DataLink()
 {
     close();
-    for (const auto &socket : std::as_const(m_pending)) {
-        if (socket)
-            socket->abort();
-        delete socket.data();
-    }
 }
 
 bool DataLink::fail(const QString &message, QAbstractSocket::SocketError kind)
@@ -81,6 +70,30 @@ bool DataLink::fail(const QString &message, QAbstractSocket::SocketError kind)
     m_errorString = message;
     m_error = kind;
     return false;
+}
+
+QString DataLink::listenFailureText(QAbstractSocket::SocketError kind, quint16 port, const QString &systemText)
+{
+    // Linux lets only privileged programs listen below 1024; the installed
+    // package grants exactly that right to the program file.
+    if (kind == QAbstractSocket::SocketAccessError && port > 0 && port < 1024)
+        return QStringLiteral("Port %1 is below 1024, where this system lets only privileged programs listen:\n"
+                              "install the zav-utility package (it grants that right), or use a port of 1024 "
+                              "or above.")
+            .arg(port);
+    if (kind == QAbstractSocket::AddressInUseError)
+        return QStringLiteral("Port %1 is in use by another program: stop that program, or use another port.")
+            .arg(port);
+    return systemText;
+}
+
+QHostAddress DataLink::sourceAddressFor(const QHostAddress &destination, quint16 port)
+{
+    // Connecting a UDP socket sends nothing: the system only picks the route,
+    // and with it the local address.
+    QUdpSocket probe;
+    probe.connectToHost(destination, port);
+    return probe.state() == QAbstractSocket::ConnectedState ? asIPv4(probe.localAddress()) : QHostAddress();
 }
 
 DataLink::State DataLink::state() const
@@ -95,7 +108,6 @@ DataLink::State DataLink::state() const
     case QAbstractSocket::UnconnectedState:
         return m_tcp->error() == QAbstractSocket::UnknownSocketError ? Closed : Failed;
     case QAbstractSocket::HostLookupState:
-        return LookingUpHost;
     case QAbstractSocket::ConnectingState:
         return Connecting;
     case QAbstractSocket::ConnectedState:
@@ -110,8 +122,41 @@ DataLink::State DataLink::state() const
 qint64 DataLink::bytesAvailable() const
 {
     if (m_protocol == Udp)
-        return m_datagrams.isEmpty() ? 0 : m_datagrams.head().data.size();
+        return m_datagrams.isEmpty() ? 0 : m_datagrams.head().data().size();
     return m_tcp ? m_tcp->bytesAvailable() : 0;
+}
+
+qint64 DataLink::bytesToWrite() const
+{
+    return m_tcp ? m_tcp->bytesToWrite() : 0;
+}
+
+QHostAddress DataLink::localAddress() const
+{
+    if (m_protocol == Udp)
+        return m_udp ? m_udp->localAddress() : QHostAddress();
+    if (m_tcp)
+        return asIPv4(m_tcp->localAddress());
+    return m_server ? m_server->serverAddress() : QHostAddress();
+}
+
+quint16 DataLink::localPort() const
+{
+    if (m_protocol == Udp)
+        return m_udp ? m_udp->localPort() : 0;
+    if (m_tcp)
+        return m_tcp->localPort();
+    return m_server ? m_server->serverPort() : 0;
+}
+
+QHostAddress DataLink::peerAddress() const
+{
+    return m_tcp ? asIPv4(m_tcp->peerAddress()) : QHostAddress();
+}
+
+quint16 DataLink::peerPort() const
+{
+    return m_tcp ? m_tcp->peerPort() : 0;
 }
 
 qintptr DataLink::socketDescriptor() const
@@ -155,25 +200,22 @@ void DataLink::attachTcp(QTcpSocket *socket)
     }
 }
 
-bool DataLink::connectToHost()
+bool DataLink::connectToHost(const QHostAddress &address, quint16 port)
 {
     if (m_protocol != Tcp)
-        return fail(QStringLiteral("Connecting needs a TCP socket"));
+        return fail(QStringLiteral("A datagram link cannot connect: send datagrams with sendDatagram()"));
     if (state() != Closed && state() != Failed)
-        return fail(QStringLiteral("Invalid operation at current state"));
-    if (m_remotePort < 1 || m_remotePort > 65535)
-        return fail(QStringLiteral("Invalid port number"));
-    if (m_localPort < 0 || m_localPort > 65535)
-        return fail(QStringLiteral("Invalid local port number"));
-    const QString host = m_remoteHost.trimmed();
-    if (host.isEmpty())
-        return fail(QStringLiteral("No remote host"));
-    if (hasInnerWhitespace(host))
-        return fail(QStringLiteral("Invalid remote address"));
+        return fail(QStringLiteral("This link is already connected or connecting: close it first"));
+    if (port == 0)
+        return fail(QStringLiteral("Port 0 cannot be connected to: give a port from 1 to 65535"));
+    if (!isIPv4(address))
+        return fail(QStringLiteral("No IPv4 address to connect to: give the reader's dotted address"));
     retire(m_tcp);
     auto *socket = new QTcpSocket(this);
     attachTcp(socket);
     m_connecting = true;
+    m_connectAddress = address;
+    m_connectPort = port;
     connect(socket, &QTcpSocket::connected, this, [this, socket] {
         if (socket != m_tcp || !m_connecting)
             return;
@@ -187,100 +229,93 @@ bool DataLink::connectToHost()
         // Refused, unreachable, or reset while connecting: no use waiting longer.
         m_connecting = false;
         m_connectTimer->stop();
-        fail(socket->errorString(), socket->error());
+        if (socket->error() == QAbstractSocket::ConnectionRefusedError)
+            fail(QStringLiteral("Nothing accepts connections on port %1 of %2: check the port, and that the "
+                                "reader works as a TCP server.")
+                     .arg(m_connectPort)
+                     .arg(m_connectAddress.toString()),
+                 socket->error());
+        else
+            fail(socket->errorString(), socket->error());
         emit connectFailed();
     });
     if (m_connectLimitMs > 0)
         m_connectTimer->start(m_connectLimitMs);
-    if (m_localPort > 0)
-        socket->bind(QHostAddress::AnyIPv4, quint16(m_localPort));
-    const QHostAddress address = literalAddress(host);
-    if (!address.isNull())
-        socket->connectToHost(address, quint16(m_remotePort));
-    else
-        socket->connectToHost(host, quint16(m_remotePort), QIODevice::ReadWrite, QAbstractSocket::IPv4Protocol);
+    socket->connectToHost(address, port);
     return true;
 }
 
-bool DataLink::listen()
+void DataLink::abandonConnectAttempt()
+{
+    if (!m_connecting)
+        return;
+    m_connecting = false;
+    // Abandoned, so that it cannot connect later behind the user's back.
+    if (m_tcp)
+        m_tcp->abort();
+    fail(QStringLiteral("No answer from %1 on port %2 within %3 ms: check the address, and that the reader is "
+                        "on this network.")
+             .arg(m_connectAddress.toString())
+             .arg(m_connectPort)
+             .arg(m_connectLimitMs),
+         QAbstractSocket::SocketTimeoutError);
+    emit connectFailed();
+}
+
+bool DataLink::listen(quint16 port)
 {
     if (m_protocol != Tcp)
-        return fail(QStringLiteral("Listening needs a TCP socket"));
+        return fail(QStringLiteral("A datagram link cannot listen: bind it with bind()"));
     if (state() != Closed && state() != Failed)
-        return fail(QStringLiteral("Invalid operation at current state"));
-    if (m_localPort < 0 || m_localPort > 65535)
-        return fail(QStringLiteral("Invalid port number"));
+        return fail(QStringLiteral("This link is already in use: close it first"));
     retire(m_tcp);
     m_tcp = nullptr;
     auto *server = new QTcpServer(this);
-    if (!server->listen(QHostAddress::AnyIPv4, quint16(m_localPort))) {
-        const QString message = server->errorString();
+    if (!server->listen(QHostAddress::AnyIPv4, port)) {
+        const QString message = listenFailureText(server->serverError(), port, server->errorString());
         const QAbstractSocket::SocketError kind = server->serverError();
         delete server;
         return fail(message, kind);
     }
     m_server = server;
     connect(server, &QTcpServer::newConnection, this, [this, server] {
-        while (server == m_server && server->hasPendingConnections()) {
-            QTcpSocket *socket = server->nextPendingConnection();
-            if (!socket)
-                break;
-            socket->setParent(this);
-            const qintptr id = m_nextRequestId++;
-            m_pending.insert(id, socket);
-            emit connectionRequested(id);
-        }
+        if (server == m_server)
+            emit newConnection();
     });
     return true;
 }
 
-bool DataLink::accept(qintptr requestId)
+DataLink *DataLink::nextPendingConnection()
 {
-    if (m_protocol != Tcp)
-        return fail(QStringLiteral("Accepting needs a TCP socket"));
-    QPointer<QTcpSocket> socket = m_pending.take(requestId);
+    if (!m_server || !m_server->hasPendingConnections())
+        return nullptr;
+    QTcpSocket *socket = m_server->nextPendingConnection();
     if (!socket)
-        return fail(QStringLiteral("No such connection request"));
-    if (m_tcp && m_tcp->state() != QAbstractSocket::UnconnectedState) {
-        socket->abort();
-        socket->deleteLater();
-        return fail(QStringLiteral("Invalid operation at current state"));
-    }
-    if (m_server) {
-        m_server->close();
-        m_server->disconnect(this);
-        m_server->deleteLater();
-        m_server = nullptr;
-    }
-    for (const auto &other : std::as_const(m_pending)) {
-        if (other) {
-            other->abort();
-            other->deleteLater();
-        }
-    }
-    m_pending.clear();
-    retire(m_tcp);
-    attachTcp(socket);
-    m_peerAddress = QHostAddress(socket->peerAddress().toIPv4Address()).toString();
-    m_peerPort = socket->peerPort();
+        return nullptr;
+    auto *link = new DataLink(Tcp);
+    link->m_readBufferSize = m_readBufferSize;
+    link->attachTcp(socket);
+    return link;
+}
+
+bool DataLink::createUdp()
+{
+    if (m_udp)
+        return true;
+    m_udp = new QUdpSocket(this);
+    connect(m_udp, &QUdpSocket::readyRead, this, &DataLink::readDatagrams);
     return true;
 }
 
-bool DataLink::bind()
+bool DataLink::bind(quint16 port)
 {
     if (m_protocol != Udp)
-        return fail(QStringLiteral("Binding needs a UDP socket"));
+        return fail(QStringLiteral("A TCP link cannot be bound: listen with listen()"));
     if (m_udp && m_udp->state() == QAbstractSocket::BoundState)
-        return fail(QStringLiteral("Invalid operation at current state"));
-    if (m_localPort < 0 || m_localPort > 65535)
-        return fail(QStringLiteral("Invalid port number"));
-    if (!m_udp) {
-        m_udp = new QUdpSocket(this);
-        connect(m_udp, &QUdpSocket::readyRead, this, &DataLink::readDatagrams);
-    }
-    if (!m_udp->bind(QHostAddress::AnyIPv4, quint16(m_localPort),
-                     QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint)) {
-        const QString message = m_udp->errorString();
+        return fail(QStringLiteral("This link is already bound: close it first"));
+    createUdp();
+    if (!m_udp->bind(QHostAddress::AnyIPv4, port, QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint)) {
+        const QString message = listenFailureText(m_udp->error(), port, m_udp->errorString());
         const QAbstractSocket::SocketError kind = m_udp->error();
         disposeUdp();
         return fail(message, kind);
@@ -296,36 +331,40 @@ void DataLink::readDatagrams()
         return;
     int arrived = 0;
     while (m_udp && m_udp->hasPendingDatagrams()) {
-        const qint64 size = m_udp->pendingDatagramSize();
-        QByteArray data(qMax<qint64>(size, 0), Qt::Uninitialized);
-        QHostAddress sender;
-        quint16 senderPort = 0;
-        const qint64 read = m_udp->readDatagram(data.data(), data.size(), &sender, &senderPort);
-        if (read < 0)
+        QNetworkDatagram datagram = m_udp->receiveDatagram();
+        if (!datagram.isValid())
             break;
-        data.truncate(read);
+        const qint64 size = datagram.data().size();
         while (!m_datagrams.isEmpty()
-               && (m_datagrams.size() >= MaxQueuedDatagrams
-                   || m_queuedBytes + data.size() > MaxQueuedDatagramBytes))
-            m_queuedBytes -= m_datagrams.dequeue().data.size();
-        m_queuedBytes += data.size();
-        m_datagrams.enqueue({data, sender, senderPort});
+               && (m_datagrams.size() >= MaxQueuedDatagrams || m_queuedBytes + size > MaxQueuedDatagramBytes))
+            m_queuedBytes -= m_datagrams.dequeue().data().size();
+        m_queuedBytes += size;
+        m_datagrams.enqueue(std::move(datagram));
         ++arrived;
     }
-    // One signal per datagram; a handler that does not
-    // read leaves the datagram queued for the next read(). A handler may
-    // close this link, or delete it: the socket then stays alive until the
-    // signal that called us has returned.
+    // One signal per datagram; a handler that does not read leaves the
+    // datagram queued for the next receiveDatagram(). A handler may close
+    // this link, or delete it: the socket then stays alive until the signal
+    // that called us has returned.
     QPointer<DataLink> self(this);
     QUdpSocket *const outerSignal = m_udpInSignal;
     m_udpInSignal = m_udp;
     for (int i = 0; i < arrived && self; ++i) {
         if (m_datagrams.isEmpty())
             break;
-        emit dataArrived(m_datagrams.head().data.size());
+        emit dataArrived(m_datagrams.head().data().size());
     }
     if (self)
         m_udpInSignal = outerSignal;
+}
+
+QNetworkDatagram DataLink::receiveDatagram()
+{
+    if (m_datagrams.isEmpty())
+        return QNetworkDatagram();
+    QNetworkDatagram datagram = m_datagrams.dequeue();
+    m_queuedBytes -= datagram.data().size();
+    return datagram;
 }
 
 void DataLink::disposeUdp()
@@ -346,70 +385,36 @@ void DataLink::disposeUdp()
     }
 }
 
-qint64 DataLink::bytesToWrite() const
+bool DataLink::sendDatagram(const QByteArray &data, const QHostAddress &address, quint16 port)
 {
-    return m_tcp ? m_tcp->bytesToWrite() : 0;
+    if (m_protocol != Udp)
+        return fail(QStringLiteral("A TCP link sends no datagrams: connect it and use send()"));
+    if (port == 0)
+        return fail(QStringLiteral("Port 0 cannot be sent to: give the reader's data port (1 to 65535)"));
+    if (!isIPv4(address))
+        return fail(QStringLiteral("No IPv4 address to send to: give the reader's dotted address"));
+    createUdp();
+    if (m_udp->writeDatagram(data, address, port) != data.size())
+        return fail(m_udp->errorString(), m_udp->error());
+    return true;
 }
 
 bool DataLink::send(const QByteArray &data)
 {
-    if (m_protocol == Udp) {
-        if (m_remotePort < 1 || m_remotePort > 65535)
-            return fail(QStringLiteral("Invalid port number"));
-        const QHostAddress address = literalAddress(m_remoteHost);
-        if (address.isNull() || address.protocol() != QAbstractSocket::IPv4Protocol)
-            return fail(QStringLiteral("Invalid remote address"));
-        if (!m_udp) {
-            m_udp = new QUdpSocket(this);
-            connect(m_udp, &QUdpSocket::readyRead, this, &DataLink::readDatagrams);
-        }
-        if (m_udp->writeDatagram(data, address, quint16(m_remotePort)) != data.size())
-            return fail(m_udp->errorString());
-        return true;
-    }
+    if (m_protocol != Tcp)
+        return fail(QStringLiteral("A datagram link sends with sendDatagram(), to an address and port"));
     if (!m_tcp || m_tcp->state() != QAbstractSocket::ConnectedState)
-        return fail(QStringLiteral("Wrong protocol or connection state for the requested transaction"));
+        return fail(QStringLiteral("Not connected: connect to the reader first"));
     if (m_tcp->write(data) != data.size())
-        return fail(m_tcp->errorString());
-    return true;
-}
-
-bool DataLink::read(QByteArray &data, qint64 maxLength)
-{
-    data.clear();
-    if (m_protocol == Udp) {
-        if (m_datagrams.isEmpty())
-            return fail(QStringLiteral("No data waiting"));
-        Datagram datagram = m_datagrams.dequeue();
-        m_queuedBytes -= datagram.data.size();
-        m_peerAddress = QHostAddress(datagram.sender.toIPv4Address()).toString();
-        m_peerPort = datagram.senderPort;
-        data = maxLength >= 0 ? datagram.data.left(maxLength) : datagram.data;
-        return true;
-    }
-    if (!m_tcp)
-        return fail(QStringLiteral("Not connected"));
-    data = maxLength >= 0 ? m_tcp->read(maxLength) : m_tcp->readAll();
+        return fail(m_tcp->errorString(), m_tcp->error());
     return true;
 }
 
 QByteArray DataLink::read(qint64 maxLength)
 {
-    QByteArray data;
-    read(data, maxLength);
-    return data;
-}
-
-void DataLink::abandonConnectAttempt()
-{
-    if (!m_connecting)
-        return;
-    m_connecting = false;
-    // Abandoned, so that it cannot connect later behind the user's back.
-    if (m_tcp)
-        m_tcp->abort();
-    fail(QStringLiteral("No connection within %1 ms").arg(m_connectLimitMs), QAbstractSocket::SocketTimeoutError);
-    emit connectFailed();
+    if (!m_tcp)
+        return QByteArray();
+    return maxLength >= 0 ? m_tcp->read(maxLength) : m_tcp->readAll();
 }
 
 void DataLink::close()
@@ -417,20 +422,12 @@ void DataLink::close()
     m_connecting = false;
     m_connectTimer->stop();
     if (m_server) {
-        // May run inside the server's own signal (close() then accept() in a
-        // connection request handler): delete it later.
+        // May run inside the server's own signal: delete it later. Connections
+        // it still holds go with it.
         m_server->close();
         m_server->disconnect(this);
         m_server->deleteLater();
         m_server = nullptr;
-    } else {
-        for (const auto &socket : std::as_const(m_pending)) {
-            if (socket) {
-                socket->abort();
-                socket->deleteLater();
-            }
-        }
-        m_pending.clear();
     }
     if (m_tcp) {
         retire(m_tcp);

@@ -1,5 +1,6 @@
 // A simulated reader streams 50 MB into the Server Connect terminal, once
-// plain and once with the session log window open and a CSV capture running.
+// plain, then with the session log window open and a capture running, CSV
+// and Wireshark's pcapng.
 // Prints the megabytes per second drawn and the worst lateness of a 10 ms
 // timer during the stream (the longest time the window would not answer),
 // the capture's size against the data, and the rate of "Send File" to the
@@ -96,7 +97,7 @@ bool stream(QApplication &app, qint64 total, bool withCapture, const QString &ca
     QTimer::singleShot(0, &app, [&] {
         lateness.start();
         watcher.start();
-        QMetaObject::invokeMethod(&window, [&] { window.connectClick(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(&window, [&] { window.connectToReader(); }, Qt::QueuedConnection);
     });
     app.exec();
     if (doneMs < 0) {
@@ -104,16 +105,20 @@ bool stream(QApplication &app, qint64 total, bool withCapture, const QString &ca
                     window.terminal().bytesDrawn(), total);
         return false;
     }
-    window.trafficLog().flush();
+    window.session()->log().flush();
     const double seconds = qMax<qint64>(1, doneMs - firstByteMs) / 1000.0;
+    const QString capture = withCapture ? QStringLiteral(" with the log open and a %1 capture")
+                                              .arg(capturePath.endsWith(QLatin1String(".csv")) ? "CSV" : "pcapng")
+                                        : QString();
     std::printf("conntest stream%s: %.0f MB drawn in %.2f s = %.1f MB/s (goal 12.5); worst lateness of a 10 ms "
                 "timer %lld ms (goal < 50); %d log rows\n",
-                withCapture ? " with the log open and a CSV capture" : "", total / 1e6, seconds,
-                total / 1e6 / seconds, lateness.worst, window.trafficLog().rowCount());
+                qPrintable(capture), total / 1e6, seconds,
+                total / 1e6 / seconds, lateness.worst, window.session()->log().rowCount());
     if (withCapture) {
         window.toggleCapture();
         const qint64 size = QFileInfo(capturePath).size();
-        std::printf("conntest capture: %.1f MB of CSV for %.1f MB of data = %.2fx\n", size / 1e6, total / 1e6,
+        std::printf("conntest capture: %.1f MB of %s for %.1f MB of data = %.2fx\n", size / 1e6,
+                    capturePath.endsWith(QLatin1String(".csv")) ? "CSV" : "pcapng", total / 1e6,
                     double(size) / double(total));
     }
     return true;
@@ -160,7 +165,7 @@ bool sendFile(QApplication &app, qint64 total, const QString &path)
             });
         }
     });
-    QTimer::singleShot(0, &app, [&] { window.connectClick(); });
+    QTimer::singleShot(0, &app, [&] { window.connectToReader(); });
     QTimer::singleShot(120000, &app, [&] { app.quit(); });
     app.exec();
     if (doneMs < 0) {
@@ -191,6 +196,7 @@ int main(int argc, char *argv[])
     QTemporaryDir folder;
     const bool ok = stream(app, total, false, QString())
                     && stream(app, total, true, folder.filePath(QStringLiteral("capture.csv")))
+                    && stream(app, total, true, folder.filePath(QStringLiteral("capture.pcapng")))
                     && sendFile(app, total, folder.filePath(QStringLiteral("file.bin")));
     return ok ? 0 : 1;
 }

@@ -119,10 +119,10 @@ private slots:
         if (acknowledged) {
             QTRY_COMPARE(m_window->status(), connectedTo);
             QCOMPARE(texts(*m_statuses), QStringList({"Waiting for Connection", connectedTo, readOnly, connectedTo}));
-            QCOMPARE(controlConnectionState(m_window->controlSession()), QAbstractSocket::ConnectedState);
+            QCOMPARE(controlConnectionState(m_window->session()->login()), QAbstractSocket::ConnectedState);
         } else {
             // Unanswered: the login ends at its 3 s limit.
-            QTRY_VERIFY_WITH_TIMEOUT(!m_window->controlSession(), 5000);
+            QTRY_VERIFY_WITH_TIMEOUT(!m_window->session()->login(), 5000);
             QCOMPARE(texts(*m_statuses), QStringList({"Waiting for Connection", connectedTo, readOnly}));
         }
         // The data connection works either way.
@@ -159,7 +159,7 @@ private slots:
         click(m_window->listenButton());
         QCOMPARE(m_dialogs->messages, QStringList{"Invalid Data Port"});
         QVERIFY(m_statuses->isEmpty());
-        QCOMPARE(m_window->dataLink()->state(), DataLink::Closed);
+        QVERIFY(!m_window->session()->isOpen());
     }
 
     // A port that cannot be listened on never reads "Waiting for Connection".

@@ -265,7 +265,7 @@ private slots:
         startReader(config);
         openWindow(QStringLiteral("serverConnect"));
         qint64 mostHeld = 0;
-        const DataLink *dataLink = qobject_cast<ServerConnectWindow *>(m_window.get())->dataLink();
+        const DataLink *dataLink = m_window->session()->dataLink();
         Responsiveness responsiveness([&] { mostHeld = qMax(mostHeld, dataLink->bytesAvailable()); });
         click(startButton(m_window.get()));
         QTRY_COMPARE(m_window->status(), QStringLiteral("Connected"));
@@ -273,7 +273,7 @@ private slots:
         QVERIFY2(responsiveness.longestGap() < 700, qPrintable(QString::number(responsiveness.longestGap())));
         QVERIFY2(m_window->terminal().peakQueuedBytes() <= ConnectionWindow::MaxQueuedDraw,
                  qPrintable(QString::number(m_window->terminal().peakQueuedBytes())));
-        QVERIFY(mostHeld <= ConnectionWindow::SocketReadLimit);
+        QVERIFY(mostHeld <= DataSession::SocketReadLimit);
         const qint64 onScreen = (total - 1) % 544 + 1;
         for (qint64 i = 0; i < onScreen; ++i) {
             const TerminalScreen::Cell cell = m_window->terminal().cell(int(i % 34) + 1, int(i / 34) + 1);
@@ -300,7 +300,7 @@ private slots:
         }
         QTRY_VERIFY(m_window->terminal().bytesDrawn() > 0);
         QTRY_VERIFY_WITH_TIMEOUT(!m_window->terminal().hasQueued()
-                                     && qobject_cast<UdpConnectWindow *>(m_window.get())->datagramReceiver()->bytesAvailable() == 0,
+                                     && m_window->session()->dataLink()->bytesAvailable() == 0,
                                  30000);
         QVERIFY(m_window->terminal().peakQueuedBytes() <= ConnectionWindow::MaxQueuedDraw + 65535);
         QCOMPARE(m_window->terminal().bytesDrawn() % 60000, 0);
@@ -678,14 +678,7 @@ private:
             address->setText(ReaderAddress);
         m_statuses = std::make_unique<QSignalSpy>(m_window.get(), &ConnectionWindow::statusChanged);
     }
-    const ControlSession *controlSession() const
-    {
-        if (auto *server = qobject_cast<ServerConnectWindow *>(m_window.get()))
-            return server->controlSession();
-        if (auto *client = qobject_cast<ClientConnectWindow *>(m_window.get()))
-            return client->controlSession();
-        return nullptr;
-    }
+    const ControlSession *controlSession() const { return m_window->session()->login(); }
     // What the login's control connection holds unread.
     qint64 controlBytesHeld() const
     {

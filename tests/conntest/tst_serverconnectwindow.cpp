@@ -1,16 +1,24 @@
+#include "capturefile.h"
+#include "clientconnectwindow.h"
 #include "privatenetwork.h"
 #include "readersimulator.h"
+#include "savedsends.h"
+#include "savedsendswindow.h"
 #include "scripteddialogs.h"
 #include "serverconnectwindow.h"
+#include "trafficlog.h"
 #include "uikit.h"
 #include "windowtesting.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QHeaderView>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
-#include "trafficlog.h"
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QSignalSpy>
@@ -67,7 +75,13 @@ class TestServerConnectWindow : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { ZAV_REQUIRE_PRIVATE_NETWORK(); }
+    void initTestCase()
+    {
+        ZAV_REQUIRE_PRIVATE_NETWORK();
+        // The saved sends are kept in a folder of the test's own.
+        QVERIFY(m_settingsFolder.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsFolder.path());
+    }
 
     void init()
     {
@@ -156,15 +170,15 @@ private slots:
         QCOMPARE(texts(*m_statuses), QStringList({"Connecting", "Connecting to Data Port", "Connected"}));
         QCOMPARE(m_reader->receivedBytes(Channel::Control), line);
         QVERIFY(m_reader->loginSeen());
-        QCOMPARE(controlConnectionState(m_window->controlSession()), QAbstractSocket::ConnectedState);
+        QCOMPARE(controlConnectionState(m_window->session()->login()), QAbstractSocket::ConnectedState);
         QVERIFY(m_dialogs->messages.isEmpty());
 
         type(m_window.get(), "hi");
         QTRY_COMPARE(screenText(m_window.get()), QStringLiteral("khkirhri"));
         QCOMPARE(m_reader->receivedBytes(Channel::Data), QByteArray("hi"));
         click(m_window->disconnectButton());
-        QCOMPARE(controlConnectionState(m_window->controlSession()), QAbstractSocket::UnconnectedState);
-        QCOMPARE(m_window->dataLink()->state(), DataLink::Closed);
+        QCOMPARE(controlConnectionState(m_window->session()->login()), QAbstractSocket::UnconnectedState);
+        QCOMPARE(m_window->session()->dataLink()->state(), DataLink::Closed);
     }
 
     // A login that is refused, or answered with what can no longer become
@@ -201,7 +215,7 @@ private slots:
         QVERIFY2(atTheLimit ? elapsed >= 3000 && elapsed < 4000 : elapsed < 1000, qPrintable(QString::number(elapsed)));
         QCOMPARE(texts(*m_statuses), QStringList{"Connecting"});
         QVERIFY(!m_window->terminal().connected());
-        QCOMPARE(controlConnectionState(m_window->controlSession()), QAbstractSocket::UnconnectedState);
+        QCOMPARE(controlConnectionState(m_window->session()->login()), QAbstractSocket::UnconnectedState);
         QCOMPARE(m_reader->connectionCount(Channel::Data), 0);
     }
 
@@ -269,8 +283,8 @@ private slots:
         QCOMPARE(texts(*m_statuses), QStringList({"Connecting", "Connecting to Data Port", "Unable to Connect"}));
         QVERIFY(m_dialogs->messages.isEmpty());
         QVERIFY(!m_window->terminal().connected());
-        QCOMPARE(m_window->dataLink()->state(), DataLink::Closed);
-        QCOMPARE(controlConnectionState(m_window->controlSession()), QAbstractSocket::UnconnectedState);
+        QCOMPARE(m_window->session()->dataLink()->state(), DataLink::Closed);
+        QCOMPARE(controlConnectionState(m_window->session()->login()), QAbstractSocket::UnconnectedState);
         type(m_window.get(), "x");
         QCOMPARE(screenText(m_window.get()), QString());
     }
@@ -284,7 +298,7 @@ private slots:
         QTRY_COMPARE(m_window->status(), QStringLiteral("Connected"));
         QTRY_COMPARE(m_reader->dataConnections(), 1);
         m_reader->stop();
-        QTRY_VERIFY(m_window->dataLink()->state() != DataLink::Connected);
+        QTRY_VERIFY(m_window->session()->dataLink()->state() != DataLink::Connected);
         type(m_window.get(), "xy");
         key(m_window.get(), Qt::Key_F10);
         QCOMPARE(screenText(m_window.get()), QStringLiteral("kxkyk<00>"));
@@ -331,7 +345,7 @@ private slots:
         // A second Connect while the first one runs is ignored.
         click(m_window->connectButton());
         QTRY_COMPARE(texts(*m_statuses), QStringList({"Connecting", "Disconnected"}));
-        QCOMPARE(controlConnectionState(m_window->controlSession()), QAbstractSocket::UnconnectedState);
+        QCOMPARE(controlConnectionState(m_window->session()->login()), QAbstractSocket::UnconnectedState);
         QTest::qWait(100);
         QCOMPARE(texts(*m_statuses), QStringList({"Connecting", "Disconnected"}));
         QCOMPARE(m_reader->connectionCount(Channel::Control), 1);
@@ -433,7 +447,7 @@ private slots:
             if (!action->isSeparator())
                 entries << action->text();
         QCOMPARE(entries, QStringList({"Session Log...", "Capture to File...", "Send File...", "Send Repeatedly...",
-                                       "Stop Sending"}));
+                                       "Stop Sending", "Saved Sends"}));
 
         QTemporaryDir folder;
         QByteArray file(3 * 1024 * 1024 + 17, Qt::Uninitialized);
@@ -460,18 +474,18 @@ private slots:
         QVERIFY(!m_window->isCapturing());
         QCOMPARE(m_window->status(), QStringLiteral("Connected"));
 
-        m_window->trafficLog().clear();
+        m_window->session()->log().clear();
         m_dialogs->inputAnswers << QStringLiteral("ping\\r") << QStringLiteral("20") << QStringLiteral("5");
         m_window->sendRepeatedly();
         QTRY_VERIFY(!m_window->isSending());
-        m_window->trafficLog().flush();
+        m_window->session()->log().flush();
         QList<qint64> sendTimes;
-        for (int row = 0; row < m_window->trafficLog().rowCount(); ++row) {
-            const TrafficChunk &chunk = m_window->trafficLog().chunk(row);
+        for (int row = 0; row < m_window->session()->log().rowCount(); ++row) {
+            const TrafficChunk &chunk = m_window->session()->log().chunk(row);
             if (chunk.direction == TrafficChunk::Sent) {
                 QCOMPARE(chunk.bytes, QByteArray("ping\r"));
                 QCOMPARE(chunk.peer, ReaderAddress + QStringLiteral(":57"));
-                sendTimes << chunk.msecsSinceEpoch;
+                sendTimes << chunk.msecsSinceEpoch();
             }
         }
         QCOMPARE(sendTimes.size(), 5);
@@ -484,8 +498,90 @@ private slots:
         QVERIFY(!m_window->isSending());
 
         m_window->showSessionLog();
-        QVERIFY(m_window->sessionLogWindow()->isVisible());
-        QCOMPARE(m_window->sessionLogWindow()->table()->model()->rowCount(), m_window->trafficLog().rowCount());
+        SessionLogWindow *log = m_window->sessionLogWindow();
+        QVERIFY(log->isVisible());
+        const int rows = m_window->session()->log().rowCount();
+        QCOMPARE(log->table()->model()->rowCount(), rows);
+        // At its default size the text of 16 bytes shows beside their hex.
+        const QHeaderView *columns = log->table()->horizontalHeader();
+        QVERIFY(columns->sectionSize(TrafficLog::TextColumn) > log->table()->fontMetrics().horizontalAdvance(QString(16, 'W')));
+        QVERIFY(columns->sectionViewportPosition(TrafficLog::TextColumn) + columns->sectionSize(TrafficLog::TextColumn)
+                <= log->table()->viewport()->width());
+        // "Save As..." writes what the log holds, as CSV or as a capture.
+        m_dialogs->saveAnswers << folder.filePath(QStringLiteral("log.csv")) << folder.filePath(QStringLiteral("log.pcapng"));
+        log->saveAs();
+        log->saveAs();
+        QFile csv(folder.filePath(QStringLiteral("log.csv")));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QCOMPARE(csv.readAll().count("\r\n"), rows + 1);
+        QCOMPARE(CaptureFile::formatFor(folder.filePath(QStringLiteral("log.pcapng"))), CaptureFile::Pcapng);
+        QVERIFY(QFileInfo(folder.filePath(QStringLiteral("log.pcapng"))).size() > 5 * 40);
+        QCOMPARE(m_dialogs->saveRequests.constLast().filters, CaptureFile::FileTypes);
+    }
+
+    // The saved sends editor checks data as it is typed and refuses what
+    // does not parse; entries are added and reordered, kept for the next
+    // start and shared with the other windows' menus; Ctrl+3 sends entry 3
+    // like a typed key: on the wire, drawn, logged.
+    void savedSends()
+    {
+        startReader();
+        m_window->editSavedSends();
+        SavedSendsWindow *editor = SavedSendsWindow::open(m_window.get());
+        QVERIFY(editor->isVisible());
+        auto add = [&](const char *name, const char *data) {
+            editor->nameEdit()->setText(QString::fromLatin1(name));
+            editor->dataEdit()->clear();
+            QTest::keyClicks(editor->dataEdit(), QString::fromLatin1(data));
+            click(editor->addButton());
+        };
+        editor->nameEdit()->setText(QStringLiteral("Bad"));
+        QTest::keyClicks(editor->dataEdit(), QStringLiteral("hex: 41 4"));
+        QCOMPARE(editor->checkLabel()->text(), QStringLiteral("A hex pair needs two digits at position 9"));
+        QVERIFY(!editor->addButton()->isEnabled());
+        QTest::keyClick(editor->dataEdit(), Qt::Key_2);
+        QCOMPARE(editor->checkLabel()->text(), QStringLiteral("Sends 2 bytes: 41 42"));
+        QVERIFY(editor->addButton()->isEnabled());
+        add("Ping", "ping\\r");
+        add("Null", "hex: 00");
+        add("Status", "S\\x3F\\r");
+        add("Last", "z");
+        // Reorder: "Status" moves up to place 2, then "Null" down to place 3.
+        editor->table()->selectRow(2);
+        click(editor->upButton());
+        editor->table()->selectRow(2);
+        click(editor->downButton());
+        QStringList names;
+        for (const SavedSends::Entry &entry : SavedSends::load())
+            names << entry.name;
+        QCOMPARE(names, QStringList({"Ping", "Status", "Last", "Null"}));
+        // An edit in place that does not parse is refused; the entry stays.
+        SavedSends &list = editor->model();
+        QVERIFY(!list.setData(list.index(1, SavedSends::DataColumn), QStringLiteral("bad \\q")));
+        QVERIFY(!list.setData(list.index(1, SavedSends::NameColumn), QStringLiteral("  ")));
+        QVERIFY(list.setData(list.index(2, SavedSends::DataColumn), QStringLiteral("hex: 53 3F 0D")));
+
+        // Kept for the next start, and in every window's menu.
+        SavedSends restarted;
+        QCOMPARE(restarted.entries().size(), 4);
+        QCOMPARE(restarted.entries().at(1).data, QStringLiteral("S\\x3F\\r"));
+        QCOMPARE(restarted.entries().at(2).data, QStringLiteral("hex: 53 3F 0D"));
+        ClientConnectWindow client(*m_dialogs);
+        std::unique_ptr<QMenu> menu(client.createTerminalMenu());
+        QMenu *saved = menu->findChild<QMenu *>(QStringLiteral("savedSendsMenu"));
+        QVERIFY(saved);
+        QCOMPARE(saved->actions().at(1)->text(), QStringLiteral("&2 Status: S\\x3F\\r\tCtrl+2"));
+        QCOMPARE(saved->actions().constLast()->text(), QStringLiteral("Edit Saved Sends..."));
+
+        click(m_window->connectButton());
+        QTRY_COMPARE(m_window->status(), QStringLiteral("Connected"));
+        key(m_window.get(), Qt::Key_3, Qt::ControlModifier);
+        QTRY_COMPARE(m_reader->receivedBytes(Channel::Data), QByteArray("S?\r"));
+        QTRY_COMPARE(screenText(m_window.get()), QStringLiteral("kSk?k<0D>"));
+        m_window->session()->log().flush();
+        QCOMPARE(m_window->session()->log().rowCount(), 1);
+        key(m_window.get(), Qt::Key_9, Qt::ControlModifier);
+        QCOMPARE(m_dialogs->messages, QStringList{"There is no saved send 9: add it with \"Edit Saved Sends...\""});
     }
 
 private:
@@ -499,6 +595,7 @@ private:
         QVERIFY2(m_simulator->start(&error), qPrintable(error));
     }
 
+    QTemporaryDir m_settingsFolder;
     std::unique_ptr<ReaderSimulator> m_simulator;
     SimulatedReader *m_reader = nullptr;
     std::unique_ptr<ScriptedDialogs> m_dialogs;

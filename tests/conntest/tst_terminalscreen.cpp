@@ -1,15 +1,33 @@
-#include "controlnumbers.h"
 #include "terminalscreen.h"
 
+#include <QHash>
 #include <QTest>
 
 namespace {
-constexpr int Alt = keycode::Alt;
-constexpr int F10 = keycode::F10;
+// A key as Qt reports it, by a short name: "Alt", "F10", "K6" (keypad 6 with
+// Num Lock on), "6" (main row), "A", "Enter", "Back", or a navigation key
+// ("Right", "Clear", "Insert", "End", "Down").
+TerminalScreen::Key key(const QString &name)
+{
+    static const QHash<QString, int> Keys{
+        {QStringLiteral("Alt"), Qt::Key_Alt},        {QStringLiteral("F10"), Qt::Key_F10},
+        {QStringLiteral("A"), Qt::Key_A},            {QStringLiteral("Enter"), Qt::Key_Return},
+        {QStringLiteral("Back"), Qt::Key_Backspace}, {QStringLiteral("Right"), Qt::Key_Right},
+        {QStringLiteral("Clear"), Qt::Key_Clear},    {QStringLiteral("Insert"), Qt::Key_Insert},
+        {QStringLiteral("End"), Qt::Key_End},        {QStringLiteral("Down"), Qt::Key_Down},
+    };
+    if (name.size() == 2 && name.at(0) == QLatin1Char('K'))
+        return TerminalScreen::keyOf(Qt::Key_0 + name.at(1).digitValue(), Qt::KeypadModifier);
+    if (name.size() == 1 && name.at(0).isDigit())
+        return TerminalScreen::keyOf(Qt::Key_0 + name.at(0).digitValue(), Qt::NoModifier);
+    if (!Keys.contains(name))
+        qFatal("unknown key in script");
+    return TerminalScreen::keyOf(Keys.value(name), Qt::NoModifier);
+}
 
-// A key event script: "D18" key down 18, "C65" character 65, "U18" key up 18,
-// "X" Clear Screen, "Y" the window loses the keyboard. What each event consumed is written as "1" or "0", and
-// the bytes to send are joined.
+// A key event script: "DAlt" Alt pressed, "C65" character 65, "UAlt" Alt
+// released, "X" Clear Screen, "Y" the window loses the keyboard. What each
+// event consumed is written as "1" or "0", and the bytes to send are joined.
 struct ScriptResult {
     QString consumed;
     QByteArray sent;
@@ -20,12 +38,11 @@ ScriptResult run(TerminalScreen &screen, const QString &script)
     ScriptResult result;
     const QStringList events = script.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (const QString &event : events) {
-        const int code = event.mid(1).toInt();
         TerminalScreen::KeyResult r;
         switch (event.at(0).toLatin1()) {
-        case 'D': r = screen.keyDown(code); break;
-        case 'C': r = screen.character(code); break;
-        case 'U': r = screen.keyUp(code); break;
+        case 'D': r = screen.keyDown(key(event.mid(1))); break;
+        case 'C': r = screen.character(event.mid(1).toInt()); break;
+        case 'U': r = screen.keyUp(key(event.mid(1))); break;
         case 'X': screen.clearScreen(); continue;
         case 'Y': screen.abandonComposition(); continue;
         default: qFatal("bad script event");
@@ -180,37 +197,37 @@ private slots:
         for (const bool composes : {true, false}) {
             const char *layer = composes ? "composing" : "plain";
             auto row = [&](const char *name) -> QTestData & { return QTest::addRow("%s, %s", layer, name); };
-            row("typed letter") << composes << "D65 C97" << "01" << QByteArray("a") << false;
-            row("Enter") << composes << "D13 C13" << "01" << QByteArray("\r") << false;
-            row("Backspace") << composes << "D8 C8" << "01" << QByteArray("\b") << false;
-            row("F10") << composes << "D121" << "1" << QByteArray(1, '\0') << false;
-            row("arrow alone") << composes << "D39" << "0" << QByteArray() << false;
-            row("Alt 6 5") << composes << "D18 D102 D101 U18" << "1111" << QByteArray("A") << composes;
-            row("Alt 0 6 5") << composes << "D18 D96 D102 D101 U18" << "11111" << QByteArray("A") << composes;
-            row("Alt leading zeros") << composes << "D18 D96 D96 D96 D96 D102 D101 U18" << "11111111"
+            row("typed letter") << composes << "DA C97" << "01" << QByteArray("a") << false;
+            row("Enter") << composes << "DEnter C13" << "01" << QByteArray("\r") << false;
+            row("Backspace") << composes << "DBack C8" << "01" << QByteArray("\b") << false;
+            row("F10") << composes << "DF10" << "1" << QByteArray(1, '\0') << false;
+            row("arrow alone") << composes << "DRight" << "0" << QByteArray() << false;
+            row("Alt 6 5") << composes << "DAlt DK6 DK5 UAlt" << "1111" << QByteArray("A") << composes;
+            row("Alt 0 6 5") << composes << "DAlt DK0 DK6 DK5 UAlt" << "11111" << QByteArray("A") << composes;
+            row("Alt leading zeros") << composes << "DAlt DK0 DK0 DK0 DK0 DK6 DK5 UAlt" << "11111111"
                                      << QByteArray("A") << composes;
-            row("Alt Num Lock off 6 5") << composes << "D18 D39 D12 U18" << "1111" << QByteArray("A") << composes;
-            row("Alt navigation 0..9") << composes << "D18 D45 D35 D40 U18" << "11111" << QByteArray("\x0c") << composes;
-            row("Alt 2 5 5") << composes << "D18 D98 D101 D101 U18" << "11111" << QByteArray("\xff") << composes;
-            row("Alt 2 5 6") << composes << "D18 D98 D101 D102 U18" << "11111" << QByteArray() << false;
-            row("Alt 1 0 0 0") << composes << "D18 D97 D96 D96 D96 U18" << "111111" << QByteArray() << false;
-            row("Alt alone") << composes << "D18 U18" << "11" << QByteArray(1, '\0') << composes;
-            row("Alt main-row digit") << composes << "D18 D54 D53 U18" << "1111" << QByteArray(1, '\0') << composes;
-            row("Alt letter") << composes << "D18 D65 U18" << "111" << QByteArray(1, '\0') << composes;
-            row("Alt repeat restarts") << composes << "D18 D97 D18 D98 U18" << "11111" << QByteArray("\x02") << composes;
-            row("F10 while Alt held") << composes << "D18 D121 U18" << "111" << QByteArray(1, '\0') << composes;
-            row("key up of other key") << composes << "U65" << "0" << QByteArray() << false;
+            row("Alt Num Lock off 6 5") << composes << "DAlt DRight DClear UAlt" << "1111" << QByteArray("A") << composes;
+            row("Alt navigation 0..9") << composes << "DAlt DInsert DEnd DDown UAlt" << "11111" << QByteArray("\x0c") << composes;
+            row("Alt 2 5 5") << composes << "DAlt DK2 DK5 DK5 UAlt" << "11111" << QByteArray("\xff") << composes;
+            row("Alt 2 5 6") << composes << "DAlt DK2 DK5 DK6 UAlt" << "11111" << QByteArray() << false;
+            row("Alt 1 0 0 0") << composes << "DAlt DK1 DK0 DK0 DK0 UAlt" << "111111" << QByteArray() << false;
+            row("Alt alone") << composes << "DAlt UAlt" << "11" << QByteArray(1, '\0') << composes;
+            row("Alt main-row digit") << composes << "DAlt D6 D5 UAlt" << "1111" << QByteArray(1, '\0') << composes;
+            row("Alt letter") << composes << "DAlt DA UAlt" << "111" << QByteArray(1, '\0') << composes;
+            row("Alt repeat restarts") << composes << "DAlt DK1 DAlt DK2 UAlt" << "11111" << QByteArray("\x02") << composes;
+            row("F10 while Alt held") << composes << "DAlt DF10 UAlt" << "111" << QByteArray(1, '\0') << composes;
+            row("key up of other key") << composes << "UA" << "0" << QByteArray() << false;
             // The character after an Alt code: the composed one where the layer
             // types it, else the next real key, which must not be lost.
-            row("character after Alt code") << composes << "D18 D102 D101 U18 C65 C66" << "111111"
+            row("character after Alt code") << composes << "DAlt DK6 DK5 UAlt C65 C66" << "111111"
                                             << (composes ? QByteArray("AB") : QByteArray("AAB")) << false;
             // Focus lost while Alt is held: the key-up never comes; an Alt
             // key-up when the keyboard comes back sends nothing.
-            row("focus lost mid-composition") << composes << "D18 D102 Y D65 C97" << "1101"
+            row("focus lost mid-composition") << composes << "DAlt DK6 Y DA C97" << "1101"
                                               << QByteArray("a") << false;
-            row("Alt key-up after focus came back") << composes << "D18 D102 Y U18 D18 U18" << "11011"
+            row("Alt key-up after focus came back") << composes << "DAlt DK6 Y UAlt DAlt UAlt" << "11011"
                                                     << QByteArray(1, '\0') << composes;
-            row("Clear Screen mid-composition") << composes << "D18 D102 X D101 U18" << "1101"
+            row("Clear Screen mid-composition") << composes << "DAlt DK6 X DK5 UAlt" << "1101"
                                                 << QByteArray(1, '\0') << composes;
         }
     }
@@ -242,10 +259,10 @@ private slots:
     void keysWhileNotConnectedGoToTheFields_data()
     {
         QTest::addColumn<QString>("script");
-        QTest::newRow("letter") << "D65 C65";
-        QTest::newRow("F10") << "D121";
-        QTest::newRow("Alt code") << "D18 D102 D101 U18";
-        QTest::newRow("Enter") << "D13 C13";
+        QTest::newRow("letter") << "DA C65";
+        QTest::newRow("F10") << "DF10";
+        QTest::newRow("Alt code") << "DAlt DK6 DK5 UAlt";
+        QTest::newRow("Enter") << "DEnter C13";
     }
     void keysWhileNotConnectedGoToTheFields()
     {
@@ -264,11 +281,11 @@ private slots:
         TerminalScreen screen(true);
         screen.reset();
         screen.setConnected(true);
-        run(screen, "D18 D102");
+        run(screen, "DAlt DK6");
         QVERIFY(screen.altHeld());
         QCOMPARE(screen.altDigits(), QStringLiteral("6"));
         screen.setConnected(false);
-        const ScriptResult result = run(screen, "U18");
+        const ScriptResult result = run(screen, "UAlt");
         QCOMPARE(result.consumed, QStringLiteral("0"));
         QVERIFY(result.sent.isEmpty());
         QVERIFY(!screen.altHeld());
@@ -279,7 +296,7 @@ private slots:
         TerminalScreen screen(true);
         screen.reset();
         screen.setConnected(true);
-        run(screen, "D18 D102 D101 U18");
+        run(screen, "DAlt DK6 DK5 UAlt");
         screen.showReceived("xyz");
         QVERIFY(screen.skipsNextCharacter());
         screen.clearScreen();

@@ -126,7 +126,7 @@ private slots:
         QCOMPARE(m_dialogs->messages, QStringList{message});
         QVERIFY(m_statuses->isEmpty());
         QVERIFY(!m_window->terminal().connected());
-        QCOMPARE(m_window->datagramReceiver()->state(), DataLink::Closed);
+        QCOMPARE(m_window->session()->dataLink()->state(), DataLink::Closed);
     }
 
     // Listen again while online binds anew; the session goes on.

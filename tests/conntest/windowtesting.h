@@ -2,6 +2,8 @@
 
 #include "clientconnectwindow.h"
 #include "connectionwindow.h"
+#include "controlsession.h"
+#include "datalink.h"
 #include "serverconnectwindow.h"
 #include "terminalscreen.h"
 #include "udpconnectwindow.h"
@@ -153,14 +155,8 @@ inline QAbstractSocket::SocketState controlConnectionState(const ControlSession 
 // The window's links and its login all closed.
 inline bool nothingOpen(ConnectionWindow *window)
 {
-    if (auto *server = qobject_cast<ServerConnectWindow *>(window))
-        return server->dataLink()->state() == DataLink::Closed
-            && controlConnectionState(server->controlSession()) == QAbstractSocket::UnconnectedState;
-    if (auto *client = qobject_cast<ClientConnectWindow *>(window))
-        return client->dataLink()->state() == DataLink::Closed
-            && controlConnectionState(client->controlSession()) == QAbstractSocket::UnconnectedState;
-    auto *udp = qobject_cast<UdpConnectWindow *>(window);
-    return udp->datagramSender()->state() == DataLink::Closed && udp->datagramReceiver()->state() == DataLink::Closed;
+    return !window->session()->isOpen()
+        && controlConnectionState(window->session()->login()) == QAbstractSocket::UnconnectedState;
 }
 
 // Saves a picture of the window when ZAV_SCREENSHOT_DIR names a folder.

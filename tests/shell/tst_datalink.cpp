@@ -1,7 +1,8 @@
+#include "datalink.h"
 #include "multicast.h"
 #include "privatenetwork.h"
 #include "resources.h"
-#include "datalink.h"
+#include "typedvalues.h"
 
 #include <QPointer>
 #include <QScopeGuard>
@@ -10,6 +11,8 @@
 #include <QTcpSocket>
 #include <QTest>
 #include <QUdpSocket>
+
+#include <memory>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -34,9 +37,7 @@ private slots:
         QTcpServer server;
         QVERIFY(server.listen(QHostAddress(QStringLiteral("127.0.0.5"))));
         DataLink link(DataLink::Tcp);
-        link.setRemoteHost(QStringLiteral("127.0.0.5"));
-        link.setRemotePort(server.serverPort());
-        QVERIFY(link.connectToHost());
+        QVERIFY(link.connectToHost(QHostAddress(QStringLiteral("127.0.0.5")), server.serverPort()));
         QVERIFY(server.waitForNewConnection(2000));
         QTcpSocket *peer = server.nextPendingConnection();
         QTRY_COMPARE(link.state(), DataLink::Connected);
@@ -63,9 +64,7 @@ private slots:
         QTcpServer server;
         QVERIFY(server.listen(QHostAddress::LocalHost));
         DataLink link(DataLink::Tcp);
-        link.setRemoteHost(QStringLiteral("127.0.0.1"));
-        link.setRemotePort(server.serverPort());
-        QVERIFY(link.connectToHost());
+        QVERIFY(link.connectToHost(QHostAddress::LocalHost, server.serverPort()));
         QVERIFY(server.waitForNewConnection(2000));
         server.nextPendingConnection()->write("abcdef");
         QTRY_COMPARE(link.bytesAvailable(), 6);
@@ -78,40 +77,41 @@ private slots:
         QTcpServer server;
         QVERIFY(server.listen(QHostAddress::LocalHost));
         DataLink link(DataLink::Tcp);
-        link.setRemoteHost(QStringLiteral("127.0.0.1"));
-        link.setRemotePort(server.serverPort());
-        QVERIFY(link.connectToHost());
+        QVERIFY(link.connectToHost(QHostAddress::LocalHost, server.serverPort()));
         QTRY_COMPARE(link.state(), DataLink::Connected);
-        QVERIFY(!link.connectToHost());
-        QVERIFY(!link.errorString().isEmpty());
+        QVERIFY(!link.connectToHost(QHostAddress::LocalHost, server.serverPort()));
+        QCOMPARE(link.errorString(), QStringLiteral("This link is already connected or connecting: close it first"));
     }
 
+    // One connection is taken; the listener then closes, so a second reader
+    // is refused.
     void listenAcceptTakesOneConnection()
     {
         DataLink listener(DataLink::Tcp);
-        listener.setLocalPort(0);
-        QTcpServer probe;
-        QVERIFY(probe.listen(QHostAddress::LocalHost));
-        listener.setLocalPort(probe.serverPort());
-        probe.close();
-        QVERIFY(listener.listen());
+        QVERIFY(listener.listen(0));
         QCOMPARE(listener.state(), DataLink::Listening);
-        connect(&listener, &DataLink::connectionRequested, this, [&](qintptr id) {
-            if (listener.state() != DataLink::Closed)
-                listener.close();
-            QVERIFY(listener.accept(id));
+        const quint16 port = listener.localPort();
+        QVERIFY(port != 0);
+        std::unique_ptr<DataLink> connection;
+        connect(&listener, &DataLink::newConnection, this, [&] {
+            connection.reset(listener.nextPendingConnection());
+            listener.close();
         });
         QTcpSocket reader;
         reader.bind(QHostAddress(QStringLiteral("127.0.0.7")));
-        reader.connectToHost(QHostAddress::LocalHost, quint16(listener.localPort()));
-        QTRY_COMPARE(listener.state(), DataLink::Connected);
-        QCOMPARE(listener.peerAddress(), QStringLiteral("127.0.0.7"));
-        QVERIFY(listener.send("hi"));
+        reader.connectToHost(QHostAddress::LocalHost, port);
+        QTRY_VERIFY(connection);
+        QCOMPARE(connection->state(), DataLink::Connected);
+        QCOMPARE(connection->peerAddress(), QHostAddress(QStringLiteral("127.0.0.7")));
+        QCOMPARE(connection->peerPort(), reader.localPort());
+        QCOMPARE(connection->localPort(), port);
+        QCOMPARE(listener.state(), DataLink::Closed);
+        QVERIFY(listener.nextPendingConnection() == nullptr);
+        QVERIFY(connection->send("hi"));
         QByteArray atReader;
         QTRY_VERIFY((atReader += reader.readAll()) == "hi");
-        // No longer listening: a second reader is refused.
         QTcpSocket second;
-        second.connectToHost(QHostAddress::LocalHost, quint16(listener.localPort()));
+        second.connectToHost(QHostAddress::LocalHost, port);
         QVERIFY(!second.waitForConnected(1000) || second.state() != QAbstractSocket::ConnectedState
                 || !second.waitForReadyRead(200));
     }
@@ -121,8 +121,7 @@ private slots:
         QTcpServer other;
         QVERIFY(other.listen(QHostAddress::AnyIPv4));
         DataLink listener(DataLink::Tcp);
-        listener.setLocalPort(other.serverPort());
-        QVERIFY(!listener.listen());
+        QVERIFY(!listener.listen(other.serverPort()));
         QCOMPARE(listener.state(), DataLink::Closed);
     }
 
@@ -163,8 +162,7 @@ private slots:
         QVERIFY(allowLowPorts(privileged));
         auto restore = qScopeGuard([] { allowLowPorts(true); });
         DataLink link(udp ? DataLink::Udp : DataLink::Tcp);
-        link.setLocalPort(port);
-        const bool done = udp ? link.bind() : link.listen();
+        const bool done = udp ? link.bind(quint16(port)) : link.listen(quint16(port));
         QCOMPARE(done, kind < 0);
         if (kind >= 0) {
             QCOMPARE(int(link.error()), kind);
@@ -176,73 +174,63 @@ private slots:
     void udpOneDatagramPerEvent()
     {
         DataLink receiver(DataLink::Udp);
-        QUdpSocket probe;
-        QVERIFY(probe.bind(QHostAddress::LocalHost, 0));
-        receiver.setLocalPort(probe.localPort());
-        probe.close();
-        QVERIFY(receiver.bind());
-        QStringList senders;
-        QList<QByteArray> datagrams;
-        connect(&receiver, &DataLink::dataArrived, this, [&] {
-            datagrams.append(receiver.read());
-            senders.append(receiver.peerAddress());
-        });
+        QVERIFY(receiver.bind(0));
+        QVERIFY(receiver.localPort() != 0);
+        QList<QNetworkDatagram> datagrams;
+        connect(&receiver, &DataLink::dataArrived, this, [&] { datagrams.append(receiver.receiveDatagram()); });
         DataLink sender(DataLink::Udp);
-        sender.setRemoteHost(QStringLiteral("127.0.0.1"));
-        sender.setRemotePort(receiver.localPort());
-        QVERIFY(sender.send(QByteArray(1, '\0')));
-        QVERIFY(sender.send("AB\r"));
+        const QHostAddress to(QStringLiteral("127.0.0.9"));
+        QVERIFY(sender.sendDatagram(QByteArray(1, '\0'), to, receiver.localPort()));
+        QVERIFY(sender.sendDatagram("AB\r", to, receiver.localPort()));
         QTRY_COMPARE(datagrams.size(), 2);
-        QCOMPARE(datagrams.at(0), QByteArray(1, '\0'));
-        QCOMPARE(datagrams.at(1), QByteArray("AB\r"));
-        QCOMPARE(senders.at(0), QStringLiteral("127.0.0.1"));
-        QVERIFY(!receiver.bind()); // already bound
-        sender.setRemotePort(70000);
-        QVERIFY(!sender.send("x"));
+        QCOMPARE(datagrams.at(0).data(), QByteArray(1, '\0'));
+        QCOMPARE(datagrams.at(1).data(), QByteArray("AB\r"));
+        // Both ends as they really were: the sender's port and the address sent to.
+        QCOMPARE(datagrams.at(0).senderAddress(), QHostAddress(QStringLiteral("127.0.0.1")));
+        QCOMPARE(quint16(datagrams.at(0).senderPort()), sender.localPort());
+        QCOMPARE(datagrams.at(0).destinationAddress(), to);
+        QVERIFY(!receiver.bind(0));
+        QCOMPARE(receiver.errorString(), QStringLiteral("This link is already bound: close it first"));
     }
 
-    // A datagram to a port outside 1..65535 is refused before anything is
-    // sent: send() says false with the error text, a bound link stays
+    // A datagram to port 0 or to no IPv4 address is refused before anything
+    // is sent: false with a text that says what to give, a bound link stays
     // bound and a fresh one closed, and the link still sends afterwards.
-    void udpSendToImpossiblePort_data()
+    void udpSendToImpossibleTarget_data()
     {
-        QTest::addColumn<int>("port");
+        QTest::addColumn<QString>("address");
         QTest::addColumn<bool>("bound");
+        QTest::addColumn<QString>("error");
+        const QString noPort = QStringLiteral("Port 0 cannot be sent to: give the reader's data port (1 to 65535)");
+        const QString noAddress = QStringLiteral("No IPv4 address to send to: give the reader's dotted address");
         for (const bool bound : {false, true}) {
             const char *how = bound ? "bound" : "fresh";
-            QTest::addRow("%s, zero", how) << 0 << bound;
-            QTest::addRow("%s, negative", how) << -1 << bound;
-            QTest::addRow("%s, 65536", how) << 65536 << bound;
-            QTest::addRow("%s, 70000", how) << 70000 << bound;
+            QTest::addRow("%s, port zero", how) << "127.0.0.1" << bound << noPort;
+            QTest::addRow("%s, no address", how) << "" << bound << noAddress;
+            QTest::addRow("%s, IPv6", how) << "::1" << bound << noAddress;
         }
     }
-    void udpSendToImpossiblePort()
+    void udpSendToImpossibleTarget()
     {
-        QFETCH(int, port);
+        QFETCH(QString, address);
         QFETCH(bool, bound);
+        QFETCH(QString, error);
         DataLink receiver(DataLink::Udp);
-        QUdpSocket probe;
-        QVERIFY(probe.bind(QHostAddress::LocalHost, 0));
-        receiver.setLocalPort(probe.localPort());
-        probe.close();
-        QVERIFY(receiver.bind());
+        QVERIFY(receiver.bind(0));
         QList<QByteArray> datagrams;
-        connect(&receiver, &DataLink::dataArrived, this, [&] { datagrams.append(receiver.read()); });
+        connect(&receiver, &DataLink::dataArrived, this, [&] { datagrams.append(receiver.receiveDatagram().data()); });
 
         DataLink sender(DataLink::Udp);
         if (bound)
-            QVERIFY(sender.bind());
+            QVERIFY(sender.bind(0));
         const DataLink::State stateBefore = sender.state();
         QCOMPARE(stateBefore, bound ? DataLink::Bound : DataLink::Closed);
-        sender.setRemoteHost(QStringLiteral("127.0.0.1"));
-        sender.setRemotePort(port);
-        QVERIFY(!sender.send("refused"));
-        QCOMPARE(sender.errorString(), QStringLiteral("Invalid port number"));
+        const quint16 port = error.startsWith(QLatin1String("Port 0")) ? 0 : receiver.localPort();
+        QVERIFY(!sender.sendDatagram("refused", QHostAddress(address), port));
+        QCOMPARE(sender.errorString(), error);
         QCOMPARE(sender.state(), stateBefore);
-        QCOMPARE(sender.remotePort(), port);
 
-        sender.setRemotePort(receiver.localPort());
-        QVERIFY(sender.send("sent"));
+        QVERIFY(sender.sendDatagram("sent", QHostAddress::LocalHost, receiver.localPort()));
         QTRY_COMPARE(datagrams.size(), 1);
         QCOMPARE(datagrams.at(0), QByteArray("sent"));
     }
@@ -276,11 +264,7 @@ private slots:
     void datagramQueueIsBounded()
     {
         DataLink receiver(DataLink::Udp);
-        QUdpSocket probe;
-        QVERIFY(probe.bind(QHostAddress::LocalHost, 0));
-        receiver.setLocalPort(probe.localPort());
-        probe.close();
-        QVERIFY(receiver.bind());
+        QVERIFY(receiver.bind(0));
         int arrivals = 0;
         connect(&receiver, &DataLink::dataArrived, this, [&] { ++arrivals; });
         QUdpSocket sender;
@@ -299,7 +283,7 @@ private slots:
         qint64 held = 0;
         QByteArray last;
         int count = 0;
-        for (QByteArray data; receiver.read(data);) {
+        for (QByteArray data; !(data = receiver.receiveDatagram().data()).isNull();) {
             held += data.size();
             last = data;
             ++count;
@@ -311,9 +295,9 @@ private slots:
         QCOMPARE(receiver.bytesAvailable(), 0);
     }
 
-    // A host text with a blank inside is neither an address nor a name: the
-    // connect is refused at once instead of going to what the system's
-    // resolver makes of it ("127 .0.0.1" would become 0.0.0.127).
+    // A typed address with a blank inside is neither an address nor a name:
+    // nothing connects, instead of going to what the system's resolver makes
+    // of it ("127 .0.0.1" would become 0.0.0.127).
     void connectRefusesInnerBlanks_data()
     {
         QTest::addColumn<QString>("host");
@@ -331,14 +315,13 @@ private slots:
         QTcpServer server;
         QVERIFY(server.listen(QHostAddress::LocalHost));
         DataLink link(DataLink::Tcp);
-        link.setRemoteHost(host);
-        link.setRemotePort(server.serverPort());
-        QCOMPARE(link.connectToHost(), accepted);
+        const std::optional<QHostAddress> address = readerAddressFromText(host);
+        QCOMPARE(link.connectToHost(address.value_or(QHostAddress()), server.serverPort()), accepted);
         if (accepted) {
             QTRY_COMPARE(link.state(), DataLink::Connected);
         } else {
             QCOMPARE(link.state(), DataLink::Closed);
-            QVERIFY(!link.errorString().isEmpty());
+            QCOMPARE(link.errorString(), QStringLiteral("No IPv4 address to connect to: give the reader's dotted address"));
         }
     }
 
@@ -347,8 +330,7 @@ private slots:
         // A socket that joined 224.1.2.4 sees datagrams to that group and, with
         // IP_MULTICAST_ALL off, not those to a group only another socket joined.
         DataLink search(DataLink::Udp);
-        search.setLocalPort(53001);
-        QVERIFY(search.bind());
+        QVERIFY(search.bind(53001));
         ip_mreq membership{};
         membership.imr_multiaddr.s_addr = htonl(QHostAddress(QStringLiteral("224.1.2.4")).toIPv4Address());
         QCOMPARE(::setsockopt(int(search.socketDescriptor()), IPPROTO_IP, IP_ADD_MEMBERSHIP, &membership,
@@ -363,11 +345,8 @@ private slots:
         QVERIFY(other.joinMulticastGroup(QHostAddress(QStringLiteral("224.1.2.3"))));
 
         QList<QByteArray> got;
-        connect(&search, &DataLink::dataArrived, this, [&] { got.append(search.read()); });
-        QVERIFY(search.send("never") == false); // no remote port yet
-        search.setRemoteHost(QStringLiteral("224.1.2.3"));
-        search.setRemotePort(53001);
-        QVERIFY(search.send("ZAVIDENTIFY"));
+        connect(&search, &DataLink::dataArrived, this, [&] { got.append(search.receiveDatagram().data()); });
+        QVERIFY(search.sendDatagram("ZAVIDENTIFY", QHostAddress(QStringLiteral("224.1.2.3")), 53001));
         QUdpSocket reply;
         reply.writeDatagram("reply", QHostAddress(QStringLiteral("224.1.2.4")), 53001);
         QTRY_COMPARE(got.size(), 1);
@@ -385,7 +364,9 @@ private:
         int arrivals = 0;
         connect(link, &DataLink::dataArrived, this, [&] {
             ++arrivals;
-            if (!endInHandler)
+            if (!endInHandler && udp)
+                link->receiveDatagram();
+            else if (!endInHandler)
                 link->read();
             else if (destroy)
                 delete link.data();
@@ -395,20 +376,14 @@ private:
         QUdpSocket udpPeer;
         QTcpServer server;
         if (udp) {
-            QUdpSocket probe;
-            QVERIFY(probe.bind(QHostAddress(QStringLiteral("127.0.0.1")), 0));
-            const quint16 target = probe.localPort();
-            probe.close();
-            link->setLocalPort(target);
-            QVERIFY(link->bind());
+            QVERIFY(link->bind(0));
+            const quint16 target = link->localPort();
             // Several datagrams in one turn: the handler ends it at the first.
             for (int i = 0; i < 3; ++i)
                 udpPeer.writeDatagram("xyz", QHostAddress(QStringLiteral("127.0.0.1")), target);
         } else {
             QVERIFY(server.listen(QHostAddress::LocalHost));
-            link->setRemoteHost(QStringLiteral("127.0.0.1"));
-            link->setRemotePort(server.serverPort());
-            QVERIFY(link->connectToHost());
+            QVERIFY(link->connectToHost(QHostAddress::LocalHost, server.serverPort()));
             QVERIFY(server.waitForNewConnection(2000));
             QTcpSocket *tcpPeer = server.nextPendingConnection();
             QTRY_COMPARE(link->state(), DataLink::Connected);
