@@ -611,7 +611,7 @@ void TestZavctl::flashLosesReaderMidDownload()
     file.write(firmware(3));
     file.close();
     SimulatedReader *lost = addReader();
-    lost->setFault(FaultTarget::DownloadBlock, Fault::resetMidway().afterSkipping(1));
+    lost->setFault(faultTarget::DownloadBlock, Fault::resetMidway().afterSkipping(1));
     SimulatedReader *fine = addReader();
     const Run run = zavctl({"flash", address(lost), address(fine), path, "--format", "json"});
     QCOMPARE(run.status, 1);

@@ -285,9 +285,9 @@ private slots:
     {
         m_simulator->addReader(readerConfig("127.0.3.1", "0050C2000301", "First"));
         SimulatedReader *split = m_simulator->addReader(readerConfig("127.0.3.3", "0050C2000303", "Split in two"));
-        split->setFault(FaultTarget::TcpIdentify, Fault::split(12, 80));
+        split->setFault(faultTarget::TcpIdentify, Fault::split(12, 80));
         SimulatedReader *extra = m_simulator->addReader(readerConfig("127.0.3.4", "0050C2000304", "Extra"));
-        extra->setFault(FaultTarget::TcpIdentify, Fault::replace("127.0.3.4:0050C2000304:Extra:87:more\r"));
+        extra->setFault(faultTarget::TcpIdentify, Fault::replace("127.0.3.4:0050C2000304:Extra:87:more\r"));
         startSimulator();
         m_startAddress->setText(QStringLiteral("127.0.3.1"));
         m_controlPort->setText(QStringLiteral("87"));
@@ -481,11 +481,11 @@ private slots:
     {
         m_simulator->addReader(readerConfig("127.0.255.241", "0050C2000701", "First"));
         m_simulator->addReader(readerConfig("127.0.255.243", "0050C2000703", "In pieces"))
-            ->setFault(FaultTarget::TcpIdentify, Fault::split(7, 20));
+            ->setFault(faultTarget::TcpIdentify, Fault::split(7, 20));
         m_simulator->addReader(readerConfig("127.0.255.246", "0050C2000706", "Slowish"))
-            ->setFault(FaultTarget::TcpIdentify, Fault::slow(60));
+            ->setFault(faultTarget::TcpIdentify, Fault::slow(60));
         m_simulator->addReader(readerConfig("127.0.255.250", "0050C2000710", "No CR"))
-            ->setFault(FaultTarget::TcpIdentify, Fault::replace("127.0.255.250:0050C2000710:No CR"));
+            ->setFault(faultTarget::TcpIdentify, Fault::replace("127.0.255.250:0050C2000710:No CR"));
         m_simulator->addReader(readerConfig("127.0.255.252", "0050C2000712", "=Last, \"one\""));
         startSimulator();
         m_startAddress->setText(QStringLiteral("127.0.255.240"));
