@@ -1,6 +1,7 @@
 #include "widesearchwindow.h"
 
 #include "addresschecks.h"
+#include "addresswalk.h"
 #include "controlnumbers.h"
 #include "dialogs.h"
 #include "identifyreply.h"
@@ -117,10 +118,8 @@ void WideSearchWindow::startScan()
 {
     if (isScanning())
         return;
-    // Four numbers: any other text would give addresses that are names to
-    // look up, or groups read as numbers they do not show.
     const QString start = trimBlanks(m_startAddressEdit->text());
-    if (!readerAddressFromText(start)) {
+    if (!WideAreaWalk::acceptsStart(start)) {
         m_dialogs.message(QStringLiteral("Invalid IP Address"));
         return;
     }

@@ -289,14 +289,16 @@ private slots:
     }
 
     // The scan reaches the reader at the address typed: blanks at the ends
-    // do not count, and a group with leading zeros is a decimal number, never
-    // an octal one (010 is ten, not eight).
+    // do not count, a group with leading zeros is a decimal number, never
+    // an octal one (010 is ten, not eight), and the third and last groups are
+    // read as the numbers they start with (an empty one is 0).
     void wideStartAsTyped_data()
     {
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("reader");
         QTest::newRow("blank at the end") << "127.0.255.25 " << "127.0.255.25";
         QTest::newRow("leading zeros") << "127.010.1.1" << "127.10.1.1";
+        QTest::newRow("third and last group read as numbers") << "127.0..25x" << "127.0.0.25";
     }
     void wideStartAsTyped()
     {

@@ -210,6 +210,7 @@ private slots:
         QTest::newRow("two dots") << "127.0.1" << "87" << "Invalid IP Address";
         QTest::newRow("group above 255") << "127.0.1.256" << "87" << "Invalid IP Address";
         QTest::newRow("address checked first") << "1.2.3" << "" << "Invalid IP Address";
+        QTest::newRow("second group no number") << "127.x.1.1" << "87" << "Invalid IP Address";
         QTest::newRow("empty port") << "127.0.1.1" << "" << "Invalid Port Number";
         QTest::newRow("blank port") << "127.0.1.1" << "   " << "Invalid Port Number";
         QTest::newRow("port above 65535") << "127.0.1.1" << "65536" << "Invalid Port Number";
