@@ -2,6 +2,7 @@
 
 #include "console.h"
 #include "defaults.h"
+#include "downloadmessage.h"
 #include "readersettings.h"
 
 namespace {
@@ -225,9 +226,11 @@ const QList<cli::Command> &cli::commands()
          QStringLiteral("load a firmware image into readers"),
          Readers | Password | Format,
          QStringLiteral("Loads a firmware image into each reader: login on the control port, then on the download "
-                        "port %1 the announce, every 1024-byte block (each acknowledged within 5 s) and the "
-                        "restart. The image must be 1 to 255 whole blocks.\n")
+                        "port %1 the announce, every %2-byte block (each acknowledged within 5 s) and the "
+                        "restart. The image must be 1 to %3 whole blocks.\n")
                  .arg(defaults::DownloadPort)
+                 .arg(defaults::DownloadBlockSize)
+                 .arg(downloadMessage::MaxBlocks)
              + AddressHelp,
          {readers(QStringLiteral("flash")), {QStringLiteral("FILE"), QStringLiteral("The firmware image.")}},
          readerOptions({{QStringLiteral("no-restart"),

@@ -1,5 +1,6 @@
 // search, scan and change-address: finding readers and readdressing one.
 #include "addresschecks.h"
+#include "addresswalk.h"
 #include "changeaddress.h"
 #include "commandtable.h"
 #include "console.h"
@@ -219,7 +220,7 @@ int cli::scan(const QCommandLineParser &parser, Console &console)
         console.message(QStringLiteral("give one starting address"));
         return zavctl::BadUsage;
     }
-    if (!readerAddressFromText(positional.first())) {
+    if (!WideAreaWalk::acceptsStart(positional.first())) {
         console.message(QStringLiteral("\"%1\": Invalid IP Address").arg(positional.first()));
         return zavctl::BadUsage;
     }

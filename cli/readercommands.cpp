@@ -2,6 +2,7 @@
 #include "commandtable.h"
 #include "console.h"
 #include "controlsession.h"
+#include "defaults.h"
 #include "downloadsession.h"
 #include "firmwareimage.h"
 #include "passwords.h"
@@ -429,7 +430,7 @@ int cli::flash(const QCommandLineParser &parser, Console &console)
     if (!readReaderOptions(parser, positional, console, &options))
         return zavctl::BadUsage;
     const bool restart = !parser.isSet(QStringLiteral("no-restart"));
-    const int blockCount = int(image.size() / 1024);
+    const int blockCount = int(image.size() / defaults::DownloadBlockSize);
 
     ReaderRun run(console, options, {QStringLiteral("blocks"), QStringLiteral("result")}, QStringLiteral("flash"));
     qint64 blocksSent = 0;

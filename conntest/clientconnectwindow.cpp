@@ -1,7 +1,6 @@
 #include "clientconnectwindow.h"
 
 #include "addresschecks.h"
-#include "defaults.h"
 #include "dialogs.h"
 #include "typedvalues.h"
 
@@ -9,14 +8,8 @@ namespace {
 ConnectionWindow::Frame frame()
 {
     return {"clientConnect", 10740, 8130, "Connect with reader operating as a Client",
-            {
-                {"dataPortEdit", "Data Port Number", QRect(900, 840, 1695, 315), QRect(2760, 840, 1635, 315), 5,
-                 FilteredLineEdit::digits, QString::number(defaults::DataPort)},
-                {"controlPortEdit", "Control Port Number", QRect(5100, 600, 1875, 315), QRect(7200, 600, 1635, 315),
-                 5, FilteredLineEdit::digits, QString::number(defaults::ControlPort)},
-                // Optional: blank accepts without a login.
-                {"passwordEdit", "Password", QRect(5100, 1020, 1815, 315), QRect(7200, 1020, 1635, 315), 5},
-            },
+            QList<ui::FieldSpec>{ConnectionWindow::dataPortField("Data Port Number", 900, 2760, 840)}
+                + ConnectionWindow::controlLoginFields(5100, 7200, 600),
             "listenButton", "Listen", "stopButton", "Stop", "Disconnected", DataSession::Tcp};
 }
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "capturefile.h"
 #include "datasenders.h"
+#include "defaults.h"
 #include "dialogs.h"
 #include "keymap.h"
 #include "savedsends.h"
@@ -33,6 +34,20 @@ int savedSendNumber(const QKeyEvent *event)
     return event->key() - Qt::Key_0;
 }
 } // namespace
+
+ui::FieldSpec ConnectionWindow::dataPortField(const char *caption, int captionLeft, int fieldLeft, int top)
+{
+    return {"dataPortEdit", QString::fromLatin1(caption), QRect(captionLeft, top, 1695, 315),
+            QRect(fieldLeft, top, 1635, 315), 5, FilteredLineEdit::digits, QString::number(defaults::DataPort)};
+}
+
+QList<ui::FieldSpec> ConnectionWindow::controlLoginFields(int captionLeft, int fieldLeft, int top)
+{
+    const int below = top + 420;
+    return {{"controlPortEdit", "Control Port Number", QRect(captionLeft, top, 1875, 315),
+             QRect(fieldLeft, top, 1635, 315), 5, FilteredLineEdit::digits, QString::number(defaults::ControlPort)},
+            {"passwordEdit", "Password", QRect(captionLeft, below, 1815, 315), QRect(fieldLeft, below, 1635, 315), 5}};
+}
 
 ConnectionWindow::ConnectionWindow(const Frame &frame, Dialogs &dialogs, QWidget *parent)
     : TaskWindow(QString::fromLatin1(frame.name), frame.widthTwips, frame.heightTwips, parent), m_dialogs(dialogs),

@@ -42,6 +42,13 @@ public:
     };
 
     ConnectionWindow(const Frame &frame, Dialogs &dialogs, QWidget *parent);
+
+    // The reader's data port ("dataPortEdit"), the readers' default at first.
+    static ui::FieldSpec dataPortField(const char *caption, int captionLeft, int fieldLeft, int top);
+    // The reader's control port and password for the data session's login,
+    // one under the other: captions from 'captionLeft', fields from
+    // 'fieldLeft', the first row at 'top' (twips). A blank password: no login.
+    static QList<ui::FieldSpec> controlLoginFields(int captionLeft, int fieldLeft, int top);
     ~ConnectionWindow() override;
 
     DataSession *session() const { return m_session; }

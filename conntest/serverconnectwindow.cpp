@@ -10,16 +10,10 @@ namespace {
 ConnectionWindow::Frame frame()
 {
     return {"serverConnect", 10845, 8115, "Connect to reader operating as a Server",
-            {
-                {"addressEdit", "IP Address", QRect(840, 660, 1635, 315), QRect(2700, 660, 1635, 315), 15,
-                 FilteredLineEdit::address, defaults::ReaderAddress},
-                {"dataPortEdit", "Port Number", QRect(840, 1080, 1695, 315), QRect(2700, 1080, 1635, 315), 5,
-                 FilteredLineEdit::digits, QString::number(defaults::DataPort)},
-                {"controlPortEdit", "Control Port Number", QRect(4920, 660, 1875, 315), QRect(7020, 660, 1635, 315),
-                 5, FilteredLineEdit::digits, QString::number(defaults::ControlPort)},
-                // Optional: blank connects without a login.
-                {"passwordEdit", "Password", QRect(4920, 1080, 1815, 315), QRect(7020, 1080, 1635, 315), 5},
-            },
+            QList<ui::FieldSpec>{{"addressEdit", "IP Address", QRect(840, 660, 1635, 315), QRect(2700, 660, 1635, 315),
+                                  15, FilteredLineEdit::address, defaults::ReaderAddress},
+                                 ConnectionWindow::dataPortField("Port Number", 840, 2700, 1080)}
+                + ConnectionWindow::controlLoginFields(4920, 7020, 660),
             "connectButton", "Connect", "disconnectButton", "Disconnect", "Disconnected", DataSession::Tcp};
 }
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "capturefile.h"
 #include "dialogs.h"
+#include "rowtable.h"
 #include "trafficlog.h"
 
 #include <QAction>
@@ -23,19 +24,8 @@ SessionLogWindow::SessionLogWindow(TrafficLog &log, Dialogs &dialogs, const QStr
     setWindowTitle(title);
     setAttribute(Qt::WA_DeleteOnClose, false);
 
-    m_table = new QTableView(this);
-    m_table->setObjectName(QStringLiteral("table"));
-    m_table->setModel(&m_log);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_table->setWordWrap(false);
-    m_table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    // Fixed row heights: a hundred thousand rows open and scroll at once.
-    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 4);
-    m_table->verticalHeader()->hide();
+    m_table = ui::rowTable(this, &m_log, [this] { copySelection(); });
     QHeaderView *columns = m_table->horizontalHeader();
-    columns->setSectionResizeMode(QHeaderView::Interactive);
     const QFontMetrics metrics = m_table->fontMetrics();
     columns->resizeSection(TrafficLog::TimeColumn, metrics.horizontalAdvance(QStringLiteral("0000-00-00 00:00:00.000  ")));
     columns->resizeSection(TrafficLog::DirectionColumn, metrics.horizontalAdvance(QStringLiteral("received  ")));
@@ -46,13 +36,6 @@ SessionLogWindow::SessionLogWindow(TrafficLog &log, Dialogs &dialogs, const QStr
     columns->resizeSection(TrafficLog::HexColumn, sixteenBytes);
     columns->resizeSection(TrafficLog::TextColumn, metrics.horizontalAdvance(QStringLiteral("W").repeated(16) + QStringLiteral("  ")));
     columns->setStretchLastSection(true);
-
-    auto *copy = new QAction(QStringLiteral("Copy"), m_table);
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetShortcut);
-    connect(copy, &QAction::triggered, this, &SessionLogWindow::copySelection);
-    m_table->addAction(copy);
-    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     m_saveButton = new QPushButton(QStringLiteral("Save As..."), this);
     m_saveButton->setObjectName(QStringLiteral("saveButton"));
@@ -110,10 +93,7 @@ void SessionLogWindow::showSummary()
 
 void SessionLogWindow::copySelection()
 {
-    QList<int> rows;
-    for (const QModelIndex &index : m_table->selectionModel()->selectedRows())
-        rows.append(index.row());
-    std::sort(rows.begin(), rows.end());
+    const QList<int> rows = ui::selectedRows(m_table);
     if (!rows.isEmpty())
         QGuiApplication::clipboard()->setText(m_log.rowsText(rows));
 }

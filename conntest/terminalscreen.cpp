@@ -61,18 +61,10 @@ QString TerminalScreen::hexText(int code)
 void TerminalScreen::reset()
 {
     m_connected = false;
-    m_altHeld = false;
-    m_skipNextCharacter = false;
     m_altUpIgnored = false;
-    m_altDigits.clear();
-    m_line = 1;
-    m_column = 1;
-    m_queue.clear();
-    m_queueOffset = 0;
-    m_queuedBytes = 0;
     m_peakQueuedBytes = 0;
     m_bytesDrawn = 0;
-    clearCells();
+    clearScreen();
 }
 
 TerminalScreen::Cell TerminalScreen::cell(int column, int line) const

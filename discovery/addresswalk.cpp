@@ -13,6 +13,23 @@ WideAreaWalk::WideAreaWalk(const QString &start)
     m_over = m_third > 255;
 }
 
+bool WideAreaWalk::acceptsStart(const QString &start)
+{
+    const QString text = trimBlanks(start);
+    if (!looksLikeAddress(text))
+        return false;
+    const QStringList groups = text.split(QLatin1Char('.'));
+    for (const QString &group : {groups.at(0), groups.at(1)}) {
+        if (group.isEmpty())
+            return false;
+        for (const QChar c : group) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return false;
+        }
+    }
+    return true;
+}
+
 bool WideAreaWalk::next(QString &address)
 {
     if (m_over)

@@ -14,6 +14,12 @@ public:
     // (blanks skipped, digits up to the first other character, none = 0).
     explicit WideAreaWalk(const QString &start);
 
+    // Whether a walk may begin at 'start' (blanks at either end do not
+    // count): a dotted address in the loose sense (looksLikeAddress) whose
+    // first two groups are digits, so that every address tried is numeric.
+    // "1.2..3" begins at 1.2.0.3; "a.b.1.1" and "1.2.3" are refused.
+    static bool acceptsStart(const QString &start);
+
     // Gives the next address to try; false once the walk is over.
     bool next(QString &address);
 

@@ -37,16 +37,13 @@ LocalSearchWindow::LocalSearchWindow(Dialogs &dialogs, QWidget *parent)
 
     m_readerList = createReaderList(this, QRect(480, 1260, 8955, 5100));
 
-    const QFont buttonFont = ui::sansSerifBold(9.75);
-    m_startSearchButton = actionButton(this, QStringLiteral("startSearchButton"), QStringLiteral("F1 Start Search"),
-                                       QStringLiteral("startSearchShape"), QRect(1020, 6540, 1995, 375),
-                                       QRect(1080, 6600, 1875, 255), buttonFont);
+    m_startSearchButton = ui::actionButton(
+        this, {"startSearchButton", "F1 Start Search", QRect(1080, 6600, 1875, 255), QRect(1020, 6540, 1995, 375)});
     m_doubleClickHintLabel = ui::label(this, QStringLiteral("doubleClickHintLabel"),
                                        QStringLiteral("Dblclick on a reader to program it"), labelFont, 3600, 6600,
                                        3075, 315);
-    m_resolveDupButton = actionButton(this, QStringLiteral("resolveDupButton"), QStringLiteral("Resolve Dup"),
-                                      QStringLiteral("resolveDupShape"), QRect(7080, 6540, 1995, 375),
-                                      QRect(7140, 6600, 1875, 255), buttonFont);
+    m_resolveDupButton = ui::actionButton(
+        this, {"resolveDupButton", "Resolve Dup", QRect(7140, 6600, 1875, 255), QRect(7080, 6540, 1995, 375)});
     m_resolveHintLabel = ui::label(this, QStringLiteral("resolveHintLabel"),
                                    QStringLiteral("To resolve a duplicate IP, or force an ip address change, click on "
                                                   "the reader and then click on \"Resolve Dup\""),

@@ -1,6 +1,7 @@
 #include "sitechangeswindow.h"
 
 #include "dialogs.h"
+#include "rowtable.h"
 #include "localsearchwindow.h"
 #include "readerlistfile.h"
 #include "readerlistmenu.h"
@@ -109,21 +110,10 @@ SiteChangesWindow::SiteChangesWindow(Dialogs &dialogs, QWidget *parent)
     m_saveButton = new QPushButton(QStringLiteral("Save As..."), this);
     m_saveButton->setObjectName(QStringLiteral("saveButton"));
 
-    m_table = new QTableView(this);
-    m_table->setObjectName(QStringLiteral("table"));
-    m_table->setModel(m_model);
-    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setWordWrap(false);
-    m_table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    // Fixed row heights and column widths: thousands of rows fill the
-    // table at once, without measuring each cell.
-    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 4);
-    m_table->verticalHeader()->hide();
+    // Column widths fixed below: thousands of rows fill the table at once,
+    // without measuring each cell.
+    m_table = ui::rowTable(this, m_model, [this] { copySelection(); });
     QHeaderView *columns = m_table->horizontalHeader();
-    columns->setSectionResizeMode(QHeaderView::Interactive);
     columns->setStretchLastSection(true);
     // Wide enough for the usual texts; the note takes what is left.
     const QFontMetrics metrics = m_table->fontMetrics();
@@ -137,12 +127,6 @@ SiteChangesWindow::SiteChangesWindow(Dialogs &dialogs, QWidget *parent)
         columns->resizeSection(column, width);
         tableWidth += width;
     }
-
-    auto *copy = new QAction(QStringLiteral("Copy"), m_table);
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetShortcut);
-    m_table->addAction(copy);
-    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     auto *controls = new QHBoxLayout;
     controls->addWidget(m_hideUnchangedCheck);
@@ -158,7 +142,6 @@ SiteChangesWindow::SiteChangesWindow(Dialogs &dialogs, QWidget *parent)
 
     // The keys go to the rows first: arrows, Ctrl+A, Ctrl+C.
     m_table->setFocus();
-    connect(copy, &QAction::triggered, this, &SiteChangesWindow::copySelection);
     connect(m_hideUnchangedCheck, &QCheckBox::toggled, m_model, &SiteChangesModel::setHideUnchanged);
     connect(m_saveButton, &QPushButton::clicked, this, &SiteChangesWindow::saveAs);
     connect(m_table, &QAbstractItemView::doubleClicked, this,
@@ -186,12 +169,9 @@ QList<int> SiteChangesWindow::shownRows() const
 
 void SiteChangesWindow::copySelection()
 {
-    QList<int> rows;
-    for (const QModelIndex &index : m_table->selectionModel()->selectedRows())
-        rows.append(index.row());
+    const QList<int> rows = ui::selectedRows(m_table);
     if (rows.isEmpty())
         return;
-    std::sort(rows.begin(), rows.end());
     QString text;
     for (const int row : std::as_const(rows)) {
         QStringList cells = siteChangeCells(comparison(), comparison().rows.at(shownRows().at(row)));

@@ -1,6 +1,7 @@
 #include "widesearchwindow.h"
 
 #include "addresschecks.h"
+#include "addresswalk.h"
 #include "controlnumbers.h"
 #include "dialogs.h"
 #include "identifyreply.h"
@@ -29,25 +30,22 @@ WideSearchWindow::WideSearchWindow(Dialogs &dialogs, QWidget *parent)
     m_headingLabel = ui::label(this, QStringLiteral("headingLabel"),
                                QStringLiteral("Search for Readers on a Wide Area Network"), labelFont, 1260, 60, 6855,
                                315, Qt::AlignHCenter | Qt::AlignTop);
-    m_startAddressLabel = ui::label(this, QStringLiteral("startAddressLabel"), QStringLiteral("Starting IP Address"),
-                                    labelFont, 720, 720, 1815, 315);
-    m_startAddressEdit = ui::field(this, QStringLiteral("startAddressEdit"), 15, QRect(2760, 720, 1635, 315),
-                                   QString(), FilteredLineEdit::address);
-    m_controlPortLabel = ui::label(this, QStringLiteral("controlPortLabel"), QStringLiteral("Control Port Number"),
-                                   labelFont, 720, 1140, 1755, 315);
-    m_controlPortEdit = ui::field(this, QStringLiteral("controlPortEdit"), 5, QRect(2760, 1140, 1635, 315), QString(),
-                                  FilteredLineEdit::digits);
     // The field labels name their fields for assistive technology.
-    m_startAddressLabel->setBuddy(m_startAddressEdit);
-    m_controlPortLabel->setBuddy(m_controlPortEdit);
+    const ui::LabelledField startAddress = ui::labelledField(
+        this, {"startAddressEdit", "Starting IP Address", QRect(720, 720, 1815, 315), QRect(2760, 720, 1635, 315), 15,
+               FilteredLineEdit::address});
+    m_startAddressLabel = startAddress.caption;
+    m_startAddressEdit = startAddress.edit;
+    const ui::LabelledField controlPort = ui::labelledField(
+        this, {"controlPortEdit", "Control Port Number", QRect(720, 1140, 1755, 315), QRect(2760, 1140, 1635, 315), 5,
+               FilteredLineEdit::digits});
+    m_controlPortLabel = controlPort.caption;
+    m_controlPortEdit = controlPort.edit;
 
-    const QFont buttonFont = ui::sansSerifBold(9.75);
-    m_startSearchButton = actionButton(this, QStringLiteral("startSearchButton"), QStringLiteral("F1 Start Search"),
-                                       QStringLiteral("startSearchShape"), QRect(4740, 600, 1875, 435),
-                                       QRect(4800, 660, 1755, 375), buttonFont);
-    m_stopSearchButton = actionButton(this, QStringLiteral("stopSearchButton"), QStringLiteral("F2 Stop Search"),
-                                      QStringLiteral("stopSearchShape"), QRect(6720, 600, 1875, 435),
-                                      QRect(6780, 660, 1755, 375), buttonFont);
+    m_startSearchButton = ui::actionButton(
+        this, {"startSearchButton", "F1 Start Search", QRect(4800, 660, 1755, 375), QRect(4740, 600, 1875, 435)});
+    m_stopSearchButton = ui::actionButton(
+        this, {"stopSearchButton", "F2 Stop Search", QRect(6780, 660, 1755, 375), QRect(6720, 600, 1875, 435)});
 
     const QFont smallFont = ui::sansSerifBold(8.25);
     m_slowModeCheck = new QCheckBox(QStringLiteral("Slow Mode"), this);
@@ -120,10 +118,8 @@ void WideSearchWindow::startScan()
 {
     if (isScanning())
         return;
-    // Four numbers: any other text would give addresses that are names to
-    // look up, or groups read as numbers they do not show.
     const QString start = trimBlanks(m_startAddressEdit->text());
-    if (!readerAddressFromText(start)) {
+    if (!WideAreaWalk::acceptsStart(start)) {
         m_dialogs.message(QStringLiteral("Invalid IP Address"));
         return;
     }

@@ -33,10 +33,3 @@ bool mayBecomeAcknowledgement(const QByteArray &reply);
 // is emptied, and a chattering peer cannot grow it without bound.
 constexpr qsizetype ReplyLimit = 4;
 } // namespace downloadMessage
-
-// The same under the capitalised name (with the download port) that the
-// tests of zavctl use.
-namespace DownloadMessage {
-using namespace downloadMessage;
-constexpr int DownloadPort = defaults::DownloadPort;
-} // namespace DownloadMessage

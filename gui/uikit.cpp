@@ -190,46 +190,22 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent *event)
     QLineEdit::keyPressEvent(event);
 }
 
-ClickLabel *actionButton(QWidget *parent, const QString &labelName, const QString &text,
-                         const QString &shapeName, const QRect &shapeTwips, const QRect &labelTwips,
-                         const QFont &font)
-{
-    if (!shapeName.isEmpty()) {
-        auto *shape = new ShapeWidget(shapeName, ShapeWidget::FilledRounded, ui::ButtonGrey, parent);
-        place(shape, shapeTwips.x(), shapeTwips.y(), shapeTwips.width(), shapeTwips.height());
-    }
-    auto *button = new ClickLabel(labelName, text, parent);
-    button->setFont(font);
-    button->setAlignment(Qt::AlignCenter);
-    ui::setColours(button, Qt::transparent, Qt::white);
-    button->setAutoFillBackground(false);
-    place(button, labelTwips.x(), labelTwips.y(), labelTwips.width(), labelTwips.height());
-    button->raise();
-    return button;
-}
-
-FilteredLineEdit *ui::field(QWidget *parent, const QString &name, int maxLength, const QRect &twips,
-                            const QString &text, FilteredLineEdit::Filter filter)
-{
-    auto *edit = new FilteredLineEdit(name, maxLength, parent);
-    edit->setText(text);
-    if (filter)
-        edit->setFilter(std::move(filter));
-    place(edit, twips.x(), twips.y(), twips.width(), twips.height());
-    return edit;
-}
-
 ui::LabelledField ui::labelledField(QWidget *parent, const FieldSpec &spec, const QFont &captionFont)
 {
-    QString captionName = QString::fromLatin1(spec.name);
+    const QString name = QString::fromLatin1(spec.name);
+    QString captionName = name;
     if (captionName.endsWith(QLatin1String("Edit")))
         captionName.chop(4);
     captionName += QLatin1String("Label");
     const QRect &c = spec.captionTwips;
-    QLabel *caption = label(parent, captionName, QString::fromLatin1(spec.caption), captionFont, c.x(), c.y(),
-                            c.width(), c.height(), spec.captionAlignment);
-    FilteredLineEdit *edit = field(parent, QString::fromLatin1(spec.name), spec.maxLength, spec.fieldTwips, spec.text,
-                                   spec.filter);
+    QLabel *caption = label(parent, captionName, spec.caption, captionFont, c.x(), c.y(), c.width(), c.height(),
+                            spec.captionAlignment);
+    auto *edit = new FilteredLineEdit(name, spec.maxLength, parent);
+    edit->setText(spec.text);
+    if (spec.filter)
+        edit->setFilter(spec.filter);
+    const QRect &f = spec.fieldTwips;
+    place(edit, f.x(), f.y(), f.width(), f.height());
     caption->setBuddy(edit);
     return {caption, edit};
 }
@@ -237,6 +213,16 @@ ui::LabelledField ui::labelledField(QWidget *parent, const FieldSpec &spec, cons
 ClickLabel *ui::actionButton(QWidget *parent, const ButtonSpec &spec, const QFont &font)
 {
     const QString name = QString::fromLatin1(spec.name);
-    return ::actionButton(parent, name, QString::fromLatin1(spec.text), name + QLatin1String("Shape"),
-                          spec.shapeTwips, spec.labelTwips, font);
+    const QRect &s = spec.shapeTwips;
+    place(new ShapeWidget(name + QLatin1String("Shape"), ShapeWidget::FilledRounded, ButtonGrey, parent), s.x(), s.y(),
+          s.width(), s.height());
+    auto *button = new ClickLabel(name, QString::fromLatin1(spec.text), parent);
+    button->setFont(font);
+    button->setAlignment(Qt::AlignCenter);
+    setColours(button, Qt::transparent, Qt::white);
+    button->setAutoFillBackground(false);
+    const QRect &l = spec.labelTwips;
+    place(button, l.x(), l.y(), l.width(), l.height());
+    button->raise();
+    return button;
 }

@@ -97,18 +97,13 @@ private:
 };
 
 namespace ui {
-// Creates an entry field with its name, maximum length (0: none), position
-// (twips), starting text and filter on typed characters (none: every one).
-FilteredLineEdit *field(QWidget *parent, const QString &name, int maxLength, const QRect &twips,
-                        const QString &text = QString(), FilteredLineEdit::Filter filter = {});
-
 // An entry field and the caption before it. The field is named 'name'
 // ("addressEdit"), the caption the same with "Label" for "Edit"
 // ("addressLabel"); the caption is the field's buddy, which names the field
 // for screen readers. Positions in twips.
 struct FieldSpec {
     const char *name;
-    const char *caption;
+    QString caption;
     QRect captionTwips;
     QRect fieldTwips;
     int maxLength = 0;                          // 0: none
@@ -135,8 +130,3 @@ struct ButtonSpec {
 // The text in 'font' (MS Sans Serif bold unless given).
 ClickLabel *actionButton(QWidget *parent, const ButtonSpec &spec, const QFont &font = sansSerifBold());
 } // namespace ui
-
-// The same, with the shape's name given (an empty name: no shape).
-ClickLabel *actionButton(QWidget *parent, const QString &labelName, const QString &text,
-                         const QString &shapeName, const QRect &shapeTwips, const QRect &labelTwips,
-                         const QFont &font);

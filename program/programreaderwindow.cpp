@@ -149,17 +149,15 @@ void ProgramReaderWindow::buildControls()
     const QFont checkFont = ui::arialBold(8.25);
     const QFont actionFont = ui::sansSerifBold(9.75);
 
-    auto label = [&](const char *name, const char *caption, const QRect &twips) {
-        return ui::label(this, QString::fromLatin1(name), QString::fromLatin1(caption), labelFont, twips.x(),
-                         twips.y(), twips.width(), twips.height());
-    };
-    auto field = [&](const char *name, int maxLength, Content content, const QRect &twips, const char *tip) {
-        FilteredLineEdit *edit = ui::field(this, QString::fromLatin1(name), maxLength, twips, QString(),
-                                           keyFilter(content));
-        edit->setReadOnly(content == Content::Shown);
-        edit->setToolTip(QString::fromLatin1(tip));
-        m_typingLimits.insert(edit, maxLength > 0 ? maxLength : 32767);
-        return edit;
+    // A field with its caption; its keys follow what it holds, and a field
+    // filled from the reader is read only.
+    auto addField = [&](ui::FieldSpec spec, Content content, const char *tip) {
+        spec.filter = keyFilter(content);
+        const ui::LabelledField field = ui::labelledField(this, spec, labelFont);
+        field.edit->setReadOnly(content == Content::Shown);
+        field.edit->setToolTip(QString::fromLatin1(tip));
+        m_typingLimits.insert(field.edit, spec.maxLength > 0 ? spec.maxLength : 32767);
+        return field;
     };
 
     // The panel outlines lie behind everything else.
@@ -175,55 +173,44 @@ void ProgramReaderWindow::buildControls()
     // label (for screen readers).
     struct TopField {
         FilteredLineEdit *ProgramReaderWindow::*edit;
-        const char *name;
-        QRect rect;
-        int maxLength;
+        ui::FieldSpec spec;
         Content content;
-        const char *labelName;
-        const char *caption;
-        QRect labelRect;
         const char *tip;
     };
     const TopField topRow[] = {
-        {&ProgramReaderWindow::m_addressEdit, "addressEdit", QRect(1740, 720, 1575, 315), 15, Content::Address,
-         "addressLabel", "IP Address", QRect(480, 720, 1095, 315), "Current IP Address for the reader"},
-        {&ProgramReaderWindow::m_controlPortEdit, "controlPortEdit", QRect(4800, 720, 735, 315), 5, Content::Port,
-         "controlPortLabel", "Control Port", QRect(3600, 720, 1215, 315), "Current control port for the reader"},
-        {&ProgramReaderWindow::m_passwordEdit, "passwordEdit", QRect(7080, 720, 1035, 315), 5, Content::Text,
-         "passwordLabel", "Password", QRect(5940, 720, 1095, 315),
+        {&ProgramReaderWindow::m_addressEdit,
+         {"addressEdit", "IP Address", QRect(480, 720, 1095, 315), QRect(1740, 720, 1575, 315), 15},
+         Content::Address, "Current IP Address for the reader"},
+        {&ProgramReaderWindow::m_controlPortEdit,
+         {"controlPortEdit", "Control Port", QRect(3600, 720, 1215, 315), QRect(4800, 720, 735, 315), 5},
+         Content::Port, "Current control port for the reader"},
+        {&ProgramReaderWindow::m_passwordEdit,
+         {"passwordEdit", "Password", QRect(5940, 720, 1095, 315), QRect(7080, 720, 1035, 315), 5}, Content::Text,
          "Current password for the reader (a password is required to read or save the settings)"},
     };
-    for (const TopField &f : topRow) {
-        QLabel *caption = label(f.labelName, f.caption, f.labelRect);
-        this->*f.edit = field(f.name, f.maxLength, f.content, f.rect, f.tip);
-        caption->setBuddy(this->*f.edit);
-    }
+    for (const TopField &f : topRow)
+        this->*f.edit = addField(f.spec, f.content, f.tip).edit;
 
     // The three jobs: white labels over grey rounded rectangles.
     struct Action {
         ClickLabel *ProgramReaderWindow::*button;
         void (ProgramReaderWindow::*job)();
-        const char *name;
-        const char *caption;
+        ui::ButtonSpec spec;
         const char *tip;
-        const char *shapeName;
-        QRect shapeRect;
-        QRect labelRect;
     };
     const Action actions[] = {
-        {&ProgramReaderWindow::m_getButton, &ProgramReaderWindow::readSettings, "getButton", "Get  Parameters",
-         "Read the settings from the reader", "getButtonShape", QRect(600, 1320, 2595, 375),
-         QRect(600, 1380, 2535, 315)},
-        {&ProgramReaderWindow::m_setButton, &ProgramReaderWindow::writeSettings, "setButton", "Set  Parameters",
-         "Reprogram the reader with the current settings on the screen", "setButtonShape",
-         QRect(3840, 1320, 2595, 375), QRect(3840, 1380, 2535, 315)},
-        {&ProgramReaderWindow::m_rebootButton, &ProgramReaderWindow::restartReader, "rebootButton", "Reboot",
-         "Restart the reader with the new settings", "rebootButtonShape", QRect(7140, 1320, 1935, 375),
-         QRect(7140, 1380, 1935, 315)},
+        {&ProgramReaderWindow::m_getButton, &ProgramReaderWindow::readSettings,
+         {"getButton", "Get  Parameters", QRect(600, 1380, 2535, 315), QRect(600, 1320, 2595, 375)},
+         "Read the settings from the reader"},
+        {&ProgramReaderWindow::m_setButton, &ProgramReaderWindow::writeSettings,
+         {"setButton", "Set  Parameters", QRect(3840, 1380, 2535, 315), QRect(3840, 1320, 2595, 375)},
+         "Reprogram the reader with the current settings on the screen"},
+        {&ProgramReaderWindow::m_rebootButton, &ProgramReaderWindow::restartReader,
+         {"rebootButton", "Reboot", QRect(7140, 1380, 1935, 315), QRect(7140, 1320, 1935, 375)},
+         "Restart the reader with the new settings"},
     };
     for (const Action &a : actions) {
-        ClickLabel *button = actionButton(this, QString::fromLatin1(a.name), QString::fromLatin1(a.caption),
-                                          QString::fromLatin1(a.shapeName), a.shapeRect, a.labelRect, actionFont);
+        ClickLabel *button = ui::actionButton(this, a.spec, actionFont);
         button->setToolTip(QString::fromLatin1(a.tip));
         connect(button, &ClickLabel::clicked, this, a.job);
         this->*a.button = button;
@@ -237,45 +224,43 @@ void ProgramReaderWindow::buildControls()
         int top;
         int maxLength;
         const char *key;  // null: the new password, which no reader reports
-        const char *labelName;
         const char *tip;
     };
     const SettingField fields[] = {
-        {&ProgramReaderWindow::m_readerAddressEdit, "readerAddressEdit", 2340, 15, "address", "readerAddressLabel",
+        {&ProgramReaderWindow::m_readerAddressEdit, "readerAddressEdit", 2340, 15, "address",
          "Sets the IP address of the reader"},
-        {&ProgramReaderWindow::m_dataPortEdit, "dataPortEdit", 2760, 5, "data-port", "dataPortLabel",
+        {&ProgramReaderWindow::m_dataPortEdit, "dataPortEdit", 2760, 5, "data-port",
          "Reader's data port for TCP connections only"},
-        {&ProgramReaderWindow::m_udpPortEdit, "udpPortEdit", 3180, 5, "udp-port", "udpPortLabel",
+        {&ProgramReaderWindow::m_udpPortEdit, "udpPortEdit", 3180, 5, "udp-port",
          "Reader's data port for UDP connections only"},
         {&ProgramReaderWindow::m_readerControlPortEdit, "readerControlPortEdit", 3600, 5, "control-port",
-         "readerControlPortLabel", "Reader's TCP control port number"},
-        {&ProgramReaderWindow::m_subnetMaskEdit, "subnetMaskEdit", 4020, 15, "subnet-mask", "subnetMaskLabel",
+         "Reader's TCP control port number"},
+        {&ProgramReaderWindow::m_subnetMaskEdit, "subnetMaskEdit", 4020, 15, "subnet-mask",
          "Enter your network's subnet mask"},
-        {&ProgramReaderWindow::m_gatewayEdit, "gatewayEdit", 4440, 15, "gateway", "gatewayLabel",
+        {&ProgramReaderWindow::m_gatewayEdit, "gatewayEdit", 4440, 15, "gateway",
          "Gateway address for the reader (required if operating over a WAN)"},
         {&ProgramReaderWindow::m_serverAddressEdit, "serverAddressEdit", 4860, 15, "server-address",
-         "serverAddressLabel", "Server address (for TCP clients or UDP readers)"},
-        {&ProgramReaderWindow::m_serverPortEdit, "serverPortEdit", 5280, 5, "server-port", "serverPortLabel",
+         "Server address (for TCP clients or UDP readers)"},
+        {&ProgramReaderWindow::m_serverPortEdit, "serverPortEdit", 5280, 5, "server-port",
          "Server Port (for TCP clients or UDP readers)"},
-        {&ProgramReaderWindow::m_identifierEdit, "identifierEdit", 5700, 20, "identifier", "identifierLabel",
+        {&ProgramReaderWindow::m_identifierEdit, "identifierEdit", 5700, 20, "identifier",
          "20 character unique identifier which identifies this reader"},
-        {&ProgramReaderWindow::m_newPasswordEdit, "newPasswordEdit", 6120, 5, nullptr, "newPasswordLabel",
+        {&ProgramReaderWindow::m_newPasswordEdit, "newPasswordEdit", 6120, 5, nullptr,
          "Password for Control Port"},
-        {&ProgramReaderWindow::m_macAddressEdit, "macAddressEdit", 6540, 0, "mac", "macAddressLabel",
+        {&ProgramReaderWindow::m_macAddressEdit, "macAddressEdit", 6540, 0, "mac",
          "Reader's unique MAC Address (you cannot change this)"},
     };
     m_controls.resize(settings::table().size());
     for (const SettingField &f : fields) {
         const settings::Setting *setting = f.key ? settings::find(QString::fromLatin1(f.key)) : nullptr;
-        const Content content = setting ? contentOf(*setting) : Content::Text;
-        this->*f.edit = field(f.name, f.maxLength, content, QRect(2760, f.top, 1815, 255), f.tip);
-        QLabel *caption = ui::label(this, QString::fromLatin1(f.labelName),
-                                    setting ? setting->caption : QStringLiteral("Password"), labelFont, 540, f.top,
-                                    2205, 255);
-        caption->setToolTip(QString::fromLatin1(f.tip));
-        caption->setBuddy(this->*f.edit);
+        const ui::LabelledField field = addField(
+            {f.name, setting ? setting->caption : QStringLiteral("Password"), QRect(540, f.top, 2205, 255),
+             QRect(2760, f.top, 1815, 255), f.maxLength},
+            setting ? contentOf(*setting) : Content::Text, f.tip);
+        field.caption->setToolTip(QString::fromLatin1(f.tip));
+        this->*f.edit = field.edit;
         if (setting)
-            m_controls[setting->row()].edit = this->*f.edit;
+            m_controls[setting->row()].edit = field.edit;
     }
 
     // Right settings panel: a heading per option setting, and a box for each
@@ -345,11 +330,11 @@ void ProgramReaderWindow::buildControls()
         }
     }
     const settings::Setting &firmware = *settings::find(settings::Firmware);
-    QLabel *firmwareLabel = ui::label(this, QStringLiteral("firmwareLabel"), firmware.caption, labelFont, 5040, 6540,
-                                      1875, 315);
-    firmwareLabel->setToolTip(QString::fromLatin1(modeTip));
-    m_firmwareEdit = field("firmwareEdit", 0, Content::Shown, QRect(6960, 6540, 1815, 255), "");
-    firmwareLabel->setBuddy(m_firmwareEdit);
+    const ui::LabelledField firmwareField = addField(
+        {"firmwareEdit", firmware.caption, QRect(5040, 6540, 1875, 315), QRect(6960, 6540, 1815, 255)},
+        Content::Shown, "");
+    firmwareField.caption->setToolTip(QString::fromLatin1(modeTip));
+    m_firmwareEdit = firmwareField.edit;
     m_controls[firmware.row()].edit = m_firmwareEdit;
 
     // Status line: dark red, centred, empty while idle.

@@ -137,8 +137,6 @@ inline const QByteArray DownloadAnnounce = "DL-A";
 inline const QByteArray DownloadBlock = "DL-B";
 inline const QByteArray DownloadRestart = "DL-D";
 } // namespace faultTarget
-// The same targets under the capitalised name that some tests use.
-namespace FaultTarget = faultTarget;
 
 // Where a reader received bytes.
 enum class Channel {

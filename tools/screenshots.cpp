@@ -7,6 +7,7 @@
 #include "taskmenu.h"
 #include "addresschecks.h"
 #include "clientconnectwindow.h"
+#include "defaults.h"
 #include "localsearchwindow.h"
 #include "widesearchwindow.h"
 #include "flashreaderwindow.h"
@@ -106,7 +107,7 @@ int main(int argc, char *argv[])
     client.mode = '1';
     client.cid = '1';
     client.identification = "Client reader";
-    client.serverPort = 5057; // TCP 57 is taken by the simulated server readers on this host
+    client.serverPort = 5057; // the data port is taken by the simulated server readers on this host
     simulator.addReader(client);
     ReaderConfig udp = server;
     udp.address = QHostAddress(QStringLiteral("127.0.0.4"));
@@ -134,7 +135,7 @@ int main(int argc, char *argv[])
     main->taskMenu()->choose(menu::WideNetworkSearch);
     auto *wan = static_cast<WideSearchWindow *>(main->taskWindow(menu::WideNetworkSearch));
     wan->startAddressEdit()->setText(QStringLiteral("127.0.0.2"));
-    wan->controlPortEdit()->setText(QStringLiteral("87"));
+    wan->controlPortEdit()->setText(QString::number(defaults::ControlPort));
     QTest::mouseClick(wan->startSearchButton(), Qt::LeftButton);
     settle(1500);
     QTest::mouseClick(wan->stopSearchButton(), Qt::LeftButton);
@@ -142,7 +143,7 @@ int main(int argc, char *argv[])
     save(main, wan, folder);
 
     // Program Reader after "Get  Parameters".
-    main->taskMenu()->handOverToProgramReader(QStringLiteral("127.0.0.5"), QStringLiteral("87"));
+    main->taskMenu()->handOverToProgramReader(QStringLiteral("127.0.0.5"), QString::number(defaults::ControlPort));
     auto *program = static_cast<ProgramReaderWindow *>(main->taskWindow(menu::ProgramReader));
     QTest::mouseClick(program->getButton(), Qt::LeftButton);
     settleUntil([program] { return !program->jobRunning(); });
@@ -152,7 +153,7 @@ int main(int argc, char *argv[])
     main->taskMenu()->choose(menu::ServerConnect);
     auto *serverConnect = static_cast<ServerConnectWindow *>(main->taskWindow(menu::ServerConnect));
     serverConnect->addressEdit()->setText(QStringLiteral("127.0.0.5"));
-    serverConnect->passwordEdit()->setText(QStringLiteral("58203"));
+    serverConnect->passwordEdit()->setText(defaults::Password);
     QTest::mouseClick(serverConnect->connectButton(), Qt::LeftButton);
     settleUntil([serverConnect] { return serverConnect->status() == QLatin1String("Connected"); });
     type(main, "Hello reader~\r");
@@ -188,15 +189,15 @@ int main(int argc, char *argv[])
     dialogs.image = temporary.filePath(QStringLiteral("zavtcp.bin"));
     QFile image(dialogs.image);
     if (image.open(QIODevice::WriteOnly)) {
-        image.write(QByteArray(3 * 1024, '\x5a'));
+        image.write(QByteArray(3 * defaults::DownloadBlockSize, '\x5a'));
         image.close();
     }
     main->taskMenu()->choose(menu::FlashReader);
     auto *flash = static_cast<FlashReaderWindow *>(main->taskWindow(menu::FlashReader));
     QTest::mouseClick(flash->browseButton(), Qt::LeftButton);
     flash->addressEdit()->setText(QStringLiteral("127.0.0.5"));
-    flash->controlPortEdit()->setText(QStringLiteral("87"));
-    flash->passwordEdit()->setText(QStringLiteral("58203"));
+    flash->controlPortEdit()->setText(QString::number(defaults::ControlPort));
+    flash->passwordEdit()->setText(defaults::Password);
     QTest::mouseClick(flash->downloadButton(), Qt::LeftButton);
     settleUntil([flash] { return !flash->downloadRunning(); }, 15000);
     settle(100);

@@ -6,6 +6,7 @@
 #include "commandtable.h"
 #include "csvfields.h"
 #include "defaults.h"
+#include "downloadmessage.h"
 #include "jobrunner.h"
 #include "output.h"
 #include "passwords.h"
@@ -756,6 +757,10 @@ void TestCliLogic::commandTableMatchesCompletionAndManual()
     for (const QString &phrase : {QStringLiteral("(default %1)").arg(defaults::ControlPort),
                                   QStringLiteral("UDP port %1").arg(defaults::IdentifyPort),
                                   QStringLiteral("download port %1").arg(defaults::DownloadPort),
+                                  QStringLiteral("%1\\-byte block").arg(defaults::DownloadBlockSize),
+                                  QStringLiteral("(%1 to %2 bytes)")
+                                      .arg(defaults::DownloadBlockSize)
+                                      .arg(downloadMessage::MaxBlocks * defaults::DownloadBlockSize),
                                   QStringLiteral("ZAV_PASSWORD=%1 zavctl").arg(defaults::Password)})
         QVERIFY2(manual.simplified().contains(phrase), qPrintable(phrase));
 

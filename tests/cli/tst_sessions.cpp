@@ -120,7 +120,7 @@ void TestSessions::runSendsEachCommandAfterItsAcknowledgement()
 {
     SimulatedReader *reader = addReader();
     // Every reply comes in two pieces, 30 ms apart: each is awaited whole.
-    reader->setFault(FaultTarget::AnyControlCommand, Fault::split(2, 30));
+    reader->setFault(faultTarget::AnyControlCommand, Fault::split(2, 30));
     ControlSession session;
     ControlSession::Plan plan;
     plan.password = "58203";
@@ -319,11 +319,11 @@ void TestSessions::downloadBytes()
     QCOMPARE(progress.count(), blocks);
     QCOMPARE(progress.last().at(0).toInt(), blocks);
 
-    QByteArray expected = DownloadMessage::announce(blocks);
+    QByteArray expected = downloadMessage::announce(blocks);
     for (int b = 0; b < blocks; ++b)
-        expected += DownloadMessage::block(firmware.mid(b * 1024, 1024));
+        expected += downloadMessage::block(firmware.mid(b * defaults::DownloadBlockSize, defaults::DownloadBlockSize));
     if (restart)
-        expected += DownloadMessage::restart();
+        expected += downloadMessage::restart();
     QTRY_COMPARE(reader->receivedBytes(Channel::Download).size(), expected.size());
     QCOMPARE(reader->receivedBytes(Channel::Download), expected);
     QCOMPARE(reader->receivedBytes(Channel::Control), Login);
@@ -341,20 +341,20 @@ void TestSessions::downloadFailures_data()
     QTest::addColumn<QString>("report"); // part of errorText()
     QTest::newRow("login not acknowledged") << QByteArray("PASS") << Fault::noAnswer()
                                             << int(DownloadSession::NoControlPort) << 0 << 0 << "control port";
-    QTest::newRow("announce not acknowledged") << FaultTarget::DownloadAnnounce << Fault::noAnswer()
+    QTest::newRow("announce not acknowledged") << faultTarget::DownloadAnnounce << Fault::noAnswer()
                                                << int(DownloadSession::NotResponding) << 1 << 0
                                                << "the announce was not acknowledged";
-    QTest::newRow("second block answered OK CR LF") << FaultTarget::DownloadBlock << Fault::okCrLf().afterSkipping(1)
+    QTest::newRow("second block answered OK CR LF") << faultTarget::DownloadBlock << Fault::okCrLf().afterSkipping(1)
                                                     << int(DownloadSession::NotResponding) << 3 << 1
                                                     << "block 2 of 4 was not acknowledged";
-    QTest::newRow("third block never answered") << FaultTarget::DownloadBlock << Fault::noAnswer().afterSkipping(2)
+    QTest::newRow("third block never answered") << faultTarget::DownloadBlock << Fault::noAnswer().afterSkipping(2)
                                                 << int(DownloadSession::NotResponding) << 4 << 2
                                                 << "block 3 of 4 was not acknowledged within 0.4 s";
-    QTest::newRow("reader lost during the third block") << FaultTarget::DownloadBlock
+    QTest::newRow("reader lost during the third block") << faultTarget::DownloadBlock
                                                         << Fault::resetMidway().afterSkipping(2)
                                                         << int(DownloadSession::NotResponding) << 4 << 2
                                                         << "stopped responding after 2 of 4 blocks";
-    QTest::newRow("acknowledgement in two pieces is fine") << FaultTarget::DownloadBlock << Fault::split(1, 50)
+    QTest::newRow("acknowledgement in two pieces is fine") << faultTarget::DownloadBlock << Fault::split(1, 50)
                                                            << int(DownloadSession::NoFailure) << 6 << 4 << "";
 }
 
@@ -382,7 +382,7 @@ void TestSessions::downloadFailures()
     QCOMPARE(finished.first().first().toBool(), failure == DownloadSession::NoFailure);
     QCOMPARE(session.blocksDone(), blocksDone);
     QVERIFY2(session.errorText().contains(report), qPrintable(session.errorText()));
-    QTRY_COMPARE(reader->receivedBytes(Channel::Download).size(), qsizetype(messages) * DownloadMessage::MessageSize);
+    QTRY_COMPARE(reader->receivedBytes(Channel::Download).size(), qsizetype(messages) * downloadMessage::MessageSize);
 }
 
 void TestSessions::badImageOpensNothing_data()
@@ -420,7 +420,7 @@ void TestSessions::readerGoneBeforeRestartMessage()
     QTcpServer control;
     QTcpServer download;
     QVERIFY(control.listen(address, 87));
-    QVERIFY(download.listen(address, DownloadMessage::DownloadPort));
+    QVERIFY(download.listen(address, defaults::DownloadPort));
     connect(&control, &QTcpServer::newConnection, this, [&control] {
         QTcpSocket *peer = control.nextPendingConnection();
         connect(peer, &QTcpSocket::readyRead, peer, [peer] {
@@ -434,13 +434,13 @@ void TestSessions::readerGoneBeforeRestartMessage()
         QTcpSocket *peer = download.nextPendingConnection();
         connect(peer, &QTcpSocket::readyRead, peer, [&received, peer] {
             while (peer->isOpen() && peer->bytesAvailable() > 0) {
-                const qsizetype before = received / DownloadMessage::MessageSize;
+                const qsizetype before = received / downloadMessage::MessageSize;
                 received += peer->readAll().size();
-                if (received / DownloadMessage::MessageSize == before)
+                if (received / downloadMessage::MessageSize == before)
                     continue;
                 peer->write("OK\r");
                 peer->flush();
-                if (received == qsizetype(1 + blocks) * DownloadMessage::MessageSize)
+                if (received == qsizetype(1 + blocks) * downloadMessage::MessageSize)
                     resetConnection(peer);
             }
         });
@@ -456,7 +456,7 @@ void TestSessions::readerGoneBeforeRestartMessage()
     QCOMPARE(finished.first().first().toBool(), false);
     QCOMPARE(session.failure(), DownloadSession::NotResponding);
     QCOMPARE(session.blocksDone(), blocks);
-    QCOMPARE(received, qsizetype(1 + blocks) * DownloadMessage::MessageSize);
+    QCOMPARE(received, qsizetype(1 + blocks) * downloadMessage::MessageSize);
 }
 
 QTEST_GUILESS_MAIN(TestSessions)

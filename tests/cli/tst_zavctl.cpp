@@ -611,7 +611,7 @@ void TestZavctl::flashLosesReaderMidDownload()
     file.write(firmware(3));
     file.close();
     SimulatedReader *lost = addReader();
-    lost->setFault(FaultTarget::DownloadBlock, Fault::resetMidway().afterSkipping(1));
+    lost->setFault(faultTarget::DownloadBlock, Fault::resetMidway().afterSkipping(1));
     SimulatedReader *fine = addReader();
     const Run run = zavctl({"flash", address(lost), address(fine), path, "--format", "json"});
     QCOMPARE(run.status, 1);
@@ -681,6 +681,8 @@ void TestZavctl::badInputSendsNothing_data()
     QTest::newRow("flash without image") << QStringList{"flash", r} << QByteArray() << "58203" << "image file";
     QTest::newRow("unknown command") << QStringList{"program", r} << QByteArray() << "58203" << "unknown command";
     QTest::newRow("scan bad start") << QStringList{"scan", "10.0.0"} << QByteArray() << "58203" << "Invalid IP Address";
+    QTest::newRow("scan start, second group no number")
+        << QStringList{"scan", "10.x.0.1"} << QByteArray() << "58203" << "Invalid IP Address";
     QTest::newRow("change-address bad MAC") << QStringList{"change-address", "0050C20000", "10.0.0.7"} << QByteArray()
                                             << "58203" << "12 hex digits";
     QTest::newRow("change-address bad address") << QStringList{"change-address", "0050C2000001", "10.0.0.x"}

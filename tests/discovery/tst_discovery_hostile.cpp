@@ -102,7 +102,7 @@ private slots:
             const QByteArray mac = chunk(round * 12, 12);
             const QByteArray identification = chunk(round * 25, 25);
             const QByteArray port = chunk(round * 5, 5);
-            reader->setFault(FaultTarget::MulticastIdentify,
+            reader->setFault(faultTarget::MulticastIdentify,
                              Fault::replace(address + ':' + mac + ':' + identification + ':' + port + '\r'));
             QTest::keyClick(m_lan->windowHandle(), Qt::Key_F1);
             QTRY_COMPARE(m_lanList->count(), 1);
@@ -113,7 +113,7 @@ private slots:
             QCOMPARE(line.mid(42, 25), QString::fromLatin1(identification));
             QCOMPARE(line.mid(67, 5), QString::fromLatin1(port));
         }
-        reader->setFault(FaultTarget::MulticastIdentify, Fault::replace("<b>x</b>:0050C2000001:<i>id</i>:87\r"));
+        reader->setFault(faultTarget::MulticastIdentify, Fault::replace("<b>x</b>:0050C2000001:<i>id</i>:87\r"));
         QTest::keyClick(m_lan->windowHandle(), Qt::Key_F1);
         QTRY_COMPARE(m_lanList->count(), 1);
         QCOMPARE(m_lanList->item(0)->text().left(8), QStringLiteral("<b>x</b>"));
@@ -125,9 +125,9 @@ private slots:
     void localHugeDatagramsAndFlood()
     {
         SimulatedReader *digits = m_simulator->addReader(readerConfig("127.0.0.62"));
-        digits->setFault(FaultTarget::MulticastIdentify, Fault::oversized(65507).only(1));
+        digits->setFault(faultTarget::MulticastIdentify, Fault::oversized(65507).only(1));
         SimulatedReader *oneField = m_simulator->addReader(readerConfig("127.0.0.63"));
-        oneField->setFault(FaultTarget::MulticastIdentify, Fault::replace(QByteArray(65507, 'A')).only(1));
+        oneField->setFault(faultTarget::MulticastIdentify, Fault::replace(QByteArray(65507, 'A')).only(1));
         startSimulator();
         openLan();
         QTest::keyClick(m_lan->windowHandle(), Qt::Key_F1);
@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(listed.at(1), QString(20, 'A') + QString(52, ' '));
 
         constexpr int Flood = 3000;
-        digits->setFault(FaultTarget::MulticastIdentify, Fault::flood(Flood).only(1));
+        digits->setFault(faultTarget::MulticastIdentify, Fault::flood(Flood).only(1));
         const int sentBefore = m_simulator->identifyRepliesSent();
         QTest::keyClick(m_lan->windowHandle(), Qt::Key_F1);
         QTRY_COMPARE_WITH_TIMEOUT(m_simulator->identifyRepliesSent(), sentBefore + Flood + 1, 15000);
@@ -188,7 +188,7 @@ private slots:
             const QByteArray address = chunk(round * 20, 20);
             const QByteArray mac = chunk(round * 12, 12);
             const QByteArray identification = chunk(round * 20, 20);
-            reader->setFault(FaultTarget::TcpIdentify,
+            reader->setFault(faultTarget::TcpIdentify,
                              Fault::replace(address + ':' + mac + ':' + identification + '\r'));
             scanToEnd();
             QCOMPARE(m_wanList->count(), 1);
@@ -198,7 +198,7 @@ private slots:
             QCOMPARE(macFromListLine(line), mac);
             QCOMPARE(line.mid(42, 20), QString::fromLatin1(identification));
         }
-        reader->setFault(FaultTarget::TcpIdentify, Fault::replace("<b>x</b>:0050C2000001:<i>id</i>\r"));
+        reader->setFault(faultTarget::TcpIdentify, Fault::replace("<b>x</b>:0050C2000001:<i>id</i>\r"));
         scanToEnd();
         QCOMPARE(m_wanList->count(), 1);
         QCOMPARE(m_wanList->item(0)->text().left(8), QStringLiteral("<b>x</b>"));
@@ -228,7 +228,7 @@ private slots:
         QFETCH(Fault, fault);
         QFETCH(int, listed);
         SimulatedReader *reader = m_simulator->addReader(readerConfig("127.0.255.254"));
-        reader->setFault(FaultTarget::TcpIdentify, fault);
+        reader->setFault(faultTarget::TcpIdentify, fault);
         startSimulator();
         openWan(QStringLiteral("127.0.255.254"), QStringLiteral("87"));
         QSignalSpy finished(m_wan->searchEngine(), &WideScan::finished);
@@ -289,14 +289,16 @@ private slots:
     }
 
     // The scan reaches the reader at the address typed: blanks at the ends
-    // do not count, and a group with leading zeros is a decimal number, never
-    // an octal one (010 is ten, not eight).
+    // do not count, a group with leading zeros is a decimal number, never
+    // an octal one (010 is ten, not eight), and the third and last groups are
+    // read as the numbers they start with (an empty one is 0).
     void wideStartAsTyped_data()
     {
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("reader");
         QTest::newRow("blank at the end") << "127.0.255.25 " << "127.0.255.25";
         QTest::newRow("leading zeros") << "127.010.1.1" << "127.10.1.1";
+        QTest::newRow("third and last group read as numbers") << "127.0..25x" << "127.0.0.25";
     }
     void wideStartAsTyped()
     {
@@ -335,7 +337,7 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(QByteArray, sent);
         SimulatedReader *reader = m_simulator->addReader(readerConfig("127.0.0.71", "0050C2000099"));
-        reader->setFault(FaultTarget::MulticastIdentify, Fault::replace("127.0.0.71:0050C2000071:Dup:87\r"));
+        reader->setFault(faultTarget::MulticastIdentify, Fault::replace("127.0.0.71:0050C2000071:Dup:87\r"));
         startSimulator();
         openLan();
         QTest::keyClick(m_lan->windowHandle(), Qt::Key_F1);
@@ -362,8 +364,8 @@ private slots:
     void wideScanLeavesNoDescriptor()
     {
         m_simulator->addReader(readerConfig("127.0.255.160"));
-        m_simulator->addReader(readerConfig("127.0.255.170"))->setFault(FaultTarget::TcpIdentify, Fault::noAnswer());
-        m_simulator->addReader(readerConfig("127.0.255.180"))->setFault(FaultTarget::TcpIdentify, Fault::drip(30));
+        m_simulator->addReader(readerConfig("127.0.255.170"))->setFault(faultTarget::TcpIdentify, Fault::noAnswer());
+        m_simulator->addReader(readerConfig("127.0.255.180"))->setFault(faultTarget::TcpIdentify, Fault::drip(30));
         startSimulator();
         openWan(QStringLiteral("127.0.255.150"), QStringLiteral("87"));
         scanToEnd();  // warms up lazily created resources
@@ -381,7 +383,7 @@ private slots:
     void localSearchesLeaveNoDescriptor()
     {
         m_simulator->addReader(readerConfig("127.0.0.81", "0050C2000099"))
-            ->setFault(FaultTarget::MulticastIdentify, Fault::replace("127.0.0.81:0050C2000081:Dup:87\r"));
+            ->setFault(faultTarget::MulticastIdentify, Fault::replace("127.0.0.81:0050C2000081:Dup:87\r"));
         startSimulator();
         openLan();
         QTest::keyClick(m_lan->windowHandle(), Qt::Key_F1);

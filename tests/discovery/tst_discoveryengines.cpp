@@ -416,19 +416,19 @@ private slots:
         simulator.setMulticastEnabled(false);
         // The first reader answers last.
         simulator.addReader(readerConfig("127.0.5.3", "0050C2000503", "Slow"))
-            ->setFault(FaultTarget::TcpIdentify, Fault::slow(400));
+            ->setFault(faultTarget::TcpIdentify, Fault::slow(400));
         simulator.addReader(readerConfig("127.0.5.7", "0050C2000507", "In pieces"))
-            ->setFault(FaultTarget::TcpIdentify, Fault::split(5, 30));
+            ->setFault(faultTarget::TcpIdentify, Fault::split(5, 30));
         simulator.addReader(readerConfig("127.0.5.9", "0050C2000509", "Plain"));
         // Never ends its reply with a CR: not a reader.
         simulator.addReader(readerConfig("127.0.5.11", "0050C2000511", "No CR"))
-            ->setFault(FaultTarget::TcpIdentify, Fault::replace("127.0.5.11:0050C2000511:No CR"));
+            ->setFault(faultTarget::TcpIdentify, Fault::replace("127.0.5.11:0050C2000511:No CR"));
         // Connects but says nothing: given up at the limit.
         simulator.addReader(readerConfig("127.0.5.12", "0050C2000512", "Mute"))
-            ->setFault(FaultTarget::TcpIdentify, Fault::noAnswer());
+            ->setFault(faultTarget::TcpIdentify, Fault::noAnswer());
         // Megabytes without a CR cost a few bytes of memory.
         simulator.addReader(readerConfig("127.0.5.13", "0050C2000513", "Flood"))
-            ->setFault(FaultTarget::TcpIdentify, Fault::flood(4 * 1024 * 1024));
+            ->setFault(faultTarget::TcpIdentify, Fault::flood(4 * 1024 * 1024));
         simulator.addReader(readerConfig("127.0.5.20", "0050C2000520", "Last"));
         QString error;
         QVERIFY2(simulator.start(&error), qPrintable(error));

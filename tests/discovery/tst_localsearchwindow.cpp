@@ -251,7 +251,7 @@ private slots:
     void linesInArrivalOrder()
     {
         SimulatedReader *late = m_simulator->addReader(readerConfig("127.0.0.21", "0050C2000021", "Late"));
-        late->setFault(FaultTarget::MulticastIdentify, Fault::slow(600));
+        late->setFault(faultTarget::MulticastIdentify, Fault::slow(600));
         m_simulator->addReader(readerConfig("127.0.0.22", "0050C2000022", "Early"));
         // The same reply twice: one reader answering twice.
         ReaderConfig twin = readerConfig("127.0.0.23", "0050C2000023", "Twin");
@@ -280,7 +280,7 @@ private slots:
     void secondSearchEmptiesList()
     {
         SimulatedReader *slow = m_simulator->addReader(readerConfig("127.0.0.31", "0050C2000031", "Slow"));
-        slow->setFault(FaultTarget::MulticastIdentify, Fault::slow(1500).only(1));
+        slow->setFault(faultTarget::MulticastIdentify, Fault::slow(1500).only(1));
         m_simulator->addReader(readerConfig("127.0.0.32", "0050C2000032", "Quick"));
         startSimulator();
         QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
@@ -334,7 +334,7 @@ private slots:
         QFETCH(QByteArray, reply);
         QFETCH(QString, line);
         SimulatedReader *reader = m_simulator->addReader(readerConfig("127.0.0.41", "0050C2000041", "Gate"));
-        reader->setFault(FaultTarget::MulticastIdentify, Fault::replace(reply));
+        reader->setFault(faultTarget::MulticastIdentify, Fault::replace(reply));
         startSimulator();
         QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
         QTRY_COMPARE(m_list->count(), 1);
@@ -383,7 +383,7 @@ private slots:
         QFETCH(QByteArray, sent);
         // The reply names a MAC that no simulated reader has, so none restarts.
         SimulatedReader *reader = m_simulator->addReader(readerConfig("127.0.0.51", "0050C2000099", "Dup"));
-        reader->setFault(FaultTarget::MulticastIdentify, Fault::replace("127.0.0.51:0050C2000051:Dup:87\r"));
+        reader->setFault(faultTarget::MulticastIdentify, Fault::replace("127.0.0.51:0050C2000051:Dup:87\r"));
         startSimulator();
         QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
         QTRY_COMPARE(m_list->count(), 1);
@@ -441,7 +441,7 @@ private slots:
     void resolveDupSendRefused()
     {
         m_simulator->addReader(readerConfig("127.0.0.52", "0050C2000052", "Dup"))
-            ->setFault(FaultTarget::MulticastIdentify, Fault::replace("127.0.0.52:0050C2000077:Dup:87\r"));
+            ->setFault(faultTarget::MulticastIdentify, Fault::replace("127.0.0.52:0050C2000077:Dup:87\r"));
         startSimulator();
         QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
         QTRY_COMPARE(m_list->count(), 1);
@@ -538,7 +538,7 @@ private slots:
         QFETCH(QStringList, redAddresses);
         for (int i = 0; i < replies.size(); ++i)
             m_simulator->addReader(readerConfig(qPrintable(QStringLiteral("127.0.1.%1").arg(i + 1)), "0050C2000001", "x"))
-                ->setFault(FaultTarget::MulticastIdentify, Fault::replace(replies.at(i)));
+                ->setFault(faultTarget::MulticastIdentify, Fault::replace(replies.at(i)));
         startSimulator();
         QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
         QTRY_COMPARE(m_list->count(), replies.size());
@@ -584,7 +584,7 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(bool, sent);
         m_simulator->addReader(readerConfig("127.0.0.53", "0050C2000053", "Dup"))
-            ->setFault(FaultTarget::MulticastIdentify, Fault::replace("127.0.0.53:0050C2000077:Dup:87\r"));
+            ->setFault(faultTarget::MulticastIdentify, Fault::replace("127.0.0.53:0050C2000077:Dup:87\r"));
         startSimulator();
         QLabel *hint = m_window->resolveHintLabel();
         const QString resolveHint = hint->text();
@@ -637,7 +637,7 @@ private slots:
                                         "127.0.0.97:0050C2000097:'=own:87\r"};
         for (int i = 0; i < replies.size(); ++i)
             m_simulator->addReader(readerConfig(qPrintable(QStringLiteral("127.0.2.%1").arg(i + 1)), "0050C2000001", "x"))
-                ->setFault(FaultTarget::MulticastIdentify, Fault::replace(replies.at(i)));
+                ->setFault(faultTarget::MulticastIdentify, Fault::replace(replies.at(i)));
         startSimulator();
         QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
         QTRY_COMPARE(m_list->count(), replies.size());
@@ -710,8 +710,8 @@ private slots:
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), "\xEF\xBB\xBF" + m_window->listMenu()->csvText().toUtf8());
 
-        moved->setFault(FaultTarget::MulticastIdentify, Fault::replace("127.0.0.71:0050C2000061:Door:87\r"));
-        renamed->setFault(FaultTarget::MulticastIdentify, Fault::replace("127.0.0.62:0050C2000062:Gate B:87\r"));
+        moved->setFault(faultTarget::MulticastIdentify, Fault::replace("127.0.0.71:0050C2000061:Door:87\r"));
+        renamed->setFault(faultTarget::MulticastIdentify, Fault::replace("127.0.0.62:0050C2000062:Gate B:87\r"));
         QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
         QTRY_COMPARE(m_list->count(), 3);
         const QStringList listed = lines(m_list);

@@ -210,6 +210,7 @@ private slots:
         QTest::newRow("two dots") << "127.0.1" << "87" << "Invalid IP Address";
         QTest::newRow("group above 255") << "127.0.1.256" << "87" << "Invalid IP Address";
         QTest::newRow("address checked first") << "1.2.3" << "" << "Invalid IP Address";
+        QTest::newRow("second group no number") << "127.x.1.1" << "87" << "Invalid IP Address";
         QTest::newRow("empty port") << "127.0.1.1" << "" << "Invalid Port Number";
         QTest::newRow("blank port") << "127.0.1.1" << "   " << "Invalid Port Number";
         QTest::newRow("port above 65535") << "127.0.1.1" << "65536" << "Invalid Port Number";
@@ -285,9 +286,9 @@ private slots:
     {
         m_simulator->addReader(readerConfig("127.0.3.1", "0050C2000301", "First"));
         SimulatedReader *split = m_simulator->addReader(readerConfig("127.0.3.3", "0050C2000303", "Split in two"));
-        split->setFault(FaultTarget::TcpIdentify, Fault::split(12, 80));
+        split->setFault(faultTarget::TcpIdentify, Fault::split(12, 80));
         SimulatedReader *extra = m_simulator->addReader(readerConfig("127.0.3.4", "0050C2000304", "Extra"));
-        extra->setFault(FaultTarget::TcpIdentify, Fault::replace("127.0.3.4:0050C2000304:Extra:87:more\r"));
+        extra->setFault(faultTarget::TcpIdentify, Fault::replace("127.0.3.4:0050C2000304:Extra:87:more\r"));
         startSimulator();
         m_startAddress->setText(QStringLiteral("127.0.3.1"));
         m_controlPort->setText(QStringLiteral("87"));
@@ -481,11 +482,11 @@ private slots:
     {
         m_simulator->addReader(readerConfig("127.0.255.241", "0050C2000701", "First"));
         m_simulator->addReader(readerConfig("127.0.255.243", "0050C2000703", "In pieces"))
-            ->setFault(FaultTarget::TcpIdentify, Fault::split(7, 20));
+            ->setFault(faultTarget::TcpIdentify, Fault::split(7, 20));
         m_simulator->addReader(readerConfig("127.0.255.246", "0050C2000706", "Slowish"))
-            ->setFault(FaultTarget::TcpIdentify, Fault::slow(60));
+            ->setFault(faultTarget::TcpIdentify, Fault::slow(60));
         m_simulator->addReader(readerConfig("127.0.255.250", "0050C2000710", "No CR"))
-            ->setFault(FaultTarget::TcpIdentify, Fault::replace("127.0.255.250:0050C2000710:No CR"));
+            ->setFault(faultTarget::TcpIdentify, Fault::replace("127.0.255.250:0050C2000710:No CR"));
         m_simulator->addReader(readerConfig("127.0.255.252", "0050C2000712", "=Last, \"one\""));
         startSimulator();
         m_startAddress->setText(QStringLiteral("127.0.255.240"));
