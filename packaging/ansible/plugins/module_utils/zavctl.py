@@ -1,0 +1,140 @@
+# -*- coding: utf-8 -*-
+# Runs zavctl for the modules of zav.readers and reads its JSON results.
+# The control password reaches zavctl only through its environment
+# (ZAV_PASSWORD), never its command line.
+
+from __future__ import absolute_import, division, print_function
+__metaclass__ = type
+
+import json
+
+from ansible.module_utils.basic import env_fallback
+
+# Options that every module of the collection takes.
+CONNECTION_ARGUMENT_SPEC = dict(
+    reader=dict(type='str', required=True),
+    port=dict(type='int'),
+    password=dict(type='str', required=True, no_log=True, fallback=(env_fallback, ['ZAV_PASSWORD'])),
+    zavctl_path=dict(type='path'),
+)
+
+# The settings a module can want, as option name, zavctl key and the words of
+# an on/off option (None: the value is passed as written).
+SETTINGS = [
+    ('identifier', 'identifier', None),
+    ('address', 'address', None),
+    ('data_port', 'data-port', None),
+    ('udp_port', 'udp-port', None),
+    ('control_port', 'control-port', None),
+    ('subnet_mask', 'subnet-mask', None),
+    ('gateway', 'gateway', None),
+    ('server_address', 'server-address', None),
+    ('server_port', 'server-port', None),
+    ('mode', 'mode', None),
+    ('client_send_id', 'client-send-id', ('on', 'off')),
+    ('speed', 'speed', None),
+    ('dhcp', 'dhcp', ('on', 'off')),
+    ('data_password', 'data-password', ('yes', 'no')),
+]
+
+SETTINGS_ARGUMENT_SPEC = dict(
+    identifier=dict(type='str'),
+    address=dict(type='str'),
+    data_port=dict(type='int'),
+    udp_port=dict(type='int'),
+    control_port=dict(type='int'),
+    subnet_mask=dict(type='str'),
+    gateway=dict(type='str'),
+    server_address=dict(type='str'),
+    server_port=dict(type='int'),
+    mode=dict(type='str', choices=['server', 'client', 'udp']),
+    client_send_id=dict(type='bool'),
+    speed=dict(type='str', choices=['10hd', '10fd', '100hd', '100fd', 'auto']),
+    dhcp=dict(type='bool'),
+    data_password=dict(type='bool'),
+)
+
+
+def option_name(key):
+    """The option or fact name of a zavctl key: data-port is data_port."""
+    return key.replace('-', '_')
+
+
+def wanted_arguments(values):
+    """KEY=VALUE arguments for the settings given (a dict of option names;
+    None means not wanted), in zavctl's order."""
+    arguments = []
+    for option, key, words in SETTINGS:
+        value = values.get(option)
+        if value is None:
+            continue
+        if words is not None:
+            value = words[0] if value else words[1]
+        arguments.append('%s=%s' % (key, value))
+    return arguments
+
+
+def reader_facts(result):
+    """A reader's settings from a zavctl get result, named as the options."""
+    return dict((option_name(key), value) for key, value in result.items()
+                if key not in ('reader', 'ok', 'error'))
+
+
+def changes_by_option(changes):
+    """zavctl's changes {"server-port": {"old": .., "new": ..}} by option name."""
+    return dict((option_name(key), change) for key, change in (changes or {}).items())
+
+
+def diff_of(reader, changes):
+    """Ansible's diff of the changes: the old values before, the new after."""
+    before = ''.join('%s: %s\n' % (key, change.get('old')) for key, change in changes.items())
+    after = ''.join('%s: %s\n' % (key, change.get('new')) for key, change in changes.items())
+    return dict(before=before, after=after, before_header=reader, after_header=reader)
+
+
+class Zavctl(object):
+    """zavctl on this host, for one module run."""
+
+    def __init__(self, module):
+        self.module = module
+        path = module.params.get('zavctl_path')
+        if path:
+            self.path = path
+        else:
+            self.path = module.get_bin_path('zavctl', required=True)
+
+    def run(self, command, readers, arguments=None, data=None):
+        """Runs `zavctl COMMAND READERS... ARGUMENTS --format json` and returns
+        its exit status, the results (a list of dicts; empty when zavctl
+        refused the input) and its messages (standard error)."""
+        params = self.module.params
+        argv = [self.path, command] + list(readers) + list(arguments or []) + ['--format', 'json']
+        if params.get('port') is not None:
+            argv += ['--port', str(params['port'])]
+        rc, out, err = self.module.run_command(
+            argv, data=data, binary_data=True,
+            environ_update={'ZAV_PASSWORD': params['password']})
+        results = []
+        if out.strip():
+            try:
+                results = json.loads(out)
+            except ValueError:
+                self.module.fail_json(msg='zavctl wrote no JSON result', rc=rc, stdout=out, stderr=err)
+        return rc, results, err.strip()
+
+    def run_one(self, command, arguments=None):
+        """zavctl for the module's one reader: its result, or the module
+        fails with zavctl's message when zavctl refused the input."""
+        rc, results, err = self.run(command, [self.module.params['reader']], arguments)
+        if len(results) != 1:
+            self.module.fail_json(msg=err or 'zavctl %s failed (exit status %d)' % (command, rc), rc=rc)
+        return results[0], err
+
+    @staticmethod
+    def message(result, err):
+        """zavctl's message for a failed reader: its line on standard error,
+        which names what was acknowledged, else the result's error."""
+        lines = [line.strip() for line in err.splitlines() if line.strip()]
+        if lines:
+            return ' '.join(lines)
+        return result.get('error') or 'zavctl failed'
