@@ -55,6 +55,34 @@ SETTINGS_ARGUMENT_SPEC = dict(
 )
 
 
+def csv_of(readers):
+    """The CSV that zavctl apply reads on standard input: a reader column
+    and a column for each setting that any reader wants (an empty cell
+    changes nothing). readers: dicts of option names and 'reader'."""
+    keys = [(option, key, words) for option, key, words in SETTINGS
+            if any(reader.get(option) is not None for reader in readers)]
+    lines = []
+    for row in [['reader'] + [key for _, key, _ in keys]] + [
+            [reader['reader']] + [_word(reader.get(option), words) for option, _, words in keys]
+            for reader in readers]:
+        lines.append(','.join(_csv_field(field) for field in row))
+    return ''.join(line + '\r\n' for line in lines)
+
+
+def _word(value, words):
+    if value is None:
+        return ''
+    if words is not None:
+        return words[0] if value else words[1]
+    return str(value)
+
+
+def _csv_field(text):
+    if any(c in text for c in ',"\r\n'):
+        return '"' + text.replace('"', '""') + '"'
+    return text
+
+
 def option_name(key):
     """The option or fact name of a zavctl key: data-port is data_port."""
     return key.replace('-', '_')
@@ -65,12 +93,8 @@ def wanted_arguments(values):
     None means not wanted), in zavctl's order."""
     arguments = []
     for option, key, words in SETTINGS:
-        value = values.get(option)
-        if value is None:
-            continue
-        if words is not None:
-            value = words[0] if value else words[1]
-        arguments.append('%s=%s' % (key, value))
+        if values.get(option) is not None:
+            arguments.append('%s=%s' % (key, _word(values[option], words)))
     return arguments
 
 
@@ -103,14 +127,16 @@ class Zavctl(object):
         else:
             self.path = module.get_bin_path('zavctl', required=True)
 
-    def run(self, command, readers, arguments=None, data=None):
+    def run(self, command, readers, arguments=None, data=None, port=None):
         """Runs `zavctl COMMAND READERS... ARGUMENTS --format json` and returns
         its exit status, the results (a list of dicts; empty when zavctl
         refused the input) and its messages (standard error)."""
         params = self.module.params
         argv = [self.path, command] + list(readers) + list(arguments or []) + ['--format', 'json']
-        if params.get('port') is not None:
-            argv += ['--port', str(params['port'])]
+        if port is None:
+            port = params.get('port')
+        if port is not None:
+            argv += ['--port', str(port)]
         rc, out, err = self.module.run_command(
             argv, data=data, binary_data=True,
             environ_update={'ZAV_PASSWORD': params['password']})
