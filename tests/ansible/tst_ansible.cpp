@@ -101,13 +101,13 @@ void TestAnsible::initTestCase()
                         m_dir.filePath(QStringLiteral("collections/ansible_collections/zav/readers"))));
 
     // zavctl on the PATH is a stand-in that writes down how it was started
-    // (its command line and the names of its environment), then runs zavctl.
+    // (its command line and the names of its ZAV_ variables), then runs zavctl.
     QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("bin")));
     QFile wrapper(m_dir.filePath(QStringLiteral("bin/zavctl")));
     QVERIFY(wrapper.open(QIODevice::WriteOnly));
     wrapper.write("#!/bin/sh\n"
                   "printf 'argv: %s | environment: %s\\n' \"$(tr '\\0' ' ' < /proc/$$/cmdline)\" "
-                  "\"$(tr '\\0' '\\n' < /proc/$$/environ | sed 's/=.*//' | tr '\\n' ' ')\" >> '"
+                  "\"$(tr '\\0' '\\n' < /proc/$$/environ | sed -n 's/^\\(ZAV_[A-Z_]*\\)=.*/\\1/p' | tr '\\n' ' ')\" >> '"
                   + m_dir.filePath(QStringLiteral("starts.log")).toUtf8() + "'\n"
                   "exec '" ZAVCTL_PATH "' \"$@\"\n");
     wrapper.close();
@@ -280,7 +280,7 @@ void TestAnsible::sitePlaybookChangesOnlyWhatDiffers()
     QCOMPARE(hosts.size(), 20);
     for (auto it = hosts.begin(); it != hosts.end(); ++it)
         QVERIFY2(it->changed == 1 && it->failed == 0, qPrintable(it.key()));
-    QVERIFY(check.out.contains("-mode: server\n+mode: client\n"));
+    QVERIFY(check.out.contains("\n-mode: server\n") && check.out.contains("\n+mode: client\n"));
     for (SimulatedReader *reader : m_simulator->readers()) {
         for (const QByteArray &line : controlLines(reader))
             QVERIFY2(line == Login.chopped(1) || line == "STAT", line.constData());
@@ -337,7 +337,7 @@ void TestAnsible::sitePlaybookChangesOnlyWhatDiffers()
     for (const QByteArray &line : lines) {
         QVERIFY2(line.startsWith("argv: ") && line.contains(" --format json"), line.constData());
         QVERIFY2(!line.contains(Password), line.constData());
-        QVERIFY2(line.contains("| environment: ") && line.contains(" ZAV_PASSWORD "), line.constData());
+        QVERIFY2(line.contains("| environment: ") && (line + ' ').contains(" ZAV_PASSWORD "), line.constData());
     }
 }
 
@@ -368,10 +368,10 @@ void TestAnsible::fleetPlaybookFailsTheReaderThatStopsAlone()
 
     QFile starts(m_dir.filePath(QStringLiteral("starts.log")));
     QVERIFY(starts.open(QIODevice::ReadOnly));
-    const QByteArray line = starts.readAll();
-    QCOMPARE(line.count('\n'), 1);
+    const QByteArray line = starts.readAll().trimmed();
+    QVERIFY(!line.contains('\n'));
     QVERIFY(!line.contains(Password));
-    QVERIFY(line.contains(" ZAV_PASSWORD "));
+    QVERIFY((line + ' ').contains(" ZAV_PASSWORD "));
 }
 
 void TestAnsible::firmwareOnlyWhenItDiffers_data()
