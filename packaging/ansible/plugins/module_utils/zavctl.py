@@ -10,12 +10,17 @@ import json
 
 from ansible.module_utils.basic import env_fallback
 
-# Options that every module of the collection takes.
-CONNECTION_ARGUMENT_SPEC = dict(
-    reader=dict(type='str', required=True),
-    port=dict(type='int'),
+# Options of every module that runs zavctl.
+ZAVCTL_ARGUMENT_SPEC = dict(
     password=dict(type='str', required=True, no_log=True, fallback=(env_fallback, ['ZAV_PASSWORD'])),
     zavctl_path=dict(type='path'),
+)
+
+# Options of the modules that serve one reader.
+CONNECTION_ARGUMENT_SPEC = dict(
+    ZAVCTL_ARGUMENT_SPEC,
+    reader=dict(type='str', required=True),
+    port=dict(type='int'),
 )
 
 # The settings a module can want, as option name, zavctl key and the words of

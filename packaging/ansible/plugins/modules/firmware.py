@@ -18,6 +18,7 @@ version_added: 2.2.0
 author: ZAV support
 extends_documentation_fragment:
   - zav.readers.connection
+  - zav.readers.connection.reader
 options:
   version:
     description:

@@ -19,6 +19,8 @@ description:
   - All the readers of one run share one password. Readers with I(port) run in one zavctl run per port.
 version_added: 2.2.0
 author: ZAV support
+extends_documentation_fragment:
+  - zav.readers.connection
 options:
   readers:
     description:
@@ -86,18 +88,6 @@ options:
       data_password:
         description: As in M(zav.readers.settings).
         type: bool
-  password:
-    description:
-      - The readers' control password (5 characters), the same for every reader of the run.
-      - It reaches zavctl only through its environment (C(ZAV_PASSWORD)), never its command line,
-        and is never logged.
-      - When not given, the C(ZAV_PASSWORD) environment variable of the module's host.
-    type: str
-    required: true
-  zavctl_path:
-    description:
-      - The zavctl program to run; when not given, C(zavctl) is looked for on the PATH.
-    type: path
   reboot:
     description:
       - C(when_changed) restarts each reader that was changed, once its settings are written.
@@ -114,10 +104,6 @@ attributes:
   diff_mode:
     support: none
     description: M(zav.readers.reader_result) shows each reader's diff.
-notes:
-  - The module runs zavctl on the host that Ansible runs it on; delegate it to the control host.
-requirements:
-  - zavctl (the ZAV TCP/IP Utility's command line) on the host that runs the module
 '''
 
 EXAMPLES = r'''
@@ -151,9 +137,9 @@ readers:
            "applied": ["SPRT"], "failed_at": "", "result": "1 settings written, rebooting"}}
 '''
 
-from ansible.module_utils.basic import AnsibleModule, env_fallback
+from ansible.module_utils.basic import AnsibleModule
 from ansible_collections.zav.readers.plugins.module_utils.zavctl import (
-    SETTINGS_ARGUMENT_SPEC, Zavctl, changes_by_option, csv_of)
+    SETTINGS_ARGUMENT_SPEC, ZAVCTL_ARGUMENT_SPEC, Zavctl, changes_by_option, csv_of)
 
 
 def messages_by_reader(err):
@@ -173,15 +159,13 @@ def main():
         port=dict(type='int'),
     )
     reader_spec.update(SETTINGS_ARGUMENT_SPEC)
-    module = AnsibleModule(
-        argument_spec=dict(
-            readers=dict(type='list', elements='dict', required=True, options=reader_spec),
-            password=dict(type='str', required=True, no_log=True, fallback=(env_fallback, ['ZAV_PASSWORD'])),
-            zavctl_path=dict(type='path'),
-            reboot=dict(type='str', choices=['never', 'when_changed'], default='never'),
-            jobs=dict(type='int'),
-        ),
-        supports_check_mode=True)
+    argument_spec = dict(ZAVCTL_ARGUMENT_SPEC)
+    argument_spec.update(
+        readers=dict(type='list', elements='dict', required=True, options=reader_spec),
+        reboot=dict(type='str', choices=['never', 'when_changed'], default='never'),
+        jobs=dict(type='int'),
+    )
+    module = AnsibleModule(argument_spec=argument_spec, supports_check_mode=True)
     params = module.params
     readers = params['readers']
 

@@ -22,6 +22,7 @@ version_added: 2.2.0
 author: ZAV support
 extends_documentation_fragment:
   - zav.readers.connection
+  - zav.readers.connection.reader
 options:
   identifier:
     description: The reader's identifier (at most 20 characters, no C(:) or control characters).
