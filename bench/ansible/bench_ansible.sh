@@ -2,7 +2,8 @@
 # Times the Ansible collection zav.readers against zavctl alone, on simulated
 # readers that already hold the wanted settings, so every run only reads and
 # compares (login and STAT on each reader). Inside the private network only:
-#   scripts/netns -- bench/ansible/bench_ansible.sh [BUILD] [--readers N] [--forks F] [--skip-per-host]
+#   scripts/netns -- bench/ansible/bench_ansible.sh [BUILD] [--readers N] [--forks F]
+#                                                  [--skip-fleet] [--skip-per-host]
 # Prints the time of each run and per reader:
 #   zavctl apply    one zavctl run over a CSV of every reader
 #   fleet.yml       one fleet_settings run per batch of 500, a reader_result per host
@@ -14,11 +15,13 @@ if [ $# -gt 0 ] && [[ "$1" != --* ]]; then build="$(cd "$1" && pwd)"; shift; fi
 readers=1000
 forks=50
 per_host=1
+fleet=1
 while [ $# -gt 0 ]; do
     case "$1" in
         --readers) readers="$2"; shift 2 ;;
         --forks) forks="$2"; shift 2 ;;
         --skip-per-host) per_host=0; shift ;;
+        --skip-fleet) fleet=0; shift ;;
         *) echo "unknown argument: $1" >&2; exit 2 ;;
     esac
 done
@@ -97,9 +100,11 @@ unchanged() {  # log: the recap names every reader, none changed or failed
 echo "$n simulated readers already in the wanted state, forks $forks, $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
 timed "zavctl apply" "$work/apply.json" zavctl_apply
 grep -q '"changed": true' "$work/apply.json" && { echo "zavctl apply changed a reader" >&2; exit 1; }
-timed "fleet.yml" "$work/fleet.log" \
-    ansible-playbook -i "$work/inventory.yml" "$examples/fleet.yml" -e zav_zavctl="$build/zavctl"
-unchanged "$work/fleet.log"
+if [ "$fleet" = 1 ]; then
+    timed "fleet.yml" "$work/fleet.log" \
+        ansible-playbook -i "$work/inventory.yml" "$examples/fleet.yml" -e zav_zavctl="$build/zavctl"
+    unchanged "$work/fleet.log"
+fi
 if [ "$per_host" = 1 ]; then
     timed "site.yml" "$work/site.log" \
         ansible-playbook -i "$work/inventory.yml" "$examples/site.yml" -e zav_zavctl="$build/zavctl"

@@ -12,8 +12,10 @@ description:
     over a CSV of the readers and their wanted settings on standard input. zavctl serves I(jobs) readers
     at once, and Ansible runs one module for the batch instead of one for each reader, which is what
     takes the time in a large fleet.
-  - Run it once per batch (C(run_once), with the batch's readers from C(ansible_play_batch)), then
-    M(zav.readers.reader_result) on every host to report each reader as its own host, changed or failed.
+  - Run it once per batch, on the batch's first host (C(when), with the batch's readers from
+    C(ansible_play_batch)), then M(zav.readers.reader_result) on every host to report each reader as its
+    own host, changed or failed. Prefer that C(when) to C(run_once), which copies the whole result into
+    every host's variables and makes a batch of hundreds take minutes.
   - A reader that fails does not fail this task; its result says why. The task fails only when zavctl
     refuses the input (a bad value, two hosts with one reader address), and then nothing was sent.
   - All the readers of one run share one password. Readers with I(port) run in one zavctl run per port.
@@ -112,12 +114,12 @@ EXAMPLES = r'''
     readers: "{{ ansible_play_batch | map('extract', hostvars, 'zav_wanted') | list }}"
     password: "{{ zav_password }}"
     reboot: when_changed
-  run_once: true
+  when: inventory_hostname == ansible_play_batch[0]
   register: zav_fleet
 
 - name: Report each reader
   zav.readers.reader_result:
-    results: "{{ zav_fleet }}"
+    results: "{{ hostvars[ansible_play_batch[0]].zav_fleet }}"
 '''
 
 RETURN = r'''

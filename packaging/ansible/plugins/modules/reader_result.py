@@ -19,7 +19,7 @@ version_added: 2.2.0
 author: ZAV support
 options:
   results:
-    description: The registered result of M(zav.readers.fleet_settings).
+    description: The registered result of M(zav.readers.fleet_settings), from the host that ran it.
     type: dict
     required: true
   name:
@@ -37,7 +37,7 @@ attributes:
 EXAMPLES = r'''
 - name: Report each reader
   zav.readers.reader_result:
-    results: "{{ zav_fleet }}"
+    results: "{{ hostvars[ansible_play_batch[0]].zav_fleet }}"
 '''
 
 RETURN = r'''
