@@ -17,7 +17,7 @@ ConnectionWindow::Frame frame()
 ClientConnectWindow::ClientConnectWindow(Dialogs &dialogs, QWidget *parent)
     : ConnectionWindow(frame(), dialogs, parent)
 {
-    connect(session(), &DataSession::stateChanged, this, &ClientConnectWindow::sessionChanged);
+    connect(session(), &DataSession::stateChanged, this, &ClientConnectWindow::acceptReader);
     // Until the reader acknowledges the login the status says ", Read Only";
     // a login that fails leaves it so, without a message.
     connect(session(), &DataSession::loginFinished, this, [this](bool ok) {
@@ -45,7 +45,7 @@ void ClientConnectWindow::listenForReader()
         setStatus(QStringLiteral("Unable to Listen"), session()->errorString());
 }
 
-void ClientConnectWindow::sessionChanged(DataSession::State state)
+void ClientConnectWindow::acceptReader(DataSession::State state)
 {
     if (state != DataSession::Connected)
         return;

@@ -25,6 +25,6 @@ public:
     ClickLabel *stopButton() const { return ConnectionWindow::stopButton(); }
 
 private:
-    void sessionChanged(DataSession::State state);
+    void acceptReader(DataSession::State state);
     void logIn(const QHostAddress &readerAddress);
 };

@@ -66,7 +66,7 @@ void DataSession::useLink(DataLink *link)
             ++m_connections;
             setState(Connected);
         });
-        connect(link, &DataLink::connectFailed, this, &DataSession::connectFailed);
+        connect(link, &DataLink::connectFailed, this, &DataSession::endFailedConnection);
     }
     connect(link, &DataLink::dataArrived, this, &DataSession::takeArrivals);
 }
@@ -95,12 +95,12 @@ void DataSession::connectToReader(const QHostAddress &reader, quint16 dataPort)
     m_localOpened = true;
     setState(Connecting);
     if (!m_link->connectToHost(reader, dataPort))
-        connectFailed();
+        endFailedConnection();
 }
 
 // A refused, reset or unanswered attempt is not retried; nothing of the
 // session stays open behind the technician's back.
-void DataSession::connectFailed()
+void DataSession::endFailedConnection()
 {
     m_errorString = m_link->errorString();
     m_link->close();

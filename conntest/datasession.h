@@ -118,7 +118,7 @@ private:
     void setState(State state);
     void useLink(DataLink *link);
     void takeConnection();
-    void connectFailed();
+    void endFailedConnection();
     void takeArrivals();
     void record(TrafficChunk::Direction direction, const QByteArray &bytes, const QString &peer,
                 const TrafficRoute &route);

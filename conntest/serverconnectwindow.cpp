@@ -23,8 +23,8 @@ ServerConnectWindow::ServerConnectWindow(Dialogs &dialogs, QWidget *parent)
 {
     // The data port gets the same time to answer as the control port.
     session()->setConnectLimit(ControlSession::Limits().connectMs);
-    connect(session(), &DataSession::stateChanged, this, &ServerConnectWindow::sessionChanged);
-    connect(session(), &DataSession::loginFinished, this, &ServerConnectWindow::loginFinished);
+    connect(session(), &DataSession::stateChanged, this, &ServerConnectWindow::showConnectionState);
+    connect(session(), &DataSession::loginFinished, this, &ServerConnectWindow::continueAfterLogin);
     connect(connectButton(), &ClickLabel::clicked, this, &ServerConnectWindow::connectToReader);
     connect(disconnectButton(), &ClickLabel::clicked, this, &ServerConnectWindow::disconnectFromReader);
 }
@@ -72,7 +72,7 @@ void ServerConnectWindow::connectToReader()
     session()->logIn(m_readerAddress, *controlPort, passwordEdit()->text().toLatin1());
 }
 
-void ServerConnectWindow::loginFinished(bool ok)
+void ServerConnectWindow::continueAfterLogin(bool ok)
 {
     if (ok) {
         connectDataPort();
@@ -93,7 +93,7 @@ void ServerConnectWindow::connectDataPort()
     session()->connectToReader(m_readerAddress, *dataPort);
 }
 
-void ServerConnectWindow::sessionChanged(DataSession::State state)
+void ServerConnectWindow::showConnectionState(DataSession::State state)
 {
     if (state == DataSession::Connected) {
         m_connecting = false;

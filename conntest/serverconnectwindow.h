@@ -28,9 +28,9 @@ public:
     ClickLabel *disconnectButton() const { return stopButton(); }
 
 private:
-    void loginFinished(bool ok);
+    void continueAfterLogin(bool ok);
     void connectDataPort();
-    void sessionChanged(DataSession::State state);
+    void showConnectionState(DataSession::State state);
     void failureExit();
 
     QHostAddress m_readerAddress;       // as checked when Connect was clicked

@@ -66,7 +66,7 @@ SessionLogWindow::SessionLogWindow(TrafficLog &log, Dialogs &dialogs, const QStr
         const QScrollBar *bar = m_table->verticalScrollBar();
         m_follow = bar->value() >= bar->maximum();
     });
-    connect(&m_log, &QAbstractItemModel::rowsInserted, this, &SessionLogWindow::rowsAdded);
+    connect(&m_log, &QAbstractItemModel::rowsInserted, this, &SessionLogWindow::showAddedRows);
     connect(&m_log, &QAbstractItemModel::rowsRemoved, this, &SessionLogWindow::showSummary);
     connect(&m_log, &QAbstractItemModel::modelReset, this, [this] {
         m_follow = true;
@@ -76,7 +76,7 @@ SessionLogWindow::SessionLogWindow(TrafficLog &log, Dialogs &dialogs, const QStr
     m_table->scrollToBottom();
 }
 
-void SessionLogWindow::rowsAdded()
+void SessionLogWindow::showAddedRows()
 {
     showSummary();
     if (m_follow)

@@ -31,7 +31,7 @@ public:
     bool followsNewRows() const { return m_follow; }
 
 private:
-    void rowsAdded();
+    void showAddedRows();
     void showSummary();
 
     TrafficLog &m_log;

@@ -71,7 +71,7 @@ WideSearchWindow::WideSearchWindow(Dialogs &dialogs, QWidget *parent)
 
     connect(m_startSearchButton, &ClickLabel::clicked, this, &WideSearchWindow::startScan);
     connect(m_stopSearchButton, &ClickLabel::clicked, this, &WideSearchWindow::stopScan);
-    connect(m_controlPortEdit, &QLineEdit::textChanged, this, &WideSearchWindow::controlPortEdited);
+    connect(m_controlPortEdit, &QLineEdit::textChanged, this, &WideSearchWindow::changeScanPort);
     connect(m_readerList, &QListWidget::itemDoubleClicked, this, &WideSearchWindow::chooseReader);
     m_listMenu = new ReaderListMenu(m_readerList, m_dialogs,
                                     {QStringLiteral("IP Address"), QStringLiteral("MAC Address"),
@@ -87,7 +87,7 @@ WideSearchWindow::WideSearchWindow(Dialogs &dialogs, QWidget *parent)
     connect(m_searchEngine, &WideScan::progress, this, &WideSearchWindow::showProgress);
     connect(m_searchEngine, &WideScan::readerFound, this,
             [this](const QString &, const IdentifyReply &reply, quint16 port) { addReader(reply, port); });
-    connect(m_searchEngine, &WideScan::finished, this, &WideSearchWindow::scanOver);
+    connect(m_searchEngine, &WideScan::finished, this, &WideSearchWindow::showScanEnded);
 }
 
 void WideSearchWindow::keepLastSearchIn(const QString &folder)
@@ -182,7 +182,7 @@ void WideSearchWindow::showProgress(int addressesDone, const QString &lastAddres
 // The serial scan asks each address on the port the field holds when the
 // address is tried: an edit during the scan counts from the next address on,
 // and a text that is no port makes the addresses fail until it is one again.
-void WideSearchWindow::controlPortEdited(const QString &text)
+void WideSearchWindow::changeScanPort(const QString &text)
 {
     if (isScanning() && !m_fastScan)
         m_searchEngine->setPort(portFromText(text).value_or(0));
@@ -197,7 +197,7 @@ void WideSearchWindow::addReader(const IdentifyReply &reply, quint16 port)
     m_readerList->addItem(item);
 }
 
-void WideSearchWindow::scanOver()
+void WideSearchWindow::showScanEnded()
 {
     m_statusLabel->hide();
     m_slowModeCheck->show();

@@ -89,8 +89,8 @@ private:
     void showTrying(const QString &address);
     void showProgress(int addressesDone, const QString &lastAddress);
     void addReader(const IdentifyReply &reply, quint16 port);
-    void controlPortEdited(const QString &text);
-    void scanOver();
+    void changeScanPort(const QString &text);
+    void showScanEnded();
     void chooseReader(QListWidgetItem *item);
 
     Dialogs &m_dialogs;

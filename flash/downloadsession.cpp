@@ -12,7 +12,7 @@ DownloadSession::DownloadSession(QObject *parent) : QObject(parent)
     m_timer->setSingleShot(true);
     // A coarse timer may fire up to 5 % early; a limit is never shorter than stated.
     m_timer->setTimerType(Qt::PreciseTimer);
-    connect(m_timer, &QTimer::timeout, this, &DownloadSession::timedOut);
+    connect(m_timer, &QTimer::timeout, this, &DownloadSession::giveUp);
 }
 
 DownloadSession::~DownloadSession()
@@ -66,7 +66,7 @@ void DownloadSession::start(const Options &options)
 
     m_control = new ControlSession(this);
     m_control->setLimits({m_options.connectMs, m_options.loginMs});
-    connect(m_control, &ControlSession::finished, this, &DownloadSession::controlSessionFinished);
+    connect(m_control, &ControlSession::finished, this, &DownloadSession::connectDownloadPortAfterLogin);
     m_step = LoggingIn;
     ControlSession::Plan plan;
     plan.password = options.password;
@@ -106,7 +106,7 @@ void DownloadSession::closeWithoutRestart()
         succeed();
 }
 
-void DownloadSession::controlSessionFinished(bool ok)
+void DownloadSession::connectDownloadPortAfterLogin(bool ok)
 {
     if (m_step != LoggingIn)
         return;
@@ -120,14 +120,14 @@ void DownloadSession::controlSessionFinished(bool ok)
         return;
     m_socket = new QTcpSocket(this);
     m_socket->setReadBufferSize(4096);
-    connect(m_socket, &QTcpSocket::connected, this, &DownloadSession::downloadConnected);
+    connect(m_socket, &QTcpSocket::connected, this, &DownloadSession::announceImage);
     connect(m_socket, &QTcpSocket::readyRead, this, &DownloadSession::readyRead);
-    connect(m_socket, &QTcpSocket::errorOccurred, this, &DownloadSession::socketError);
+    connect(m_socket, &QTcpSocket::errorOccurred, this, &DownloadSession::failOnSocketError);
     m_timer->start(m_options.connectMs);
     m_socket->connectToHost(m_options.address, m_options.downloadPort);
 }
 
-void DownloadSession::downloadConnected()
+void DownloadSession::announceImage()
 {
     if (m_step != Connecting)
         return;
@@ -232,7 +232,7 @@ void DownloadSession::readyRead()
     }
 }
 
-void DownloadSession::socketError()
+void DownloadSession::failOnSocketError()
 {
     if (!m_running)
         return;
@@ -269,7 +269,7 @@ void DownloadSession::socketError()
     }
 }
 
-void DownloadSession::timedOut()
+void DownloadSession::giveUp()
 {
     const QString limit = QStringLiteral("within %1 s").arg(m_options.acknowledgementMs / 1000.0);
     switch (m_step) {

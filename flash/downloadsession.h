@@ -99,11 +99,11 @@ signals:
 private:
     enum Step { Idle, LoggingIn, Connecting, AwaitingAnnounce, AwaitingBlock, AwaitingDecision, Restarting, Done };
 
-    void controlSessionFinished(bool ok);
-    void downloadConnected();
+    void connectDownloadPortAfterLogin(bool ok);
+    void announceImage();
     void readyRead();
-    void socketError();
-    void timedOut();
+    void failOnSocketError();
+    void giveUp();
     void sendMessage(const QByteArray &message, Step next);
     void sendNextBlock();
     bool nextBlock(QByteArray *body);

@@ -21,7 +21,7 @@ ControlSession::ControlSession(QObject *parent) : QObject(parent)
     m_timer->setSingleShot(true);
     // A coarse timer may fire up to 5 % early; a limit is never shorter than stated.
     m_timer->setTimerType(Qt::PreciseTimer);
-    connect(m_timer, &QTimer::timeout, this, &ControlSession::timedOut);
+    connect(m_timer, &QTimer::timeout, this, &ControlSession::giveUp);
 }
 
 ControlSession::~ControlSession()
@@ -50,9 +50,9 @@ void ControlSession::start(const QHostAddress &address, quint16 port, const Plan
     // Qt keeps at most this much unread; a reader that floods the connection
     // is read and dropped in pieces instead of filling the memory.
     m_socket->setReadBufferSize(control::ReplyLimit);
-    connect(m_socket, &QTcpSocket::connected, this, &ControlSession::socketConnected);
+    connect(m_socket, &QTcpSocket::connected, this, &ControlSession::sendLogin);
     connect(m_socket, &QTcpSocket::readyRead, this, &ControlSession::readyRead);
-    connect(m_socket, &QTcpSocket::errorOccurred, this, &ControlSession::socketError);
+    connect(m_socket, &QTcpSocket::errorOccurred, this, &ControlSession::failOnSocketError);
 
     m_step = Connecting;
     m_timer->start(m_limits.connectMs);
@@ -73,7 +73,7 @@ void ControlSession::stop()
         m_socket->abort();
 }
 
-void ControlSession::socketConnected()
+void ControlSession::sendLogin()
 {
     if (m_step != Connecting)
         return;
@@ -173,7 +173,7 @@ void ControlSession::examineReply()
     }
 }
 
-void ControlSession::socketError()
+void ControlSession::failOnSocketError()
 {
     if (!m_running || m_step == Open || m_step == Done)
         return;
@@ -199,7 +199,7 @@ void ControlSession::socketError()
     }
 }
 
-void ControlSession::timedOut()
+void ControlSession::giveUp()
 {
     const QString limit = QStringLiteral("within %1 s").arg(
         (m_step == Connecting ? m_limits.connectMs : m_limits.replyMs) / 1000.0);

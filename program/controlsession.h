@@ -98,10 +98,10 @@ signals:
 private:
     enum Step { Idle, Connecting, AwaitingLogin, AwaitingStat, AwaitingAcknowledgement, Open, Done };
 
-    void socketConnected();
+    void sendLogin();
     void readyRead();
-    void socketError();
-    void timedOut();
+    void failOnSocketError();
+    void giveUp();
     void sendLine(const QByteArray &line, Step next);
     void sendNextCommand();
     void examineReply();

@@ -507,27 +507,27 @@ void ProgramReaderWindow::startSession(const ControlSession::Plan &plan)
     // Queued: the job's messages are shown once the session has returned
     // from its socket's signal, so that closing the window while one is open
     // can delete the session.
-    connect(m_session, &ControlSession::finished, this, &ProgramReaderWindow::sessionFinished,
+    connect(m_session, &ControlSession::finished, this, &ProgramReaderWindow::finishJob,
             Qt::QueuedConnection);
     setStatus(AttemptingConnection);
     m_session->start(address.value_or(QHostAddress()), port.value_or(0), plan);
 }
 
-void ProgramReaderWindow::sessionFinished(bool ok)
+void ProgramReaderWindow::finishJob(bool ok)
 {
     switch (m_job) {
     case Job::Read:
-        return readFinished(ok);
+        return finishRead(ok);
     case Job::Write:
-        return writeFinished(ok);
+        return finishWrite(ok);
     case Job::Restart:
-        return restartFinished(ok);
+        return finishRestart(ok);
     case Job::None:
         break;
     }
 }
 
-void ProgramReaderWindow::readFinished(bool ok)
+void ProgramReaderWindow::finishRead(bool ok)
 {
     if (!ok)
         return connectionFailed();
@@ -537,7 +537,7 @@ void ProgramReaderWindow::readFinished(bool ok)
     endJob();
 }
 
-void ProgramReaderWindow::writeFinished(bool ok)
+void ProgramReaderWindow::finishWrite(bool ok)
 {
     // Each code takes its new value with the command that carries it, so a
     // run that stops earlier keeps the codes it did not reach.
@@ -557,7 +557,7 @@ void ProgramReaderWindow::writeFinished(bool ok)
     endJob();
 }
 
-void ProgramReaderWindow::restartFinished(bool ok)
+void ProgramReaderWindow::finishRestart(bool ok)
 {
     if (!ok)
         return connectionFailed();

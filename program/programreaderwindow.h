@@ -121,10 +121,10 @@ private:
     // Shows the message and ends the job.
     void refuseJob(const QString &message);
     void startSession(const ControlSession::Plan &plan);
-    void sessionFinished(bool ok);
-    void readFinished(bool ok);
-    void writeFinished(bool ok);
-    void restartFinished(bool ok);
+    void finishJob(bool ok);
+    void finishRead(bool ok);
+    void finishWrite(bool ok);
+    void finishRestart(bool ok);
     // Closes the connection and lets the session go.
     void dropSession();
     void connectionFailed(const QString &detail = QString());

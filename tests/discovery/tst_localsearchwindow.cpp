@@ -265,7 +265,7 @@ private slots:
         const QStringList listed = lines(m_list);
         QCOMPARE(listed.last().left(20), QStringLiteral("127.0.0.21          "));
         m_list->item(1)->setSelected(true);
-        saveScreenshot(QStringLiteral("lansearch-results.png"));
+        saveScreenshot(QStringLiteral("localsearch-results.png"));
         QStringList early = listed.mid(0, 3);
         early.sort();
         QCOMPARE(early, (QStringList{
@@ -555,7 +555,7 @@ private slots:
             QCOMPARE(item->foreground().color() == LocalSearchWindow::duplicateColour(), red);
         }
         if (!redAddresses.isEmpty())
-            saveScreenshot(QStringLiteral("lansearch-duplicates.png"));
+            saveScreenshot(QStringLiteral("localsearch-duplicates.png"));
         // A new search forgets the MACs of the last one: one reply for an
         // address that was a duplicate is not red.
         m_simulator->stop();
@@ -596,7 +596,7 @@ private slots:
         QCOMPARE(hint->text(), sent ? LocalSearchWindow::searchAgainHint() : resolveHint);
         QCOMPARE(hint->textFormat(), Qt::PlainText);
         if (sent)
-            saveScreenshot(QStringLiteral("lansearch-search-again.png"));
+            saveScreenshot(QStringLiteral("localsearch-search-again.png"));
         QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);
         QCOMPARE(hint->text(), resolveHint);
         QTRY_COMPARE(m_list->count(), 1);

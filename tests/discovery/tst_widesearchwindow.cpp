@@ -293,7 +293,7 @@ private slots:
         m_startAddress->setText(QStringLiteral("127.0.3.1"));
         m_controlPort->setText(QStringLiteral("87"));
         m_status->when(QStringLiteral("Searching 127.0.3.5"), [this] {
-            saveScreenshot(QStringLiteral("wansearch-scanning.png"));
+            saveScreenshot(QStringLiteral("widesearch-scanning.png"));
             QTest::mouseClick(m_window->stopSearchButton(), Qt::LeftButton);
         });
         QTest::mouseClick(m_window->startSearchButton(), Qt::LeftButton);
@@ -303,7 +303,7 @@ private slots:
         QCOMPARE(m_list->item(0)->text(), QStringLiteral("127.0.3.1           00 50 C2 00 03 01     First               "));
         QCOMPARE(m_list->item(1)->text(), QStringLiteral("127.0.3.3           00 50 C2 00 03 03     Split in two        "));
         QCOMPARE(m_list->item(2)->text(), QStringLiteral("127.0.3.4           00 50 C2 00 03 04     Extra               "));
-        saveScreenshot(QStringLiteral("wansearch-results.png"));
+        saveScreenshot(QStringLiteral("widesearch-results.png"));
         const QByteArray request("ZAVIDENTIFY\r");
         for (SimulatedReader *reader : m_simulator->readers())
             QCOMPARE(reader->receivedBytes(Channel::Control), request);
@@ -473,7 +473,7 @@ private slots:
             if (other != fast && other->isVisible())
                 QVERIFY2(!other->geometry().intersects(fast->geometry()), qPrintable(other->objectName()));
         }
-        saveScreenshot(QStringLiteral("wansearch-fast-mode.png"));
+        saveScreenshot(QStringLiteral("widesearch-fast-mode.png"));
     }
 
     // Fast Mode finds the same readers as the serial scan, in the same order,

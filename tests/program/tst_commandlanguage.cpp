@@ -406,30 +406,30 @@ private slots:
     // such a value passes with the plain checks, and codes are always strict.
     void settingsRefusal_data()
     {
-        QTest::addColumn<QByteArray>("setting");
+        QTest::addColumn<QByteArray>("setting");  // its key
         QTest::addColumn<QByteArray>("given");
         QTest::addColumn<QByteArray>("reported"); // "-": nothing reported
         QTest::addColumn<QString>("refusal");
         QTest::newRow("typical values") << QByteArray() << QByteArray() << QByteArray("-") << QString();
-        QTest::newRow("server port 0 as reported") << QByteArray("serverPort") << QByteArray("0") << QByteArray("0")
+        QTest::newRow("server port 0 as reported") << QByteArray("server-port") << QByteArray("0") << QByteArray("0")
                                                    << QString();
-        QTest::newRow("server port 0 given") << QByteArray("serverPort") << QByteArray("0") << QByteArray("-")
+        QTest::newRow("server port 0 given") << QByteArray("server-port") << QByteArray("0") << QByteArray("-")
                                              << "Invalid Server Port Number";
         QTest::newRow("server port 0 over a reported 57")
-            << QByteArray("serverPort") << QByteArray("0") << QByteArray("57") << "Invalid Server Port Number";
+            << QByteArray("server-port") << QByteArray("0") << QByteArray("57") << "Invalid Server Port Number";
         QTest::newRow("data port 00 over a reported 0")
-            << QByteArray("dataPort") << QByteArray("00") << QByteArray("0") << "Invalid Data Port Number";
+            << QByteArray("data-port") << QByteArray("00") << QByteArray("0") << "Invalid Data Port Number";
         QTest::newRow("gateway with a letter as reported")
             << QByteArray("gateway") << QByteArray("10.0.0.x") << QByteArray("10.0.0.x") << QString();
         QTest::newRow("gateway with a letter given")
             << QByteArray("gateway") << QByteArray("10.0.0.x") << QByteArray("-") << "Invalid Gateway Address";
         QTest::newRow("subnet with a blank given")
-            << QByteArray("subnetMask") << QByteArray("255.255. 0.0") << QByteArray("10.0.0.1")
+            << QByteArray("subnet-mask") << QByteArray("255.255. 0.0") << QByteArray("10.0.0.1")
             << "Invalid Subnet Address";
         QTest::newRow("blank port fails even as reported")
-            << QByteArray("udpPort") << QByteArray(" ") << QByteArray(" ") << "Invalid UDP Port Number";
+            << QByteArray("udp-port") << QByteArray(" ") << QByteArray(" ") << "Invalid UDP Port Number";
         QTest::newRow("unknown mode fails even as reported")
-            << QByteArray("modecode") << QByteArray("7") << QByteArray("7") << "An Operating Mode must be selected";
+            << QByteArray("mode") << QByteArray("7") << QByteArray("7") << "An Operating Mode must be selected";
     }
     void settingsRefusal()
     {
@@ -437,14 +437,11 @@ private slots:
         QFETCH(QByteArray, given);
         QFETCH(QByteArray, reported);
         QFETCH(QString, refusal);
-        const QHash<QByteArray, QString> keys{{"serverPort", "server-port"}, {"dataPort", "data-port"},
-                                              {"udpPort", "udp-port"},       {"gateway", "gateway"},
-                                              {"subnetMask", "subnet-mask"}, {"modecode", "mode"}};
         ReaderSettings values = typicalValues("02.10");
         ReaderSettings reader = values;
         if (!setting.isEmpty()) {
-            values.set(keys.value(setting), given);
-            reader.set(keys.value(setting), reported);
+            values.set(QString::fromLatin1(setting), given);
+            reader.set(QString::fromLatin1(setting), reported);
         }
         QCOMPARE(settingchecks::runRefusal(values, reported == "-" ? nullptr : &reader), refusal);
     }
