@@ -1,5 +1,6 @@
-#include "qtdialogs.h"
+#include "languages.h"
 #include "mainwindow.h"
+#include "qtdialogs.h"
 #include "uikit.h"
 
 #include <QApplication>
@@ -9,6 +10,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     setApplicationIdentity();
+    // Before any window or text is made: --language CODE, ZAV_LANGUAGE, or the system's.
+    languages::install(languages::choose(languages::preferences(app.arguments(), qgetenv("ZAV_LANGUAGE"))));
     ui::installFontSubstitutes();
     QtDialogs dialogs;
     MainWindow *mainWindow = showMainWindow(dialogs);

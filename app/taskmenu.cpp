@@ -5,11 +5,15 @@
 
 namespace {
 struct Entry { const char *caption; const char *objectName; };
+//: The menu panel's entries, white on teal: each at most 141 pixels wide.
 const Entry Entries[menu::EntryCount] = {
-    {"Local Network Search", "localNetworkSearchEntry"}, {"Wide Network Search", "wideNetworkSearchEntry"},
-    {"Program Reader", "programReaderEntry"},            {"Server Connect", "serverConnectEntry"},
-    {"Client Connect", "clientConnectEntry"},            {"Udp Connect", "udpConnectEntry"},
-    {"Flash Reader", "flashReaderEntry"},
+    {QT_TRANSLATE_NOOP("TaskMenu", "Local Network Search"), "localNetworkSearchEntry"},
+    {QT_TRANSLATE_NOOP("TaskMenu", "Wide Network Search"), "wideNetworkSearchEntry"},
+    {QT_TRANSLATE_NOOP("TaskMenu", "Program Reader"), "programReaderEntry"},
+    {QT_TRANSLATE_NOOP("TaskMenu", "Server Connect"), "serverConnectEntry"},
+    {QT_TRANSLATE_NOOP("TaskMenu", "Client Connect"), "clientConnectEntry"},
+    {QT_TRANSLATE_NOOP("TaskMenu", "Udp Connect"), "udpConnectEntry"},
+    {QT_TRANSLATE_NOOP("TaskMenu", "Flash Reader"), "flashReaderEntry"},
 };
 const QColor Yellow(255, 255, 0);
 const QColor White(255, 255, 255);
@@ -20,7 +24,7 @@ TaskMenu::TaskMenu(QWidget *mainWindow) : QWidget(mainWindow)
     setObjectName(QStringLiteral("taskMenu"));
     ui::setColours(this, ui::Teal);
     for (int i = 0; i < menu::EntryCount; ++i) {
-        auto *entry = new ClickLabel(QLatin1String(Entries[i].objectName), QLatin1String(Entries[i].caption), this);
+        auto *entry = new ClickLabel(QLatin1String(Entries[i].objectName), tr(Entries[i].caption), this);
         entry->setFont(ui::font(QStringLiteral("Arial"), 9.75, true));
         entry->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         ui::setColours(entry, ui::Teal, White);

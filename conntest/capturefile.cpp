@@ -21,9 +21,12 @@ CaptureFile::~CaptureFile()
     stop();
 }
 
-const QStringList CaptureFile::FileTypes{QStringLiteral("CSV Files (*.csv)"),
-                                         QStringLiteral("Raw Data (*.*)"),
-                                         QStringLiteral("Wireshark Capture (*.pcapng)")};
+//: File type in the file dialog: keep the pattern in brackets as it is.
+const QStringList CaptureFile::FileTypes{QStringLiteral(QT_TRANSLATE_NOOP("CaptureFile", "CSV Files (*.csv)")),
+                                         //: File type in the file dialog: keep the pattern in brackets as it is.
+                                         QStringLiteral(QT_TRANSLATE_NOOP("CaptureFile", "Raw Data (*.*)")),
+                                         //: File type in the file dialog: keep the pattern in brackets as it is.
+                                         QStringLiteral(QT_TRANSLATE_NOOP("CaptureFile", "Wireshark Capture (*.pcapng)"))};
 
 CaptureFile::Format CaptureFile::formatFor(const QString &path)
 {

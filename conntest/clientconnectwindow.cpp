@@ -7,10 +7,17 @@
 namespace {
 ConnectionWindow::Frame frame()
 {
-    return {"clientConnect", 10740, 8130, "Connect with reader operating as a Client",
-            QList<ui::FieldSpec>{ConnectionWindow::dataPortField("Data Port Number", 900, 2760, 840)}
+    //: The window's heading.
+    return {"clientConnect", 10740, 8130, QT_TRANSLATE_NOOP("ConnectionWindow", "Connect with reader operating as a Client"),
+            //: Caption before the local data port, at most 113 pixels wide.
+            QList<ui::FieldSpec>{ConnectionWindow::dataPortField(QT_TRANSLATE_NOOP("ConnectionWindow", "Data Port Number"),
+                                                                 900, 2760, 840)}
                 + ConnectionWindow::controlLoginFields(5100, 7200, 600),
-            "listenButton", "Listen", "stopButton", "Stop", "Disconnected", DataSession::Tcp};
+            //: Button, at most 117 pixels wide.
+            "listenButton", QT_TRANSLATE_NOOP("ConnectionWindow", "Listen"),
+            //: Button, at most 117 pixels wide.
+            "stopButton", QT_TRANSLATE_NOOP("ConnectionWindow", "Stop"),
+            QT_TRANSLATE_NOOP("ConnectionWindow", "Disconnected"), DataSession::Tcp};
 }
 } // namespace
 
@@ -22,7 +29,7 @@ ClientConnectWindow::ClientConnectWindow(Dialogs &dialogs, QWidget *parent)
     // a login that fails leaves it so, without a message.
     connect(session(), &DataSession::loginFinished, this, [this](bool ok) {
         if (ok)
-            setStatus(QStringLiteral("Connected to ") + session()->peer().address.toString());
+            setStatus(tr("Connected to %1").arg(session()->peer().address.toString()));
     });
     connect(listenButton(), &ClickLabel::clicked, this, &ClientConnectWindow::listenForReader);
     connect(stopButton(), &ClickLabel::clicked, this, &ClientConnectWindow::stopListening);
@@ -32,7 +39,7 @@ void ClientConnectWindow::listenForReader()
 {
     setConnected(false);
     // Port 0 would listen on a port chosen by the system, which no reader knows.
-    const std::optional<quint16> port = checkedPort(dialogs(), dataPortEdit()->text(), QStringLiteral("Invalid Data Port"));
+    const std::optional<quint16> port = checkedPort(dialogs(), dataPortEdit()->text(), tr("Invalid Data Port"));
     if (!port)
         return;
     // A Listen while a reader is connected ends that session first.
@@ -40,9 +47,11 @@ void ClientConnectWindow::listenForReader()
     // The status promises a wait only once the port is really listening; a
     // port in use, or one the system reserves, is reported with why.
     if (session()->listen(*port))
-        setStatus(QStringLiteral("Waiting for Connection"));
+        //: Status line, dark red, at most 177 pixels wide.
+        setStatus(tr("Waiting for Connection"));
     else
-        setStatus(QStringLiteral("Unable to Listen"), session()->errorString());
+        //: Status line, dark red, at most 177 pixels wide.
+        setStatus(tr("Unable to Listen"), session()->errorString());
 }
 
 void ClientConnectWindow::acceptReader(DataSession::State state)
@@ -51,13 +60,14 @@ void ClientConnectWindow::acceptReader(DataSession::State state)
         return;
     setConnected(true);
     const QHostAddress reader = session()->peer().address;
-    const QString connectedTo = QStringLiteral("Connected to ") + reader.toString();
-    setStatus(connectedTo);
+    //: Status line, dark red, at most 177 pixels wide; %1 is the reader's address.
+    setStatus(tr("Connected to %1").arg(reader.toString()));
     if (trimBlanks(passwordEdit()->text()).isEmpty())
         return;
-    setStatus(connectedTo + QStringLiteral(", Read Only"));
+    //: Status line until the reader has taken the password; %1 is the reader's address.
+    setStatus(tr("Connected to %1, Read Only").arg(reader.toString()));
     if (!isNotBlank(controlPortEdit()->text())) {
-        dialogs().message(QStringLiteral("Invalid Control Port - Password not sent"));
+        dialogs().message(tr("Invalid Control Port - Password not sent"));
         return;
     }
     logIn(reader);
@@ -77,5 +87,5 @@ void ClientConnectWindow::stopListening()
 {
     session()->stop();
     setConnected(false);
-    setStatus(QStringLiteral("Disconnected"));
+    setStatus(tr("Disconnected"));
 }

@@ -10,6 +10,7 @@
 #include "senddata.h"
 #include "sessionlogwindow.h"
 #include "terminalview.h"
+#include "translated.h"
 
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -23,7 +24,7 @@ constexpr qint64 SliceStep = 16 * 1024;
 // holds back) still fits under MaxQueuedDraw.
 constexpr qint64 PauseReceivingAt = ConnectionWindow::MaxQueuedDraw - DataSession::SocketReadLimit;
 
-const QString NotConnected = QStringLiteral("Not connected: nothing was sent");
+const char *const NotConnected = QT_TRANSLATE_NOOP("ConnectionWindow", "Not connected: nothing was sent");
 
 // Ctrl+1 .. Ctrl+9 (main row or keypad): the saved send it sends, from 1; 0 for any other key.
 int savedSendNumber(const QKeyEvent *event)
@@ -44,18 +45,22 @@ ui::FieldSpec ConnectionWindow::dataPortField(const char *caption, int captionLe
 QList<ui::FieldSpec> ConnectionWindow::controlLoginFields(int captionLeft, int fieldLeft, int top)
 {
     const int below = top + 420;
-    return {{"controlPortEdit", "Control Port Number", QRect(captionLeft, top, 1875, 315),
+    //: Caption before a field, at most 125 pixels wide.
+    return {{"controlPortEdit", QT_TR_NOOP("Control Port Number"), QRect(captionLeft, top, 1875, 315),
              QRect(fieldLeft, top, 1635, 315), 5, FilteredLineEdit::digits, QString::number(defaults::ControlPort)},
-            {"passwordEdit", "Password", QRect(captionLeft, below, 1815, 315), QRect(fieldLeft, below, 1635, 315), 5}};
+            //: Caption before a field, at most 121 pixels wide.
+            {"passwordEdit", QT_TR_NOOP("Password"), QRect(captionLeft, below, 1815, 315), QRect(fieldLeft, below, 1635, 315), 5}};
 }
 
+// The frame's texts are source texts marked in this class's context
+// (QT_TRANSLATE_NOOP("ConnectionWindow", ...)): they are shown translated.
 ConnectionWindow::ConnectionWindow(const Frame &frame, Dialogs &dialogs, QWidget *parent)
     : TaskWindow(QString::fromLatin1(frame.name), frame.widthTwips, frame.heightTwips, parent), m_dialogs(dialogs),
       m_session(new DataSession(frame.transport, this))
 {
     const QFont arial = ui::arialBold(9);
     m_terminal.reset();
-    m_titleLabel = ui::label(this, QStringLiteral("titleLabel"), QString::fromLatin1(frame.title), arial, 1200, 120,
+    m_titleLabel = ui::label(this, QStringLiteral("titleLabel"), tr(frame.title), arial, 1200, 120,
                              6855, 315, Qt::AlignHCenter | Qt::AlignTop);
     for (const ui::FieldSpec &field : frame.fields)
         m_fields.append(ui::labelledField(this, field, arial).edit);
@@ -63,19 +68,21 @@ ConnectionWindow::ConnectionWindow(const Frame &frame, Dialogs &dialogs, QWidget
         this, {frame.startName, frame.startText, QRect(900, 1740, 1755, 315), QRect(840, 1680, 1875, 435)});
     m_stopButton = ui::actionButton(
         this, {frame.stopName, frame.stopText, QRect(7080, 1740, 1755, 255), QRect(7020, 1680, 1875, 435)});
-    m_statusCaptionLabel = ui::label(this, QStringLiteral("statusCaptionLabel"), QStringLiteral("Current Status"),
+    //: Caption over the status line, dark red, at most 185 pixels wide.
+    m_statusCaptionLabel = ui::label(this, QStringLiteral("statusCaptionLabel"), tr("Current Status"),
                                      arial, 3300, 1680, 2775, 255, Qt::AlignHCenter | Qt::AlignTop);
-    m_statusLabel = ui::label(this, QStringLiteral("statusLabel"), QString::fromLatin1(frame.initialStatus), arial,
+    m_statusLabel = ui::label(this, QStringLiteral("statusLabel"), tr(frame.initialStatus), arial,
                               3360, 2040, 2655, 255, Qt::AlignHCenter | Qt::AlignTop);
     for (QLabel *status : {m_statusCaptionLabel, m_statusLabel})
         ui::setColours(status, Qt::transparent, ui::DarkRed);
 
     m_terminalView = new TerminalView(m_terminal, this);
     m_hintLabel = ui::label(this, QStringLiteral("hintLabel"),
-                            QStringLiteral("Use the F10 key to send a NULL character"), arial, 660, 7080, 8415, 315,
+                            tr("Use the F10 key to send a NULL character"), arial, 660, 7080, 8415, 315,
                             Qt::AlignHCenter | Qt::AlignTop);
     ui::setColours(m_hintLabel, Qt::transparent, Qt::black);
-    m_clearScreenButton = ui::actionButton(this, {"clearScreenButton", "Clear Screen", QRect(7200, 7620, 1755, 315),
+    //: Button under the terminal, at most 117 pixels wide.
+    m_clearScreenButton = ui::actionButton(this, {"clearScreenButton", QT_TR_NOOP("Clear Screen"), QRect(7200, 7620, 1755, 315),
                                                   QRect(7140, 7560, 1875, 435)});
     connect(m_clearScreenButton, &ClickLabel::clicked, this, &ConnectionWindow::clearScreen);
 
@@ -89,24 +96,26 @@ ConnectionWindow::ConnectionWindow(const Frame &frame, Dialogs &dialogs, QWidget
     connect(m_session, &DataSession::received, this, &ConnectionWindow::takeReceived);
     connect(m_session, &DataSession::sent, this, &ConnectionWindow::drawSent);
     connect(&m_session->capture(), &CaptureFile::failed, this, [this](const QString &reason) {
-        m_dialogs.message(QStringLiteral("Capture to %1 stopped: %2").arg(m_session->capture().path(), reason));
+        m_dialogs.message(tr("Capture to %1 stopped: %2").arg(m_session->capture().path(), reason));
     });
     FileSender *fileSender = m_session->fileSender();
     connect(fileSender, &FileSender::progress, this, [this](qint64 sent, qint64 total) {
-        showSendingProgress(QStringLiteral("Sending file: %1 of %2 bytes").arg(sent).arg(total));
+        showSendingProgress(tr("Sending file: %1 of %2 bytes").arg(sent).arg(total));
     });
     connect(fileSender, &FileSender::finished, this, [this, fileSender](bool complete) {
-        showSendingProgress(QStringLiteral("%1: %2 of %3 bytes sent")
-                                .arg(complete ? QStringLiteral("File sent") : QStringLiteral("Sending stopped"))
+        //: %1 is "File sent" or "Sending stopped".
+        showSendingProgress(tr("%1: %2 of %3 bytes sent")
+                                .arg(complete ? tr("File sent") : tr("Sending stopped"))
                                 .arg(fileSender->sentBytes())
                                 .arg(fileSender->totalBytes()));
     });
     RepeatSender *repeatSender = m_session->repeatSender();
     connect(repeatSender, &RepeatSender::sent, this,
-            [this](int count) { showSendingProgress(QStringLiteral("Sent %1 times").arg(count)); });
+            [this](int count) { showSendingProgress(tr("Sent %1 times").arg(count)); });
     connect(repeatSender, &RepeatSender::finished, this, [this, repeatSender](bool complete) {
-        showSendingProgress(QStringLiteral("%1 after %2 sends")
-                                .arg(complete ? QStringLiteral("Repeat done") : QStringLiteral("Repeat stopped"))
+        //: %1 is "Repeat done" or "Repeat stopped".
+        showSendingProgress(tr("%1 after %2 sends")
+                                .arg(complete ? tr("Repeat done") : tr("Repeat stopped"))
                                 .arg(repeatSender->sentCount()));
     });
     m_terminalView->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -276,17 +285,17 @@ QMenu *ConnectionWindow::createTerminalMenu()
 {
     auto *menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("terminalMenu"));
-    menu->addAction(QStringLiteral("Session Log..."), this, &ConnectionWindow::showSessionLog);
-    QAction *capture = menu->addAction(QStringLiteral("Capture to File..."), this, &ConnectionWindow::toggleCapture);
+    menu->addAction(tr("Session Log..."), this, &ConnectionWindow::showSessionLog);
+    QAction *capture = menu->addAction(tr("Capture to File..."), this, &ConnectionWindow::toggleCapture);
     capture->setCheckable(true);
     capture->setChecked(isCapturing());
     menu->addSeparator();
-    menu->addAction(QStringLiteral("Send File..."), this, &ConnectionWindow::sendFile)->setEnabled(!isSending());
-    menu->addAction(QStringLiteral("Send Repeatedly..."), this, &ConnectionWindow::sendRepeatedly)
+    menu->addAction(tr("Send File..."), this, &ConnectionWindow::sendFile)->setEnabled(!isSending());
+    menu->addAction(tr("Send Repeatedly..."), this, &ConnectionWindow::sendRepeatedly)
         ->setEnabled(!isSending());
-    menu->addAction(QStringLiteral("Stop Sending"), this, &ConnectionWindow::stopSending)->setEnabled(isSending());
+    menu->addAction(tr("Stop Sending"), this, &ConnectionWindow::stopSending)->setEnabled(isSending());
     menu->addSeparator();
-    QMenu *saved = menu->addMenu(QStringLiteral("Saved Sends"));
+    QMenu *saved = menu->addMenu(tr("Saved Sends"));
     saved->setObjectName(QStringLiteral("savedSendsMenu"));
     const QList<SavedSends::Entry> entries = SavedSends::load();
     for (int i = 0; i < entries.size(); ++i) {
@@ -295,7 +304,7 @@ QMenu *ConnectionWindow::createTerminalMenu()
     }
     if (!entries.isEmpty())
         saved->addSeparator();
-    saved->addAction(QStringLiteral("Edit Saved Sends..."), this, &ConnectionWindow::editSavedSends);
+    saved->addAction(tr("Edit Saved Sends..."), this, &ConnectionWindow::editSavedSends);
     return menu;
 }
 
@@ -310,7 +319,8 @@ void ConnectionWindow::showSessionLog()
 {
     if (!m_sessionLogWindow)
         m_sessionLogWindow = new SessionLogWindow(m_session->log(), m_dialogs,
-                                                  QStringLiteral("Session Log - %1").arg(m_titleLabel->text().simplified()));
+                                                  //: The session log's window title; %1 is the connection window's heading.
+                                                  tr("Session Log - %1").arg(m_titleLabel->text().simplified()));
     m_session->log().flush();
     m_sessionLogWindow->show();
     m_sessionLogWindow->raise();
@@ -331,7 +341,7 @@ bool ConnectionWindow::refusedWhileDisconnected()
 {
     if (connected())
         return false;
-    m_dialogs.message(NotConnected);
+    m_dialogs.message(tr(NotConnected));
     return true;
 }
 
@@ -345,14 +355,15 @@ void ConnectionWindow::toggleCapture()
     Dialogs::FileRequest request;
     request.defaultExtension = QStringLiteral("csv");
     request.proposedName = QStringLiteral("capture.csv");
-    request.filters = CaptureFile::FileTypes;
+    for (const QString &type : CaptureFile::FileTypes)
+        request.filters.append(ui::translated("CaptureFile", type));
     request.mustExist = false;
     const QPointer<ConnectionWindow> self(this);
     QString path;
     if (!m_dialogs.saveFile(request, path) || !self)
         return;
     if (!capture.start(path))
-        m_dialogs.message(QStringLiteral("Unable to capture to %1: %2").arg(path, capture.errorText()));
+        m_dialogs.message(tr("Unable to capture to %1: %2").arg(path, capture.errorText()));
 }
 
 void ConnectionWindow::sendFile()
@@ -360,7 +371,8 @@ void ConnectionWindow::sendFile()
     if (isSending() || refusedWhileDisconnected())
         return;
     Dialogs::FileRequest request;
-    request.filters = {QStringLiteral("All Files (*.*)")};
+    //: File type in the file dialog: keep the pattern in brackets as it is.
+    request.filters = {tr("All Files (*.*)")};
     const QPointer<ConnectionWindow> self(this);
     QString path;
     if (!m_dialogs.openFile(request, path) || !self)
@@ -377,10 +389,11 @@ void ConnectionWindow::sendRepeatedly()
 {
     if (isSending() || refusedWhileDisconnected())
         return;
-    const QString title = QStringLiteral("Send Repeatedly");
+    const QString title = tr("Send Repeatedly");
     const QPointer<ConnectionWindow> self(this);
-    const QString text = m_dialogs.input(QStringLiteral("Data to send: text with the escapes \\r \\n \\t \\\\ "
-                                                       "\\xHH, or hex pairs after \"hex:\" (hex: 41 42 0D)"),
+    //: Keep the escapes and "hex:" as they are: they are what the technician types.
+    const QString text = m_dialogs.input(tr("Data to send: text with the escapes \\r \\n \\t \\\\ "
+                                            "\\xHH, or hex pairs after \"hex:\" (hex: 41 42 0D)"),
                                          title);
     if (!self || text.isEmpty())
         return;
@@ -388,16 +401,16 @@ void ConnectionWindow::sendRepeatedly()
     if (!data.ok)
         return m_dialogs.message(data.error);
     bool ok = false;
-    const int interval = m_dialogs.input(QStringLiteral("Interval in milliseconds (1 or more)"), title).toInt(&ok);
+    const int interval = m_dialogs.input(tr("Interval in milliseconds (1 or more)"), title).toInt(&ok);
     if (!self)
         return;
     if (!ok || interval < 1)
-        return m_dialogs.message(QStringLiteral("The interval must be a whole number of milliseconds, 1 or more"));
-    const int count = m_dialogs.input(QStringLiteral("How many times (0 = until stopped)"), title).toInt(&ok);
+        return m_dialogs.message(tr("The interval must be a whole number of milliseconds, 1 or more"));
+    const int count = m_dialogs.input(tr("How many times (0 = until stopped)"), title).toInt(&ok);
     if (!self)
         return;
     if (!ok || count < 0)
-        return m_dialogs.message(QStringLiteral("The count must be a whole number, 0 or more"));
+        return m_dialogs.message(tr("The count must be a whole number, 0 or more"));
     if (!refusedWhileDisconnected())
         m_session->sendRepeatedly(data.bytes, interval, count);
 }
@@ -412,7 +425,7 @@ void ConnectionWindow::sendSaved(int index)
     const QList<SavedSends::Entry> entries = SavedSends::load();
     if (index < 0 || index >= entries.size())
         return m_dialogs.message(
-            QStringLiteral("There is no saved send %1: add it with \"Edit Saved Sends...\"").arg(index + 1));
+            tr("There is no saved send %1: add it with \"Edit Saved Sends...\"").arg(index + 1));
     sendEntry(entries.at(index).name, entries.at(index).data);
 }
 
@@ -423,9 +436,9 @@ void ConnectionWindow::sendEntry(const QString &name, const QString &data)
         return;
     const senddata::Parsed parsed = senddata::parse(data);
     if (!parsed.ok)
-        return m_dialogs.message(QStringLiteral("%1: %2").arg(name, parsed.error));
+        return m_dialogs.message(tr("%1: %2").arg(name, parsed.error));
     if (!m_session->send(parsed.bytes))
-        m_dialogs.message(QStringLiteral("%1 was not sent: %2").arg(name, m_session->errorString()));
+        m_dialogs.message(tr("%1 was not sent: %2").arg(name, m_session->errorString()));
 }
 
 void ConnectionWindow::editSavedSends()

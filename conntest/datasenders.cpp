@@ -1,5 +1,7 @@
 #include "datasenders.h"
 
+#include <QCoreApplication>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
@@ -18,18 +20,18 @@ FileToSend refused(const QString &text)
 FileToSend readFileToSend(const QString &path)
 {
     const QString name = QFileInfo(path).fileName();
-    const QString tooLarge = QStringLiteral("%1 is larger than 100 MiB: nothing was sent").arg(name);
+    const QString tooLarge = QCoreApplication::translate("DataSenders", "%1 is larger than 100 MiB: nothing was sent").arg(name);
     // The size is checked before and after reading: a file may grow meanwhile.
     if (QFileInfo(path).size() > FileSender::MaxFileSize)
         return refused(tooLarge);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return refused(QStringLiteral("Unable to read %1: %2").arg(path, file.errorString()));
+        return refused(QCoreApplication::translate("DataSenders", "Unable to read %1: %2").arg(path, file.errorString()));
     const QByteArray data = file.read(FileSender::MaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return refused(QStringLiteral("Unable to read %1: %2").arg(path, file.errorString()));
+        return refused(QCoreApplication::translate("DataSenders", "Unable to read %1: %2").arg(path, file.errorString()));
     if (data.isEmpty())
-        return refused(QStringLiteral("%1 is empty: nothing was sent").arg(name));
+        return refused(QCoreApplication::translate("DataSenders", "%1 is empty: nothing was sent").arg(name));
     if (data.size() > FileSender::MaxFileSize)
         return refused(tooLarge);
     return {data, QString()};

@@ -226,7 +226,7 @@ TrafficRoute DataSession::tcpRoute() const
 bool DataSession::send(const QByteArray &bytes)
 {
     if (m_state != Connected) {
-        m_errorString = QStringLiteral("Not connected: connect to the reader first");
+        m_errorString = tr("Not connected: connect to the reader first");
         return false;
     }
     if (m_transport == Tcp) {

@@ -45,7 +45,7 @@ void SavedSends::save() const
 QString SavedSends::refusalOf(const Entry &entry)
 {
     if (entry.name.trimmed().isEmpty())
-        return QStringLiteral("A saved send needs a name");
+        return tr("A saved send needs a name");
     const senddata::Parsed parsed = senddata::parse(entry.data);
     return parsed.ok ? QString() : parsed.error;
 }
@@ -74,7 +74,7 @@ bool SavedSends::add(const Entry &entry, QString *refusal)
 {
     QString why = refusalOf(entry);
     if (why.isEmpty() && m_entries.size() >= MaxEntries)
-        why = QStringLiteral("The list is full: at most %1 saved sends").arg(MaxEntries);
+        why = tr("The list is full: at most %1 saved sends").arg(MaxEntries);
     if (!why.isEmpty()) {
         if (refusal)
             *refusal = why;
@@ -153,5 +153,5 @@ QVariant SavedSends::headerData(int section, Qt::Orientation orientation, int ro
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return section == NameColumn ? QStringLiteral("Name") : QStringLiteral("Data");
+    return section == NameColumn ? tr("Name") : tr("Data");
 }

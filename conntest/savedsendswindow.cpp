@@ -47,7 +47,7 @@ public:
         auto *list = static_cast<SavedSends *>(model);
         const QString typed = static_cast<QLineEdit *>(editor)->text();
         if (!list->setData(index, typed))
-            m_report(QStringLiteral("Not saved: %1").arg(list->lastRefusal()), false);
+            m_report(SavedSendsWindow::tr("Not saved: %1").arg(list->lastRefusal()), false);
     }
 
 private:
@@ -73,13 +73,13 @@ QString SavedSendsWindow::checkText(const QString &data, bool *ok)
     if (!parsed.ok)
         return parsed.error;
     const QString hex = traffic::hexText(parsed.bytes.left(16)) + (parsed.bytes.size() > 16 ? QStringLiteral(" ...") : QString());
-    return QStringLiteral("Sends %1 bytes: %2").arg(parsed.bytes.size()).arg(hex);
+    return tr("Sends %1 bytes: %2").arg(parsed.bytes.size()).arg(hex);
 }
 
 SavedSendsWindow::SavedSendsWindow(QWidget *owner) : QWidget(owner, Qt::Window), m_model(new SavedSends(this))
 {
     setObjectName(QStringLiteral("savedSendsWindow"));
-    setWindowTitle(QStringLiteral("Saved Sends"));
+    setWindowTitle(tr("Saved Sends"));
 
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("table"));
@@ -97,22 +97,23 @@ SavedSendsWindow::SavedSendsWindow(QWidget *owner) : QWidget(owner, Qt::Window),
     m_nameEdit->setObjectName(QStringLiteral("nameEdit"));
     m_dataEdit = new QLineEdit(this);
     m_dataEdit->setObjectName(QStringLiteral("dataEdit"));
-    m_dataEdit->setPlaceholderText(QStringLiteral("text with \\r \\n \\t \\\\ \\xHH, or hex: 41 42 0D"));
-    m_addButton = new QPushButton(QStringLiteral("Add"), this);
+    //: Keep the escapes and "hex:" as they are: they are what the technician types.
+    m_dataEdit->setPlaceholderText(tr("text with \\r \\n \\t \\\\ \\xHH, or hex: 41 42 0D"));
+    m_addButton = new QPushButton(tr("Add"), this);
     m_addButton->setObjectName(QStringLiteral("addButton"));
-    m_removeButton = new QPushButton(QStringLiteral("Remove"), this);
+    m_removeButton = new QPushButton(tr("Remove"), this);
     m_removeButton->setObjectName(QStringLiteral("removeButton"));
-    m_upButton = new QPushButton(QStringLiteral("Move Up"), this);
+    m_upButton = new QPushButton(tr("Move Up"), this);
     m_upButton->setObjectName(QStringLiteral("upButton"));
-    m_downButton = new QPushButton(QStringLiteral("Move Down"), this);
+    m_downButton = new QPushButton(tr("Move Down"), this);
     m_downButton->setObjectName(QStringLiteral("downButton"));
     m_checkLabel = new QLabel(this);
     m_checkLabel->setObjectName(QStringLiteral("checkLabel"));
     m_checkLabel->setTextFormat(Qt::PlainText);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Name"), m_nameEdit);
-    form->addRow(QStringLiteral("Data"), m_dataEdit);
+    form->addRow(tr("Name"), m_nameEdit);
+    form->addRow(tr("Data"), m_dataEdit);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_addButton);
     buttons->addStretch(1);
@@ -148,14 +149,14 @@ void SavedSendsWindow::checkNewEntry()
     const SavedSends::Entry entry{m_nameEdit->text(), m_dataEdit->text()};
     if (m_dataEdit->text().isEmpty()) {
         m_addButton->setEnabled(false);
-        showCheck(QStringLiteral("Type a name and the data to send"), true);
+        showCheck(tr("Type a name and the data to send"), true);
         return;
     }
     bool ok = false;
     QString text = checkText(entry.data, &ok);
     if (ok && m_model->rowCount() >= SavedSends::MaxEntries) {
         ok = false;
-        text = QStringLiteral("The list is full: at most %1 saved sends").arg(SavedSends::MaxEntries);
+        text = tr("The list is full: at most %1 saved sends").arg(SavedSends::MaxEntries);
     }
     m_addButton->setEnabled(ok && SavedSends::refusalOf(entry).isEmpty());
     showCheck(text, ok);
@@ -165,7 +166,7 @@ void SavedSendsWindow::addEntry()
 {
     QString refusal;
     if (!m_model->add({m_nameEdit->text(), m_dataEdit->text()}, &refusal)) {
-        showCheck(QStringLiteral("Not added: %1").arg(refusal), false);
+        showCheck(tr("Not added: %1").arg(refusal), false);
         return;
     }
     m_table->selectRow(m_model->rowCount() - 1);

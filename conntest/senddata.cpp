@@ -1,5 +1,7 @@
 #include "senddata.h"
 
+#include <QCoreApplication>
+
 namespace senddata {
 namespace {
 int hexValue(QChar c)
@@ -18,7 +20,7 @@ Parsed refusal(int index, const QString &what)
 {
     Parsed result;
     result.errorPosition = index + 1;
-    result.error = QStringLiteral("%1 at position %2").arg(what).arg(index + 1);
+    result.error = QCoreApplication::translate("SendData", "%1 at position %2").arg(what).arg(index + 1);
     return result;
 }
 
@@ -28,13 +30,13 @@ Parsed parseText(const QString &text)
     for (int i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (c.unicode() > 0xff)
-            return refusal(i, QStringLiteral("\"%1\" is not a single byte").arg(c));
+            return refusal(i, QCoreApplication::translate("SendData", "\"%1\" is not a single byte").arg(c));
         if (c != QLatin1Char('\\')) {
             result.bytes.append(char(c.unicode()));
             continue;
         }
         if (i + 1 >= text.size())
-            return refusal(i, QStringLiteral("A lone \\ (write \\\\ for a backslash)"));
+            return refusal(i, QCoreApplication::translate("SendData", "A lone \\ (write \\\\ for a backslash)"));
         const QChar kind = text.at(i + 1);
         switch (kind.unicode()) {
         case 'r': result.bytes.append('\r'); ++i; break;
@@ -45,13 +47,13 @@ Parsed parseText(const QString &text)
             const int high = i + 2 < text.size() ? hexValue(text.at(i + 2)) : -1;
             const int low = i + 3 < text.size() ? hexValue(text.at(i + 3)) : -1;
             if (high < 0 || low < 0)
-                return refusal(i, QStringLiteral("\\x needs two hex digits (\\x0D)"));
+                return refusal(i, QCoreApplication::translate("SendData", "\\x needs two hex digits (\\x0D)"));
             result.bytes.append(char(high * 16 + low));
             i += 3;
             break;
         }
         default:
-            return refusal(i, QStringLiteral("Unknown escape \\%1 (use \\r \\n \\t \\\\ or \\xHH)").arg(kind));
+            return refusal(i, QCoreApplication::translate("SendData", "Unknown escape \\%1 (use \\r \\n \\t \\\\ or \\xHH)").arg(kind));
         }
     }
     result.ok = true;
@@ -69,10 +71,10 @@ Parsed parseHexPairs(const QString &text, int start)
         }
         const int high = hexValue(text.at(i));
         if (high < 0)
-            return refusal(i, QStringLiteral("\"%1\" is not a hex digit").arg(text.at(i)));
+            return refusal(i, QCoreApplication::translate("SendData", "\"%1\" is not a hex digit").arg(text.at(i)));
         const int low = i + 1 < text.size() ? hexValue(text.at(i + 1)) : -1;
         if (low < 0)
-            return refusal(i, QStringLiteral("A hex pair needs two digits"));
+            return refusal(i, QCoreApplication::translate("SendData", "A hex pair needs two digits"));
         result.bytes.append(char(high * 16 + low));
         i += 2;
     }
@@ -88,7 +90,7 @@ Parsed parse(const QString &text)
                                                                    : parseText(text);
     if (result.ok && result.bytes.isEmpty()) {
         result = Parsed();
-        result.error = QStringLiteral("There is no data to send");
+        result.error = QCoreApplication::translate("SendData", "There is no data to send");
     }
     return result;
 }

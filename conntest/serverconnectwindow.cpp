@@ -9,12 +9,22 @@
 namespace {
 ConnectionWindow::Frame frame()
 {
-    return {"serverConnect", 10845, 8115, "Connect to reader operating as a Server",
-            QList<ui::FieldSpec>{{"addressEdit", "IP Address", QRect(840, 660, 1635, 315), QRect(2700, 660, 1635, 315),
+    //: The window's heading.
+    return {"serverConnect", 10845, 8115, QT_TRANSLATE_NOOP("ConnectionWindow", "Connect to reader operating as a Server"),
+            //: Caption before a field, at most 109 pixels wide.
+            QList<ui::FieldSpec>{{"addressEdit", QT_TRANSLATE_NOOP("ConnectionWindow", "IP Address"),
+                                  QRect(840, 660, 1635, 315), QRect(2700, 660, 1635, 315),
                                   15, FilteredLineEdit::address, defaults::ReaderAddress},
-                                 ConnectionWindow::dataPortField("Port Number", 840, 2700, 1080)}
+                                 //: Caption before the reader's data port, at most 113 pixels wide.
+                                 ConnectionWindow::dataPortField(QT_TRANSLATE_NOOP("ConnectionWindow", "Port Number"),
+                                                                 840, 2700, 1080)}
                 + ConnectionWindow::controlLoginFields(4920, 7020, 660),
-            "connectButton", "Connect", "disconnectButton", "Disconnect", "Disconnected", DataSession::Tcp};
+            //: Button, at most 117 pixels wide.
+            "connectButton", QT_TRANSLATE_NOOP("ConnectionWindow", "Connect"),
+            //: Button, at most 117 pixels wide.
+            "disconnectButton", QT_TRANSLATE_NOOP("ConnectionWindow", "Disconnect"),
+            //: Status line, dark red, at most 177 pixels wide.
+            QT_TRANSLATE_NOOP("ConnectionWindow", "Disconnected"), DataSession::Tcp};
 }
 } // namespace
 
@@ -35,16 +45,16 @@ void ServerConnectWindow::connectToReader()
         return;
     const std::optional<QHostAddress> address = readerAddressFromText(addressEdit()->text());
     if (!address) {
-        dialogs().message(QStringLiteral("Invalid IP Address"));
+        dialogs().message(tr("Invalid IP Address"));
         return;
     }
     if (!isNotBlank(dataPortEdit()->text())) {
-        dialogs().message(QStringLiteral("Invalid Data Port"));
+        dialogs().message(tr("Invalid Data Port"));
         return;
     }
     const bool login = !trimBlanks(passwordEdit()->text()).isEmpty();
     if (login && !isNotBlank(controlPortEdit()->text())) {
-        dialogs().message(QStringLiteral("Invalid Control Port"));
+        dialogs().message(tr("Invalid Control Port"));
         return;
     }
 
@@ -53,7 +63,7 @@ void ServerConnectWindow::connectToReader()
     if (connected() || session()->isOpen() || session()->login()) {
         session()->stop();
         setConnected(false);
-        setStatus(QStringLiteral("Disconnected"));
+        setStatus(tr("Disconnected"));
     }
 
     m_readerAddress = *address;
@@ -68,7 +78,8 @@ void ServerConnectWindow::connectToReader()
         return;
     }
     m_connecting = true;
-    setStatus(QStringLiteral("Connecting"));
+    //: Status line, dark red, at most 177 pixels wide.
+    setStatus(tr("Connecting"));
     session()->logIn(m_readerAddress, *controlPort, passwordEdit()->text().toLatin1());
 }
 
@@ -79,7 +90,7 @@ void ServerConnectWindow::continueAfterLogin(bool ok)
         return;
     }
     m_connecting = false;
-    dialogs().message(QStringLiteral("Unable to connect to Control Port"));
+    dialogs().message(tr("Unable to connect to Control Port"));
 }
 
 void ServerConnectWindow::connectDataPort()
@@ -89,7 +100,8 @@ void ServerConnectWindow::connectDataPort()
         failureExit();
         return;
     }
-    setStatus(QStringLiteral("Connecting to Data Port"));
+    //: Status line, dark red, at most 177 pixels wide.
+    setStatus(tr("Connecting to Data Port"));
     session()->connectToReader(m_readerAddress, *dataPort);
 }
 
@@ -97,12 +109,14 @@ void ServerConnectWindow::showConnectionState(DataSession::State state)
 {
     if (state == DataSession::Connected) {
         m_connecting = false;
-        setStatus(QStringLiteral("Connected"));
+        //: Status line, dark red, at most 177 pixels wide.
+        setStatus(tr("Connected"));
         setConnected(true);
     } else if (state == DataSession::Failed) {
         // The session has closed the data link and the login; why is in the tooltip.
         m_connecting = false;
-        setStatus(QStringLiteral("Unable to Connect"), session()->errorString());
+        //: Status line, dark red, at most 177 pixels wide.
+        setStatus(tr("Unable to Connect"), session()->errorString());
         setConnected(false);
     }
 }
@@ -121,5 +135,5 @@ void ServerConnectWindow::disconnectFromReader()
     m_connecting = false;
     session()->stop();
     setConnected(false);
-    setStatus(QStringLiteral("Disconnected"));
+    setStatus(tr("Disconnected"));
 }

@@ -4,6 +4,7 @@
 #include "dialogs.h"
 #include "rowtable.h"
 #include "trafficlog.h"
+#include "translated.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -28,19 +29,28 @@ SessionLogWindow::SessionLogWindow(TrafficLog &log, Dialogs &dialogs, const QStr
     QHeaderView *columns = m_table->horizontalHeader();
     const QFontMetrics metrics = m_table->fontMetrics();
     columns->resizeSection(TrafficLog::TimeColumn, metrics.horizontalAdvance(QStringLiteral("0000-00-00 00:00:00.000  ")));
-    columns->resizeSection(TrafficLog::DirectionColumn, metrics.horizontalAdvance(QStringLiteral("received  ")));
+    // The direction and the length as wide as their headings or words, in the language shown.
+    const auto widest = [&metrics](const QStringList &texts) {
+        int width = 0;
+        for (const QString &text : texts)
+            width = qMax(width, metrics.horizontalAdvance(text + QStringLiteral("  ")));
+        return width;
+    };
+    const auto heading = [this](int column) { return m_log.headerData(column, Qt::Horizontal).toString(); };
+    columns->resizeSection(TrafficLog::DirectionColumn, widest({heading(TrafficLog::DirectionColumn),
+                                                                TrafficLog::tr("received"), TrafficLog::tr("sent")}));
     columns->resizeSection(TrafficLog::PeerColumn, metrics.horizontalAdvance(QStringLiteral("255.255.255.255:65535  ")));
-    columns->resizeSection(TrafficLog::LengthColumn, metrics.horizontalAdvance(QStringLiteral("Length  ")));
+    columns->resizeSection(TrafficLog::LengthColumn, widest({heading(TrafficLog::LengthColumn)}));
     // Hex and text of 16 bytes each, side by side.
     const int sixteenBytes = metrics.horizontalAdvance(QStringLiteral("00 ").repeated(16));
     columns->resizeSection(TrafficLog::HexColumn, sixteenBytes);
     columns->resizeSection(TrafficLog::TextColumn, metrics.horizontalAdvance(QStringLiteral("W").repeated(16) + QStringLiteral("  ")));
     columns->setStretchLastSection(true);
 
-    m_saveButton = new QPushButton(QStringLiteral("Save As..."), this);
+    m_saveButton = new QPushButton(tr("Save As..."), this);
     m_saveButton->setObjectName(QStringLiteral("saveButton"));
     connect(m_saveButton, &QPushButton::clicked, this, &SessionLogWindow::saveAs);
-    m_clearButton = new QPushButton(QStringLiteral("Clear"), this);
+    m_clearButton = new QPushButton(tr("Clear"), this);
     m_clearButton->setObjectName(QStringLiteral("clearButton"));
     connect(m_clearButton, &QPushButton::clicked, &m_log, &TrafficLog::clear);
     m_summaryLabel = new QLabel(this);
@@ -85,9 +95,10 @@ void SessionLogWindow::showAddedRows()
 
 void SessionLogWindow::showSummary()
 {
-    QString text = QStringLiteral("%1 chunks, %2 bytes").arg(m_log.rowCount()).arg(m_log.bytesHeld());
+    //: A chunk: the bytes of one send or one arrival.
+    QString text = tr("%1 chunks, %2 bytes").arg(m_log.rowCount()).arg(m_log.bytesHeld());
     if (m_log.droppedCount() > 0)
-        text += QStringLiteral("; %1 older chunks dropped").arg(m_log.droppedCount());
+        text += tr("; %1 older chunks dropped").arg(m_log.droppedCount());
     m_summaryLabel->setText(text);
 }
 
@@ -103,7 +114,8 @@ void SessionLogWindow::saveAs()
     Dialogs::FileRequest request;
     request.defaultExtension = QStringLiteral("csv");
     request.proposedName = QStringLiteral("session.csv");
-    request.filters = CaptureFile::FileTypes;
+    for (const QString &type : CaptureFile::FileTypes)
+        request.filters.append(ui::translated("CaptureFile", type));
     request.mustExist = false;
     QPointer<SessionLogWindow> self(this);
     QString path;
@@ -117,5 +129,5 @@ void SessionLogWindow::saveAs()
         file.stop();
     }
     if (!file.errorText().isEmpty())
-        m_dialogs.message(QStringLiteral("Unable to save %1: %2").arg(path, file.errorText()));
+        m_dialogs.message(tr("Unable to save %1: %2").arg(path, file.errorText()));
 }

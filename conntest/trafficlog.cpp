@@ -55,7 +55,9 @@ QString traffic::isoTime(qint64 msecsSinceEpoch)
 
 QString traffic::directionText(TrafficChunk::Direction direction)
 {
-    return direction == TrafficChunk::Sent ? QStringLiteral("sent") : QStringLiteral("received");
+    // Also the word of captures and copies: the log's view translates it.
+    return direction == TrafficChunk::Sent ? QStringLiteral(QT_TRANSLATE_NOOP("TrafficLog", "sent"))
+                                           : QStringLiteral(QT_TRANSLATE_NOOP("TrafficLog", "received"));
 }
 
 TrafficLog::TrafficLog(QObject *parent) : QAbstractTableModel(parent), m_flushTimer(new QTimer(this))
@@ -170,7 +172,7 @@ QVariant TrafficLog::data(const QModelIndex &index, int role) const
     const QString more = c.bytes.size() > ShownBytes ? QStringLiteral(" ...") : QString();
     switch (index.column()) {
     case TimeColumn: return traffic::logTime(c.msecsSinceEpoch());
-    case DirectionColumn: return traffic::directionText(c.direction);
+    case DirectionColumn: return tr(traffic::directionText(c.direction).toLatin1().constData());
     case PeerColumn: return c.peer;
     case LengthColumn: return int(c.bytes.size());
     case HexColumn: return traffic::hexText(shown) + more;
@@ -183,6 +185,7 @@ QVariant TrafficLog::headerData(int section, Qt::Orientation orientation, int ro
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char *const Titles[ColumnCount] = {"Time", "Direction", "Peer", "Length", "Hex", "Text"};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(Titles[section]) : QString();
+    static const char *const Titles[ColumnCount] = {QT_TR_NOOP("Time"), QT_TR_NOOP("Direction"), QT_TR_NOOP("Peer"),
+                                                    QT_TR_NOOP("Length"), QT_TR_NOOP("Hex"), QT_TR_NOOP("Text")};
+    return section >= 0 && section < ColumnCount ? tr(Titles[section]) : QString();
 }

@@ -18,35 +18,40 @@
 #include <QPointer>
 #include <QTimer>
 
-namespace {
-const QString ColumnHeadings = QStringLiteral("IP Address") + QString(34, QLatin1Char(' '))
-                               + QStringLiteral("Mac Address") + QString(34, QLatin1Char(' '))
-                               + QStringLiteral("Reader Identification") + QString(26, QLatin1Char(' '))
-                               + QStringLiteral("Ctl Port");
-} // namespace
-
 LocalSearchWindow::LocalSearchWindow(Dialogs &dialogs, QWidget *parent)
     : TaskWindow(QStringLiteral("localSearch"), 9930, 8160, parent), m_dialogs(dialogs)
 {
     const QFont labelFont = ui::arialBold(9);
     m_headingLabel = ui::label(this, QStringLiteral("headingLabel"),
-                               QStringLiteral("Search for Readers on a Local Network"), labelFont, 1350, 120, 6855,
+                               tr("Search for Readers on a Local Network"), labelFont, 1350, 120, 6855,
                                315, Qt::AlignHCenter | Qt::AlignTop);
-    m_columnHeadingsLabel = ui::label(this, QStringLiteral("columnHeadingsLabel"), ColumnHeadings, labelFont, 480, 900,
+    //: Column headings over the list of readers: each stays over its column,
+    //: and all four share one line of 589 pixels.
+    const QString headings = readerListHeadings(labelFont, {{QStringLiteral("IP Address"), tr("IP Address"), 34},
+                                                            {QStringLiteral("Mac Address"), tr("Mac Address"), 34},
+                                                            {QStringLiteral("Reader Identification"),
+                                                             tr("Reader Identification"), 26},
+                                                            //: Column heading: the reader's control port.
+                                                            {QStringLiteral("Ctl Port"), tr("Ctl Port"), 0}});
+    m_columnHeadingsLabel = ui::label(this, QStringLiteral("columnHeadingsLabel"), headings, labelFont, 480, 900,
                                       8835, 315);
 
     m_readerList = createReaderList(this, QRect(480, 1260, 8955, 5100));
 
     m_startSearchButton = ui::actionButton(
-        this, {"startSearchButton", "F1 Start Search", QRect(1080, 6600, 1875, 255), QRect(1020, 6540, 1995, 375)});
+        //: Button started by the F1 key, at most 125 pixels wide.
+        this, {"startSearchButton", QT_TR_NOOP("F1 Start Search"), QRect(1080, 6600, 1875, 255), QRect(1020, 6540, 1995, 375)});
     m_doubleClickHintLabel = ui::label(this, QStringLiteral("doubleClickHintLabel"),
-                                       QStringLiteral("Dblclick on a reader to program it"), labelFont, 3600, 6600,
+                                       //: Hint beside the buttons, at most 205 pixels wide.
+                                       tr("Dblclick on a reader to program it"), labelFont, 3600, 6600,
                                        3075, 315);
     m_resolveDupButton = ui::actionButton(
-        this, {"resolveDupButton", "Resolve Dup", QRect(7140, 6600, 1875, 255), QRect(7080, 6540, 1995, 375)});
+        //: Button that gives a reader a new address ("Dup": a duplicate address), at most 125 pixels wide.
+        this, {"resolveDupButton", QT_TR_NOOP("Resolve Dup"), QRect(7140, 6600, 1875, 255), QRect(7080, 6540, 1995, 375)});
     m_resolveHintLabel = ui::label(this, QStringLiteral("resolveHintLabel"),
-                                   QStringLiteral("To resolve a duplicate IP, or force an ip address change, click on "
-                                                  "the reader and then click on \"Resolve Dup\""),
+                                   //: Hint under the list: two lines of 453 pixels at most.
+                                   tr("To resolve a duplicate IP, or force an ip address change, click on "
+                                      "the reader and then click on \"Resolve Dup\""),
                                    labelFont, 1620, 7140, 6795, 495);
     m_resolveHintLabel->setWordWrap(true);
     m_resolveHintText = m_resolveHintLabel->text();
@@ -83,17 +88,18 @@ void LocalSearchWindow::keepLastSearchIn(const QString &folder)
 
 QString LocalSearchWindow::noReaderSelectedMessage()
 {
-    return QStringLiteral("Click on a reader in the list first, then click on \"Resolve Dup\"");
+    return tr("Click on a reader in the list first, then click on \"Resolve Dup\"");
 }
 
 QString LocalSearchWindow::couldNotSendMessage()
 {
-    return QStringLiteral("The message to change the IP Address could not be sent");
+    return tr("The message to change the IP Address could not be sent");
 }
 
 QString LocalSearchWindow::searchAgainHint()
 {
-    return QStringLiteral("The reader restarts with its new IP Address: press F1 to search again");
+    //: Hint under the list after an address change: two lines of 453 pixels at most.
+    return tr("The reader restarts with its new IP Address: press F1 to search again");
 }
 
 bool LocalSearchWindow::keyPreview(QKeyEvent *event)
@@ -166,13 +172,13 @@ void LocalSearchWindow::resolveDup()
     }
     const QByteArray mac = macFromListLine(selected.first()->text());
     QPointer<LocalSearchWindow> self(this);
-    const QString answer = m_dialogs.input(QStringLiteral("Enter new IP Address for this reader"), Dialogs::Title);
+    const QString answer = m_dialogs.input(tr("Enter new IP Address for this reader"), Dialogs::Title);
     if (!self || answer.isEmpty())
         return;
     // The reader must get four numbers: it would restart with whatever text
     // it is given. Blanks at either end are not sent as part of the address.
     if (!readerAddressFromText(answer)) {
-        m_dialogs.message(QStringLiteral("Invalid IP Address"));
+        m_dialogs.message(tr("Invalid IP Address"));
         return;
     }
     // A send that the system refuses is said as such, never confirmed.
@@ -180,8 +186,8 @@ void LocalSearchWindow::resolveDup()
         m_dialogs.message(couldNotSendMessage());
         return;
     }
-    m_dialogs.message(QStringLiteral("A message has been sent to change the IP Address in the Reader")
-                      + QStringLiteral(". If it was successful, the reader will restart with the new IP Address"));
+    m_dialogs.message(tr("A message has been sent to change the IP Address in the Reader"
+                         ". If it was successful, the reader will restart with the new IP Address"));
     if (self)
         m_resolveHintLabel->setText(searchAgainHint());
 }

@@ -3,6 +3,7 @@
 #include "addresschecks.h"
 #include "csvfields.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -43,13 +44,13 @@ bool readReaderList(const QByteArray &bytes, ReaderList *list, QString *reason)
     if (content.startsWith("\xEF\xBB\xBF"))
         content.remove(0, 3);
     if (content.trimmed().isEmpty()) {
-        *reason = QStringLiteral("it is empty");
+        *reason = QCoreApplication::translate("ReaderListFile", "it is empty");
         return false;
     }
     int unclosedAt = 0;
     const QList<CsvRecord> records = csvRecords(text(content), &unclosedAt);
     if (unclosedAt > 0) {
-        *reason = QStringLiteral("line %1: a quoted field is not closed").arg(unclosedAt);
+        *reason = QCoreApplication::translate("ReaderListFile", "line %1: a quoted field is not closed").arg(unclosedAt);
         return false;
     }
     QStringList headings;
@@ -61,11 +62,11 @@ bool readReaderList(const QByteArray &bytes, ReaderList *list, QString *reason)
                                                   QStringLiteral("ip address")});
     const int macColumn = columnOf(headings, {QStringLiteral("mac"), QStringLiteral("mac address")});
     if (addressColumn < 0) {
-        *reason = QStringLiteral("it has no address column (reader, address or IP Address)");
+        *reason = QCoreApplication::translate("ReaderListFile", "it has no address column (reader, address or IP Address)");
         return false;
     }
     if (macColumn < 0) {
-        *reason = QStringLiteral("it has no MAC column (mac or MAC Address)");
+        *reason = QCoreApplication::translate("ReaderListFile", "it has no MAC column (mac or MAC Address)");
         return false;
     }
     const int identificationColumn =
@@ -87,13 +88,13 @@ bool readReaderList(const QByteArray &bytes, ReaderList *list, QString *reason)
         if (reader.address.isEmpty())
             continue;
         if (read.readers.size() >= readerlistfile::MaxReaders) {
-            *reason = QStringLiteral("it lists more than %1 readers").arg(readerlistfile::MaxReaders);
+            *reason = QCoreApplication::translate("ReaderListFile", "it lists more than %1 readers").arg(readerlistfile::MaxReaders);
             return false;
         }
         read.readers.append(reader);
     }
     if (read.readers.isEmpty()) {
-        *reason = QStringLiteral("it lists no reader");
+        *reason = QCoreApplication::translate("ReaderListFile", "it lists no reader");
         return false;
     }
     *list = read;
@@ -106,21 +107,21 @@ bool readReaderListFile(const QString &path, ReaderList *list, QString *reason)
     // take long or never end.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
-        *reason = QStringLiteral("it is not a file");
+        *reason = QCoreApplication::translate("ReaderListFile", "it is not a file");
         return false;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *reason = QStringLiteral("it could not be read (%1)").arg(file.errorString());
+        *reason = QCoreApplication::translate("ReaderListFile", "it could not be read (%1)").arg(file.errorString());
         return false;
     }
     if (file.size() > readerlistfile::MaxBytes) {
-        *reason = QStringLiteral("it is larger than %1 MiB").arg(readerlistfile::MaxBytes / (1024 * 1024));
+        *reason = QCoreApplication::translate("ReaderListFile", "it is larger than %1 MiB").arg(readerlistfile::MaxBytes / (1024 * 1024));
         return false;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        *reason = QStringLiteral("it could not be read (%1)").arg(file.errorString());
+        *reason = QCoreApplication::translate("ReaderListFile", "it could not be read (%1)").arg(file.errorString());
         return false;
     }
     return readReaderList(bytes, list, reason);

@@ -7,9 +7,12 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QPointer>
+
+#include <algorithm>
 
 QListWidget *createReaderList(QWidget *window, const QRect &twips)
 {
@@ -28,12 +31,12 @@ ReaderListMenu::ReaderListMenu(QListWidget *list, Dialogs &dialogs, const QStrin
                                const QString &proposedName)
     : QObject(list), m_list(list), m_dialogs(dialogs), m_header(csvHeader), m_proposedName(proposedName)
 {
-    auto *copy = new QAction(QStringLiteral("Copy"), list);
+    auto *copy = new QAction(tr("Copy"), list);
     copy->setShortcut(QKeySequence::Copy);
     // Only while the list has the focus: the entry fields keep their own Ctrl+C.
     copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    auto *copyAllAction = new QAction(QStringLiteral("Copy All"), list);
-    auto *save = new QAction(QStringLiteral("Save List As..."), list);
+    auto *copyAllAction = new QAction(tr("Copy All"), list);
+    auto *save = new QAction(tr("Save List As..."), list);
     list->addActions({copy, copyAllAction, save});
     list->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(copy, &QAction::triggered, this, &ReaderListMenu::copySelected);
@@ -71,7 +74,30 @@ QString ReaderListMenu::csvText() const
 
 QString ReaderListMenu::couldNotSaveMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("The list could not be saved to %1: %2").arg(path, reason);
+    return tr("The list could not be saved to %1: %2").arg(path, reason);
+}
+
+QString readerListHeadings(const QFont &font, const QList<ColumnHeading> &headings)
+{
+    QString english;
+    for (const ColumnHeading &heading : headings)
+        english += heading.english + QString(heading.blanksAfter, QLatin1Char(' '));
+    if (std::all_of(headings.begin(), headings.end(), [](const ColumnHeading &h) { return h.shown == h.english; }))
+        return english;
+    const QFontMetrics metrics(font);
+    QString line;
+    QString englishSoFar;
+    for (const ColumnHeading &heading : headings) {
+        if (!line.isEmpty()) {
+            const int start = metrics.horizontalAdvance(englishSoFar);
+            line += QLatin1Char(' ');
+            while (metrics.horizontalAdvance(line + QLatin1Char(' ')) <= start)
+                line += QLatin1Char(' ');
+        }
+        line += heading.shown;
+        englishSoFar += heading.english + QString(heading.blanksAfter, QLatin1Char(' '));
+    }
+    return line;
 }
 
 Dialogs::FileRequest csvFileRequest(const QString &proposedName, bool mustExist)
@@ -79,7 +105,10 @@ Dialogs::FileRequest csvFileRequest(const QString &proposedName, bool mustExist)
     Dialogs::FileRequest request;
     request.defaultExtension = QStringLiteral("csv");
     request.proposedName = proposedName;
-    request.filters = QStringList{QStringLiteral("CSV Files (*.csv)"), QStringLiteral("All Files (*.*)")};
+    //: File type in the file dialog: keep the pattern in brackets as it is.
+    request.filters = QStringList{ReaderListMenu::tr("CSV Files (*.csv)"),
+                                  //: File type in the file dialog: keep the pattern in brackets as it is.
+                                  ReaderListMenu::tr("All Files (*.*)")};
     request.mustExist = mustExist;
     return request;
 }

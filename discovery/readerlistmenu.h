@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class QAction;
+class QFont;
 class QListWidget;
 class QRect;
 class QWidget;
@@ -15,6 +16,19 @@ class QWidget;
 // one fixed-width line per reader in the order they came, one selected at a
 // time.
 QListWidget *createReaderList(QWidget *window, const QRect &twips);
+
+// A heading over a column of a reader list: its English text, the text
+// shown (the English or a translation) and the blanks after the English.
+struct ColumnHeading {
+    QString english;
+    QString shown;
+    int blanksAfter = 0;
+};
+// The headings over a reader list's columns as one line in the label's font:
+// each shown heading starts where its English heading starts (at least one
+// blank after the one before), so that in every language a heading stands
+// over its column. With every heading in English, exactly the English line.
+QString readerListHeadings(const QFont &font, const QList<ColumnHeading> &headings);
 
 // The file dialog request for a CSV file of the search windows.
 Dialogs::FileRequest csvFileRequest(const QString &proposedName, bool mustExist);

@@ -22,8 +22,8 @@ SearchComparison::SearchComparison(ReaderListMenu *listMenu, QListWidget *list, 
 {
     auto *separator = new QAction(list);
     separator->setSeparator(true);
-    auto *saved = new QAction(QStringLiteral("Compare With Saved List..."), list);
-    auto *last = new QAction(QStringLiteral("Compare With Last Search"), list);
+    auto *saved = new QAction(tr("Compare With Saved List..."), list);
+    auto *last = new QAction(tr("Compare With Last Search"), list);
     list->addActions({separator, saved, last});
     connect(saved, &QAction::triggered, this, &SearchComparison::compareWithSavedList);
     connect(last, &QAction::triggered, this, &SearchComparison::compareWithLastSearch);
@@ -31,18 +31,18 @@ SearchComparison::SearchComparison(ReaderListMenu *listMenu, QListWidget *list, 
 
 QString SearchComparison::searchFirstMessage()
 {
-    return QStringLiteral("Search first (F1), then compare the readers found with an earlier list");
+    return tr("Search first (F1), then compare the readers found with an earlier list");
 }
 
 QString SearchComparison::noEarlierSearchMessage()
 {
-    return QStringLiteral("There is no earlier search to compare with: the list of a search is kept when the "
-                          "search ends");
+    return tr("There is no earlier search to compare with: the list of a search is kept when the "
+              "search ends");
 }
 
 QString SearchComparison::cannotCompareMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("The list in %1 cannot be compared: %2").arg(QDir::toNativeSeparators(path), reason);
+    return tr("The list in %1 cannot be compared: %2").arg(QDir::toNativeSeparators(path), reason);
 }
 
 SiteChangesWindow *SearchComparison::siteChangesWindow() const
@@ -129,7 +129,8 @@ void SearchComparison::compareWithLastSearch()
         m_dialogs.message(noEarlierSearchMessage());
         return;
     }
-    showComparison(m_earlier, QStringLiteral("the last search, kept %1").arg(timeText(m_earlierAt)));
+    //: Follows "Compared with "; %1 is a date and time.
+    showComparison(m_earlier, tr("the last search, kept %1").arg(timeText(m_earlierAt)));
 }
 
 void SearchComparison::showComparison(const ReaderList &earlier, const QString &comparedWith)

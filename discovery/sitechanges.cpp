@@ -4,6 +4,7 @@
 #include "csvfields.h"
 #include "typedvalues.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -19,14 +20,22 @@ struct ChangeName {
     const char *word;     // in the window's change column and, with '-' for blanks, in zavctl
     const char *summary;  // "%1 new"
 };
+// The words are also zavctl's keys: only the window's texts are translated.
 constexpr ChangeName Names[] = {
-    {DuplicateAddress, "duplicate address", "%1 with a duplicate address"},
-    {New, "new", "%1 new"},
-    {Missing, "missing", "%1 missing"},
-    {Moved, "moved", "%1 moved"},
-    {Renamed, "renamed", "%1 renamed"},
-    {OtherControlPort, "other control port", "%1 with another control port"},
+    {DuplicateAddress, QT_TRANSLATE_NOOP("SiteChanges", "duplicate address"),
+     QT_TRANSLATE_NOOP("SiteChanges", "%1 with a duplicate address")},
+    {New, QT_TRANSLATE_NOOP("SiteChanges", "new"), QT_TRANSLATE_NOOP("SiteChanges", "%1 new")},
+    {Missing, QT_TRANSLATE_NOOP("SiteChanges", "missing"), QT_TRANSLATE_NOOP("SiteChanges", "%1 missing")},
+    {Moved, QT_TRANSLATE_NOOP("SiteChanges", "moved"), QT_TRANSLATE_NOOP("SiteChanges", "%1 moved")},
+    {Renamed, QT_TRANSLATE_NOOP("SiteChanges", "renamed"), QT_TRANSLATE_NOOP("SiteChanges", "%1 renamed")},
+    {OtherControlPort, QT_TRANSLATE_NOOP("SiteChanges", "other control port"),
+     QT_TRANSLATE_NOOP("SiteChanges", "%1 with another control port")},
 };
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("SiteChanges", text);
+}
 
 // The MAC a line is matched by: without separators, in capitals; empty for none.
 QString macKey(const QString &mac)
@@ -136,8 +145,8 @@ Readers readersOf(const ReaderList &list, AddressKeys &addresses)
 
 QString whereSaved(const ListedReader &reader)
 {
-    return reader.line > 0 ? QStringLiteral("on line %1 of the earlier list").arg(reader.line)
-                           : QStringLiteral("in the earlier list");
+    return reader.line > 0 ? translated(QT_TRANSLATE_NOOP("SiteChanges", "on line %1 of the earlier list")).arg(reader.line)
+                           : translated(QT_TRANSLATE_NOOP("SiteChanges", "in the earlier list"));
 }
 
 // Where rows go: by their first change, then by address (numeric addresses
@@ -255,16 +264,19 @@ SiteComparison compareReaderLists(const ReaderList &before, const ReaderList &no
         }
         const bool matchedByAddress = i >= 0 && byAddress.contains(i);
         if (reader && is.keys.at(i).mac.isEmpty())
-            notes.append(matchedByAddress ? QStringLiteral("no MAC in the list now: compared by address")
-                                          : QStringLiteral("no MAC in the list now"));
+            notes.append(matchedByAddress
+                             ? translated(QT_TRANSLATE_NOOP("SiteChanges", "no MAC in the list now: compared by address"))
+                             : translated(QT_TRANSLATE_NOOP("SiteChanges", "no MAC in the list now")));
         if (kept && was.keys.at(j).mac.isEmpty())
             notes.append(matchedByAddress
-                             ? QStringLiteral("no MAC %1: compared by address").arg(whereSaved(*kept))
-                             : QStringLiteral("no MAC %1").arg(whereSaved(*kept)));
+                             //: %1 is "on line 4 of the earlier list" or "in the earlier list".
+                             ? translated(QT_TRANSLATE_NOOP("SiteChanges", "no MAC %1: compared by address")).arg(whereSaved(*kept))
+                             : translated(QT_TRANSLATE_NOOP("SiteChanges", "no MAC %1")).arg(whereSaved(*kept)));
         if (i >= 0 && is.alsoAt.contains(i))
-            notes.append(QStringLiteral("its MAC also answers at %1").arg(is.alsoAt.value(i).join(QLatin1String(", "))));
+            notes.append(translated(QT_TRANSLATE_NOOP("SiteChanges", "its MAC also answers at %1"))
+                             .arg(is.alsoAt.value(i).join(QLatin1String(", "))));
         if (j >= 0 && was.alsoAt.contains(j))
-            notes.append(QStringLiteral("its MAC was also at %1 in the earlier list")
+            notes.append(translated(QT_TRANSLATE_NOOP("SiteChanges", "its MAC was also at %1 in the earlier list"))
                              .arg(was.alsoAt.value(j).join(QLatin1String(", "))));
         row.note = notes.join(QLatin1String("; "));
         comparison.rows.append(row);
@@ -306,21 +318,27 @@ QString SiteComparison::summary() const
     QStringList parts;
     for (const ChangeName &name : Names) {
         if (const int n = count(name.change))
-            parts.append(QString::fromLatin1(name.summary).arg(n));
+            parts.append(translated(name.summary).arg(n));
     }
     if (const int unchanged = count(0))
-        parts.append(QStringLiteral("%1 unchanged").arg(unchanged));
-    return parts.isEmpty() ? QStringLiteral("no readers") : parts.join(QLatin1String(", "));
+        parts.append(translated(QT_TRANSLATE_NOOP("SiteChanges", "%1 unchanged")).arg(unchanged));
+    return parts.isEmpty() ? translated(QT_TRANSLATE_NOOP("SiteChanges", "no readers"))
+                           //: Between the parts of the summary and between the changes of a row.
+                           : parts.join(translated(QT_TRANSLATE_NOOP("SiteChanges", ", ")));
 }
 
-QString changeText(unsigned changes)
+QString changeText(unsigned changes, Words language)
 {
+    const auto shown = [language](const char *text) {
+        return language == Words::Translated ? translated(text) : QString::fromLatin1(text);
+    };
     QStringList words;
     for (const ChangeName &name : Names) {
         if (changes & name.change)
-            words.append(QString::fromLatin1(name.word));
+            words.append(shown(name.word));
     }
-    QString text = words.isEmpty() ? QStringLiteral("unchanged") : words.join(QLatin1String(", "));
+    QString text = words.isEmpty() ? shown(QT_TRANSLATE_NOOP("SiteChanges", "unchanged"))
+                                   : words.join(shown(QT_TRANSLATE_NOOP("SiteChanges", ", ")));
     text[0] = text.at(0).toUpper();
     return text;
 }
@@ -361,15 +379,15 @@ SiteChangeValues siteChangeValues(const SiteComparison &comparison, const SiteCh
 
 QStringList siteChangeHeadings()
 {
-    return {QStringLiteral("Change"),
-            QStringLiteral("IP Address"),
-            QStringLiteral("Old IP Address"),
-            QStringLiteral("MAC Address"),
-            QStringLiteral("Reader Identification"),
-            QStringLiteral("Old Reader Identification"),
-            QStringLiteral("Control Port"),
-            QStringLiteral("Old Control Port"),
-            QStringLiteral("Note")};
+    return {QStringLiteral(QT_TRANSLATE_NOOP("SiteChanges", "Change")),
+            QStringLiteral(QT_TRANSLATE_NOOP("SiteChanges", "IP Address")),
+            QStringLiteral(QT_TRANSLATE_NOOP("SiteChanges", "Old IP Address")),
+            QStringLiteral(QT_TRANSLATE_NOOP("SiteChanges", "MAC Address")),
+            QStringLiteral(QT_TRANSLATE_NOOP("SiteChanges", "Reader Identification")),
+            QStringLiteral(QT_TRANSLATE_NOOP("SiteChanges", "Old Reader Identification")),
+            QStringLiteral(QT_TRANSLATE_NOOP("SiteChanges", "Control Port")),
+            QStringLiteral(QT_TRANSLATE_NOOP("SiteChanges", "Old Control Port")),
+            QStringLiteral(QT_TRANSLATE_NOOP("SiteChanges", "Note"))};
 }
 
 QStringList siteChangeCells(const SiteComparison &comparison, const SiteChange &row)

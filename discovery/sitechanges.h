@@ -42,15 +42,17 @@ struct SiteComparison
     // True when any row is not unchanged.
     bool anyChange() const;
     // "3 new, 1 missing, 2 moved, 40 unchanged": each change that occurs, in
-    // the order rows sort by.
+    // the order rows sort by, in the language of the windows.
     QString summary() const;
 };
 
 SiteComparison compareReaderLists(const ReaderList &before, const ReaderList &now);
 
-// A row's changes as the window shows them ("Moved, renamed", "Unchanged"),
-// and as words for zavctl ("moved", "renamed", "other-control-port", ...).
-QString changeText(unsigned changes);
+// A row's changes as the window shows them ("Moved, renamed", "Unchanged"):
+// in English for files and copies, or translated for the screen; and as
+// words for zavctl ("moved", "renamed", "other-control-port", ...).
+enum class Words { English, Translated };
+QString changeText(unsigned changes, Words words = Words::English);
 QStringList changeWords(unsigned changes);
 
 // A row's values: the reader now (the MAC also for a missing one), and the
@@ -67,7 +69,9 @@ struct SiteChangeValues
 };
 SiteChangeValues siteChangeValues(const SiteComparison &comparison, const SiteChange &row);
 
-// The columns of a row in the window, in a copy and in its CSV.
+// The columns of a row in the window, in a copy and in its CSV: English
+// headings (the window shows them translated in the context "SiteChanges"),
+// and the notes of the row in the language of the windows.
 QStringList siteChangeHeadings();
 QStringList siteChangeCells(const SiteComparison &comparison, const SiteChange &row);
 // The given rows as CSV under the headings, safe to open in a spreadsheet.

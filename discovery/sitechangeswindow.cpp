@@ -1,6 +1,7 @@
 #include "sitechangeswindow.h"
 
 #include "dialogs.h"
+#include "translated.h"
 #include "rowtable.h"
 #include "localsearchwindow.h"
 #include "readerlistfile.h"
@@ -59,8 +60,11 @@ public:
         if (!index.isValid() || index.row() >= m_shown.size())
             return {};
         const SiteChange &row = m_comparison.rows.at(m_shown.at(index.row()));
-        if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+        if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
+            if (index.column() == 0)
+                return changeText(row.changes, Words::Translated);
             return siteChangeCells(m_comparison, row).value(index.column());
+        }
         // Red as the lines of such an address are in the local search list.
         if (role == Qt::ForegroundRole && (row.changes & sitechanges::DuplicateAddress))
             return LocalSearchWindow::duplicateColour();
@@ -69,7 +73,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-            return m_headings.value(section);
+            return ui::translated("SiteChanges", m_headings.value(section));
         return QAbstractTableModel::headerData(section, orientation, role);
     }
 
@@ -94,7 +98,7 @@ SiteChangesWindow::SiteChangesWindow(Dialogs &dialogs, QWidget *parent)
     : QWidget(parent, Qt::Window), m_dialogs(dialogs), m_model(new SiteChangesModel(this))
 {
     setObjectName(QStringLiteral("siteChanges"));
-    setWindowTitle(QStringLiteral("Site Changes"));
+    setWindowTitle(tr("Site Changes"));
 
     m_comparedWithLabel = new QLabel(this);
     m_comparedWithLabel->setObjectName(QStringLiteral("comparedWithLabel"));
@@ -105,9 +109,9 @@ SiteChangesWindow::SiteChangesWindow(Dialogs &dialogs, QWidget *parent)
     QFont bold = m_summaryLabel->font();
     bold.setBold(true);
     m_summaryLabel->setFont(bold);
-    m_hideUnchangedCheck = new QCheckBox(QStringLiteral("Hide Unchanged"), this);
+    m_hideUnchangedCheck = new QCheckBox(tr("Hide Unchanged"), this);
     m_hideUnchangedCheck->setObjectName(QStringLiteral("hideUnchangedCheck"));
-    m_saveButton = new QPushButton(QStringLiteral("Save As..."), this);
+    m_saveButton = new QPushButton(tr("Save As..."), this);
     m_saveButton->setObjectName(QStringLiteral("saveButton"));
 
     // Column widths fixed below: thousands of rows fill the table at once,
@@ -117,13 +121,18 @@ SiteChangesWindow::SiteChangesWindow(Dialogs &dialogs, QWidget *parent)
     columns->setStretchLastSection(true);
     // Wide enough for the usual texts; the note takes what is left.
     const QFontMetrics metrics = m_table->fontMetrics();
-    const QStringList widest{QStringLiteral("Duplicate address, new"), QStringLiteral("255.255.255.255"),
+    const QStringList widest{changeText(sitechanges::DuplicateAddress | sitechanges::New, Words::Translated),
+                             QStringLiteral("255.255.255.255"),
                              QStringLiteral("Old IP Address"),         QStringLiteral("0000000000000"),
                              QStringLiteral("Reader Identification"),  QStringLiteral("Old Reader Identification"),
                              QStringLiteral("Control Port"),           QStringLiteral("Old Control Port")};
     int tableWidth = metrics.averageCharWidth() * 30;
     for (int column = 0; column < widest.size(); ++column) {
-        const int width = metrics.horizontalAdvance(widest.at(column)) + 2 * metrics.averageCharWidth();
+        // A column is as wide as its heading or its widest usual value, in the language shown.
+        const QString heading = ui::translated("SiteChanges", siteChangeHeadings().value(column));
+        const QString value = ui::translated("SiteChanges", widest.at(column));
+        const int width = qMax(metrics.horizontalAdvance(heading), metrics.horizontalAdvance(value))
+                          + 2 * metrics.averageCharWidth();
         columns->resizeSection(column, width);
         tableWidth += width;
     }
@@ -153,7 +162,7 @@ SiteChangesWindow::~SiteChangesWindow() = default;
 void SiteChangesWindow::showComparison(const SiteComparison &comparison, const QString &comparedWith)
 {
     m_model->setComparison(comparison);
-    m_comparedWithLabel->setText(QStringLiteral("Compared with ") + comparedWith);
+    m_comparedWithLabel->setText(tr("Compared with %1").arg(comparedWith));
     m_summaryLabel->setText(comparison.summary());
 }
 
@@ -174,7 +183,9 @@ void SiteChangesWindow::copySelection()
         return;
     QString text;
     for (const int row : std::as_const(rows)) {
-        QStringList cells = siteChangeCells(comparison(), comparison().rows.at(shownRows().at(row)));
+        const SiteChange &change = comparison().rows.at(shownRows().at(row));
+        QStringList cells = siteChangeCells(comparison(), change);
+        cells[0] = changeText(change.changes, Words::Translated);
         // A tab or line end of a reader's own would split the row when pasted.
         for (QString &cell : cells) {
             for (QChar &c : cell) {
@@ -189,7 +200,7 @@ void SiteChangesWindow::copySelection()
 
 QString SiteChangesWindow::couldNotSaveMessage(const QString &path, const QString &reason)
 {
-    return QStringLiteral("The comparison could not be saved to %1: %2").arg(path, reason);
+    return tr("The comparison could not be saved to %1: %2").arg(path, reason);
 }
 
 void SiteChangesWindow::saveAs()

@@ -17,44 +17,44 @@
 #include <QKeyEvent>
 #include <QListWidget>
 
-namespace {
-const QString ColumnHeadings = QStringLiteral("IP Address") + QString(34, QLatin1Char(' '))
-                               + QStringLiteral("Mac Address") + QString(32, QLatin1Char(' '))
-                               + QStringLiteral("Reader Identification");
-} // namespace
-
 WideSearchWindow::WideSearchWindow(Dialogs &dialogs, QWidget *parent)
     : TaskWindow(QStringLiteral("wideSearch"), 10500, 8385, parent), m_dialogs(dialogs)
 {
     const QFont labelFont = ui::arialBold(9);
     m_headingLabel = ui::label(this, QStringLiteral("headingLabel"),
-                               QStringLiteral("Search for Readers on a Wide Area Network"), labelFont, 1260, 60, 6855,
+                               tr("Search for Readers on a Wide Area Network"), labelFont, 1260, 60, 6855,
                                315, Qt::AlignHCenter | Qt::AlignTop);
     // The field labels name their fields for assistive technology.
     const ui::LabelledField startAddress = ui::labelledField(
-        this, {"startAddressEdit", "Starting IP Address", QRect(720, 720, 1815, 315), QRect(2760, 720, 1635, 315), 15,
+        //: Caption before a field, at most 121 pixels wide.
+        this, {"startAddressEdit", QT_TR_NOOP("Starting IP Address"), QRect(720, 720, 1815, 315), QRect(2760, 720, 1635, 315), 15,
                FilteredLineEdit::address});
     m_startAddressLabel = startAddress.caption;
     m_startAddressEdit = startAddress.edit;
     const ui::LabelledField controlPort = ui::labelledField(
-        this, {"controlPortEdit", "Control Port Number", QRect(720, 1140, 1755, 315), QRect(2760, 1140, 1635, 315), 5,
+        //: Caption before a field, at most 117 pixels wide.
+        this, {"controlPortEdit", QT_TR_NOOP("Control Port Number"), QRect(720, 1140, 1755, 315), QRect(2760, 1140, 1635, 315), 5,
                FilteredLineEdit::digits});
     m_controlPortLabel = controlPort.caption;
     m_controlPortEdit = controlPort.edit;
 
     m_startSearchButton = ui::actionButton(
-        this, {"startSearchButton", "F1 Start Search", QRect(4800, 660, 1755, 375), QRect(4740, 600, 1875, 435)});
+        //: Button started by the F1 key, at most 117 pixels wide.
+        this, {"startSearchButton", QT_TR_NOOP("F1 Start Search"), QRect(4800, 660, 1755, 375), QRect(4740, 600, 1875, 435)});
     m_stopSearchButton = ui::actionButton(
-        this, {"stopSearchButton", "F2 Stop Search", QRect(6780, 660, 1755, 375), QRect(6720, 600, 1875, 435)});
+        //: Button started by the F2 key, at most 117 pixels wide.
+        this, {"stopSearchButton", QT_TR_NOOP("F2 Stop Search"), QRect(6780, 660, 1755, 375), QRect(6720, 600, 1875, 435)});
 
     const QFont smallFont = ui::sansSerifBold(8.25);
-    m_slowModeCheck = new QCheckBox(QStringLiteral("Slow Mode"), this);
+    //: Check box, at most 97 pixels wide with its box.
+    m_slowModeCheck = new QCheckBox(tr("Slow Mode"), this);
     m_slowModeCheck->setObjectName(QStringLiteral("slowModeCheck"));
     m_slowModeCheck->setFont(smallFont);
     place(m_slowModeCheck, 5940, 1200, 1455, 315);
     // Beside Slow Mode and like it; unchecked when the window opens, so that
     // a scan is the serial one until it is chosen.
-    m_fastModeCheck = new QCheckBox(QStringLiteral("Fast Mode"), this);
+    //: Check box, at most 97 pixels wide with its box.
+    m_fastModeCheck = new QCheckBox(tr("Fast Mode"), this);
     m_fastModeCheck->setObjectName(QStringLiteral("fastModeCheck"));
     m_fastModeCheck->setFont(smallFont);
     place(m_fastModeCheck, 7500, 1200, 1455, 315);
@@ -62,11 +62,18 @@ WideSearchWindow::WideSearchWindow(Dialogs &dialogs, QWidget *parent)
                               Qt::AlignHCenter | Qt::AlignTop);
     m_statusLabel->hide();
 
-    m_columnHeadingsLabel = ui::label(this, QStringLiteral("columnHeadingsLabel"), ColumnHeadings, labelFont, 780,
+    //: Column headings over the list of readers: each stays over its column,
+    //: and all three share one line of 521 pixels.
+    const QString headings = readerListHeadings(labelFont, {{QStringLiteral("IP Address"), tr("IP Address"), 34},
+                                                            {QStringLiteral("Mac Address"), tr("Mac Address"), 32},
+                                                            {QStringLiteral("Reader Identification"),
+                                                             tr("Reader Identification"), 0}});
+    m_columnHeadingsLabel = ui::label(this, QStringLiteral("columnHeadingsLabel"), headings, labelFont, 780,
                                       1740, 7815, 315);
     m_readerList = createReaderList(this, QRect(720, 2100, 8115, 5100));
     m_doubleClickHintLabel = ui::label(this, QStringLiteral("doubleClickHintLabel"),
-                                       QStringLiteral("Dblclick on reader to program it"), labelFont, 5340, 7260,
+                                       //: Hint under the list, right-aligned, at most 229 pixels wide.
+                                       tr("Dblclick on reader to program it"), labelFont, 5340, 7260,
                                        3435, 315, Qt::AlignRight | Qt::AlignTop);
 
     connect(m_startSearchButton, &ClickLabel::clicked, this, &WideSearchWindow::startScan);
@@ -120,13 +127,13 @@ void WideSearchWindow::startScan()
         return;
     const QString start = trimBlanks(m_startAddressEdit->text());
     if (!WideAreaWalk::acceptsStart(start)) {
-        m_dialogs.message(QStringLiteral("Invalid IP Address"));
+        m_dialogs.message(tr("Invalid IP Address"));
         return;
     }
     // Besides a blank text, a value that is no port (0, above 65535, or a
     // pasted non-number) is refused before anything is tried.
     const std::optional<quint16> port =
-        checkedPort(m_dialogs, m_controlPortEdit->text(), QStringLiteral("Invalid Port Number"));
+        checkedPort(m_dialogs, m_controlPortEdit->text(), tr("Invalid Port Number"));
     if (!port)
         return;
 
@@ -144,7 +151,7 @@ void WideSearchWindow::startScan()
     if (m_fastScan) {
         options.jobs = FastJobs;
         options.timeoutMs = m_limits.fastAddressMs;
-        m_statusLabel->setText(QStringLiteral("Searching ") + start);
+        m_statusLabel->setText(tr("Searching %1").arg(start));
     } else {
         options.jobs = 1;
         options.timeoutMs = m_slowModeCheck->isChecked() ? m_limits.slowSilentAddressMs : m_limits.silentAddressMs;
@@ -170,13 +177,15 @@ void WideSearchWindow::closeEvent(QCloseEvent *event)
 void WideSearchWindow::showTrying(const QString &address)
 {
     if (!m_fastScan)
-        m_statusLabel->setText(QStringLiteral("Searching ") + address);
+        //: Status while scanning, at most 253 pixels wide; %1 is an address.
+        m_statusLabel->setText(tr("Searching %1").arg(address));
 }
 
 void WideSearchWindow::showProgress(int addressesDone, const QString &lastAddress)
 {
     if (m_fastScan)
-        m_statusLabel->setText(QStringLiteral("Searched %1 addresses, up to %2").arg(addressesDone).arg(lastAddress));
+        //: Status while scanning fast, at most 253 pixels wide; %2 is an address.
+        m_statusLabel->setText(tr("Searched %1 addresses, up to %2").arg(addressesDone).arg(lastAddress));
 }
 
 // The serial scan asks each address on the port the field holds when the

@@ -2,6 +2,7 @@
 
 #include "downloadmessage.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -30,7 +31,7 @@ FirmwareImage::Check FirmwareImage::checkFile(const QString &path)
 
 QString FirmwareImage::refusal(Check check, const QString &path, qint64 length)
 {
-    const QString rule = QStringLiteral("A firmware image is 1 to %1 blocks of %2 bytes (%2 to %3 bytes).")
+    const QString rule = QCoreApplication::translate("FirmwareImage", "A firmware image is 1 to %1 blocks of %2 bytes (%2 to %3 bytes).")
                              .arg(downloadMessage::MaxBlocks)
                              .arg(BlockSize)
                              .arg(MaxLength);
@@ -38,21 +39,21 @@ QString FirmwareImage::refusal(Check check, const QString &path, qint64 length)
     case Usable:
         return {};
     case CannotOpen:
-        return QStringLiteral("The selected file cannot be opened:\n%1").arg(path);
+        return QCoreApplication::translate("FirmwareImage", "The selected file cannot be opened:\n%1").arg(path);
     case Empty:
-        return QStringLiteral("The selected file is empty and cannot be downloaded.\n") + rule;
+        return QCoreApplication::translate("FirmwareImage", "The selected file is empty and cannot be downloaded.\n") + rule;
     case NotWholeBlocks:
-        return QStringLiteral("The selected file (%1 bytes) is not a whole number of %2-byte blocks "
-                              "and cannot be downloaded.\n").arg(length).arg(BlockSize) + rule;
+        return QCoreApplication::translate("FirmwareImage", "The selected file (%1 bytes) is not a whole number of %2-byte "
+                                                                "blocks and cannot be downloaded.\n").arg(length).arg(BlockSize) + rule;
     case TooLarge:
-        return QStringLiteral("The selected file (%1 bytes) is too large to be downloaded.\n").arg(length) + rule;
+        return QCoreApplication::translate("FirmwareImage", "The selected file (%1 bytes) is too large to be downloaded.\n").arg(length) + rule;
     }
     return {};
 }
 
 QString FirmwareImage::readFailure(const QString &path)
 {
-    return QStringLiteral("The selected file could not be read:\n%1").arg(path);
+    return QCoreApplication::translate("FirmwareImage", "The selected file could not be read:\n%1").arg(path);
 }
 
 bool FirmwareImage::open(const QString &path)

@@ -25,18 +25,26 @@ namespace {
 constexpr int BlockStatusDrawMs = 20;
 
 constexpr Qt::Alignment CaptionAlignment = Qt::AlignLeft | Qt::AlignVCenter;
-const ui::FieldSpec AddressField{"addressEdit", "IP Address", QRect(660, 840, 1635, 315), QRect(2520, 840, 1635, 315),
-                                 15, {}, {}, CaptionAlignment};
-const ui::FieldSpec ControlPortField{"controlPortEdit", "Control Port Number", QRect(4740, 840, 1875, 315),
-                                     QRect(6840, 840, 1635, 315), 5, {}, {}, CaptionAlignment};
-const ui::FieldSpec PasswordField{"passwordEdit", "Password", QRect(4740, 1260, 1815, 315),
-                                  QRect(6840, 1260, 1635, 315), 5, {}, {}, CaptionAlignment};
+//: Caption before a field, at most 109 pixels wide.
+const ui::FieldSpec AddressField{"addressEdit", QT_TRANSLATE_NOOP("FlashReaderWindow", "IP Address"),
+                                 QRect(660, 840, 1635, 315), QRect(2520, 840, 1635, 315), 15, {}, {}, CaptionAlignment};
+//: Caption before a field, at most 125 pixels wide.
+const ui::FieldSpec ControlPortField{"controlPortEdit", QT_TRANSLATE_NOOP("FlashReaderWindow", "Control Port Number"),
+                                     QRect(4740, 840, 1875, 315), QRect(6840, 840, 1635, 315), 5, {}, {},
+                                     CaptionAlignment};
+//: Caption before a field, at most 121 pixels wide.
+const ui::FieldSpec PasswordField{"passwordEdit", QT_TRANSLATE_NOOP("FlashReaderWindow", "Password"),
+                                  QRect(4740, 1260, 1815, 315), QRect(6840, 1260, 1635, 315), 5, {}, {},
+                                  CaptionAlignment};
 // Each grey rounded rectangle stands a little outside its label on every side.
-const ui::ButtonSpec BrowseButton{"browseButton", "Select File", QRect(600, 1980, 1755, 315),
+//: Button, at most 117 pixels wide.
+const ui::ButtonSpec BrowseButton{"browseButton", QT_TRANSLATE_NOOP("FlashReaderWindow", "Select File"), QRect(600, 1980, 1755, 315),
                                   QRect(540, 1935, 1875, 405)};
-const ui::ButtonSpec DownloadButton{"downloadButton", "Start Download", QRect(600, 3300, 1755, 315),
+//: Button, at most 117 pixels wide.
+const ui::ButtonSpec DownloadButton{"downloadButton", QT_TRANSLATE_NOOP("FlashReaderWindow", "Start Download"), QRect(600, 3300, 1755, 315),
                                     QRect(540, 3255, 1875, 405)};
-const ui::ButtonSpec AbortButton{"abortButton", "Abort Download", QRect(600, 3900, 1755, 315),
+//: Button, at most 117 pixels wide.
+const ui::ButtonSpec AbortButton{"abortButton", QT_TRANSLATE_NOOP("FlashReaderWindow", "Abort Download"), QRect(600, 3900, 1755, 315),
                                  QRect(540, 3855, 1875, 405)};
 
 QLabel *lineLabel(QWidget *parent, const QString &name, const QString &text, int left, int top, int width)
@@ -49,7 +57,8 @@ FlashReaderWindow::FlashReaderWindow(Dialogs &dialogs, QWidget *parent)
     : TaskWindow(QStringLiteral("flashReader"), 10845, 5000, parent), m_dialogs(dialogs)
 {
     m_headingLabel = ui::label(this, QStringLiteral("headingLabel"),
-                               QStringLiteral("Flash Download new firmware into Reader"), ui::arialBold(12),
+                               //: The window's heading, at most 457 pixels wide in a larger font.
+                               tr("Flash Download new firmware into Reader"), ui::arialBold(12),
                                960, 120, 6855, 315, Qt::AlignCenter);
     // Each field is named by its caption for screen readers; the file path
     // and the status line are read out as they currently stand.
@@ -62,10 +71,11 @@ FlashReaderWindow::FlashReaderWindow(Dialogs &dialogs, QWidget *parent)
     addField(ControlPortField, m_controlPortLabel, m_controlPortEdit);
     addField(PasswordField, m_passwordLabel, m_passwordEdit);
     m_browseButton = ui::actionButton(this, BrowseButton);
-    m_fileLabel = lineLabel(this, QStringLiteral("fileLabel"), QStringLiteral(" None Selected"), 2580, 1980, 7935);
+    //: Where the chosen file's path will stand (a blank before the words).
+    m_fileLabel = lineLabel(this, QStringLiteral("fileLabel"), tr(" None Selected"), 2580, 1980, 7935);
     m_downloadButton = ui::actionButton(this, DownloadButton);
     m_abortButton = ui::actionButton(this, AbortButton);
-    m_statusLabel = lineLabel(this, QStringLiteral("statusLabel"), flashStatus::text(QStringLiteral("Not Connected")),
+    m_statusLabel = lineLabel(this, QStringLiteral("statusLabel"), flashStatus::text(tr("Not Connected")),
                               2580, 3540, 7875);
     m_fileLabel->setAccessibleName(QString());
     m_statusLabel->setAccessibleName(QString());
@@ -83,13 +93,13 @@ FlashReaderWindow::FlashReaderWindow(Dialogs &dialogs, QWidget *parent)
     connect(m_abortButton, &ClickLabel::clicked, this, &FlashReaderWindow::abortDownload);
 
     connect(m_downloadSession, &DownloadSession::loggedIn, this, [this] {
-        setStatus(flashStatus::text(QStringLiteral("Control Port Connected, Connecting to Download Port")));
+        setStatus(flashStatus::text(tr("Control Port Connected, Connecting to Download Port")));
     });
     connect(m_downloadSession, &DownloadSession::downloadPortConnected, this, [this] {
-        setStatus(flashStatus::text(QStringLiteral("Control Port Connected, Download Port Connected")));
+        setStatus(flashStatus::text(tr("Control Port Connected, Download Port Connected")));
     });
     connect(m_downloadSession, &DownloadSession::sendingAnnounce, this,
-            [this] { setStatus(flashStatus::text(QStringLiteral("Reader Connected, Preparing Flash"))); });
+            [this] { setStatus(flashStatus::text(tr("Reader Connected, Preparing Flash"))); });
     connect(m_downloadSession, &DownloadSession::sendingBlock, this, &FlashReaderWindow::showBlockStatus);
     // The question and the messages are modal: they are shown once the
     // session has returned from the event that ended its part.
@@ -117,7 +127,10 @@ void FlashReaderWindow::selectFile()
     Dialogs::FileRequest request;
     request.defaultExtension = QStringLiteral("bin");
     request.proposedName = QStringLiteral("zavtcp.bin");
-    request.filters = QStringList{QStringLiteral("Binary Files (*.bin)"), QStringLiteral("All Files (*.*)")};
+    //: File type in the file dialog: keep the pattern in brackets as it is.
+    request.filters = QStringList{tr("Binary Files (*.bin)"),
+                                  //: File type in the file dialog: keep the pattern in brackets as it is.
+                                  tr("All Files (*.*)")};
     request.mustExist = true;
     QPointer<FlashReaderWindow> self(this);
     QString path;
@@ -133,19 +146,19 @@ void FlashReaderWindow::startDownload()
     if (m_running)
         return;
     if (trimBlanks(m_selectedFile).isEmpty()) {
-        m_dialogs.message(QStringLiteral("A File must be selected for Download"));
+        m_dialogs.message(tr("A File must be selected for Download"));
         return;
     }
     if (!looksLikeAddress(m_addressEdit->text())) {
-        m_dialogs.message(QStringLiteral("Invalid IP Address"));
+        m_dialogs.message(tr("Invalid IP Address"));
         return;
     }
     const std::optional<quint16> controlPort =
-        checkedPort(m_dialogs, m_controlPortEdit->text(), QStringLiteral("Invalid Control Port"));
+        checkedPort(m_dialogs, m_controlPortEdit->text(), tr("Invalid Control Port"));
     if (!controlPort)
         return;
     if (!isFiveCharacters(m_passwordEdit->text())) {
-        m_dialogs.message(QStringLiteral("A 5 character password must be entered"));
+        m_dialogs.message(tr("A 5 character password must be entered"));
         return;
     }
     const FirmwareImage::Check image = FirmwareImage::checkFile(m_selectedFile);
@@ -170,7 +183,7 @@ void FlashReaderWindow::startDownload()
     // not it closes the connections sooner.
     options.restartEndsOnClose = false;
     m_running = true;
-    setStatus(flashStatus::text(QStringLiteral("Connecting to Control Port")));
+    setStatus(flashStatus::text(tr("Connecting to Control Port")));
     m_downloadSession->start(options);
 }
 
@@ -184,10 +197,10 @@ void FlashReaderWindow::askRestart()
 {
     if (!m_downloadSession->isRunning())
         return;
-    setStatus(flashStatus::text(QStringLiteral("Download Complete")));
+    setStatus(flashStatus::text(tr("Download Complete")));
     QPointer<FlashReaderWindow> self(this);
     const bool restart = m_dialogs.question(
-        QStringLiteral("The Download is complete - Do you wish to restart the reader now with the new firmware?"));
+        tr("The Download is complete - Do you wish to restart the reader now with the new firmware?"));
     if (!self)
         return;
     // No answer to the restart message is expected: the reader gets its pause
@@ -207,19 +220,19 @@ void FlashReaderWindow::showOutcome(bool ok)
         QString message;
         switch (m_downloadSession->failure()) {
         case DownloadSession::NoControlPort:
-            message = QStringLiteral("Unable to connect to Control Port");
+            message = tr("Unable to connect to Control Port");
             break;
         case DownloadSession::NoDownloadPort:
-            message = QStringLiteral("Unable to connect to Download Port");
+            message = tr("Unable to connect to Download Port");
             break;
         case DownloadSession::ImageUnreadable:
             message = m_downloadSession->errorText();
             break;
         case DownloadSession::Stopped:
-            setStatus(flashStatus::text(QStringLiteral("Download Aborted")));
+            setStatus(flashStatus::text(tr("Download Aborted")));
             break;
         default:
-            message = QStringLiteral("Reader is not responding");
+            message = tr("Reader is not responding");
             break;
         }
         if (!message.isEmpty()) {
@@ -237,7 +250,7 @@ void FlashReaderWindow::cancelDownload()
     if (!m_downloadSession->isRunning())
         return;
     m_downloadSession->stop();
-    setStatus(flashStatus::text(QStringLiteral("Download Aborted")));
+    setStatus(flashStatus::text(tr("Download Aborted")));
     m_running = false;
 }
 

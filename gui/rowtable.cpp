@@ -1,6 +1,7 @@
 #include "rowtable.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QTableView>
 
@@ -21,7 +22,7 @@ QTableView *ui::rowTable(QWidget *parent, QAbstractItemModel *model, std::functi
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
 
-    auto *copyAction = new QAction(QStringLiteral("Copy"), table);
+    auto *copyAction = new QAction(QCoreApplication::translate("RowTable", "Copy"), table);
     copyAction->setShortcut(QKeySequence::Copy);
     copyAction->setShortcutContext(Qt::WidgetShortcut);
     QObject::connect(copyAction, &QAction::triggered, table, std::move(copy));

@@ -1,9 +1,11 @@
 #include "uikit.h"
 
+#include "translated.h"
 #include "twips.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -41,6 +43,11 @@ void ui::setColours(QWidget *widget, const QColor &background, const QColor &tex
     palette.setColor(QPalette::ButtonText, text);
     widget->setPalette(palette);
     widget->setAutoFillBackground(background.alpha() == 255);
+}
+
+QString ui::translated(const char *context, const QString &source)
+{
+    return source.isEmpty() ? source : QCoreApplication::translate(context, source.toUtf8().constData());
 }
 
 QLabel *ui::label(QWidget *parent, const QString &name, const QString &text, const QFont &font,
@@ -190,6 +197,10 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent *event)
     QLineEdit::keyPressEvent(event);
 }
 
+// The rows of FieldSpec and ButtonSpec hold English source texts, marked
+// with QT_TR_NOOP in the window's class (or QT_TRANSLATE_NOOP with its name):
+// they are shown translated in the context of the class of the window that
+// builds them.
 ui::LabelledField ui::labelledField(QWidget *parent, const FieldSpec &spec, const QFont &captionFont)
 {
     const QString name = QString::fromLatin1(spec.name);
@@ -198,7 +209,7 @@ ui::LabelledField ui::labelledField(QWidget *parent, const FieldSpec &spec, cons
         captionName.chop(4);
     captionName += QLatin1String("Label");
     const QRect &c = spec.captionTwips;
-    QLabel *caption = label(parent, captionName, spec.caption, captionFont, c.x(), c.y(), c.width(), c.height(),
+    QLabel *caption = label(parent, captionName, translated(parent->metaObject()->className(), spec.caption), captionFont, c.x(), c.y(), c.width(), c.height(),
                             spec.captionAlignment);
     auto *edit = new FilteredLineEdit(name, spec.maxLength, parent);
     edit->setText(spec.text);
@@ -216,7 +227,7 @@ ClickLabel *ui::actionButton(QWidget *parent, const ButtonSpec &spec, const QFon
     const QRect &s = spec.shapeTwips;
     place(new ShapeWidget(name + QLatin1String("Shape"), ShapeWidget::FilledRounded, ButtonGrey, parent), s.x(), s.y(),
           s.width(), s.height());
-    auto *button = new ClickLabel(name, QString::fromLatin1(spec.text), parent);
+    auto *button = new ClickLabel(name, translated(parent->metaObject()->className(), QString::fromUtf8(spec.text)), parent);
     button->setFont(font);
     button->setAlignment(Qt::AlignCenter);
     setColours(button, Qt::transparent, Qt::white);

@@ -77,12 +77,12 @@ QString DataLink::listenFailureText(QAbstractSocket::SocketError kind, quint16 p
     // Linux lets only privileged programs listen below 1024; the installed
     // package grants exactly that right to the program file.
     if (kind == QAbstractSocket::SocketAccessError && port > 0 && port < 1024)
-        return QStringLiteral("Port %1 is below 1024, where this system lets only privileged programs listen:\n"
-                              "install the zav-utility package (it grants that right), or use a port of 1024 "
-                              "or above.")
+        return tr("Port %1 is below 1024, where this system lets only privileged programs listen:\n"
+                  "install the zav-utility package (it grants that right), or use a port of 1024 "
+                  "or above.")
             .arg(port);
     if (kind == QAbstractSocket::AddressInUseError)
-        return QStringLiteral("Port %1 is in use by another program: stop that program, or use another port.")
+        return tr("Port %1 is in use by another program: stop that program, or use another port.")
             .arg(port);
     return systemText;
 }
@@ -230,8 +230,8 @@ bool DataLink::connectToHost(const QHostAddress &address, quint16 port)
         m_connecting = false;
         m_connectTimer->stop();
         if (socket->error() == QAbstractSocket::ConnectionRefusedError)
-            fail(QStringLiteral("Nothing accepts connections on port %1 of %2: check the port, and that the "
-                                "reader works as a TCP server.")
+            fail(tr("Nothing accepts connections on port %1 of %2: check the port, and that the "
+                    "reader works as a TCP server.")
                      .arg(m_connectPort)
                      .arg(m_connectAddress.toString()),
                  socket->error());
@@ -253,8 +253,8 @@ void DataLink::abandonConnectAttempt()
     // Abandoned, so that it cannot connect later behind the user's back.
     if (m_tcp)
         m_tcp->abort();
-    fail(QStringLiteral("No answer from %1 on port %2 within %3 ms: check the address, and that the reader is "
-                        "on this network.")
+    fail(tr("No answer from %1 on port %2 within %3 ms: check the address, and that the reader is "
+            "on this network.")
              .arg(m_connectAddress.toString())
              .arg(m_connectPort)
              .arg(m_connectLimitMs),
@@ -404,7 +404,7 @@ bool DataLink::send(const QByteArray &data)
     if (m_protocol != Tcp)
         return fail(QStringLiteral("A datagram link sends with sendDatagram(), to an address and port"));
     if (!m_tcp || m_tcp->state() != QAbstractSocket::ConnectedState)
-        return fail(QStringLiteral("Not connected: connect to the reader first"));
+        return fail(tr("Not connected: connect to the reader first"));
     if (m_tcp->write(data) != data.size())
         return fail(m_tcp->errorString(), m_tcp->error());
     return true;

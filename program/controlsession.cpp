@@ -59,16 +59,18 @@ void ControlSession::start(const QHostAddress &address, quint16 port, const Plan
     if (address.protocol() != QAbstractSocket::IPv4Protocol || port == 0) {
         // Checked by every caller; an address or port that slips through is
         // an unreachable reader, never a name lookup or a send to port 0.
-        QTimer::singleShot(0, this, [this] { fail(NoConnection, QStringLiteral("not a reader address and port")); });
+        QTimer::singleShot(0, this, [this] { fail(NoConnection, tr("not a reader address and port")); });
         return;
     }
     m_socket->connectToHost(address, port);
 }
 
+// The failure texts pass through tr(): the windows show them in their
+// language, zavctl (which loads no translation) in English.
 void ControlSession::stop()
 {
     if (m_running)
-        fail(Stopped, QStringLiteral("stopped"));
+        fail(Stopped, tr("stopped"));
     else if (m_socket)
         m_socket->abort();
 }
@@ -139,15 +141,15 @@ void ControlSession::examineReply()
         } else if (!control::mayBecomeAcknowledgement(m_reply.bytes())) {
             // Bytes that no later bytes can turn into "OK" CR.
             if (m_step == AwaitingLogin)
-                fail(LoginRefused, QStringLiteral("login not acknowledged (answered %1)").arg(quoted(m_reply.bytes())));
+                fail(LoginRefused, tr("login not acknowledged (answered %1)").arg(quoted(m_reply.bytes())));
             else
-                fail(NotAcknowledged, QStringLiteral("%1 not acknowledged (answered %2)")
+                fail(NotAcknowledged, tr("%1 not acknowledged (answered %2)")
                                           .arg(QString::fromLatin1(m_keyword), quoted(m_reply.bytes())));
         }
         break;
     case AwaitingStat:
         if (m_reply.overlong()) {
-            fail(NoStatReply, QStringLiteral("STAT reply longer than %1 bytes").arg(control::ReplyLimit));
+            fail(NoStatReply, tr("STAT reply longer than %1 bytes").arg(control::ReplyLimit));
         } else if (control::isCompleteStatReply(m_reply.bytes())) {
             m_stat = ReaderSettings::fromStatReply(m_reply.bytes());
             m_hasStat = true;
@@ -184,39 +186,39 @@ void ControlSession::failOnSocketError()
     const QString reason = m_socket->errorString();
     switch (m_step) {
     case Connecting:
-        fail(NoConnection, QStringLiteral("no connection (%1)").arg(reason));
+        fail(NoConnection, tr("no connection (%1)").arg(reason));
         break;
     case AwaitingLogin:
-        fail(LoginRefused, QStringLiteral("login not acknowledged (%1)").arg(reason));
+        fail(LoginRefused, tr("login not acknowledged (%1)").arg(reason));
         break;
     case AwaitingStat:
-        fail(NoStatReply, QStringLiteral("no STAT reply (%1)").arg(reason));
+        fail(NoStatReply, tr("no STAT reply (%1)").arg(reason));
         break;
     default:
         fail(NotAcknowledged,
-             QStringLiteral("%1 not acknowledged (%2)").arg(QString::fromLatin1(m_keyword), reason));
+             tr("%1 not acknowledged (%2)").arg(QString::fromLatin1(m_keyword), reason));
         break;
     }
 }
 
 void ControlSession::giveUp()
 {
-    const QString limit = QStringLiteral("within %1 s").arg(
+    const QString limit = tr("within %1 s").arg(
         (m_step == Connecting ? m_limits.connectMs : m_limits.replyMs) / 1000.0);
     switch (m_step) {
     case Connecting:
-        fail(NoConnection, QStringLiteral("no connection %1").arg(limit));
+        fail(NoConnection, tr("no connection %1").arg(limit));
         break;
     case AwaitingLogin:
         fail(LoginRefused, m_reply.bytes().isEmpty()
-                               ? QStringLiteral("login not acknowledged %1 (wrong password, or not a reader)").arg(limit)
-                               : QStringLiteral("login not acknowledged %1 (answered %2)").arg(limit, quoted(m_reply.bytes())));
+                               ? tr("login not acknowledged %1 (wrong password, or not a reader)").arg(limit)
+                               : tr("login not acknowledged %1 (answered %2)").arg(limit, quoted(m_reply.bytes())));
         break;
     case AwaitingStat:
-        fail(NoStatReply, QStringLiteral("no complete STAT reply %1").arg(limit));
+        fail(NoStatReply, tr("no complete STAT reply %1").arg(limit));
         break;
     case AwaitingAcknowledgement:
-        fail(NotAcknowledged, QStringLiteral("%1 not acknowledged %2").arg(QString::fromLatin1(m_keyword), limit));
+        fail(NotAcknowledged, tr("%1 not acknowledged %2").arg(QString::fromLatin1(m_keyword), limit));
         break;
     default:
         break;
@@ -230,8 +232,8 @@ QString ControlSession::progressReport() const
     QStringList acknowledged;
     for (int i = 0; i < m_acknowledged && i < m_plan.commands.size(); ++i)
         acknowledged.append(QString::fromLatin1(m_plan.commands.at(i).keyword));
-    return QStringLiteral("%1 acknowledged; %2")
-        .arg(acknowledged.isEmpty() ? QStringLiteral("none") : acknowledged.join(QLatin1String(", ")), m_errorText);
+    return tr("%1 acknowledged; %2")
+        .arg(acknowledged.isEmpty() ? tr("none") : acknowledged.join(QLatin1String(", ")), m_errorText);
 }
 
 bool ControlSession::isConnected() const

@@ -6,6 +6,7 @@
 #include "dialogs.h"
 #include "settingchecks.h"
 #include "settingsfile.h"
+#include "translated.h"
 #include "typedvalues.h"
 #include "uikit.h"
 
@@ -20,12 +21,14 @@
 #include <QSaveFile>
 
 namespace {
-const QString AttemptingConnection = QStringLiteral("Attempting Connection");
-const QString SettingParameters = QStringLiteral("Setting Parameters - Please Wait");
-const QString GetFirst = QStringLiteral("You must get the parameters before setting them");
-const QString NewParametersSet = QStringLiteral(
+//: Status line, dark red, at most 609 pixels wide.
+const char *const AttemptingConnection = QT_TRANSLATE_NOOP("ProgramReaderWindow", "Attempting Connection");
+//: Status line, dark red, at most 609 pixels wide.
+const char *const SettingParameters = QT_TRANSLATE_NOOP("ProgramReaderWindow", "Setting Parameters - Please Wait");
+const char *const GetFirst = QT_TRANSLATE_NOOP("ProgramReaderWindow", "You must get the parameters before setting them");
+const char *const NewParametersSet = QT_TRANSLATE_NOOP("ProgramReaderWindow",
     "New Parameters have been set - You must Reboot (or repower) the reader for the new parameters to take effect");
-const QString Rebooting = QStringLiteral("Reader is Rebooting");
+const char *const Rebooting = QT_TRANSLATE_NOOP("ProgramReaderWindow", "Reader is Rebooting");
 
 // What a field holds, which decides the keys it takes.
 enum class Content {
@@ -111,7 +114,10 @@ Dialogs::FileRequest settingsFileRequest(const QString &proposedName)
     Dialogs::FileRequest request;
     request.defaultExtension = QStringLiteral("csv");
     request.proposedName = proposedName;
-    request.filters = QStringList{QStringLiteral("CSV Files (*.csv)"), QStringLiteral("All Files (*.*)")};
+    //: File type in the file dialog: keep the pattern in brackets as it is.
+    request.filters = QStringList{ProgramReaderWindow::tr("CSV Files (*.csv)"),
+                                  //: File type in the file dialog: keep the pattern in brackets as it is.
+                                  ProgramReaderWindow::tr("All Files (*.*)")};
     return request;
 }
 } // namespace
@@ -125,9 +131,9 @@ ProgramReaderWindow::ProgramReaderWindow(Dialogs &dialogs, QWidget *parent)
     m_passwordEdit->setText(defaults::Password);
 
     // Settings files: a right click outside the fields, or the keys.
-    m_saveSettingsAction = new QAction(QStringLiteral("Save Settings As..."), this);
+    m_saveSettingsAction = new QAction(tr("Save Settings As..."), this);
     m_saveSettingsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    m_loadSettingsAction = new QAction(QStringLiteral("Load Settings..."), this);
+    m_loadSettingsAction = new QAction(tr("Load Settings..."), this);
     m_loadSettingsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     for (QAction *action : {m_saveSettingsAction, m_loadSettingsAction}) {
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -155,7 +161,7 @@ void ProgramReaderWindow::buildControls()
         spec.filter = keyFilter(content);
         const ui::LabelledField field = ui::labelledField(this, spec, labelFont);
         field.edit->setReadOnly(content == Content::Shown);
-        field.edit->setToolTip(QString::fromLatin1(tip));
+        field.edit->setToolTip(tr(tip));
         m_typingLimits.insert(field.edit, spec.maxLength > 0 ? spec.maxLength : 32767);
         return field;
     };
@@ -166,7 +172,8 @@ void ProgramReaderWindow::buildControls()
     place(new ShapeWidget(QStringLiteral("optionsPanelFrame"), ShapeWidget::Outline, Qt::black, this), 4860, 2040,
           4575, 5115);
 
-    ui::label(this, QStringLiteral("titleLabel"), QStringLiteral("Program  Reader"), labelFont, 900, 120, 6855, 315,
+    //: The window's heading (two blanks between the words).
+    ui::label(this, QStringLiteral("titleLabel"), tr("Program  Reader"), labelFont, 900, 120, 6855, 315,
               Qt::AlignHCenter | Qt::AlignTop);
 
     // Top row: the reader to talk to. Each field is named by its visible
@@ -179,14 +186,17 @@ void ProgramReaderWindow::buildControls()
     };
     const TopField topRow[] = {
         {&ProgramReaderWindow::m_addressEdit,
-         {"addressEdit", "IP Address", QRect(480, 720, 1095, 315), QRect(1740, 720, 1575, 315), 15},
-         Content::Address, "Current IP Address for the reader"},
+         //: Caption before the reader's address, at most 73 pixels wide.
+         {"addressEdit", QT_TR_NOOP("IP Address"), QRect(480, 720, 1095, 315), QRect(1740, 720, 1575, 315), 15},
+         Content::Address, QT_TR_NOOP("Current IP Address for the reader")},
         {&ProgramReaderWindow::m_controlPortEdit,
-         {"controlPortEdit", "Control Port", QRect(3600, 720, 1215, 315), QRect(4800, 720, 735, 315), 5},
-         Content::Port, "Current control port for the reader"},
+         //: Caption before the reader's control port, at most 81 pixels wide.
+         {"controlPortEdit", QT_TR_NOOP("Control Port"), QRect(3600, 720, 1215, 315), QRect(4800, 720, 735, 315), 5},
+         Content::Port, QT_TR_NOOP("Current control port for the reader")},
         {&ProgramReaderWindow::m_passwordEdit,
-         {"passwordEdit", "Password", QRect(5940, 720, 1095, 315), QRect(7080, 720, 1035, 315), 5}, Content::Text,
-         "Current password for the reader (a password is required to read or save the settings)"},
+         //: Caption before the reader's password, at most 73 pixels wide.
+         {"passwordEdit", QT_TR_NOOP("Password"), QRect(5940, 720, 1095, 315), QRect(7080, 720, 1035, 315), 5}, Content::Text,
+         QT_TR_NOOP("Current password for the reader (a password is required to read or save the settings)")},
     };
     for (const TopField &f : topRow)
         this->*f.edit = addField(f.spec, f.content, f.tip).edit;
@@ -200,18 +210,21 @@ void ProgramReaderWindow::buildControls()
     };
     const Action actions[] = {
         {&ProgramReaderWindow::m_getButton, &ProgramReaderWindow::readSettings,
-         {"getButton", "Get  Parameters", QRect(600, 1380, 2535, 315), QRect(600, 1320, 2595, 375)},
-         "Read the settings from the reader"},
+         //: Button (two blanks between the words), at most 169 pixels wide.
+         {"getButton", QT_TR_NOOP("Get  Parameters"), QRect(600, 1380, 2535, 315), QRect(600, 1320, 2595, 375)},
+         QT_TR_NOOP("Read the settings from the reader")},
         {&ProgramReaderWindow::m_setButton, &ProgramReaderWindow::writeSettings,
-         {"setButton", "Set  Parameters", QRect(3840, 1380, 2535, 315), QRect(3840, 1320, 2595, 375)},
-         "Reprogram the reader with the current settings on the screen"},
+         //: Button (two blanks between the words), at most 169 pixels wide.
+         {"setButton", QT_TR_NOOP("Set  Parameters"), QRect(3840, 1380, 2535, 315), QRect(3840, 1320, 2595, 375)},
+         QT_TR_NOOP("Reprogram the reader with the current settings on the screen")},
         {&ProgramReaderWindow::m_rebootButton, &ProgramReaderWindow::restartReader,
-         {"rebootButton", "Reboot", QRect(7140, 1380, 1935, 315), QRect(7140, 1320, 1935, 375)},
-         "Restart the reader with the new settings"},
+         //: Button, at most 129 pixels wide.
+         {"rebootButton", QT_TR_NOOP("Reboot"), QRect(7140, 1380, 1935, 315), QRect(7140, 1320, 1935, 375)},
+         QT_TR_NOOP("Restart the reader with the new settings")},
     };
     for (const Action &a : actions) {
         ClickLabel *button = ui::actionButton(this, a.spec, actionFont);
-        button->setToolTip(QString::fromLatin1(a.tip));
+        button->setToolTip(tr(a.tip));
         connect(button, &ClickLabel::clicked, this, a.job);
         this->*a.button = button;
     }
@@ -228,36 +241,37 @@ void ProgramReaderWindow::buildControls()
     };
     const SettingField fields[] = {
         {&ProgramReaderWindow::m_readerAddressEdit, "readerAddressEdit", 2340, 15, "address",
-         "Sets the IP address of the reader"},
+         QT_TR_NOOP("Sets the IP address of the reader")},
         {&ProgramReaderWindow::m_dataPortEdit, "dataPortEdit", 2760, 5, "data-port",
-         "Reader's data port for TCP connections only"},
+         QT_TR_NOOP("Reader's data port for TCP connections only")},
         {&ProgramReaderWindow::m_udpPortEdit, "udpPortEdit", 3180, 5, "udp-port",
-         "Reader's data port for UDP connections only"},
+         QT_TR_NOOP("Reader's data port for UDP connections only")},
         {&ProgramReaderWindow::m_readerControlPortEdit, "readerControlPortEdit", 3600, 5, "control-port",
-         "Reader's TCP control port number"},
+         QT_TR_NOOP("Reader's TCP control port number")},
         {&ProgramReaderWindow::m_subnetMaskEdit, "subnetMaskEdit", 4020, 15, "subnet-mask",
-         "Enter your network's subnet mask"},
+         QT_TR_NOOP("Enter your network's subnet mask")},
         {&ProgramReaderWindow::m_gatewayEdit, "gatewayEdit", 4440, 15, "gateway",
-         "Gateway address for the reader (required if operating over a WAN)"},
+         QT_TR_NOOP("Gateway address for the reader (required if operating over a WAN)")},
         {&ProgramReaderWindow::m_serverAddressEdit, "serverAddressEdit", 4860, 15, "server-address",
-         "Server address (for TCP clients or UDP readers)"},
+         QT_TR_NOOP("Server address (for TCP clients or UDP readers)")},
         {&ProgramReaderWindow::m_serverPortEdit, "serverPortEdit", 5280, 5, "server-port",
-         "Server Port (for TCP clients or UDP readers)"},
+         QT_TR_NOOP("Server Port (for TCP clients or UDP readers)")},
         {&ProgramReaderWindow::m_identifierEdit, "identifierEdit", 5700, 20, "identifier",
-         "20 character unique identifier which identifies this reader"},
+         QT_TR_NOOP("20 character unique identifier which identifies this reader")},
         {&ProgramReaderWindow::m_newPasswordEdit, "newPasswordEdit", 6120, 5, nullptr,
-         "Password for Control Port"},
+         QT_TR_NOOP("Password for Control Port")},
         {&ProgramReaderWindow::m_macAddressEdit, "macAddressEdit", 6540, 0, "mac",
-         "Reader's unique MAC Address (you cannot change this)"},
+         QT_TR_NOOP("Reader's unique MAC Address (you cannot change this)")},
     };
     m_controls.resize(settings::table().size());
     for (const SettingField &f : fields) {
         const settings::Setting *setting = f.key ? settings::find(QString::fromLatin1(f.key)) : nullptr;
         const ui::LabelledField field = addField(
-            {f.name, setting ? setting->caption : QStringLiteral("Password"), QRect(540, f.top, 2205, 255),
+            //: Caption of the new control password, at most 147 pixels wide.
+            {f.name, setting ? ui::translated("ReaderSettings", setting->caption) : QStringLiteral(QT_TR_NOOP("Password")), QRect(540, f.top, 2205, 255),
              QRect(2760, f.top, 1815, 255), f.maxLength},
             setting ? contentOf(*setting) : Content::Text, f.tip);
-        field.caption->setToolTip(QString::fromLatin1(f.tip));
+        field.caption->setToolTip(tr(f.tip));
         this->*f.edit = field.edit;
         if (setting)
             m_controls[setting->row()].edit = field.edit;
@@ -280,60 +294,60 @@ void ProgramReaderWindow::buildControls()
         const char *headingTip;
         QList<Box> boxes;  // one for each choice of the setting, in its order
     };
-    const char *const modeTip = "Sets the Operating mode of the reader (tcp client, tcp server, or udp)";
+    const char *const modeTip = QT_TR_NOOP("Sets the Operating mode of the reader (tcp client, tcp server, or udp)");
     const OptionGroup groups[] = {
         {&ProgramReaderWindow::m_modeGroup, "modeGroup", "mode", "modeLabel", QRect(5040, 2340, 3000, 315), modeTip,
-         {{"serverModeBox", QRect(5220, 2820, 975, 255), "The reader will operate as a server"},
-          {"clientModeBox", QRect(6240, 2820, 855, 255), "The reader will operate as a client"},
-          {"udpModeBox", QRect(7140, 2820, 735, 255), "The reader will use UDP for communication"}}},
+         {{"serverModeBox", QRect(5220, 2820, 975, 255), QT_TR_NOOP("The reader will operate as a server")},
+          {"clientModeBox", QRect(6240, 2820, 855, 255), QT_TR_NOOP("The reader will operate as a client")},
+          {"udpModeBox", QRect(7140, 2820, 735, 255), QT_TR_NOOP("The reader will use UDP for communication")}}},
         {&ProgramReaderWindow::m_speedGroup, "speedGroup", "speed", "speedLabel", QRect(5040, 3300, 3000, 315), "",
-         {{"speed10HalfBox", QRect(5220, 3780, 735, 255), "Set the reader speed to 10BaseT Half Duplex"},
-          {"speed10FullBox", QRect(6000, 3780, 735, 255), "Set the reader speed to 10BaseT Full Duplex"},
-          {"speed100HalfBox", QRect(6780, 3780, 855, 255), "Set the reader speed to 100BaseT Half Duplex"},
-          {"speed100FullBox", QRect(7680, 3780, 795, 255), "Set the reader speed to 100BaseT Full Duplex"},
+         {{"speed10HalfBox", QRect(5220, 3780, 735, 255), QT_TR_NOOP("Set the reader speed to 10BaseT Half Duplex")},
+          {"speed10FullBox", QRect(6000, 3780, 735, 255), QT_TR_NOOP("Set the reader speed to 10BaseT Full Duplex")},
+          {"speed100HalfBox", QRect(6780, 3780, 855, 255), QT_TR_NOOP("Set the reader speed to 100BaseT Half Duplex")},
+          {"speed100FullBox", QRect(7680, 3780, 795, 255), QT_TR_NOOP("Set the reader speed to 100BaseT Full Duplex")},
           {"speedAutoBox", QRect(8520, 3780, 795, 255), ""}}},
         {&ProgramReaderWindow::m_dhcpGroup, "dhcpGroup", "dhcp", "dhcpLabel", QRect(5040, 4260, 2220, 315), "",
          {{"dhcpOnBox", QRect(5220, 4680, 735, 255),
-           "The reader will use DHCP (get it's own IP address from a DHCP server)"},
-          {"dhcpOffBox", QRect(6000, 4680, 735, 255), "The reader will use a static IP address"}}},
+           QT_TR_NOOP("The reader will use DHCP (get it's own IP address from a DHCP server)")},
+          {"dhcpOffBox", QRect(6000, 4680, 735, 255), QT_TR_NOOP("The reader will use a static IP address")}}},
         {&ProgramReaderWindow::m_clientSendIdGroup, "clientSendIdGroup", "client-send-id", "clientSendIdLabel",
          QRect(7380, 4260, 1995, 315), "",
          {{"clientSendIdOnBox", QRect(7620, 4680, 735, 255),
-           "The reader will send the reader identification on a client connect"},
+           QT_TR_NOOP("The reader will send the reader identification on a client connect")},
           {"clientSendIdOffBox", QRect(8400, 4680, 735, 255),
-           "The reader will not send the reader identification on a client connect"}}},
+           QT_TR_NOOP("The reader will not send the reader identification on a client connect")}}},
         {&ProgramReaderWindow::m_dataPasswordGroup, "dataPasswordGroup", "data-password", "dataPasswordLabel",
          QRect(5040, 5160, 4335, 315), "",
          {{"dataPasswordYesBox", QRect(5220, 5520, 735, 255),
-           "A password is required through the Control Port in order for the reader to receive data"},
+           QT_TR_NOOP("A password is required through the Control Port in order for the reader to receive data")},
           {"dataPasswordNoBox", QRect(6000, 5520, 735, 255),
-           "A password is not required for the reader to receive data"}}},
+           QT_TR_NOOP("A password is not required for the reader to receive data")}}},
     };
     for (const OptionGroup &g : groups) {
         const settings::Setting &setting = *settings::find(QString::fromLatin1(g.key));
         QButtonGroup *group = makeOptionGroup(QString::fromLatin1(g.groupName));
         this->*g.group = group;
         m_controls[setting.row()].group = group;
-        ui::label(this, QString::fromLatin1(g.headingName), setting.caption, labelFont, g.headingRect.x(),
-                  g.headingRect.y(), g.headingRect.width(), g.headingRect.height())
-            ->setToolTip(QString::fromLatin1(g.headingTip));
+        ui::label(this, QString::fromLatin1(g.headingName), ui::translated("ReaderSettings", setting.caption), labelFont,
+                  g.headingRect.x(), g.headingRect.y(), g.headingRect.width(), g.headingRect.height())
+            ->setToolTip(tr(g.headingTip));
         for (int i = 0; i < g.boxes.size() && i < setting.choices.size(); ++i) {
             const Box &b = g.boxes.at(i);
-            auto *box = new QCheckBox(setting.choices.at(i).caption, this);
+            auto *box = new QCheckBox(ui::translated("ReaderSettings", setting.choices.at(i).caption), this);
             box->setObjectName(QString::fromLatin1(b.name));
             box->setFont(checkFont);
             ui::setColours(box, ui::Grey);
             box->setBackgroundRole(QPalette::Window);
-            box->setToolTip(QString::fromLatin1(b.tip));
+            box->setToolTip(tr(b.tip));
             place(box, b.rect.x(), b.rect.y(), b.rect.width(), b.rect.height());
             group->addButton(box, setting.choices.at(i).code.toInt());
         }
     }
     const settings::Setting &firmware = *settings::find(settings::Firmware);
     const ui::LabelledField firmwareField = addField(
-        {"firmwareEdit", firmware.caption, QRect(5040, 6540, 1875, 315), QRect(6960, 6540, 1815, 255)},
+        {"firmwareEdit", ui::translated("ReaderSettings", firmware.caption), QRect(5040, 6540, 1875, 315), QRect(6960, 6540, 1815, 255)},
         Content::Shown, "");
-    firmwareField.caption->setToolTip(QString::fromLatin1(modeTip));
+    firmwareField.caption->setToolTip(tr(modeTip));
     m_firmwareEdit = firmwareField.edit;
     m_controls[firmware.row()].edit = m_firmwareEdit;
 
@@ -401,7 +415,7 @@ void ProgramReaderWindow::setStatus(const QString &text)
 bool ProgramReaderWindow::beginJob(Job job)
 {
     if (m_busy || m_job != Job::None) {
-        m_dialogs.message(BusyMessage);
+        m_dialogs.message(ui::translated(staticMetaObject.className(), BusyMessage));
         return false;
     }
     m_job = job;
@@ -419,11 +433,11 @@ void ProgramReaderWindow::endJob()
 QString ProgramReaderWindow::topRowRefusal() const
 {
     if (!looksLikeAddress(m_addressEdit->text()))
-        return settingchecks::InvalidAddress;
+        return ui::translated("ReaderSettings", settingchecks::InvalidAddress);
     if (!isNotBlank(m_controlPortEdit->text()))
-        return settingchecks::InvalidControlPort;
+        return ui::translated("ReaderSettings", settingchecks::InvalidControlPort);
     if (!isFiveCharacters(m_passwordEdit->text()))
-        return settingchecks::InvalidPassword;
+        return ui::translated("ReaderSettings", settingchecks::InvalidPassword);
     return {};
 }
 
@@ -452,7 +466,7 @@ void ProgramReaderWindow::writeSettings()
     if (!beginJob(Job::Write))
         return;
     if (m_firmware.isEmpty())
-        return refuseJob(GetFirst);
+        return refuseJob(tr(GetFirst));
     if (const QString refusal = topRowRefusal(); !refusal.isEmpty())
         return refuseJob(refusal);
     // The settings written into the reader must also be ones it can use: a
@@ -462,7 +476,7 @@ void ProgramReaderWindow::writeSettings()
     // holds what the reader itself reported passes the plain checks only.
     const ReaderSettings values = settingsToWrite();
     if (const QString refusal = settingchecks::runRefusal(values, &m_reported); !refusal.isEmpty())
-        return refuseJob(refusal);
+        return refuseJob(ui::translated("ReaderSettings", refusal));
 
     m_run = settingRun(values, bytes(m_newPasswordEdit));
     ControlSession::Plan plan;
@@ -502,14 +516,14 @@ void ProgramReaderWindow::startSession(const ControlSession::Plan &plan)
     });
     connect(m_session, &ControlSession::loggedIn, this, [this] {
         if (m_job == Job::Write)
-            setStatus(SettingParameters);
+            setStatus(tr(SettingParameters));
     });
     // Queued: the job's messages are shown once the session has returned
     // from its socket's signal, so that closing the window while one is open
     // can delete the session.
     connect(m_session, &ControlSession::finished, this, &ProgramReaderWindow::finishJob,
             Qt::QueuedConnection);
-    setStatus(AttemptingConnection);
+    setStatus(tr(AttemptingConnection));
     m_session->start(address.value_or(QHostAddress()), port.value_or(0), plan);
 }
 
@@ -549,7 +563,7 @@ void ProgramReaderWindow::finishWrite(bool ok)
     setStatus(QString());
     // The connection stays open and busy stays raised until the user has read this.
     QPointer<ProgramReaderWindow> alive(this);
-    m_dialogs.message(NewParametersSet);
+    m_dialogs.message(tr(NewParametersSet));
     if (!alive || m_job != Job::Write)
         return;  // closed meanwhile
     dropSession();
@@ -564,7 +578,7 @@ void ProgramReaderWindow::finishRestart(bool ok)
     // The reader restarts now; busy stays raised until the user has read this.
     dropSession();
     QPointer<ProgramReaderWindow> alive(this);
-    m_dialogs.message(Rebooting);
+    m_dialogs.message(tr(Rebooting));
     if (!alive || m_job != Job::Restart)
         return;
     m_busy = false;
@@ -589,7 +603,8 @@ void ProgramReaderWindow::connectionFailed(const QString &detail)
     setStatus(QString());
     m_busy = false;
     QPointer<ProgramReaderWindow> alive(this);
-    m_dialogs.message(detail.isEmpty() ? ConnectFailedMessage : ConnectFailedMessage + QLatin1Char('\n') + detail);
+    const QString failed = ui::translated(staticMetaObject.className(), ConnectFailedMessage);
+    m_dialogs.message(detail.isEmpty() ? failed : failed + QLatin1Char('\n') + detail);
     if (alive && m_job != Job::None)
         endJob();
 }
@@ -735,13 +750,13 @@ void ProgramReaderWindow::saveSettingsAs()
         if (file.commit())
             return;
     }
-    m_dialogs.message(QStringLiteral("The settings could not be saved to %1: %2").arg(path, file.errorString()));
+    m_dialogs.message(tr("The settings could not be saved to %1: %2").arg(path, file.errorString()));
 }
 
 void ProgramReaderWindow::loadSettings()
 {
     if (m_busy || m_job != Job::None) {
-        m_dialogs.message(BusyMessage);
+        m_dialogs.message(ui::translated(staticMetaObject.className(), BusyMessage));
         return;
     }
     QPointer<ProgramReaderWindow> alive(this);
@@ -751,18 +766,18 @@ void ProgramReaderWindow::loadSettings()
     QFile file(path);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(settingsfile::LargestFile + 1) : QByteArray();
     if (file.error() != QFileDevice::NoError) {
-        m_dialogs.message(QStringLiteral("The settings could not be read from %1: %2").arg(path, file.errorString()));
+        m_dialogs.message(tr("The settings could not be read from %1: %2").arg(path, file.errorString()));
         return;
     }
     if (bytes.size() > settingsfile::LargestFile) {
-        m_dialogs.message(QStringLiteral("No settings were loaded from %1: the file is larger than %2 MiB")
+        m_dialogs.message(tr("No settings were loaded from %1: the file is larger than %2 MiB")
                               .arg(path)
                               .arg(settingsfile::LargestFile / (1024 * 1024)));
         return;
     }
     const settingsfile::Contents contents = settingsfile::read(bytes);
     if (!contents.refusal.isEmpty()) {
-        m_dialogs.message(QStringLiteral("No settings were loaded from %1: %2").arg(path, contents.refusal));
+        m_dialogs.message(tr("No settings were loaded from %1: %2").arg(path, contents.refusal));
         return;
     }
     const int chosen = chooseRow(contents.rows);
@@ -772,7 +787,7 @@ void ProgramReaderWindow::loadSettings()
     // Yes for a replacement, which takes over the old reader's place; No for
     // a clone, which keeps its own.
     if (row.settings.contains(settings::Address) || row.settings.contains(settings::Identifier)) {
-        const bool takeThem = m_dialogs.question(QStringLiteral("Also take the reader address and identifier from the file?"));
+        const bool takeThem = m_dialogs.question(tr("Also take the reader address and identifier from the file?"));
         if (!alive || m_job != Job::None)
             return;
         if (!takeThem) {
@@ -784,12 +799,12 @@ void ProgramReaderWindow::loadSettings()
 
     QStringList notes;
     if (!contents.ignoredColumns.isEmpty())
-        notes.append(QStringLiteral("Columns ignored: %1").arg(contents.ignoredColumns.join(QLatin1String(", "))));
+        notes.append(tr("Columns ignored: %1").arg(contents.ignoredColumns.join(QLatin1String(", "))));
     const QStringList failing = failingValues(row);
     if (!failing.isEmpty())
-        notes.append(QStringLiteral("Values that do not pass their checks: %1").arg(failing.join(QLatin1String("; "))));
+        notes.append(tr("Values that do not pass their checks: %1").arg(failing.join(QLatin1String("; "))));
     if (!notes.isEmpty())
-        m_dialogs.message(QStringLiteral("Settings loaded from %1.\n%2").arg(QFileInfo(path).fileName(), notes.join(QLatin1Char('\n'))));
+        m_dialogs.message(tr("Settings loaded from %1.\n%2").arg(QFileInfo(path).fileName(), notes.join(QLatin1Char('\n'))));
 }
 
 int ProgramReaderWindow::chooseRow(const QList<settingsfile::Row> &rows)
@@ -814,12 +829,13 @@ int ProgramReaderWindow::chooseRow(const QList<settingsfile::Row> &rows)
         const settingsfile::Row &row = rows.at(i);
         const QByteArray address = row.settings.value(settings::Address);
 
-        items.append(QStringLiteral("%1  %2  (line %3)")
+        //: A reader in a settings file: address, identifier and its line in the file.
+        items.append(tr("%1  %2  (line %3)")
                          .arg(address.isEmpty() ? row.reader : QString::fromLatin1(address),
                               QString::fromLatin1(row.settings.value(settings::Identifier)))
                          .arg(row.line));
     }
-    const int picked = m_dialogs.choose(QStringLiteral("The file holds the settings of several readers. Load which one?"), items);
+    const int picked = m_dialogs.choose(tr("The file holds the settings of several readers. Load which one?"), items);
     return picked >= 0 && picked < candidates.size() ? candidates.at(picked) : -1;
 }
 
@@ -854,9 +870,9 @@ QStringList ProgramReaderWindow::failingValues(const settingsfile::Row &row) con
             continue;
         const auto origin = m_reported.contains(i) && m_reported.value(i) == value ? settingchecks::Origin::Reported
                                                                                     : settingchecks::Origin::Given;
-        QString refusal = settingchecks::valueRefusal(setting, value, origin);
+        QString refusal = ui::translated("ReaderSettings", settingchecks::valueRefusal(setting, value, origin));
         if (refusal.isEmpty() && row.notLatin1.contains(setting.key))
-            refusal = setting.refusal.isEmpty() ? QStringLiteral("not Latin-1") : setting.refusal;
+            refusal = setting.refusal.isEmpty() ? tr("not Latin-1") : ui::translated("ReaderSettings", setting.refusal);
         if (!refusal.isEmpty())
             failing.append(QStringLiteral("%1 \"%2\" (%3)").arg(setting.key, QString::fromLatin1(value), refusal));
     }

@@ -33,8 +33,9 @@ public:
     explicit ProgramReaderWindow(Dialogs &dialogs, QWidget *parent = nullptr);
     ~ProgramReaderWindow() override;
 
-    static inline const QString BusyMessage = QStringLiteral("Connection is Currently Busy");
-    static inline const QString ConnectFailedMessage = QStringLiteral("Unable to connect to reader");
+    // Source texts, shown translated.
+    static inline const QString BusyMessage = QStringLiteral(QT_TR_NOOP("Connection is Currently Busy"));
+    static inline const QString ConnectFailedMessage = QStringLiteral(QT_TR_NOOP("Unable to connect to reader"));
 
     // The reader to talk to: address and control port into the top row.
     void setReader(const QString &address, const QString &port);

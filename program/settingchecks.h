@@ -37,9 +37,11 @@ QString runRefusal(const ReaderSettings &values, const ReaderSettings *reported 
 // the next login must be able to send).
 QString passwordRefusal(const QString &password);
 
-// The window's texts, for front ends that report them.
-inline const QString InvalidAddress = QStringLiteral("Invalid IP Address");
-inline const QString InvalidControlPort = QStringLiteral("Invalid Control Port Number");
-inline const QString InvalidPassword = QStringLiteral("Invalid Password (must be 5 characters)");
+// The window's texts, for front ends that report them (English source
+// texts: the windows show them translated).
+inline const QString InvalidAddress = QStringLiteral(QT_TRANSLATE_NOOP("ReaderSettings", "Invalid IP Address"));
+inline const QString InvalidControlPort = QStringLiteral(QT_TRANSLATE_NOOP("ReaderSettings", "Invalid Control Port Number"));
+inline const QString InvalidPassword =
+    QStringLiteral(QT_TRANSLATE_NOOP("ReaderSettings", "Invalid Password (must be 5 characters)"));
 
 } // namespace settingchecks

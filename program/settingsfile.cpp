@@ -3,6 +3,8 @@
 #include "addresschecks.h"
 #include "csvfields.h"
 
+#include <QCoreApplication>
+
 namespace {
 const QString Reader = QStringLiteral("reader");
 const QString Ok = QStringLiteral("ok");
@@ -37,11 +39,11 @@ settingsfile::Contents settingsfile::read(const QByteArray &bytes)
     int unclosedAt = 0;
     const QList<CsvRecord> records = csvRecords(QString::fromUtf8(bytes), &unclosedAt);
     if (unclosedAt > 0) {
-        contents.refusal = QStringLiteral("line %1: a quoted field is not closed").arg(unclosedAt);
+        contents.refusal = QCoreApplication::translate("SettingsFile", "line %1: a quoted field is not closed").arg(unclosedAt);
         return contents;
     }
     if (records.isEmpty()) {
-        contents.refusal = QStringLiteral("the file is empty");
+        contents.refusal = QCoreApplication::translate("SettingsFile", "the file is empty");
         return contents;
     }
 
@@ -61,7 +63,7 @@ settingsfile::Contents settingsfile::read(const QByteArray &bytes)
             contents.ignoredColumns.append(heading);
     }
     if (!anySetting) {
-        contents.refusal = QStringLiteral("its first line names no setting (the columns are those of zavctl get: %1)")
+        contents.refusal = QCoreApplication::translate("SettingsFile", "its first line names no setting (the columns are those of zavctl get: %1)")
                                .arg(columns().join(QLatin1String(", ")));
         return contents;
     }
@@ -89,6 +91,6 @@ settingsfile::Contents settingsfile::read(const QByteArray &bytes)
             contents.rows.append(row);
     }
     if (contents.rows.isEmpty())
-        contents.refusal = QStringLiteral("it holds no reader's settings");
+        contents.refusal = QCoreApplication::translate("SettingsFile", "it holds no reader's settings");
     return contents;
 }
