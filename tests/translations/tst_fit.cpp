@@ -303,6 +303,40 @@ private slots:
         languages::install(QString());
     }
 
+    // Which shipped language a technician's settings choose: "--language"
+    // first, then ZAV_LANGUAGE, then the system's preferences in order.
+    void chooses_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("zavLanguage");
+        QTest::addColumn<QString>("chosen");
+        const QStringList none{QStringLiteral("zav-utility")};
+        const auto argumentsFor = [](const char *option) {
+            return QStringList{QStringLiteral("zav-utility"), QString::fromLatin1(option)};
+        };
+        QTest::newRow("option") << QStringList{QStringLiteral("zav-utility"), QStringLiteral("--language"),
+                                               QStringLiteral("fr")}
+                                << QByteArray("de") << QStringLiteral("fr");
+        QTest::newRow("option=") << argumentsFor("--language=ru") << QByteArray() << QStringLiteral("ru");
+        QTest::newRow("option en over environment") << argumentsFor("--language=en") << QByteArray("de") << QString();
+        QTest::newRow("environment, locale form") << none << QByteArray("de_AT.UTF-8") << QStringLiteral("de");
+        QTest::newRow("C") << none << QByteArray("C") << QString();
+        QTest::newRow("POSIX") << none << QByteArray("POSIX") << QString();
+        QTest::newRow("pt finds pt_BR") << none << QByteArray("pt_PT") << QStringLiteral("pt_BR");
+        QTest::newRow("zh-Hans") << none << QByteArray("zh-Hans") << QStringLiteral("zh_CN");
+        QTest::newRow("zh_TW is not shipped") << none << QByteArray("zh_TW") << QString();
+        QTest::newRow("not shipped") << none << QByteArray("nl") << QString();
+        QTest::newRow("nonsense") << argumentsFor("--language=%%") << QByteArray() << QString();
+        QTest::newRow("option without value") << argumentsFor("--language") << QByteArray("es") << QStringLiteral("es");
+    }
+    void chooses()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, zavLanguage);
+        QFETCH(QString, chosen);
+        QCOMPARE(languages::choose(languages::preferences(arguments, zavLanguage)), chosen);
+    }
+
     void fits_data()
     {
         QTest::addColumn<QString>("language");
