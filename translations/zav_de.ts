@@ -1075,6 +1075,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>Client send id</source>
+        <translatorcomment>Said as technicians say it: &quot;Client-ID senden&quot; (the reader sends its identifier when it connects as a client).</translatorcomment>
         <translation>Client-ID senden</translation>
     </message>
     <message>
@@ -1111,7 +1112,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>Password required for Data Transfer</source>
-        <translation>Passwort für Datenübertragung nötig</translation>
+        <translation>Passwort für Datenübertragung erforderlich</translation>
     </message>
     <message>
         <source>Invalid Password (must be 5 characters)</source>
