@@ -59,7 +59,7 @@
     <message>
         <source>Connect with reader operating as a Client</source>
         <extracomment>The window&apos;s heading.</extracomment>
-        <translation>连接客户端模式的读卡器</translation>
+        <translation>与客户端模式的读卡器连接</translation>
     </message>
     <message>
         <source>Data Port Number</source>
@@ -113,7 +113,7 @@ Caption before the reader&apos;s data port, at most 113 pixels wide.</extracomme
     </message>
     <message>
         <source>Capture to %1 stopped: %2</source>
-        <translation>捕获到 %1 已停止：%2</translation>
+        <translation>捕获至 %1 已停止：%2</translation>
     </message>
     <message>
         <source>Sending file: %1 of %2 bytes</source>
@@ -184,7 +184,7 @@ Caption before the reader&apos;s data port, at most 113 pixels wide.</extracomme
     </message>
     <message>
         <source>Unable to capture to %1: %2</source>
-        <translation>无法捕获到 %1：%2</translation>
+        <translation>无法捕获至 %1：%2</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
@@ -1521,7 +1521,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>Udp Connect</source>
-        <translation>UDP 连接</translation>
+        <translation>UDP连接</translation>
     </message>
     <message>
         <source>Flash Reader</source>
