@@ -38,6 +38,7 @@
     <message>
         <source>Unable to Listen</source>
         <extracomment>Status line, dark red, at most 177 pixels wide.</extracomment>
+        <translatorcomment>Linha de status curta: &quot;Falha ao escutar&quot; em vez de &quot;Não foi possível escutar&quot;.</translatorcomment>
         <translation>Falha ao escutar</translation>
     </message>
     <message>
@@ -454,7 +455,8 @@ instale o pacote zav-utility (ele concede esse direito) ou use uma porta a parti
     <message>
         <source>Abort Download</source>
         <extracomment>Button, at most 117 pixels wide.</extracomment>
-        <translation>Cancelar download</translation>
+        <translatorcomment>&quot;Abortar&quot; em vez de &quot;Cancelar&quot;: &quot;Cancelar download&quot; não cabe no botão.</translatorcomment>
+        <translation>Abortar download</translation>
     </message>
     <message>
         <source>Flash Download new firmware into Reader</source>
@@ -530,7 +532,7 @@ instale o pacote zav-utility (ele concede esse direito) ou use uma porta a parti
     </message>
     <message>
         <source>Download Aborted</source>
-        <translation>Download cancelado</translation>
+        <translation>Download abortado</translation>
     </message>
     <message>
         <source>Reader is not responding</source>
@@ -571,7 +573,8 @@ instale o pacote zav-utility (ele concede esse direito) ou use uma porta a parti
     <message>
         <source>Ctl Port</source>
         <extracomment>Column heading: the reader&apos;s control port.</extracomment>
-        <translation>Porta ctrl</translation>
+        <translatorcomment>Abreviado para caber na linha de títulos das colunas (ctl = controle).</translatorcomment>
+        <translation>Porta ctl</translation>
     </message>
     <message>
         <source>F1 Start Search</source>
@@ -581,7 +584,8 @@ instale o pacote zav-utility (ele concede esse direito) ou use uma porta a parti
     <message>
         <source>Dblclick on a reader to program it</source>
         <extracomment>Hint beside the buttons, at most 205 pixels wide.</extracomment>
-        <translation>Duplo clique no leitor para programar</translation>
+        <translatorcomment>Encurtado para caber em 205 pixels: sem &quot;no leitor&quot;.</translatorcomment>
+        <translation>Dê duplo clique para programar</translation>
     </message>
     <message>
         <source>Resolve Dup</source>
@@ -678,6 +682,7 @@ instale o pacote zav-utility (ele concede esse direito) ou use uma porta a parti
     <message>
         <source>Control Port</source>
         <extracomment>Caption before the reader&apos;s control port, at most 81 pixels wide.</extracomment>
+        <translatorcomment>Abreviado (ctrl = controle) para caber em 81 pixels.</translatorcomment>
         <translation>Porta ctrl</translation>
     </message>
     <message>
@@ -970,6 +975,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>Reader Data Port (tcp)</source>
+        <translatorcomment>Sem &quot;do leitor&quot;: o painel inteiro é do leitor e o texto longo não cabe.</translatorcomment>
         <translation>Porta de dados (tcp)</translation>
     </message>
     <message>
@@ -978,6 +984,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>Reader Data Port (udp)</source>
+        <translatorcomment>Sem &quot;do leitor&quot;: o painel inteiro é do leitor e o texto longo não cabe.</translatorcomment>
         <translation>Porta de dados (udp)</translation>
     </message>
     <message>
@@ -986,6 +993,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>Reader Control Port</source>
+        <translatorcomment>Sem &quot;do leitor&quot;: o painel inteiro é do leitor e o texto longo não cabe.</translatorcomment>
         <translation>Porta de controle</translation>
     </message>
     <message>
@@ -994,6 +1002,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>Reader Subnet Mask</source>
+        <translatorcomment>Sem &quot;do leitor&quot;: o painel inteiro é do leitor e o texto longo não cabe.</translatorcomment>
         <translation>Máscara de sub-rede</translation>
     </message>
     <message>
@@ -1002,6 +1011,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>Reader Gateway Address</source>
+        <translatorcomment>Sem &quot;do leitor&quot;: o painel inteiro é do leitor e o texto longo não cabe.</translatorcomment>
         <translation>Endereço do gateway</translation>
     </message>
     <message>
@@ -1054,10 +1064,12 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>On</source>
+        <translatorcomment>&quot;Sim&quot;/&quot;Não&quot; em vez de &quot;Ligado&quot;/&quot;Desligado&quot;: cabe ao lado da caixa de seleção.</translatorcomment>
         <translation>Sim</translation>
     </message>
     <message>
         <source>Off</source>
+        <translatorcomment>&quot;Sim&quot;/&quot;Não&quot; em vez de &quot;Ligado&quot;/&quot;Desligado&quot;: cabe ao lado da caixa de seleção.</translatorcomment>
         <translation>Não</translation>
     </message>
     <message>
@@ -1290,6 +1302,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     <message>
         <source>Unable to Connect</source>
         <extracomment>Status line, dark red, at most 177 pixels wide.</extracomment>
+        <translatorcomment>Linha de status curta: &quot;Falha na conexão&quot; em vez de &quot;Não foi possível conectar&quot;.</translatorcomment>
         <translation>Falha na conexão</translation>
     </message>
 </context>
@@ -1505,6 +1518,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>Wide Network Search</source>
+        <translatorcomment>WAN = rede de longa distância (Wide Area Network), termo usual e curto para o menu.</translatorcomment>
         <translation>Busca na rede WAN</translation>
     </message>
     <message>
@@ -1588,6 +1602,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>Unable to Listen</source>
+        <translatorcomment>Linha de status curta: &quot;Falha ao escutar&quot; em vez de &quot;Não foi possível escutar&quot;.</translatorcomment>
         <translation>Falha ao escutar</translation>
     </message>
     <message>
@@ -1605,7 +1620,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     <message>
         <source>Starting IP Address</source>
         <extracomment>Caption before a field, at most 121 pixels wide.</extracomment>
-        <translation>IP inicial</translation>
+        <translation>Endereço IP inicial</translation>
     </message>
     <message>
         <source>Control Port Number</source>
