@@ -581,7 +581,8 @@ installez le paquet zav-utility (il accorde ce droit), ou utilisez un port à pa
     <message>
         <source>Dblclick on a reader to program it</source>
         <extracomment>Hint beside the buttons, at most 205 pixels wide.</extracomment>
-        <translation>Double-clic : programmer un lecteur</translation>
+        <translatorcomment>Shortened to fit 205 pixels: &quot;Double-clic : programmer un lecteur&quot; was 1 pixel too wide.</translatorcomment>
+        <translation>Double-clic pour programmer</translation>
     </message>
     <message>
         <source>Resolve Dup</source>
@@ -678,6 +679,7 @@ installez le paquet zav-utility (il accorde ce droit), ou utilisez un port à pa
     <message>
         <source>Control Port</source>
         <extracomment>Caption before the reader&apos;s control port, at most 81 pixels wide.</extracomment>
+        <translatorcomment>Shortened to fit 81 pixels: &quot;Port de contrôle&quot; is too wide; &quot;ctrl&quot; is the usual abbreviation of &quot;contrôle&quot;.</translatorcomment>
         <translation>Port ctrl</translation>
     </message>
     <message>
@@ -689,7 +691,8 @@ installez le paquet zav-utility (il accorde ce droit), ou utilisez un port à pa
         <extracomment>Caption before the reader&apos;s password, at most 73 pixels wide.
 ----------
 Caption of the new control password, at most 147 pixels wide.</extracomment>
-        <translation>Mot de passe</translation>
+        <translatorcomment>Shortened to fit 73 pixels: &quot;Mot de passe&quot; takes 76; &quot;Code&quot; (code d&apos;accès) is the usual word for a 5-character numeric password; the tooltip says &quot;Mot de passe&quot;.</translatorcomment>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Current password for the reader (a password is required to read or save the settings)</source>
