@@ -78,8 +78,8 @@ Window build(const QString &name, Dialogs &dialogs)
     Window window;
     const QString address = QStringLiteral("192.168.1.55");
     if (name == QLatin1String("main")) {
-        auto *main = new MainWindow(dialogs);
-        main->resize(twips(12500), twips(9000));
+        // As the program starts it: the menu panel shown over the window's left side.
+        MainWindow *main = showMainWindow(dialogs);
         window.widget.reset(main);
         window.checked = main->taskMenu();
     } else if (name == QLatin1String("localSearch")) {
@@ -361,6 +361,7 @@ private slots:
         // widget's edge by a pixel: a translation may take as much room.
         const Rendered english = render(QString(), window);
         const Rendered shown = render(language == QLatin1String("en") ? QString() : language, window);
+        QVERIFY2(!english.texts.isEmpty(), "no text of the window was checked");
         QVERIFY(english.texts.size() == shown.texts.size());
         QStringList problems = shown.overlaps;
         for (int i = 0; i < shown.texts.size(); ++i) {
