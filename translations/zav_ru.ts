@@ -59,7 +59,7 @@
     <message>
         <source>Connect with reader operating as a Client</source>
         <extracomment>The window&apos;s heading.</extracomment>
-        <translation>Подключение считывателя в режиме клиента</translation>
+        <translation>Связь со считывателем в режиме клиента</translation>
     </message>
     <message>
         <source>Data Port Number</source>
@@ -226,7 +226,7 @@ Caption before the reader&apos;s data port, at most 113 pixels wide.</extracomme
     </message>
     <message>
         <source>%1 was not sent: %2</source>
-        <translation>%1 не отправлено: %2</translation>
+        <translation>Не отправлено %1: %2</translation>
     </message>
     <message>
         <source>Connect to reader operating as a Server</source>
@@ -285,7 +285,7 @@ Caption before the reader&apos;s data port, at most 113 pixels wide.</extracomme
     </message>
     <message>
         <source>%1 not acknowledged (answered %2)</source>
-        <translation>%1 не подтверждено (ответ %2)</translation>
+        <translation>команда %1 не подтверждена (ответ %2)</translation>
     </message>
     <message>
         <source>STAT reply longer than %1 bytes</source>
@@ -305,7 +305,7 @@ Caption before the reader&apos;s data port, at most 113 pixels wide.</extracomme
     </message>
     <message>
         <source>%1 not acknowledged (%2)</source>
-        <translation>%1 не подтверждено (%2)</translation>
+        <translation>команда %1 не подтверждена (%2)</translation>
     </message>
     <message>
         <source>within %1 s</source>
@@ -329,15 +329,15 @@ Caption before the reader&apos;s data port, at most 113 pixels wide.</extracomme
     </message>
     <message>
         <source>%1 not acknowledged %2</source>
-        <translation>%1 не подтверждено %2</translation>
+        <translation>команда %1 не подтверждена %2</translation>
     </message>
     <message>
         <source>%1 acknowledged; %2</source>
-        <translation>подтверждено: %1; %2</translation>
+        <translation>подтверждены команды: %1; %2</translation>
     </message>
     <message>
         <source>none</source>
-        <translation>ничего</translation>
+        <translation>нет</translation>
     </message>
 </context>
 <context>
@@ -369,7 +369,7 @@ install the zav-utility package (it grants that right), or use a port of 1024 or
     <name>DataSenders</name>
     <message>
         <source>%1 is larger than 100 MiB: nothing was sent</source>
-        <translation>%1 больше 100 МиБ: ничего не отправлено</translation>
+        <translation>Файл %1 больше 100 МиБ: ничего не отправлено</translation>
     </message>
     <message>
         <source>Unable to read %1: %2</source>
@@ -377,7 +377,7 @@ install the zav-utility package (it grants that right), or use a port of 1024 or
     </message>
     <message>
         <source>%1 is empty: nothing was sent</source>
-        <translation>%1 пуст: ничего не отправлено</translation>
+        <translation>Файл %1 пуст: ничего не отправлено</translation>
     </message>
 </context>
 <context>
@@ -449,14 +449,13 @@ install the zav-utility package (it grants that right), or use a port of 1024 or
     <message>
         <source>Start Download</source>
         <extracomment>Button, at most 117 pixels wide.</extracomment>
-        <translatorcomment>Короткая форма: кнопка 117 пикселей.</translatorcomment>
-        <translation>Загрузить</translation>
+        <translation>Начать загрузку</translation>
     </message>
     <message>
         <source>Abort Download</source>
         <extracomment>Button, at most 117 pixels wide.</extracomment>
-        <translatorcomment>Короткая форма: кнопка 117 пикселей.</translatorcomment>
-        <translation>Прервать</translation>
+        <translatorcomment>«Прервать загрузку» не помещается в кнопку (117 пикселей): «Отмена загрузки».</translatorcomment>
+        <translation>Отмена загрузки</translation>
     </message>
     <message>
         <source>Flash Download new firmware into Reader</source>
@@ -628,7 +627,7 @@ install the zav-utility package (it grants that right), or use a port of 1024 or
     <message>
         <source>Attempting Connection</source>
         <extracomment>Status line, dark red, at most 609 pixels wide.</extracomment>
-        <translation>Подключение...</translation>
+        <translation>Попытка подключения</translation>
     </message>
     <message>
         <source>Setting Parameters - Please Wait</source>
@@ -1288,7 +1287,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     <message>
         <source>Connecting to Data Port</source>
         <extracomment>Status line, dark red, at most 177 pixels wide.</extracomment>
-        <translatorcomment>Сокращено «Подкл.»: строка состояния 177 пикселей.</translatorcomment>
+        <translatorcomment>«Подключение к порту данных» не помещается в строку состояния (177 пикселей): «Подкл.».</translatorcomment>
         <translation>Подкл. к порту данных</translation>
     </message>
     <message>
@@ -1490,7 +1489,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>Hide Unchanged</source>
-        <translation>Скрыть неизменённые</translation>
+        <translation>Скрыть без изменений</translation>
     </message>
     <message>
         <source>Save As...</source>
@@ -1510,15 +1509,18 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     <message>
         <source>Local Network Search</source>
         <extracomment>The menu panel&apos;s entries, white on teal: each at most 141 pixels wide.</extracomment>
-        <translation>Поиск в локальной сети</translation>
+        <translatorcomment>Пункт меню не шире 141 пикселя: «Поиск в локальной сети» не помещается, сокращено «лок.».</translatorcomment>
+        <translation>Поиск в лок. сети</translation>
     </message>
     <message>
         <source>Wide Network Search</source>
-        <translation>Поиск в глобальной сети</translation>
+        <translatorcomment>Пункт меню не шире 141 пикселя: «Поиск в глобальной сети» не помещается, сокращено «глоб.».</translatorcomment>
+        <translation>Поиск в глоб. сети</translation>
     </message>
     <message>
         <source>Program Reader</source>
-        <translation>Настройка считывателя</translation>
+        <translatorcomment>Пункт меню не шире 141 пикселя: «Настройка считывателя» не помещается; заголовок окна — «Настройка  считывателя».</translatorcomment>
+        <translation>Настройка</translation>
     </message>
     <message>
         <source>Server Connect</source>
@@ -1534,7 +1536,8 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>Flash Reader</source>
-        <translation>Прошивка считывателя</translation>
+        <translatorcomment>Пункт меню не шире 141 пикселя: «Прошивка считывателя» не помещается; «Загрузка прошивки», как заголовок окна.</translatorcomment>
+        <translation>Загрузка прошивки</translation>
     </message>
 </context>
 <context>
@@ -1625,14 +1628,12 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     <message>
         <source>F1 Start Search</source>
         <extracomment>Button started by the F1 key, at most 117 pixels wide.</extracomment>
-        <translatorcomment>Короткая форма: кнопка 117 пикселей.</translatorcomment>
-        <translation>F1 Поиск</translation>
+        <translation>F1 Начать поиск</translation>
     </message>
     <message>
         <source>F2 Stop Search</source>
         <extracomment>Button started by the F2 key, at most 117 pixels wide.</extracomment>
-        <translatorcomment>Короткая форма: кнопка 117 пикселей.</translatorcomment>
-        <translation>F2 Стоп</translation>
+        <translation>F2 Остановить</translation>
     </message>
     <message>
         <source>Slow Mode</source>
