@@ -134,12 +134,12 @@ Caption before the reader&apos;s data port, at most 113 pixels wide.</extracomme
     </message>
     <message>
         <source>Sent %1 times</source>
-        <translation>Enviado %1 veces</translation>
+        <translation>Envíos realizados: %1</translation>
     </message>
     <message>
         <source>%1 after %2 sends</source>
         <extracomment>%1 is &quot;Repeat done&quot; or &quot;Repeat stopped&quot;.</extracomment>
-        <translation>%1 tras %2 envíos</translation>
+        <translation>%1 (envíos: %2)</translation>
     </message>
     <message>
         <source>Repeat done</source>
@@ -1552,7 +1552,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>Peer</source>
-        <translation>Remoto</translation>
+        <translation>Equipo remoto</translation>
     </message>
     <message>
         <source>Length</source>
