@@ -267,8 +267,11 @@ void ProgramReaderWindow::buildControls()
     for (const SettingField &f : fields) {
         const settings::Setting *setting = f.key ? settings::find(QString::fromLatin1(f.key)) : nullptr;
         const ui::LabelledField field = addField(
-            //: Caption of the new control password, at most 147 pixels wide.
-            {f.name, setting ? ui::translated("ReaderSettings", setting->caption) : QStringLiteral(QT_TR_NOOP("Password")), QRect(540, f.top, 2205, 255),
+            {f.name,
+             ui::translated("ReaderSettings", setting ? setting->caption
+                                                      //: Caption of the new control password, at most 147 pixels wide.
+                                                      : QStringLiteral(QT_TRANSLATE_NOOP("ReaderSettings", "Password"))),
+             QRect(540, f.top, 2205, 255),
              QRect(2760, f.top, 1815, 255), f.maxLength},
             setting ? contentOf(*setting) : Content::Text, f.tip);
         field.caption->setToolTip(tr(f.tip));

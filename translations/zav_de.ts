@@ -693,9 +693,7 @@ installieren Sie das Paket zav-utility (es erteilt dieses Recht) oder verwenden 
     </message>
     <message>
         <source>Password</source>
-        <extracomment>Caption before the reader&apos;s password, at most 73 pixels wide.
-----------
-Caption of the new control password, at most 147 pixels wide.</extracomment>
+        <extracomment>Caption before the reader&apos;s password, at most 73 pixels wide.</extracomment>
         <translation>Passwort</translation>
     </message>
     <message>
@@ -1117,6 +1115,10 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     <message>
         <source>Invalid Password (must be 5 characters)</source>
         <translation>Ungültiges Passwort (muss 5 Zeichen lang sein)</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
     </message>
 </context>
 <context>

@@ -690,9 +690,7 @@ instale el paquete zav-utility (concede ese permiso) o use un puerto de 1024 o s
     </message>
     <message>
         <source>Password</source>
-        <extracomment>Caption before the reader&apos;s password, at most 73 pixels wide.
-----------
-Caption of the new control password, at most 147 pixels wide.</extracomment>
+        <extracomment>Caption before the reader&apos;s password, at most 73 pixels wide.</extracomment>
         <translation>Contraseña</translation>
     </message>
     <message>
@@ -1107,6 +1105,10 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     <message>
         <source>Invalid Password (must be 5 characters)</source>
         <translation>Contraseña no válida (debe tener 5 caracteres)</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
     </message>
 </context>
 <context>

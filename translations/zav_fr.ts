@@ -85,7 +85,7 @@ Caption before the reader&apos;s data port, at most 113 pixels wide.</extracomme
     </message>
     <message>
         <source>Not connected: nothing was sent</source>
-        <translation>Non connecté : rien n&apos;a été envoyé</translation>
+        <translation>Non connecté&#xa0;: rien n&apos;a été envoyé</translation>
     </message>
     <message>
         <source>Control Port Number</source>
@@ -113,16 +113,16 @@ Caption before the reader&apos;s data port, at most 113 pixels wide.</extracomme
     </message>
     <message>
         <source>Capture to %1 stopped: %2</source>
-        <translation>Capture vers %1 arrêtée : %2</translation>
+        <translation>Capture vers %1 arrêtée&#xa0;: %2</translation>
     </message>
     <message>
         <source>Sending file: %1 of %2 bytes</source>
-        <translation>Envoi du fichier : %1 sur %2 octets</translation>
+        <translation>Envoi du fichier&#xa0;: %1 sur %2 octets</translation>
     </message>
     <message>
         <source>%1: %2 of %3 bytes sent</source>
         <extracomment>%1 is &quot;File sent&quot; or &quot;Sending stopped&quot;.</extracomment>
-        <translation>%1 : %2 sur %3 octets envoyés</translation>
+        <translation>%1&#xa0;: %2 sur %3 octets envoyés</translation>
     </message>
     <message>
         <source>File sent</source>
@@ -184,7 +184,7 @@ Caption before the reader&apos;s data port, at most 113 pixels wide.</extracomme
     </message>
     <message>
         <source>Unable to capture to %1: %2</source>
-        <translation>Impossible de capturer vers %1 : %2</translation>
+        <translation>Impossible de capturer vers %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
@@ -198,7 +198,7 @@ Caption before the reader&apos;s data port, at most 113 pixels wide.</extracomme
     <message>
         <source>Data to send: text with the escapes \r \n \t \\ \xHH, or hex pairs after &quot;hex:&quot; (hex: 41 42 0D)</source>
         <extracomment>Keep the escapes and &quot;hex:&quot; as they are: they are what the technician types.</extracomment>
-        <translation>Données à envoyer : texte avec les séquences \r \n \t \\ \xHH, ou paires hex après &quot;hex:&quot; (hex: 41 42 0D)</translation>
+        <translation>Données à envoyer&#xa0;: texte avec les séquences \r \n \t \\ \xHH, ou paires hex après &quot;hex:&quot; (hex: 41 42 0D)</translation>
     </message>
     <message>
         <source>Interval in milliseconds (1 or more)</source>
@@ -218,15 +218,15 @@ Caption before the reader&apos;s data port, at most 113 pixels wide.</extracomme
     </message>
     <message>
         <source>There is no saved send %1: add it with &quot;Edit Saved Sends...&quot;</source>
-        <translation>Aucun envoi enregistré %1 : ajoutez-le avec « Modifier les envois enregistrés... »</translation>
+        <translation>Aucun envoi enregistré %1&#xa0;: ajoutez-le avec «&#xa0;Modifier les envois enregistrés...&#xa0;»</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 was not sent: %2</source>
-        <translation>%1 n&apos;a pas été envoyé : %2</translation>
+        <translation>%1 n&apos;a pas été envoyé&#xa0;: %2</translation>
     </message>
     <message>
         <source>Connect to reader operating as a Server</source>
@@ -281,11 +281,11 @@ Caption before the reader&apos;s data port, at most 113 pixels wide.</extracomme
     </message>
     <message>
         <source>login not acknowledged (answered %1)</source>
-        <translation>authentification non acquittée (réponse : %1)</translation>
+        <translation>authentification non acquittée (réponse&#xa0;: %1)</translation>
     </message>
     <message>
         <source>%1 not acknowledged (answered %2)</source>
-        <translation>%1 non acquitté (réponse : %2)</translation>
+        <translation>%1 non acquitté (réponse&#xa0;: %2)</translation>
     </message>
     <message>
         <source>STAT reply longer than %1 bytes</source>
@@ -321,7 +321,7 @@ Caption before the reader&apos;s data port, at most 113 pixels wide.</extracomme
     </message>
     <message>
         <source>login not acknowledged %1 (answered %2)</source>
-        <translation>authentification non acquittée %1 (réponse : %2)</translation>
+        <translation>authentification non acquittée %1 (réponse&#xa0;: %2)</translation>
     </message>
     <message>
         <source>no complete STAT reply %1</source>
@@ -333,7 +333,7 @@ Caption before the reader&apos;s data port, at most 113 pixels wide.</extracomme
     </message>
     <message>
         <source>%1 acknowledged; %2</source>
-        <translation>acquittés : %1 ; %2</translation>
+        <translation>acquittés&#xa0;: %1&#xa0;; %2</translation>
     </message>
     <message>
         <source>none</source>
@@ -345,46 +345,46 @@ Caption before the reader&apos;s data port, at most 113 pixels wide.</extracomme
     <message>
         <source>Port %1 is below 1024, where this system lets only privileged programs listen:
 install the zav-utility package (it grants that right), or use a port of 1024 or above.</source>
-        <translation>Le port %1 est inférieur à 1024, où ce système ne laisse écouter que les programmes privilégiés :
+        <translation>Le port %1 est inférieur à 1024, où ce système ne laisse écouter que les programmes privilégiés&#xa0;:
 installez le paquet zav-utility (il accorde ce droit), ou utilisez un port à partir de 1024.</translation>
     </message>
     <message>
         <source>Port %1 is in use by another program: stop that program, or use another port.</source>
-        <translation>Le port %1 est utilisé par un autre programme : arrêtez ce programme, ou utilisez un autre port.</translation>
+        <translation>Le port %1 est utilisé par un autre programme&#xa0;: arrêtez ce programme, ou utilisez un autre port.</translation>
     </message>
     <message>
         <source>Nothing accepts connections on port %1 of %2: check the port, and that the reader works as a TCP server.</source>
-        <translation>Rien n&apos;accepte de connexion sur le port %1 de %2 : vérifiez le port, et que le lecteur fonctionne en serveur TCP.</translation>
+        <translation>Rien n&apos;accepte de connexion sur le port %1 de %2&#xa0;: vérifiez le port, et que le lecteur fonctionne en serveur TCP.</translation>
     </message>
     <message>
         <source>No answer from %1 on port %2 within %3 ms: check the address, and that the reader is on this network.</source>
-        <translation>Pas de réponse de %1 sur le port %2 en %3 ms : vérifiez l&apos;adresse, et que le lecteur est sur ce réseau.</translation>
+        <translation>Pas de réponse de %1 sur le port %2 en %3 ms&#xa0;: vérifiez l&apos;adresse, et que le lecteur est sur ce réseau.</translation>
     </message>
     <message>
         <source>Not connected: connect to the reader first</source>
-        <translation>Non connecté : connectez-vous d&apos;abord au lecteur</translation>
+        <translation>Non connecté&#xa0;: connectez-vous d&apos;abord au lecteur</translation>
     </message>
 </context>
 <context>
     <name>DataSenders</name>
     <message>
         <source>%1 is larger than 100 MiB: nothing was sent</source>
-        <translation>%1 dépasse 100 Mio : rien n&apos;a été envoyé</translation>
+        <translation>%1 dépasse 100 Mio&#xa0;: rien n&apos;a été envoyé</translation>
     </message>
     <message>
         <source>Unable to read %1: %2</source>
-        <translation>Impossible de lire %1 : %2</translation>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is empty: nothing was sent</source>
-        <translation>%1 est vide : rien n&apos;a été envoyé</translation>
+        <translation>%1 est vide&#xa0;: rien n&apos;a été envoyé</translation>
     </message>
 </context>
 <context>
     <name>DataSession</name>
     <message>
         <source>Not connected: connect to the reader first</source>
-        <translation>Non connecté : connectez-vous d&apos;abord au lecteur</translation>
+        <translation>Non connecté&#xa0;: connectez-vous d&apos;abord au lecteur</translation>
     </message>
 </context>
 <context>
@@ -396,7 +396,7 @@ installez le paquet zav-utility (il accorde ce droit), ou utilisez un port à pa
     <message>
         <source>The selected file cannot be opened:
 %1</source>
-        <translation>Le fichier sélectionné ne peut pas être ouvert :
+        <translation>Le fichier sélectionné ne peut pas être ouvert&#xa0;:
 %1</translation>
     </message>
     <message>
@@ -420,7 +420,7 @@ installez le paquet zav-utility (il accorde ce droit), ou utilisez un port à pa
     <message>
         <source>The selected file could not be read:
 %1</source>
-        <translation>Le fichier sélectionné n&apos;a pas pu être lu :
+        <translation>Le fichier sélectionné n&apos;a pas pu être lu&#xa0;:
 %1</translation>
     </message>
 </context>
@@ -518,7 +518,7 @@ installez le paquet zav-utility (il accorde ce droit), ou utilisez un port à pa
     </message>
     <message>
         <source>The Download is complete - Do you wish to restart the reader now with the new firmware?</source>
-        <translation>Le téléchargement est terminé - Voulez-vous redémarrer le lecteur maintenant avec le nouveau firmware ?</translation>
+        <translation>Le téléchargement est terminé - Voulez-vous redémarrer le lecteur maintenant avec le nouveau firmware&#xa0;?</translation>
     </message>
     <message>
         <source>Unable to connect to Control Port</source>
@@ -542,7 +542,7 @@ installez le paquet zav-utility (il accorde ce droit), ou utilisez un port à pa
     <message>
         <source>Current Status:   %1</source>
         <extracomment>The download window&apos;s status line, at most 525 pixels wide; %1 is what the download does now.</extracomment>
-        <translation>État actuel :   %1</translation>
+        <translation>État actuel&#xa0;:   %1</translation>
     </message>
     <message>
         <source>Downloading block %1 of %2</source>
@@ -592,11 +592,11 @@ installez le paquet zav-utility (il accorde ce droit), ou utilisez un port à pa
     <message>
         <source>To resolve a duplicate IP, or force an ip address change, click on the reader and then click on &quot;Resolve Dup&quot;</source>
         <extracomment>Hint under the list: two lines of 453 pixels at most.</extracomment>
-        <translation>Pour résoudre une adresse IP en double, ou forcer un changement d&apos;adresse IP, cliquez sur le lecteur puis sur « Résoudre doublon »</translation>
+        <translation>Pour résoudre une adresse IP en double, ou forcer un changement d&apos;adresse IP, cliquez sur le lecteur puis sur «&#xa0;Résoudre doublon&#xa0;»</translation>
     </message>
     <message>
         <source>Click on a reader in the list first, then click on &quot;Resolve Dup&quot;</source>
-        <translation>Cliquez d&apos;abord sur un lecteur de la liste, puis sur « Résoudre doublon »</translation>
+        <translation>Cliquez d&apos;abord sur un lecteur de la liste, puis sur «&#xa0;Résoudre doublon&#xa0;»</translation>
     </message>
     <message>
         <source>The message to change the IP Address could not be sent</source>
@@ -605,7 +605,7 @@ installez le paquet zav-utility (il accorde ce droit), ou utilisez un port à pa
     <message>
         <source>The reader restarts with its new IP Address: press F1 to search again</source>
         <extracomment>Hint under the list after an address change: two lines of 453 pixels at most.</extracomment>
-        <translation>Le lecteur redémarre avec sa nouvelle adresse IP : appuyez sur F1 pour relancer la recherche</translation>
+        <translation>Le lecteur redémarre avec sa nouvelle adresse IP&#xa0;: appuyez sur F1 pour relancer la recherche</translation>
     </message>
     <message>
         <source>Enter new IP Address for this reader</source>
@@ -688,9 +688,7 @@ installez le paquet zav-utility (il accorde ce droit), ou utilisez un port à pa
     </message>
     <message>
         <source>Password</source>
-        <extracomment>Caption before the reader&apos;s password, at most 73 pixels wide.
-----------
-Caption of the new control password, at most 147 pixels wide.</extracomment>
+        <extracomment>Caption before the reader&apos;s password, at most 73 pixels wide.</extracomment>
         <translatorcomment>Shortened to fit 73 pixels: &quot;Mot de passe&quot; takes 76; &quot;Code&quot; (code d&apos;accès) is the usual word for a 5-character numeric password; the tooltip says &quot;Mot de passe&quot;.</translatorcomment>
         <translation>Code</translation>
     </message>
@@ -827,31 +825,31 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>The settings could not be saved to %1: %2</source>
-        <translation>Les paramètres n&apos;ont pas pu être enregistrés dans %1 : %2</translation>
+        <translation>Les paramètres n&apos;ont pas pu être enregistrés dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The settings could not be read from %1: %2</source>
-        <translation>Les paramètres n&apos;ont pas pu être lus depuis %1 : %2</translation>
+        <translation>Les paramètres n&apos;ont pas pu être lus depuis %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>No settings were loaded from %1: the file is larger than %2 MiB</source>
-        <translation>Aucun paramètre chargé depuis %1 : le fichier dépasse %2 Mio</translation>
+        <translation>Aucun paramètre chargé depuis %1&#xa0;: le fichier dépasse %2 Mio</translation>
     </message>
     <message>
         <source>No settings were loaded from %1: %2</source>
-        <translation>Aucun paramètre chargé depuis %1 : %2</translation>
+        <translation>Aucun paramètre chargé depuis %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Also take the reader address and identifier from the file?</source>
-        <translation>Reprendre aussi l&apos;adresse et l&apos;identifiant du lecteur depuis le fichier ?</translation>
+        <translation>Reprendre aussi l&apos;adresse et l&apos;identifiant du lecteur depuis le fichier&#xa0;?</translation>
     </message>
     <message>
         <source>Columns ignored: %1</source>
-        <translation>Colonnes ignorées : %1</translation>
+        <translation>Colonnes ignorées&#xa0;: %1</translation>
     </message>
     <message>
         <source>Values that do not pass their checks: %1</source>
-        <translation>Valeurs rejetées par les contrôles : %1</translation>
+        <translation>Valeurs rejetées par les contrôles&#xa0;: %1</translation>
     </message>
     <message>
         <source>Settings loaded from %1.
@@ -866,7 +864,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>The file holds the settings of several readers. Load which one?</source>
-        <translation>Le fichier contient les paramètres de plusieurs lecteurs. Lequel charger ?</translation>
+        <translation>Le fichier contient les paramètres de plusieurs lecteurs. Lequel charger&#xa0;?</translation>
     </message>
     <message>
         <source>not Latin-1</source>
@@ -889,7 +887,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>line %1: a quoted field is not closed</source>
-        <translation>ligne %1 : un champ entre guillemets n&apos;est pas fermé</translation>
+        <translation>ligne %1&#xa0;: un champ entre guillemets n&apos;est pas fermé</translation>
     </message>
     <message>
         <source>it has no address column (reader, address or IP Address)</source>
@@ -936,7 +934,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>The list could not be saved to %1: %2</source>
-        <translation>La liste n&apos;a pas pu être enregistrée dans %1 : %2</translation>
+        <translation>La liste n&apos;a pas pu être enregistrée dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
@@ -957,7 +955,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>Firmware Version:</source>
-        <translation>Version firmware :</translation>
+        <translation>Version firmware&#xa0;:</translation>
     </message>
     <message>
         <source>Invalid IP Address</source>
@@ -1107,6 +1105,10 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
         <source>Invalid Password (must be 5 characters)</source>
         <translation>Mot de passe non valide (5 caractères requis)</translation>
     </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
 </context>
 <context>
     <name>RowTable</name>
@@ -1123,7 +1125,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>The list is full: at most %1 saved sends</source>
-        <translation>La liste est pleine : %1 envois enregistrés au plus</translation>
+        <translation>La liste est pleine&#xa0;: %1 envois enregistrés au plus</translation>
     </message>
     <message>
         <source>Name</source>
@@ -1138,11 +1140,11 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     <name>SavedSendsWindow</name>
     <message>
         <source>Not saved: %1</source>
-        <translation>Non enregistré : %1</translation>
+        <translation>Non enregistré&#xa0;: %1</translation>
     </message>
     <message>
         <source>Sends %1 bytes: %2</source>
-        <translation>Envoie %1 octets : %2</translation>
+        <translation>Envoie %1 octets&#xa0;: %2</translation>
     </message>
     <message>
         <source>Saved Sends</source>
@@ -1183,11 +1185,11 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>The list is full: at most %1 saved sends</source>
-        <translation>La liste est pleine : %1 envois enregistrés au plus</translation>
+        <translation>La liste est pleine&#xa0;: %1 envois enregistrés au plus</translation>
     </message>
     <message>
         <source>Not added: %1</source>
-        <translation>Non ajouté : %1</translation>
+        <translation>Non ajouté&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1206,11 +1208,11 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>There is no earlier search to compare with: the list of a search is kept when the search ends</source>
-        <translation>Aucune recherche précédente à comparer : la liste d&apos;une recherche est conservée quand la recherche se termine</translation>
+        <translation>Aucune recherche précédente à comparer&#xa0;: la liste d&apos;une recherche est conservée quand la recherche se termine</translation>
     </message>
     <message>
         <source>The list in %1 cannot be compared: %2</source>
-        <translation>La liste de %1 ne peut pas être comparée : %2</translation>
+        <translation>La liste de %1 ne peut pas être comparée&#xa0;: %2</translation>
     </message>
     <message>
         <source>the last search, kept %1</source>
@@ -1317,14 +1319,14 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>Unable to save %1: %2</source>
-        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
+        <translation>Impossible d&apos;enregistrer %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>SettingsFile</name>
     <message>
         <source>line %1: a quoted field is not closed</source>
-        <translation>ligne %1 : un champ entre guillemets n&apos;est pas fermé</translation>
+        <translation>ligne %1&#xa0;: un champ entre guillemets n&apos;est pas fermé</translation>
     </message>
     <message>
         <source>the file is empty</source>
@@ -1332,7 +1334,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>its first line names no setting (the columns are those of zavctl get: %1)</source>
-        <translation>sa première ligne ne nomme aucun paramètre (les colonnes sont celles de zavctl get : %1)</translation>
+        <translation>sa première ligne ne nomme aucun paramètre (les colonnes sont celles de zavctl get&#xa0;: %1)</translation>
     </message>
     <message>
         <source>it holds no reader&apos;s settings</source>
@@ -1347,7 +1349,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>%1 with a duplicate address</source>
-        <translation>adresse en double : %1</translation>
+        <translation>adresse en double&#xa0;: %1</translation>
     </message>
     <message>
         <source>new</source>
@@ -1355,7 +1357,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>%1 new</source>
-        <translation>nouveaux : %1</translation>
+        <translation>nouveaux&#xa0;: %1</translation>
     </message>
     <message>
         <source>missing</source>
@@ -1363,7 +1365,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>%1 missing</source>
-        <translation>manquants : %1</translation>
+        <translation>manquants&#xa0;: %1</translation>
     </message>
     <message>
         <source>moved</source>
@@ -1371,7 +1373,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>%1 moved</source>
-        <translation>déplacés : %1</translation>
+        <translation>déplacés&#xa0;: %1</translation>
     </message>
     <message>
         <source>renamed</source>
@@ -1379,7 +1381,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>%1 renamed</source>
-        <translation>renommés : %1</translation>
+        <translation>renommés&#xa0;: %1</translation>
     </message>
     <message>
         <source>other control port</source>
@@ -1387,7 +1389,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>%1 with another control port</source>
-        <translation>autre port de contrôle : %1</translation>
+        <translation>autre port de contrôle&#xa0;: %1</translation>
     </message>
     <message>
         <source>on line %1 of the earlier list</source>
@@ -1399,7 +1401,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>no MAC in the list now: compared by address</source>
-        <translation>pas de MAC dans la liste actuelle : comparé par adresse</translation>
+        <translation>pas de MAC dans la liste actuelle&#xa0;: comparé par adresse</translation>
     </message>
     <message>
         <source>no MAC in the list now</source>
@@ -1408,7 +1410,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     <message>
         <source>no MAC %1: compared by address</source>
         <extracomment>%1 is &quot;on line 4 of the earlier list&quot; or &quot;in the earlier list&quot;.</extracomment>
-        <translation>pas de MAC %1 : comparé par adresse</translation>
+        <translation>pas de MAC %1&#xa0;: comparé par adresse</translation>
     </message>
     <message>
         <source>no MAC %1</source>
@@ -1424,7 +1426,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>%1 unchanged</source>
-        <translation>inchangés : %1</translation>
+        <translation>inchangés&#xa0;: %1</translation>
     </message>
     <message>
         <source>no readers</source>
@@ -1496,7 +1498,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     </message>
     <message>
         <source>The comparison could not be saved to %1: %2</source>
-        <translation>La comparaison n&apos;a pas pu être enregistrée dans %1 : %2</translation>
+        <translation>La comparaison n&apos;a pas pu être enregistrée dans %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1651,7 +1653,7 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     <message>
         <source>Dblclick on reader to program it</source>
         <extracomment>Hint under the list, right-aligned, at most 229 pixels wide.</extracomment>
-        <translation>Double-clic : programmer un lecteur</translation>
+        <translation>Double-clic&#xa0;: programmer un lecteur</translation>
     </message>
     <message>
         <source>Invalid IP Address</source>

@@ -691,9 +691,7 @@ instale o pacote zav-utility (ele concede esse direito) ou use uma porta a parti
     </message>
     <message>
         <source>Password</source>
-        <extracomment>Caption before the reader&apos;s password, at most 73 pixels wide.
-----------
-Caption of the new control password, at most 147 pixels wide.</extracomment>
+        <extracomment>Caption before the reader&apos;s password, at most 73 pixels wide.</extracomment>
         <translation>Senha</translation>
     </message>
     <message>
@@ -1115,6 +1113,10 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     <message>
         <source>Invalid Password (must be 5 characters)</source>
         <translation>Senha inválida (deve ter 5 caracteres)</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Senha</translation>
     </message>
 </context>
 <context>

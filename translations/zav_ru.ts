@@ -690,9 +690,7 @@ install the zav-utility package (it grants that right), or use a port of 1024 or
     </message>
     <message>
         <source>Password</source>
-        <extracomment>Caption before the reader&apos;s password, at most 73 pixels wide.
-----------
-Caption of the new control password, at most 147 pixels wide.</extracomment>
+        <extracomment>Caption before the reader&apos;s password, at most 73 pixels wide.</extracomment>
         <translation>Пароль</translation>
     </message>
     <message>
@@ -1110,6 +1108,10 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     <message>
         <source>Invalid Password (must be 5 characters)</source>
         <translation>Неверный пароль (нужно 5 символов)</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
     </message>
 </context>
 <context>

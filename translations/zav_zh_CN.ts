@@ -686,9 +686,7 @@ install the zav-utility package (it grants that right), or use a port of 1024 or
     </message>
     <message>
         <source>Password</source>
-        <extracomment>Caption before the reader&apos;s password, at most 73 pixels wide.
-----------
-Caption of the new control password, at most 147 pixels wide.</extracomment>
+        <extracomment>Caption before the reader&apos;s password, at most 73 pixels wide.</extracomment>
         <translation>密码</translation>
     </message>
     <message>
@@ -1103,6 +1101,10 @@ Caption of the new control password, at most 147 pixels wide.</extracomment>
     <message>
         <source>Invalid Password (must be 5 characters)</source>
         <translation>密码无效（必须为 5 个字符）</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
     </message>
 </context>
 <context>
