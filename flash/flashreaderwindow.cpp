@@ -62,8 +62,8 @@ FlashReaderWindow::FlashReaderWindow(Dialogs &dialogs, QWidget *parent)
                                960, 120, 6855, 315, Qt::AlignCenter);
     // Each field is named by its caption for screen readers; the file path
     // and the status line are read out as they currently stand.
-    auto addField = [this](const ui::FieldSpec &spec, QLabel *&caption, QLineEdit *&edit) {
-        const ui::LabelledField field = ui::labelledField(this, spec);
+    auto addField = [this](const ui::FieldSpec &layout, QLabel *&caption, QLineEdit *&edit) {
+        const ui::LabelledField field = ui::labelledField(this, layout);
         caption = field.caption;
         edit = field.edit;
     };

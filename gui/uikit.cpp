@@ -201,38 +201,38 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent *event)
 // with QT_TR_NOOP in the window's class (or QT_TRANSLATE_NOOP with its name):
 // they are shown translated in the context of the class of the window that
 // builds them.
-ui::LabelledField ui::labelledField(QWidget *parent, const FieldSpec &spec, const QFont &captionFont)
+ui::LabelledField ui::labelledField(QWidget *parent, const FieldSpec &layout, const QFont &captionFont)
 {
-    const QString name = QString::fromLatin1(spec.name);
+    const QString name = QString::fromLatin1(layout.name);
     QString captionName = name;
     if (captionName.endsWith(QLatin1String("Edit")))
         captionName.chop(4);
     captionName += QLatin1String("Label");
-    const QRect &c = spec.captionTwips;
-    QLabel *caption = label(parent, captionName, translated(parent->metaObject()->className(), spec.caption), captionFont, c.x(), c.y(), c.width(), c.height(),
-                            spec.captionAlignment);
-    auto *edit = new FilteredLineEdit(name, spec.maxLength, parent);
-    edit->setText(spec.text);
-    if (spec.filter)
-        edit->setFilter(spec.filter);
-    const QRect &f = spec.fieldTwips;
+    const QRect &c = layout.captionTwips;
+    QLabel *caption = label(parent, captionName, translated(parent->metaObject()->className(), layout.caption), captionFont, c.x(), c.y(), c.width(), c.height(),
+                            layout.captionAlignment);
+    auto *edit = new FilteredLineEdit(name, layout.maxLength, parent);
+    edit->setText(layout.text);
+    if (layout.filter)
+        edit->setFilter(layout.filter);
+    const QRect &f = layout.fieldTwips;
     place(edit, f.x(), f.y(), f.width(), f.height());
     caption->setBuddy(edit);
     return {caption, edit};
 }
 
-ClickLabel *ui::actionButton(QWidget *parent, const ButtonSpec &spec, const QFont &font)
+ClickLabel *ui::actionButton(QWidget *parent, const ButtonSpec &layout, const QFont &font)
 {
-    const QString name = QString::fromLatin1(spec.name);
-    const QRect &s = spec.shapeTwips;
+    const QString name = QString::fromLatin1(layout.name);
+    const QRect &s = layout.shapeTwips;
     place(new ShapeWidget(name + QLatin1String("Shape"), ShapeWidget::FilledRounded, ButtonGrey, parent), s.x(), s.y(),
           s.width(), s.height());
-    auto *button = new ClickLabel(name, translated(parent->metaObject()->className(), QString::fromUtf8(spec.text)), parent);
+    auto *button = new ClickLabel(name, translated(parent->metaObject()->className(), QString::fromUtf8(layout.text)), parent);
     button->setFont(font);
     button->setAlignment(Qt::AlignCenter);
     setColours(button, Qt::transparent, Qt::white);
     button->setAutoFillBackground(false);
-    const QRect &l = spec.labelTwips;
+    const QRect &l = layout.labelTwips;
     place(button, l.x(), l.y(), l.width(), l.height());
     button->raise();
     return button;

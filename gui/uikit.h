@@ -116,7 +116,7 @@ struct LabelledField {
     FilteredLineEdit *edit;
 };
 // The caption in 'captionFont' (Arial bold 9 pt unless given).
-LabelledField labelledField(QWidget *parent, const FieldSpec &spec, const QFont &captionFont = arialBold());
+LabelledField labelledField(QWidget *parent, const FieldSpec &layout, const QFont &captionFont = arialBold());
 
 // A label that works as a button: white centred text over its grey rounded
 // rectangle, which is named like the label with "Shape" added
@@ -128,5 +128,5 @@ struct ButtonSpec {
     QRect shapeTwips;
 };
 // The text in 'font' (MS Sans Serif bold unless given).
-ClickLabel *actionButton(QWidget *parent, const ButtonSpec &spec, const QFont &font = sansSerifBold());
+ClickLabel *actionButton(QWidget *parent, const ButtonSpec &layout, const QFont &font = sansSerifBold());
 } // namespace ui

@@ -157,12 +157,12 @@ void ProgramReaderWindow::buildControls()
 
     // A field with its caption; its keys follow what it holds, and a field
     // filled from the reader is read only.
-    auto addField = [&](ui::FieldSpec spec, Content content, const char *tip) {
-        spec.filter = keyFilter(content);
-        const ui::LabelledField field = ui::labelledField(this, spec, labelFont);
+    auto addField = [&](ui::FieldSpec layout, Content content, const char *tip) {
+        layout.filter = keyFilter(content);
+        const ui::LabelledField field = ui::labelledField(this, layout, labelFont);
         field.edit->setReadOnly(content == Content::Shown);
         field.edit->setToolTip(tr(tip));
-        m_typingLimits.insert(field.edit, spec.maxLength > 0 ? spec.maxLength : 32767);
+        m_typingLimits.insert(field.edit, layout.maxLength > 0 ? layout.maxLength : 32767);
         return field;
     };
 
@@ -180,7 +180,7 @@ void ProgramReaderWindow::buildControls()
     // label (for screen readers).
     struct TopField {
         FilteredLineEdit *ProgramReaderWindow::*edit;
-        ui::FieldSpec spec;
+        ui::FieldSpec layout;
         Content content;
         const char *tip;
     };
@@ -199,13 +199,13 @@ void ProgramReaderWindow::buildControls()
          QT_TR_NOOP("Current password for the reader (a password is required to read or save the settings)")},
     };
     for (const TopField &f : topRow)
-        this->*f.edit = addField(f.spec, f.content, f.tip).edit;
+        this->*f.edit = addField(f.layout, f.content, f.tip).edit;
 
     // The three jobs: white labels over grey rounded rectangles.
     struct Action {
         ClickLabel *ProgramReaderWindow::*button;
         void (ProgramReaderWindow::*job)();
-        ui::ButtonSpec spec;
+        ui::ButtonSpec layout;
         const char *tip;
     };
     const Action actions[] = {
@@ -223,7 +223,7 @@ void ProgramReaderWindow::buildControls()
          QT_TR_NOOP("Restart the reader with the new settings")},
     };
     for (const Action &a : actions) {
-        ClickLabel *button = ui::actionButton(this, a.spec, actionFont);
+        ClickLabel *button = ui::actionButton(this, a.layout, actionFont);
         button->setToolTip(tr(a.tip));
         connect(button, &ClickLabel::clicked, this, a.job);
         this->*a.button = button;

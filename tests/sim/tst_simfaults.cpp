@@ -193,9 +193,10 @@ private slots:
         QVERIFY(peer.login());
         reader->setFault("STAT", fault);
         peer.send("STAT\r");
-        QCOMPARE(peer.waitFor(Stat.size(), 5000), Stat);
+        QCOMPARE(peer.waitFor(Stat.size(), 20000), Stat);
         const qint64 last = peer.arrivals.last();
-        QVERIFY2(last >= minimumMs - 20 && last < minimumMs + 900, qPrintable(QString::number(last)));
+        // Each of the fault's timers may fire late on a busy machine.
+        QVERIFY2(last >= minimumMs - 20 && last < minimumMs + 900 + 25 * pieces, qPrintable(QString::number(last)));
         // Pieces sent apart arrive apart (a busy machine may join a few).
         QVERIFY2(peer.arrivals.size() >= qMax(1, pieces * 2 / 3), qPrintable(QString::number(peer.arrivals.size())));
     }
