@@ -10,7 +10,9 @@ set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 if(DEFINED ENV{ZAV_WINDOWS_QT})
     list(APPEND CMAKE_FIND_ROOT_PATH $ENV{ZAV_WINDOWS_QT})
     list(APPEND CMAKE_PREFIX_PATH $ENV{ZAV_WINDOWS_QT})
-    # moc, rcc and uic run here: Debian's, of the same Qt version.
+    # moc, rcc and uic run here: Debian's, of the same Qt version. So do
+    # lupdate and lrelease: Qt6Config looks for every Qt6*Tools package (here
+    # LinguistTools, which the Windows Qt does not have) under QT_HOST_PATH.
     set(QT_HOST_PATH /usr)
     set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
 endif()
