@@ -352,12 +352,7 @@ void ConnectionWindow::toggleCapture()
         capture.stop();
         return;
     }
-    Dialogs::FileRequest request;
-    request.defaultExtension = QStringLiteral("csv");
-    request.proposedName = QStringLiteral("capture.csv");
-    for (const QString &type : CaptureFile::FileTypes)
-        request.filters.append(ui::translated("CaptureFile", type));
-    request.mustExist = false;
+    const Dialogs::FileRequest request = captureFileRequest(QStringLiteral("capture.csv"));
     const QPointer<ConnectionWindow> self(this);
     QString path;
     if (!m_dialogs.saveFile(request, path) || !self)

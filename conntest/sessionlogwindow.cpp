@@ -109,14 +109,20 @@ void SessionLogWindow::copySelection()
         QGuiApplication::clipboard()->setText(m_log.rowsText(rows));
 }
 
-void SessionLogWindow::saveAs()
+Dialogs::FileRequest captureFileRequest(const QString &proposedName)
 {
     Dialogs::FileRequest request;
     request.defaultExtension = QStringLiteral("csv");
-    request.proposedName = QStringLiteral("session.csv");
+    request.proposedName = proposedName;
     for (const QString &type : CaptureFile::FileTypes)
         request.filters.append(ui::translated("CaptureFile", type));
     request.mustExist = false;
+    return request;
+}
+
+void SessionLogWindow::saveAs()
+{
+    const Dialogs::FileRequest request = captureFileRequest(QStringLiteral("session.csv"));
     QPointer<SessionLogWindow> self(this);
     QString path;
     if (!m_dialogs.saveFile(request, path) || !self)

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "dialogs.h"
+
 #include <QWidget>
 
-class Dialogs;
 class QLabel;
 class QPushButton;
 class QTableView;
@@ -14,6 +15,10 @@ class TrafficLog;
 // As..." writes what the log holds as CSV, raw received bytes or a Wireshark
 // capture; "Clear" empties the log. It only shows the log, which lives on
 // with the link.
+// The save request for a capture or a session log: CSV proposed, with every
+// type a capture file can be written as.
+Dialogs::FileRequest captureFileRequest(const QString &proposedName);
+
 class SessionLogWindow : public QWidget
 {
     Q_OBJECT
