@@ -9,16 +9,16 @@ class QPushButton;
 class QTableView;
 class TrafficLog;
 
+// The save request for a capture or a session log: CSV proposed, with every
+// type a capture file can be written as.
+Dialogs::FileRequest captureFileRequest(const QString &proposedName);
+
 // A window over a data link's session log: one row per chunk, following new
 // rows while scrolled to the bottom and staying put while the user scrolls
 // back. Rows can be selected and copied (Ctrl+C or the context menu); "Save
 // As..." writes what the log holds as CSV, raw received bytes or a Wireshark
 // capture; "Clear" empties the log. It only shows the log, which lives on
 // with the link.
-// The save request for a capture or a session log: CSV proposed, with every
-// type a capture file can be written as.
-Dialogs::FileRequest captureFileRequest(const QString &proposedName);
-
 class SessionLogWindow : public QWidget
 {
     Q_OBJECT
